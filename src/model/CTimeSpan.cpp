@@ -1,0 +1,51 @@
+#include "model/CTimeSpan.h"
+
+#include <cstdio>
+
+namespace {
+
+void AppendTwoDigits(std::string& out, std::int32_t value) {
+    char buffer[16];
+    const int n = std::snprintf(buffer, sizeof buffer, "%02d", static_cast<int>(value));
+    out.append(buffer, static_cast<std::size_t>(n));
+}
+
+} // namespace
+
+std::string CTimeSpan::Format(std::string_view format) const {
+    std::string out;
+    out.reserve(format.size() + 8);
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format[i] != '%' || i + 1 == format.size()) {
+            out += format[i];
+            continue;
+        }
+        const char code = format[++i];
+        switch (code) {
+        case 'H':
+            AppendTwoDigits(out, GetTotalHours());
+            break;
+        case 'M':
+            AppendTwoDigits(out, GetMinutes());
+            break;
+        case 'S':
+            AppendTwoDigits(out, GetSeconds());
+            break;
+        case 'D':
+            out += std::to_string(GetDays());
+            break;
+        default:
+            out += code; // "%%" gives '%', any other pair the character alone
+            break;
+        }
+    }
+    return out;
+}
+
+std::string CTimeSpan::FormatShort() const { return StripLeadingZero(Format("%H:%M")); }
+
+std::string StripLeadingZero(std::string text) {
+    if (!text.empty() && text.front() == '0')
+        text.erase(0, 1);
+    return text;
+}

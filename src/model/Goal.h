@@ -1,0 +1,48 @@
+#pragma once
+
+#include "model/CTime.h"
+#include "model/CTimeSpan.h"
+#include "model/ClockWheel.h"
+#include "model/ProgressBar.h"
+
+#include <string>
+
+// One goal: a name, a planned Total, the Remaining time that counts down while its clock runs,
+// and a done mark. Its Remaining time moves with the wall clock, not with the number of ticks.
+class Goal final {
+public:
+    Goal(std::string name, CTimeSpan total, CTimeSpan remaining);
+
+    void Set(std::string name, CTimeSpan total, CTimeSpan remaining);
+    void SetDone(bool done) { m_done = done; }
+
+    // Starts the clock (from now) or stops it; stopping drops the seconds since the last tick.
+    void ToggleRunning();
+    // Takes the wall-clock time since the last tick off the Remaining time, never below zero.
+    // True when nothing remains.
+    bool Tick();
+
+    [[nodiscard]] bool IsRunning() const { return m_running; }
+    [[nodiscard]] bool IsDone() const { return m_done; }
+    [[nodiscard]] const std::string& GetName() const { return m_name; }
+    [[nodiscard]] const CTimeSpan& GetTotal() const { return m_total; }
+    [[nodiscard]] const CTimeSpan& GetRemaining() const { return m_remaining; }
+    [[nodiscard]] CTimeSpan GetElapsed() const { return m_total - m_remaining; }
+    // The Remaining time as the list shows it: 5:30, 0:45, 26:00.
+    [[nodiscard]] std::string GetRemainingText() const { return m_remaining.FormatShort(); }
+
+    [[nodiscard]] const ClockWheel& GetWheel() const { return m_wheel; }
+    [[nodiscard]] const ProgressBar& GetBar() const { return m_bar; }
+
+private:
+    void UpdateBar();
+
+    std::string m_name;
+    CTimeSpan m_total;
+    CTimeSpan m_remaining;
+    CTime m_lastTick;
+    bool m_running = false;
+    bool m_done = false;
+    ClockWheel m_wheel;
+    ProgressBar m_bar;
+};

@@ -1,0 +1,78 @@
+#include "model/GoalList.h"
+
+#include <algorithm>
+
+int GoalList::Append(std::unique_ptr<Goal> goal) {
+    m_goals.push_back(std::move(goal));
+    return GetCount() - 1;
+}
+
+std::unique_ptr<Goal> GoalList::Remove(int index) {
+    auto it = m_goals.begin() + index;
+    std::unique_ptr<Goal> goal = std::move(*it);
+    m_goals.erase(it);
+    if (m_selection == index)
+        m_selection = kNoSelection;
+    else if (m_selection > index)
+        --m_selection;
+    return goal;
+}
+
+void GoalList::Clear() {
+    m_goals.clear();
+    m_selection = kNoSelection;
+}
+
+Goal* GoalList::GetSelectedGoal() const {
+    return m_selection == kNoSelection ? nullptr : m_goals[static_cast<std::size_t>(m_selection)].get();
+}
+
+bool GoalList::SetSelection(int index) {
+    const bool valid = index >= 0 && index < GetCount();
+    m_selection = valid ? index : kNoSelection;
+    return valid;
+}
+
+std::unique_ptr<Goal> GoalList::MakePlaceholder() {
+    return std::make_unique<Goal>(std::string(kPlaceholderName), CTimeSpan(), CTimeSpan());
+}
+
+bool GoalList::AddPlaceholderIfEmpty() {
+    if (!IsEmpty())
+        return false;
+    Append(MakePlaceholder());
+    return true;
+}
+
+CTimeSpan GoalList::GetTotalRemaining() const {
+    CTimeSpan sum;
+    for (const auto& goal : m_goals)
+        sum += goal->GetRemaining();
+    return sum;
+}
+
+CTimeSpan GoalList::GetTotalElapsed() const {
+    CTimeSpan sum;
+    for (const auto& goal : m_goals)
+        sum += goal->GetElapsed();
+    return sum;
+}
+
+CTimeSpan GoalList::GetMaxTotal() const {
+    CTimeSpan max;
+    for (const auto& goal : m_goals)
+        max = std::max(max, goal->GetTotal());
+    return max;
+}
+
+std::vector<int> GoalList::StopAllGoals() {
+    std::vector<int> stopped;
+    for (int i = 0; i < GetCount(); ++i) {
+        Goal& goal = GetAt(i);
+        if (goal.IsRunning()) {
+            goal.ToggleRunning();
+            stopped.push_back(i);
+        }
+    }
+    return stopped;
+}

@@ -1,0 +1,100 @@
+#include "model/ParseHoursMinutes.h"
+
+#include <limits>
+#include <string>
+
+namespace {
+
+constexpr std::int64_t kIntMax = std::numeric_limits<std::int32_t>::max();
+constexpr std::int64_t kIntMin = std::numeric_limits<std::int32_t>::min();
+
+std::int32_t Saturate(std::int64_t value) {
+    return static_cast<std::int32_t>(value > kIntMax ? kIntMax : (value < kIntMin ? kIntMin : value));
+}
+
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Where atoi's number starts: after white space and one sign. Returns the sign.
+int SkipToDigits(std::string_view text, std::size_t& i) {
+    while (i < text.size() && IsSpace(text[i]))
+        ++i;
+    int sign = 1;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        sign = text[i] == '-' ? -1 : 1;
+        ++i;
+    }
+    return sign;
+}
+
+// atoi, saturating at the 32-bit range.
+std::int32_t ReadInt(std::string_view text) {
+    std::size_t i = 0;
+    const int sign = SkipToDigits(text, i);
+    std::int64_t value = 0;
+    for (; i < text.size() && IsDigit(text[i]); ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > kIntMax + 1)
+            value = kIntMax + 1; // large enough to saturate either way
+    }
+    return Saturate(sign * value);
+}
+
+// atoi(f) * 60 / 10^n, n being the whole length of f, truncated toward zero. The number's digits
+// are multiplied by 60 as a decimal string, so a fraction of any length is scaled exactly; since
+// those digits are part of f, the result lies in (-60, 60).
+std::int32_t FractionMinutes(std::string_view f) {
+    std::size_t i = 0;
+    const int sign = SkipToDigits(f, i);
+    std::size_t end = i;
+    while (end < f.size() && IsDigit(f[end]))
+        ++end;
+
+    std::string product(end - i + 2, '0'); // digits of N * 60, most significant first
+    int carry = 0;
+    std::size_t out = product.size();
+    for (std::size_t k = end; k > i; --k) {
+        const int digit = (f[k - 1] - '0') * 60 + carry;
+        product[--out] = static_cast<char>('0' + digit % 10);
+        carry = digit / 10;
+    }
+    while (carry > 0) {
+        product[--out] = static_cast<char>('0' + carry % 10);
+        carry /= 10;
+    }
+    if (product.size() <= f.size())
+        return 0;
+    std::int32_t whole = 0;
+    for (std::size_t k = 0; k < product.size() - f.size(); ++k)
+        whole = whole * 10 + (product[k] - '0');
+    return sign * whole;
+}
+
+} // namespace
+
+void ParseHoursMinutes(std::string_view text, std::int32_t* hours, std::int32_t* minutes) {
+    std::int64_t h = 0;
+    std::int64_t m = 0;
+    if (const auto colon = text.find(':'); colon != std::string_view::npos) {
+        h = ReadInt(text.substr(0, colon));
+        m = ReadInt(text.substr(colon + 1));
+    } else if (const auto dot = text.find('.'); dot != std::string_view::npos) {
+        h = ReadInt(text.substr(0, dot));
+        m = FractionMinutes(text.substr(dot + 1));
+    } else {
+        h = ReadInt(text);
+    }
+    if (m >= 60) {
+        h += m / 60;
+        m %= 60;
+    }
+    *hours = Saturate(h);
+    *minutes = Saturate(m);
+}
+
+CTimeSpan ParseTimeSpan(std::string_view text) {
+    std::int32_t hours = 0;
+    std::int32_t minutes = 0;
+    ParseHoursMinutes(text, &hours, &minutes);
+    return CTimeSpan((std::int64_t{hours} * 60 + minutes) * 60);
+}

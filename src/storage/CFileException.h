@@ -1,0 +1,27 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+// The one way file errors travel inside storage: what went wrong, on which file, and the
+// system's own words for it. Storage catches it and turns it into what the user is told.
+class CFileException final : public std::runtime_error {
+public:
+    enum class Cause { Generic, FileNotFound, AccessDenied, DiskFull };
+
+    CFileException(Cause cause, std::string fileName, int osError = 0);
+
+    // From errno after a failed call; causes errno does not single out become `fallback`.
+    [[nodiscard]] static CFileException FromErrno(int error, std::string fileName, Cause fallback);
+
+    [[nodiscard]] Cause GetCause() const { return m_cause; }
+    [[nodiscard]] int GetOsError() const { return m_osError; }
+    [[nodiscard]] const std::string& GetFileName() const { return m_fileName; }
+    // The system's text for the error ("No space left on device"), or a plain one.
+    [[nodiscard]] std::string GetErrorText() const;
+
+private:
+    Cause m_cause;
+    std::string m_fileName;
+    int m_osError;
+};

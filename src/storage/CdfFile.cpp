@@ -1,0 +1,132 @@
+#include "storage/CdfFile.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+
+std::string Trim(std::string_view text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && IsSpace(text[begin]))
+        ++begin;
+    while (end > begin && IsSpace(text[end - 1]))
+        --end;
+    return std::string(text.substr(begin, end - begin));
+}
+
+} // namespace
+
+CdfFile::CdfFile(std::string fileName, Mode mode) : m_fileName(std::move(fileName)) {
+    m_file = std::fopen(m_fileName.c_str(), mode == Mode::Read ? "rb" : "wb");
+    if (m_file == nullptr)
+        Fail(CFileException::Cause::Generic);
+    if (mode == Mode::Read) {
+        struct stat info {};
+        if (fstat(fileno(m_file), &info) != 0) {
+            const int error = errno;
+            std::fclose(m_file);
+            m_file = nullptr;
+            throw CFileException::FromErrno(error, m_fileName, CFileException::Cause::Generic);
+        }
+        m_length = static_cast<std::int64_t>(info.st_size);
+    }
+    Clear();
+}
+
+CdfFile::~CdfFile() {
+    if (m_file != nullptr)
+        std::fclose(m_file);
+    std::free(m_readBuffer);
+}
+
+void CdfFile::Clear() {
+    m_line.clear();
+    m_pos = 0;
+    m_fields = 0;
+}
+
+void CdfFile::AppendField(std::string_view field) {
+    // Every field after the first gets its separator, even after an empty first field, so a
+    // row with an empty first field reads back with the same fields in the same places.
+    if (m_fields++ > 0)
+        m_line += ',';
+    for (const char c : field) {
+        m_line += c;
+        if (c == ',')
+            m_line += ',';
+    }
+}
+
+void CdfFile::WriteLine() {
+    m_line += "\r\n";
+    if (std::fwrite(m_line.data(), 1, m_line.size(), m_file) != m_line.size())
+        Fail(CFileException::Cause::DiskFull);
+}
+
+void CdfFile::ReadLine() {
+    errno = 0;
+    const ssize_t n = getline(&m_readBuffer, &m_readCapacity, m_file);
+    m_pos = 0;
+    if (n < 0) {
+        if (std::ferror(m_file))
+            Fail(CFileException::Cause::Generic);
+        m_line.clear();
+        return;
+    }
+    m_position += n;
+    std::size_t length = static_cast<std::size_t>(n);
+    if (length > 0 && m_readBuffer[length - 1] == '\n') {
+        --length;
+        if (length > 0 && m_readBuffer[length - 1] == '\r')
+            --length;
+    }
+    m_line.assign(m_readBuffer, length);
+}
+
+std::string CdfFile::GetField() {
+    std::string field;
+    while (m_pos < m_line.size()) {
+        const std::size_t comma = m_line.find(',', m_pos);
+        if (comma == std::string::npos) {
+            field.append(m_line, m_pos, std::string::npos);
+            m_pos = m_line.size();
+            break;
+        }
+        if (comma + 1 == m_line.size() || m_line[comma + 1] == ',') {
+            // A doubled comma is one comma of text; so is a lone comma ending the line.
+            field.append(m_line, m_pos, comma + 1 - m_pos);
+            m_pos = std::min(comma + 2, m_line.size());
+            continue;
+        }
+        field.append(m_line, m_pos, comma - m_pos);
+        m_pos = comma + 1;
+        break;
+    }
+    return Trim(field);
+}
+
+void CdfFile::Sync() {
+    if (std::fflush(m_file) != 0)
+        Fail(CFileException::Cause::DiskFull);
+    if (fsync(fileno(m_file)) != 0)
+        Fail(CFileException::Cause::DiskFull);
+}
+
+void CdfFile::Close() {
+    if (m_file == nullptr)
+        return;
+    std::FILE* file = m_file;
+    m_file = nullptr;
+    const bool failed = std::ferror(file) != 0;
+    if (std::fclose(file) != 0 || failed)
+        Fail(CFileException::Cause::DiskFull);
+}
+
+void CdfFile::Fail(CFileException::Cause fallback) const {
+    throw CFileException::FromErrno(errno, m_fileName, fallback);
+}

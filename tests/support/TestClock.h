@@ -1,0 +1,27 @@
+#pragma once
+
+#include "model/Clock.h"
+
+#include <cstdint>
+#include <memory>
+
+// A clock that stands still until the test moves it. Install() puts it in place of the system
+// clock; Uninstall() puts the system clock back.
+class TestClock final : public Clock {
+public:
+    explicit TestClock(std::int64_t start) : m_now(start) {}
+
+    [[nodiscard]] std::int64_t Now() const override { return m_now; }
+    void Set(std::int64_t seconds) { m_now = seconds; }
+    void Advance(std::int64_t seconds) { m_now += seconds; }
+
+    static std::shared_ptr<TestClock> Install(std::int64_t start = 1'700'000'000) {
+        auto clock = std::make_shared<TestClock>(start);
+        Clock::Install(clock);
+        return clock;
+    }
+    static void Uninstall() { Clock::Install(nullptr); }
+
+private:
+    std::int64_t m_now;
+};
