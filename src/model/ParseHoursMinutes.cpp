@@ -27,8 +27,9 @@ int SkipToDigits(std::string_view text, std::size_t& i) {
     return sign;
 }
 
-// atoi, saturating at the 32-bit range.
-std::int32_t ReadInt(std::string_view text) {
+} // namespace
+
+std::int32_t ParseLeadingInt(std::string_view text) {
     std::size_t i = 0;
     const int sign = SkipToDigits(text, i);
     std::int64_t value = 0;
@@ -39,6 +40,8 @@ std::int32_t ReadInt(std::string_view text) {
     }
     return Saturate(sign * value);
 }
+
+namespace {
 
 // atoi(f) * 60 / 10^n, n being the whole length of f, truncated toward zero. The number's digits
 // are multiplied by 60 as a decimal string, so a fraction of any length is scaled exactly; since
@@ -76,13 +79,13 @@ void ParseHoursMinutes(std::string_view text, std::int32_t* hours, std::int32_t*
     std::int64_t h = 0;
     std::int64_t m = 0;
     if (const auto colon = text.find(':'); colon != std::string_view::npos) {
-        h = ReadInt(text.substr(0, colon));
-        m = ReadInt(text.substr(colon + 1));
+        h = ParseLeadingInt(text.substr(0, colon));
+        m = ParseLeadingInt(text.substr(colon + 1));
     } else if (const auto dot = text.find('.'); dot != std::string_view::npos) {
-        h = ReadInt(text.substr(0, dot));
+        h = ParseLeadingInt(text.substr(0, dot));
         m = FractionMinutes(text.substr(dot + 1));
     } else {
-        h = ReadInt(text);
+        h = ParseLeadingInt(text);
     }
     if (m >= 60) {
         h += m / 60;

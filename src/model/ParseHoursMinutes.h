@@ -10,5 +10,9 @@
 // overflowing, and a decimal fraction of any length is scaled exactly by its written length.
 void ParseHoursMinutes(std::string_view text, std::int32_t* hours, std::int32_t* minutes);
 
+// A leading decimal number the way atoi reads it (white space, one sign, digits up to the first
+// other character, 0 without digits), saturated at the 32-bit range instead of overflowing.
+[[nodiscard]] std::int32_t ParseLeadingInt(std::string_view text);
+
 // A typed time as a span: (hours * 60 + minutes) * 60 seconds, saturated at the span's range.
 [[nodiscard]] CTimeSpan ParseTimeSpan(std::string_view text);

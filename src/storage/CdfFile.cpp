@@ -9,14 +9,14 @@ namespace {
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
-std::string Trim(std::string_view text) {
+std::string_view Trim(std::string_view text) {
     std::size_t begin = 0;
     std::size_t end = text.size();
     while (begin < end && IsSpace(text[begin]))
         ++begin;
     while (end > begin && IsSpace(text[end - 1]))
         --end;
-    return std::string(text.substr(begin, end - begin));
+    return text.substr(begin, end - begin);
 }
 
 } // namespace
@@ -89,6 +89,15 @@ void CdfFile::ReadLine() {
 }
 
 std::string CdfFile::GetField() {
+    const std::string_view line(m_line);
+    // Most fields hold no comma: take them straight from the line.
+    const std::size_t first = line.find(',', m_pos);
+    if (first == std::string_view::npos || (first + 1 < line.size() && line[first + 1] != ',')) {
+        const std::size_t end = first == std::string_view::npos ? line.size() : first;
+        const std::string_view field = line.substr(std::min(m_pos, line.size()), end - std::min(m_pos, end));
+        m_pos = first == std::string_view::npos ? line.size() : first + 1;
+        return std::string(Trim(field));
+    }
     std::string field;
     while (m_pos < m_line.size()) {
         const std::size_t comma = m_line.find(',', m_pos);
@@ -107,7 +116,7 @@ std::string CdfFile::GetField() {
         m_pos = comma + 1;
         break;
     }
-    return Trim(field);
+    return std::string(Trim(field));
 }
 
 void CdfFile::Sync() {

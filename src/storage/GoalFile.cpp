@@ -1,0 +1,229 @@
+#include "storage/GoalFile.h"
+
+#include "model/ParseHoursMinutes.h"
+#include "storage/CdfFile.h"
+#include "storage/TextCodec.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::string_view kVersionKey = "File Version : ";
+constexpr std::string_view kUserKey = "User : ";
+constexpr int kVersion = 1;
+
+const char* const kNoVersion = "Invalid ORDALUNE.CDF :  No version line found... ignoring rest of file";
+const char* const kBadVersion = "Incompatible ORDALUNE.CDF : incorrect version ... ignoring rest of file";
+const char* const kNoUser = "Invalid ORDALUNE.CDF:  No user line found ... ignoring rest of file";
+const char* const kSaveFailed = "Your goals could not be saved.  Use backup ORDALUNE.BAK";
+
+bool Exists(const std::string& path) {
+    struct stat info {};
+    return lstat(path.c_str(), &info) == 0;
+}
+
+[[noreturn]] void ThrowErrno(const std::string& path) {
+    throw CFileException::FromErrno(errno, path, CFileException::Cause::Generic);
+}
+
+// Copies a file byte for byte and flushes the copy to disk; for file systems without hard links.
+void CopyFile(const std::string& from, const std::string& to) {
+    const int in = open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        ThrowErrno(from);
+    const int out = open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (out < 0) {
+        const int error = errno;
+        close(in);
+        throw CFileException::FromErrno(error, to, CFileException::Cause::Generic);
+    }
+    char buffer[65536];
+    ssize_t n = 0;
+    bool ok = true;
+    while (ok && (n = read(in, buffer, sizeof buffer)) > 0)
+        ok = write(out, buffer, static_cast<std::size_t>(n)) == n;
+    const int error = errno;
+    ok = ok && n == 0 && fsync(out) == 0;
+    close(in);
+    if (close(out) != 0 || !ok) {
+        unlink(to.c_str());
+        throw CFileException::FromErrno(error, to, CFileException::Cause::DiskFull);
+    }
+}
+
+void SyncDirectory(const std::string& directory) {
+    const int fd = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+}
+
+UserMessage Warning(std::string text) { return {std::move(text), {}, UserMessage::Icon::Warning}; }
+
+} // namespace
+
+GoalFile::GoalFile(std::string directory) : m_directory(std::move(directory)), m_lock(m_directory) {}
+
+std::string GoalFile::Path(const std::string& name) const {
+    return m_directory.empty() ? name : m_directory + "/" + name;
+}
+
+GoalFile::LoadResult GoalFile::LoadGoals(GoalList& list, std::string& userName) {
+    LoadResult result;
+    userName.clear();
+
+    m_readOnly = m_lock.TryLock() == FileLock::Result::HeldElsewhere;
+    if (m_readOnly)
+        result.messages.push_back(
+            Warning("Another running copy of Ordalune Tracker is using the goals in this "
+                    "folder.\nThis copy shows them but will not save them."));
+
+    std::string path = Path(kFileName);
+    if (!Exists(path) && Exists(Path(kBackupName))) {
+        path = Path(kBackupName);
+        result.messages.push_back({std::string(kFileName) +
+                                       " was missing, so the goals were read from its backup " + kBackupName +
+                                       ".",
+                                   {},
+                                   UserMessage::Icon::Information});
+    }
+
+    try {
+        if (std::string refusal = ReadGoals(path, list, userName); !refusal.empty()) {
+            if (!m_readOnly) {
+                m_refusedPath = path;
+                refusal += KeepRefusedFile() ? "\n\nThe file was kept as " + m_keptAs + "."
+                                             : "\n\nThe file could not be moved aside, so nothing will be "
+                                               "saved over it.";
+            }
+            result.messages.push_back(Warning(std::move(refusal)));
+        }
+    } catch (const CFileException&) {
+        // A missing or unreadable file, or a read error among the goal lines: carry on with what
+        // was read.
+    }
+
+    list.AddPlaceholderIfEmpty();
+    list.SetSelection(0);
+    if (userName.empty()) {
+        userName = kAskName;
+        result.askUserName = true;
+    }
+    return result;
+}
+
+std::string GoalFile::ReadGoals(const std::string& path, GoalList& list, std::string& userName) {
+    CdfFile file(path, CdfFile::Mode::Read);
+
+    file.ReadLine();
+    std::string field = file.GetField();
+    if (!field.starts_with(kVersionKey))
+        return kNoVersion;
+    if (ParseLeadingInt(std::string_view(field).substr(kVersionKey.size())) != kVersion)
+        return kBadVersion;
+
+    file.ReadLine();
+    field = ToUtf8(file.GetField());
+    if (field.starts_with(kUserKey))
+        userName = field.substr(kUserKey.size());
+    else if (field != "User :") // an empty name loses its blank to trimming
+        return kNoUser;
+
+    const std::int64_t length = file.GetLength();
+    while (file.GetPosition() < length) {
+        file.ReadLine();
+        std::string name = ToUtf8(file.GetField());
+        const CTimeSpan total = ParseTimeSpan(file.GetField());
+        const CTimeSpan remaining = ParseTimeSpan(file.GetField());
+        list.Append(std::make_unique<Goal>(std::move(name), total, remaining));
+    }
+    file.Close();
+    return {};
+}
+
+bool GoalFile::KeepRefusedFile() {
+    if (m_refusedPath.empty())
+        return true;
+    const std::string base = Path(std::string(kFileName) + ".refused");
+    for (int n = 0; n < 1000; ++n) {
+        const std::string name = n == 0 ? base : base + "." + std::to_string(n);
+        // link() never replaces an existing file, so an earlier refused file stays too.
+        if (link(m_refusedPath.c_str(), name.c_str()) == 0) {
+            unlink(m_refusedPath.c_str());
+            SyncDirectory(m_directory.empty() ? "." : m_directory);
+            m_keptAs = name.substr(m_directory.empty() ? 0 : m_directory.size() + 1);
+            m_refusedPath.clear();
+            return true;
+        }
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
+}
+
+GoalFile::SaveResult GoalFile::SaveGoals(const GoalList& list, const std::string& userName) {
+    SaveResult result;
+    if (m_readOnly || m_lock.TryLock() == FileLock::Result::HeldElsewhere) {
+        m_readOnly = true;
+        result.status = SaveResult::Status::NotOwner;
+        return result;
+    }
+
+    const std::string temp = Path(std::string(kFileName) + ".new");
+    try {
+        if (!KeepRefusedFile())
+            throw CFileException(CFileException::Cause::AccessDenied, m_refusedPath);
+        CdfFile file(temp, CdfFile::Mode::Write);
+        file.Clear();
+        file.AppendField(std::string(kVersionKey) + std::to_string(kVersion));
+        file.WriteLine();
+        file.Clear();
+        file.AppendField(std::string(kUserKey) + userName);
+        file.WriteLine();
+        for (int i = 0; i < list.GetCount(); ++i) {
+            const Goal& goal = list.GetAt(i);
+            file.Clear();
+            file.AppendField(goal.GetName());
+            file.AppendField(goal.GetTotal().Format("%H:%M"));
+            file.AppendField(goal.GetRemaining().Format("%H:%M"));
+            file.WriteLine();
+        }
+        file.Sync();
+        file.Close();
+        ReplaceGoalFile(temp);
+    } catch (const CFileException& e) {
+        unlink(temp.c_str());
+        result.status = SaveResult::Status::Failed;
+        result.detail = e.GetErrorText();
+        result.messages.push_back({kSaveFailed, "File Error", UserMessage::Icon::None});
+    }
+    return result;
+}
+
+// The previous goal file becomes the backup, then the new file takes its name. Each rename is
+// atomic, so a complete goal file exists at every moment, and a failure leaves both as they were.
+void GoalFile::ReplaceGoalFile(const std::string& newFile) {
+    const std::string goal = Path(kFileName);
+    const std::string backup = Path(kBackupName);
+    if (Exists(goal)) {
+        const std::string backupTemp = backup + ".new";
+        unlink(backupTemp.c_str());
+        if (link(goal.c_str(), backupTemp.c_str()) != 0) {
+            if (errno != EPERM && errno != ENOTSUP && errno != EXDEV && errno != EMLINK && errno != ENOSYS)
+                ThrowErrno(backupTemp);
+            CopyFile(goal, backupTemp);
+        }
+        if (rename(backupTemp.c_str(), backup.c_str()) != 0) {
+            const int error = errno;
+            unlink(backupTemp.c_str());
+            throw CFileException::FromErrno(error, backup, CFileException::Cause::Generic);
+        }
+    }
+    if (rename(newFile.c_str(), goal.c_str()) != 0)
+        ThrowErrno(goal);
+    SyncDirectory(m_directory.empty() ? "." : m_directory);
+}

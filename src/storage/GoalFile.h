@@ -1,0 +1,57 @@
+#pragma once
+
+#include "model/GoalList.h"
+#include "storage/FileLock.h"
+#include "storage/UserMessage.h"
+
+#include <string>
+#include <vector>
+
+// The goal file "Ordalune.cdf" with its backup "ordalune.bak": the user's name and goals between
+// runs. Saves are crash-safe: at every moment a complete goal file exists, holding the last or the
+// previous save. The copy of the program that loads first holds a lock on the folder; any other
+// copy shows the goals but never writes them.
+class GoalFile final {
+public:
+    static constexpr const char* kFileName = "Ordalune.cdf";
+    static constexpr const char* kBackupName = "ordalune.bak";
+    static constexpr const char* kAskName = "Please enter your name";
+
+    struct LoadResult {
+        std::vector<UserMessage> messages; // to show in this order
+        bool askUserName = false;          // open the user-name dialog once the program runs
+    };
+
+    struct SaveResult {
+        enum class Status { Saved, Failed, NotOwner };
+        Status status = Status::Saved;
+        std::vector<UserMessage> messages;
+        std::string detail; // the system's words for a failure
+    };
+
+    // The files live in `directory`; empty means the current directory.
+    explicit GoalFile(std::string directory = {});
+
+    // Adds the file's goals after those already in `list`, selects the first item, sets
+    // `userName`. Never throws: what went wrong comes back as messages.
+    [[nodiscard]] LoadResult LoadGoals(GoalList& list, std::string& userName);
+    // Writes every goal of `list` and the user name; the previous file becomes the backup.
+    [[nodiscard]] SaveResult SaveGoals(const GoalList& list, const std::string& userName);
+
+    // False while another running copy holds these goals.
+    [[nodiscard]] bool OwnsGoals() const { return !m_readOnly; }
+    [[nodiscard]] std::string Path(const std::string& name) const;
+
+private:
+    // Reads one file into the list; returns the refusal message when the file is not a goal file.
+    std::string ReadGoals(const std::string& path, GoalList& list, std::string& userName);
+    // Puts a refused file where no save reaches it; false when it could not be moved.
+    bool KeepRefusedFile();
+    void ReplaceGoalFile(const std::string& newFile);
+
+    std::string m_directory;
+    FileLock m_lock;
+    bool m_readOnly = false;
+    std::string m_refusedPath; // a refused file still waiting to be moved aside
+    std::string m_keptAs;
+};
