@@ -1,0 +1,67 @@
+#include "clock/TickGoals.h"
+
+#include "model/CTime.h"
+#include "model/ParseHoursMinutes.h"
+
+namespace {
+
+constexpr int kOverrunGrace = 60; // seconds of thinking that the question does not mention
+
+// Stops the goal, asks, and applies the answer. True when the goal's times were set anew.
+bool HandleTimeUp(Goal& goal, TimesUpHost& host) {
+    goal.ToggleRunning();
+    host.PlayAlert();
+    host.BringToFront();
+    const CTime up = CTime::GetCurrentTime();
+
+    const TimesUpHost::Answer answer = host.AskTimesUp(goal.GetName());
+    bool changed = false;
+    if (answer.choice == 0) {
+        goal.SetDone(true);
+    } else {
+        const CTimeSpan add(std::int64_t{ParseLeadingInt(answer.minutes)} * 60);
+        goal.Set(goal.GetName(), goal.GetTotal() + add, goal.GetRemaining() + add);
+        changed = true;
+    }
+
+    const CTimeSpan span = CTime::GetCurrentTime() - up;
+    if (span > CTimeSpan(kOverrunGrace)) {
+        const std::string question =
+            "Over " + OverrunText(span) + " have passed since this goal's time was up.  Apply time to goal?";
+        if (host.AskOverrun(goal.GetName(), question)) {
+            goal.Set(goal.GetName(), goal.GetTotal() + span, goal.GetRemaining());
+            changed = true;
+        }
+    }
+
+    // Restarted from now, so the time the questions stood open is not taken off.
+    if (goal.GetRemaining() > CTimeSpan())
+        goal.ToggleRunning();
+    if (answer.choice != 0)
+        host.HandBack();
+    return changed;
+}
+
+} // namespace
+
+std::string OverrunText(CTimeSpan span) {
+    return StripLeadingZero(span >= CTimeSpan(3600) ? span.Format("%H hours") : span.Format("%M minutes"));
+}
+
+TickResult TickGoals(GoalList& goals, TimesUpHost& host) {
+    TickResult result;
+    for (int i = 0; i < goals.GetCount(); ++i) {
+        Goal& goal = goals.GetAt(i);
+        if (!goal.IsRunning())
+            continue;
+        GoalRepaint repaint{i, false, false};
+        const std::string before = goal.GetRemainingText();
+        if (goal.Tick()) {
+            result.changed = HandleTimeUp(goal, host) || result.changed;
+            repaint.wholeItem = true;
+        }
+        repaint.remainingText = goal.GetRemainingText() != before;
+        result.repaints.push_back(repaint);
+    }
+    return result;
+}
