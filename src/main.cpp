@@ -1,11 +1,8 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "ui/GoalApp.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Ordalune Tracker"));
-    window.resize(480, 160);
-    window.show();
-    return QApplication::exec();
+    GoalApp app(argc, argv);
+    if (!app.InitInstance())
+        return 0;
+    return GoalApp::exec();
 }

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QDialog>
+
+// Name, version and artwork of the program.
+class AboutDialog final : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit AboutDialog(QWidget* parent = nullptr);
+};

@@ -1,0 +1,59 @@
+#include "ui/Artwork.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace {
+
+// Twelve spokes clockwise from three o'clock, the current one left out, as the list shows them.
+void DrawWheel(QPainter& painter, QPointF centre, double outer, int gap, double width) {
+    constexpr double kPi = 3.14159265358979;
+    painter.setPen(QPen(QColor(255, 0, 255), width, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 12; ++i) {
+        if (i == gap)
+            continue;
+        const double theta = -i * kPi / 6;
+        painter.drawLine(
+            QPointF(centre.x() + outer / 2 * std::cos(theta), centre.y() - outer / 2 * std::sin(theta)),
+            QPointF(centre.x() + outer * std::cos(theta), centre.y() - outer * std::sin(theta)));
+    }
+}
+
+} // namespace
+
+QImage Artwork::Icon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double margin = size / 32.0;
+    QPainterPath face;
+    face.addRoundedRect(QRectF(margin, margin, size - 2 * margin, size - 2 * margin), size / 6.0, size / 6.0);
+    painter.fillPath(face, Qt::black);
+    painter.setPen(QPen(QColor(0, 128, 128), size / 32.0));
+    painter.drawPath(face);
+    DrawWheel(painter, QPointF(size / 2.0, size / 2.0), size * 0.36, 2, std::max(1.0, size / 14.0));
+    return image;
+}
+
+QImage Artwork::Banner(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, width, 0);
+    sky.setColorAt(0, Qt::black);
+    sky.setColorAt(1, QColor(0, 64, 64));
+    painter.fillRect(image.rect(), sky);
+    DrawWheel(painter, QPointF(height * 0.6, height / 2.0), height * 0.4, 9, std::max(1.0, height / 12.0));
+    // A progress bar running across, part filled.
+    const QRectF bar(height * 1.3, height * 0.35, width - height * 1.6, height * 0.3);
+    painter.setPen(QPen(QColor(128, 128, 128), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(bar);
+    painter.fillRect(QRectF(bar.left() + 1, bar.top() + 1, bar.width() * 0.62, bar.height() - 1),
+                     QColor(0, 128, 128));
+    return image;
+}

@@ -1,0 +1,365 @@
+#include "ui/CGoalView.h"
+
+#include "clock/TickGoals.h"
+#include "model/CTime.h"
+#include "model/ParseHoursMinutes.h"
+#include "storage/ReportWriter.h"
+#include "ui/GoalDialog.h"
+#include "ui/GoalListBox.h"
+#include "ui/UserNameDialog.h"
+#include "ui/WindowHost.h"
+
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+bool CGoalView::s_bInTimer = false;
+
+namespace {
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+} // namespace
+
+CGoalView::CGoalView(QWidget* parent, std::string directory) : QWidget(parent), m_file(std::move(directory)) {
+    setObjectName(QStringLiteral("goalView"));
+    m_listBox = new GoalListBox(m_goals, this);
+    m_listBox->setObjectName(QStringLiteral("goalList"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_listBox);
+    setFocusProxy(m_listBox);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setAutoFillBackground(true);
+
+    connect(m_listBox, &GoalListBox::selectionChanged, this, &CGoalView::commandsChanged);
+    connect(m_listBox, &GoalListBox::clocksChanged, this, &CGoalView::commandsChanged);
+
+    m_timer.setInterval(kTickMs);
+    connect(&m_timer, &QTimer::timeout, this, &CGoalView::OnTimer);
+    m_timer.start();
+}
+
+CGoalView::~CGoalView() = default;
+
+void CGoalView::SetHost(TimesUpHost* host) { m_host = host; }
+
+TimesUpHost& CGoalView::Host() {
+    if (m_host != nullptr)
+        return *m_host;
+    if (!m_windowHost)
+        m_windowHost = std::make_unique<WindowHost>(window(), m_listBox);
+    return *m_windowHost;
+}
+
+void CGoalView::SetQuitting() {
+    m_quitting = true;
+    if (m_windowHost)
+        m_windowHost->SetQuitting(true);
+}
+
+void CGoalView::ShowMessage(const UserMessage& message) {
+    if (m_quitting)
+        return;
+    const QMessageBox::Icon icon = message.icon == UserMessage::Icon::Warning       ? QMessageBox::Warning
+                                   : message.icon == UserMessage::Icon::Information ? QMessageBox::Information
+                                                                                    : QMessageBox::NoIcon;
+    const QString caption = message.caption.empty() ? QStringLiteral("Ordalune") : Text(message.caption);
+    QMessageBox box(icon, caption, Text(message.text), QMessageBox::Ok, this);
+    box.exec();
+}
+
+int CGoalView::AskYesNo(const QString& caption, const QString& text) {
+    if (m_quitting)
+        return QMessageBox::No;
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Yes | QMessageBox::No, this);
+    return box.exec();
+}
+
+void CGoalView::OnInitialUpdate() {
+    emit toolbarToggleRequested();
+    LoadGoals();
+    FitFrameToList();
+}
+
+// Reads the goal file in place of the goals listed now, so a second reading never lists the
+// same goals twice.
+void CGoalView::LoadGoals() {
+    m_goals.Clear();
+    const GoalFile::LoadResult result = m_file.LoadGoals(m_goals, m_userName);
+    for (const UserMessage& message : result.messages)
+        ShowMessage(message);
+    if (!result.askUserName)
+        emit documentTitleChanged(Text(m_userName));
+    m_listBox->ItemsChanged();
+    m_listBox->UpdateLayout();
+    m_listBox->InvalidateAll();
+    UpdateStatusPanes();
+    emit commandsChanged();
+    if (result.askUserName)
+        QMetaObject::invokeMethod(this, &CGoalView::OnUserName, Qt::QueuedConnection);
+}
+
+void CGoalView::SaveGoals(bool askedFor) {
+    const GoalFile::SaveResult result = m_file.SaveGoals(m_goals, m_userName);
+    for (const UserMessage& message : result.messages)
+        ShowMessage(message);
+    if (askedFor && result.status == GoalFile::SaveResult::Status::NotOwner)
+        ShowMessage(
+            {"Another running copy of Ordalune Tracker is using the goals in this folder, so this copy "
+             "does not save them.",
+             {},
+             UserMessage::Icon::Warning});
+}
+
+void CGoalView::FitFrameToList() {
+    QWidget* frame = window();
+    if (frame == this)
+        return;
+    const QSize ideal = m_listBox->GetIdealSize();
+    QSize chrome = frame->size() - m_listBox->size();
+    if (auto* main = qobject_cast<QMainWindow*>(frame); main != nullptr && !main->isVisible()) {
+        // Not laid out yet: the list gets the whole width, and the height less the bars around it.
+        int bars = 0;
+        for (QWidget* bar : main->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (bar != main->centralWidget() && !bar->isHidden() && !bar->isWindow() &&
+                (qobject_cast<QMenuBar*>(bar) || qobject_cast<QStatusBar*>(bar) ||
+                 qobject_cast<QToolBar*>(bar)))
+                bars += bar->sizeHint().height();
+        chrome = QSize(0, bars);
+    }
+    QSize target(chrome.width() + ideal.width(), chrome.height() + ideal.height() + 4);
+    // A list longer than the screen scrolls instead of running off it.
+    if (const QScreen* screen = frame->screen()) {
+        const QSize room =
+            screen->availableGeometry().size() - (frame->frameGeometry().size() - frame->size());
+        if (target.height() > room.height()) {
+            target.setHeight(room.height());
+            target.rwidth() += m_listBox->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        }
+        target.setWidth(std::min(target.width(), room.width()));
+    }
+    frame->resize(target);
+}
+
+void CGoalView::UpdateStatusPanes() {
+    const CTimeSpan remaining = m_goals.GetTotalRemaining();
+    const QString elapsed =
+        QStringLiteral(" Elapsed : %1 ").arg(Text(m_goals.GetTotalElapsed().FormatShort()));
+    const QString remain = QStringLiteral(" Remain : %1 ").arg(Text(remaining.FormatShort()));
+    QString finish;
+    if (remaining > CTimeSpan())
+        finish = QStringLiteral(" Finish : %1 ")
+                     .arg(Text((CTime::GetCurrentTime() + remaining).Format("%#I:%M %p")));
+    emit statusTextsChanged(elapsed, remain, finish);
+}
+
+void CGoalView::OnTimer() {
+    if (s_bInTimer)
+        return; // a tick is still being handled: a time's-up question is open
+    s_bInTimer = true;
+    ++m_nTicks;
+    const TickResult result = TickGoals(m_goals, Host());
+    m_listBox->RepaintTick(result);
+    if (result.changed) {
+        m_listBox->UpdateLayout();
+        FitFrameToList();
+        m_listBox->InvalidateAll();
+        UpdateStatusPanes();
+    }
+    if (m_nTicks % kPaneTicks == 0)
+        UpdateStatusPanes();
+    if (m_nTicks % kSaveTicks == 0)
+        SaveGoals();
+    if (!result.repaints.empty())
+        emit commandsChanged();
+    emit ticked();
+    s_bInTimer = false;
+}
+
+void CGoalView::OnPowerSuspend(const std::function<void()>& clocksStopped) {
+    const std::vector<int> stopped = m_goals.StopAllGoals();
+    for (const int index : stopped)
+        m_listBox->InvalidateItem(index);
+    if (clocksStopped)
+        clocksStopped();
+    if (stopped.empty())
+        return;
+    emit commandsChanged();
+    QWidget* frame = window();
+    frame->showNormal();
+    frame->raise();
+    frame->activateWindow();
+    if (m_quitting)
+        return;
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Ordalune Warning"),
+                    QStringLiteral("Before suspending the PC, running goals were stopped"), QMessageBox::Ok,
+                    this);
+    box.exec();
+}
+
+void CGoalView::OnDestroy() {
+    if (m_destroyed)
+        return;
+    m_destroyed = true;
+    m_timer.stop();
+    SaveGoals();
+}
+
+void CGoalView::OnFileNew() {
+    emit documentTitleChanged(QStringLiteral("Untitled"));
+    OnInitialUpdate();
+}
+
+void CGoalView::OnFileOpen() {
+    LoadGoals();
+    FitFrameToList();
+}
+
+void CGoalView::OnFileSave() { SaveGoals(true); }
+
+void CGoalView::OnFileReport() {
+    const UserMessage message =
+        ReportWriter::Write(m_goals, CTime::GetCurrentTime(), m_file.Path(ReportWriter::kFileName));
+    ShowMessage(message);
+}
+
+void CGoalView::OnGoalAdd() {
+    GoalDialog dialog(this);
+    dialog.SetCaption(QStringLiteral("Add Goal"));
+    dialog.m_strName = QStringLiteral("Enter the title of your goal");
+    dialog.m_strTotal = QStringLiteral("Hours:Mins");
+    if (dialog.exec() == QDialog::Accepted) {
+        if (m_goals.GetCount() == 1 && GoalList::IsPlaceholder(m_goals.GetAt(0)))
+            m_goals.Remove(0);
+        const CTimeSpan total = ParseTimeSpan(dialog.m_strTotal.toStdString());
+        const CTimeSpan remaining = ParseTimeSpan(dialog.m_strRemaining.toStdString());
+        const int index =
+            m_goals.Append(std::make_unique<Goal>(dialog.m_strName.toStdString(), total, remaining));
+        m_listBox->ItemsChanged();
+        if (m_listBox->UpdateLayout())
+            m_listBox->InvalidateAll();
+        else
+            m_listBox->InvalidateItem(index);
+        UpdateStatusPanes();
+        emit commandsChanged();
+    }
+    FitFrameToList();
+}
+
+void CGoalView::OnGoalEdit() {
+    if (!CanEditDelete())
+        return;
+    Goal& goal = *m_goals.GetSelectedGoal();
+    GoalDialog dialog(this);
+    dialog.SetCaption(QStringLiteral("Edit Goal"));
+    dialog.m_strName = Text(goal.GetName());
+    dialog.m_strTotal = Text(goal.GetTotal().Format("%H:%M"));
+    dialog.m_strRemaining = Text(goal.GetRemaining().Format("%H:%M"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const CTimeSpan total = ParseTimeSpan(dialog.m_strTotal.toStdString());
+    const CTimeSpan remaining = ParseTimeSpan(dialog.m_strRemaining.toStdString());
+    const std::string name = dialog.m_strName.toStdString();
+    const bool layoutChanged = name != goal.GetName() || total != goal.GetTotal();
+    goal.Set(name, total, remaining);
+    goal.SetDone(remaining == CTimeSpan());
+    if (layoutChanged && m_listBox->UpdateLayout()) {
+        FitFrameToList();
+        m_listBox->InvalidateAll();
+    }
+    m_listBox->InvalidateItem(m_goals.GetSelection());
+    UpdateStatusPanes();
+    emit commandsChanged();
+}
+
+void CGoalView::OnGoalDelete() {
+    if (!CanEditDelete())
+        return;
+    const int selection = m_goals.GetSelection();
+    if (AskYesNo(Text(m_goals.GetAt(selection).GetName()), QStringLiteral("Delete this goal?")) !=
+        QMessageBox::Yes)
+        return;
+    m_goals.Remove(selection);
+    if (m_goals.IsEmpty()) {
+        m_goals.AddPlaceholderIfEmpty();
+        m_listBox->SetSelection(-1);
+    } else if (!m_listBox->SetSelection(selection) && selection - 1 >= 0) {
+        m_listBox->SetSelection(selection - 1);
+    }
+    m_listBox->ItemsChanged();
+    m_listBox->UpdateLayout();
+    FitFrameToList();
+    m_listBox->InvalidateAll();
+    UpdateStatusPanes();
+    emit commandsChanged();
+}
+
+void CGoalView::OnGoalStart() {
+    if (CanStartClock())
+        OnStartStopClock();
+}
+
+void CGoalView::OnGoalStop() {
+    if (CanStopClock())
+        OnStartStopClock();
+}
+
+// Start and Stop are one toggle; the other running clocks carry on.
+void CGoalView::OnStartStopClock() {
+    m_goals.GetSelectedGoal()->ToggleRunning();
+    m_listBox->InvalidateClock(m_goals.GetSelection());
+    emit commandsChanged();
+}
+
+void CGoalView::OnFinishEarly() {
+    if (!CanFinishEarly())
+        return;
+    Goal& goal = *m_goals.GetSelectedGoal();
+    if (goal.IsRunning())
+        goal.ToggleRunning();
+    goal.Set(goal.GetName(), goal.GetElapsed(), CTimeSpan());
+    goal.SetDone(true);
+    if (m_listBox->UpdateLayout())
+        m_listBox->InvalidateAll();
+    m_listBox->InvalidateItem(m_goals.GetSelection());
+    UpdateStatusPanes();
+    emit commandsChanged();
+}
+
+void CGoalView::OnUserName() {
+    UserNameDialog dialog(this);
+    dialog.m_strUserName = Text(m_userName);
+    if (m_quitting || dialog.exec() != QDialog::Accepted)
+        return;
+    m_userName = dialog.m_strUserName.toStdString();
+    emit documentTitleChanged(dialog.m_strUserName);
+}
+
+bool CGoalView::CanEditDelete() const {
+    const Goal* goal = m_goals.GetSelectedGoal();
+    return goal != nullptr && !GoalList::IsPlaceholder(*goal);
+}
+
+bool CGoalView::CanStartClock() const {
+    const Goal* goal = m_goals.GetSelectedGoal();
+    return goal != nullptr && !goal->IsRunning() && goal->GetRemaining() > CTimeSpan();
+}
+
+bool CGoalView::CanStopClock() const {
+    const Goal* goal = m_goals.GetSelectedGoal();
+    return goal != nullptr && goal->IsRunning();
+}
+
+bool CGoalView::CanFinishEarly() const {
+    const Goal* goal = m_goals.GetSelectedGoal();
+    return goal != nullptr && goal->GetRemaining() > CTimeSpan();
+}

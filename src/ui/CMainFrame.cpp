@@ -1,0 +1,227 @@
+#include "ui/CMainFrame.h"
+
+#include "model/CTime.h"
+#include "ui/AboutDialog.h"
+#include "ui/Artwork.h"
+#include "ui/CGoalView.h"
+#include "ui/HelpWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QWhatsThis>
+
+namespace {
+
+// A status pane as wide as its sample text; a longer text widens it rather than being cut.
+QLabel* MakePane(QWidget* parent, const QString& name, const QString& sample) {
+    auto* pane = new QLabel(parent);
+    pane->setObjectName(name);
+    pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(sample) + 8);
+    pane->setFrameShape(QFrame::Panel);
+    pane->setFrameShadow(QFrame::Sunken);
+    return pane;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(std::string directory, QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowIcon(QIcon(QPixmap::fromImage(Artwork::Icon(64))));
+    m_view = new CGoalView(this, std::move(directory));
+    setCentralWidget(m_view);
+    createActions();
+    createMenus();
+    createToolBar();
+    createStatusBar();
+    SetDocumentTitle(m_documentTitle);
+
+    connect(m_view, &CGoalView::statusTextsChanged, this, &CMainFrame::SetStatusTexts);
+    connect(m_view, &CGoalView::documentTitleChanged, this, &CMainFrame::SetDocumentTitle);
+    connect(m_view, &CGoalView::toolbarToggleRequested, this,
+            [this] { m_toolBar->setVisible(m_toolBar->isHidden()); });
+    connect(m_view, &CGoalView::ticked, this, &CMainFrame::UpdateClockPane);
+    connect(m_view, &CGoalView::commandsChanged, this, &CMainFrame::UpdateCommands);
+    UpdateClockPane();
+}
+
+QAction* CMainFrame::addCommand(const QString& name, const QString& text, const QString& prompt,
+                                const QList<QKeySequence>& keys) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(name);
+    action->setStatusTip(prompt);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action); // keys work while the menus are closed
+    return action;
+}
+
+QAction* CMainFrame::Action(const QString& name) const { return findChild<QAction*>(name); }
+
+void CMainFrame::createActions() {
+    CGoalView* view = m_view;
+    const auto on = [this](QAction* action, auto slot) {
+        connect(action, &QAction::triggered, m_view, slot);
+    };
+    on(addCommand("fileOpen", "&Open...", "Read the goals again from the goal file",
+                  {QKeySequence(Qt::CTRL | Qt::Key_O)}),
+       &CGoalView::OnFileOpen);
+    on(addCommand("fileSave", "&Save", "Save the goals to the goal file",
+                  {QKeySequence(Qt::CTRL | Qt::Key_S)}),
+       &CGoalView::OnFileSave);
+    on(addCommand("fileNew", "&New", "Read the goals again and show or hide the toolbar",
+                  {QKeySequence(Qt::CTRL | Qt::Key_N)}),
+       &CGoalView::OnFileNew);
+    on(addCommand("fileReport", "&Generate report", "Generate a report of time spent on each goal"),
+       &CGoalView::OnFileReport);
+    connect(addCommand("appExit", "E&xit", "Quit the application"), &QAction::triggered, this,
+            &QWidget::close);
+
+    on(addCommand("goalAdd", "&Add ...", "Add new goal", {QKeySequence(Qt::CTRL | Qt::Key_A)}),
+       &CGoalView::OnGoalAdd);
+    on(addCommand("goalEdit", "&Edit ...", "Edit selected goal", {QKeySequence(Qt::CTRL | Qt::Key_E)}),
+       &CGoalView::OnGoalEdit);
+    on(addCommand("goalDelete", "&Delete", "Delete selected goal",
+                  {QKeySequence(Qt::CTRL | Qt::Key_D), QKeySequence(Qt::Key_Delete)}),
+       &CGoalView::OnGoalDelete);
+    on(addCommand("goalStart", "&Start clock", "Start clock for current goal"), &CGoalView::OnGoalStart);
+    on(addCommand("goalStop", "&Stop clock", "Stop clock for current goal"), &CGoalView::OnGoalStop);
+    on(addCommand("goalFinish", "&Finish Early",
+                  "Goal is finished; set remaining time to zero, adjusting total time",
+                  {QKeySequence(Qt::CTRL | Qt::Key_F)}),
+       &CGoalView::OnFinishEarly);
+    on(addCommand("optionsUserName", "&User name ...", "Set your name that appears in the caption bar"),
+       &CGoalView::OnUserName);
+
+    connect(addCommand("helpFinder", "&Help Topics", "List Help topics", {QKeySequence(Qt::Key_F1)}),
+            &QAction::triggered, this, &CMainFrame::ShowHelp);
+    connect(addCommand("contextHelp", "What's &This?", "Select an object on which to get Help",
+                       {QKeySequence(Qt::SHIFT | Qt::Key_F1)}),
+            &QAction::triggered, this, [] { QWhatsThis::enterWhatsThisMode(); });
+    connect(addCommand("appAbout", "&About Ordalune...", "Display program information and version number"),
+            &QAction::triggered, this, [this] {
+                AboutDialog about(this);
+                about.exec();
+            });
+    (void)view;
+}
+
+void CMainFrame::createMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(Action("fileOpen"));
+    file->addAction(Action("fileSave"));
+    file->addSeparator();
+    file->addAction(Action("fileReport"));
+    file->addSeparator();
+    file->addAction(Action("appExit"));
+
+    QMenu* goal = menuBar()->addMenu(QStringLiteral("&Goal"));
+    goal->addAction(Action("goalAdd"));
+    goal->addAction(Action("goalEdit"));
+    goal->addAction(Action("goalDelete"));
+    goal->addSeparator();
+    goal->addAction(Action("goalStart"));
+    goal->addAction(Action("goalStop"));
+    goal->addSeparator();
+    goal->addAction(Action("goalFinish"));
+    connect(goal, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    options->addAction(Action("optionsUserName"));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(Action("helpFinder"));
+    help->addSeparator();
+    help->addAction(Action("appAbout"));
+}
+
+void CMainFrame::createToolBar() {
+    m_toolBar = addToolBar(QStringLiteral("Standard"));
+    m_toolBar->setObjectName(QStringLiteral("toolBar"));
+    m_toolBar->setIconSize(QSize(16, 16));
+    QStyle* s = style();
+    Action("fileNew")->setIcon(s->standardIcon(QStyle::SP_FileIcon));
+    Action("fileOpen")->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
+    Action("fileSave")->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
+    Action("appAbout")->setIcon(s->standardIcon(QStyle::SP_MessageBoxInformation));
+    Action("contextHelp")->setIcon(s->standardIcon(QStyle::SP_TitleBarContextHelpButton));
+    m_toolBar->addAction(Action("fileNew"));
+    m_toolBar->addAction(Action("fileOpen"));
+    m_toolBar->addAction(Action("fileSave"));
+    m_toolBar->addSeparator();
+    // Cut, copy, paste and print have nothing to act on here.
+    for (const char* name : {"Cut", "Copy", "Paste"})
+        m_toolBar->addAction(QString::fromLatin1(name))->setEnabled(false);
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(QStringLiteral("Print"))->setEnabled(false);
+    m_toolBar->addAction(Action("appAbout"));
+    m_toolBar->addAction(Action("contextHelp"));
+}
+
+void CMainFrame::createStatusBar() {
+    QStatusBar* bar = statusBar();
+    m_idle = new QLabel(QStringLiteral("Think ahead!"), this);
+    m_idle->setObjectName(QStringLiteral("idlePane"));
+    m_idle->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred); // gives way to the other panes
+    bar->addWidget(m_idle, 1);                                           // hidden while a menu prompt shows
+    m_elapsed = MakePane(this, QStringLiteral("elapsedPane"), QStringLiteral("Elapsed : 88:88"));
+    m_remain = MakePane(this, QStringLiteral("remainPane"), QStringLiteral(" Remain : 88:88 "));
+    m_finish = MakePane(this, QStringLiteral("finishPane"), QStringLiteral(" Finish : 12:00 PM "));
+    m_clock = MakePane(this, QStringLiteral("clockPane"), QStringLiteral(" 12:00 PM "));
+    for (QLabel* pane : {m_elapsed, m_remain, m_finish, m_clock})
+        bar->addPermanentWidget(pane);
+}
+
+QLabel* CMainFrame::Pane(int index) const {
+    const QLabel* panes[] = {m_idle, m_elapsed, m_remain, m_finish, m_clock};
+    return index >= 0 && index < 5 ? const_cast<QLabel*>(panes[index]) : nullptr;
+}
+
+void CMainFrame::SetStatusTexts(const QString& elapsed, const QString& remain, const QString& finish) {
+    for (auto [pane, text] : {std::pair{m_elapsed, elapsed}, {m_remain, remain}, {m_finish, finish}})
+        if (pane->text() != text)
+            pane->setText(text);
+}
+
+void CMainFrame::SetDocumentTitle(const QString& title) {
+    m_documentTitle = title;
+    setWindowTitle(QStringLiteral("Ordalune Tracker - ") + title);
+}
+
+void CMainFrame::UpdateClockPane() {
+    const QString text = QString::fromStdString(CTime::GetCurrentTime().Format(" %#I:%M %p "));
+    if (m_clock->text() != text)
+        m_clock->setText(text);
+}
+
+void CMainFrame::BringToFront() {
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void CMainFrame::UpdateCommands() {
+    Action("goalEdit")->setEnabled(m_view->CanEditDelete());
+    Action("goalDelete")->setEnabled(m_view->CanEditDelete());
+    Action("goalStart")->setEnabled(m_view->CanStartClock());
+    Action("goalStop")->setEnabled(m_view->CanStopClock());
+    Action("goalFinish")->setEnabled(m_view->CanFinishEarly());
+}
+
+void CMainFrame::ShowHelp() {
+    if (!m_help)
+        m_help = new HelpWindow(this);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    m_view->OnDestroy();
+    event->accept();
+}

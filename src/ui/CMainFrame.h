@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+class CGoalView;
+class HelpWindow;
+class QAction;
+class QLabel;
+class QMenu;
+class QToolBar;
+
+// The main window: caption, menus and their keys, the hidden toolbar, and the status bar with
+// its Elapsed, Remain, Finish and clock panes. The goal view fills it.
+class CMainFrame final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // The goal file lives in `directory`; empty means the current directory.
+    explicit CMainFrame(std::string directory = {}, QWidget* parent = nullptr);
+
+    [[nodiscard]] CGoalView* View() const { return m_view; }
+    [[nodiscard]] QToolBar* ToolBar() const { return m_toolBar; }
+    [[nodiscard]] QAction* Action(const QString& name) const;
+    [[nodiscard]] QLabel* Pane(int index) const;
+    [[nodiscard]] const QString& DocumentTitle() const { return m_documentTitle; }
+
+    void SetStatusTexts(const QString& elapsed, const QString& remain, const QString& finish);
+    void SetDocumentTitle(const QString& title);
+    // Shows the current time of day in the clock pane; repaints only when the text changes.
+    void UpdateClockPane();
+    // Brings the window to the front in its normal state (a second start, a resume).
+    void BringToFront();
+    // Enables each goal command by its rule.
+    void UpdateCommands();
+    void ShowHelp();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    QAction* addCommand(const QString& name, const QString& text, const QString& prompt,
+                        const QList<QKeySequence>& keys = {});
+
+    CGoalView* m_view = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QLabel* m_idle = nullptr;
+    QLabel* m_elapsed = nullptr;
+    QLabel* m_remain = nullptr;
+    QLabel* m_finish = nullptr;
+    QLabel* m_clock = nullptr;
+    QString m_documentTitle = QStringLiteral("Untitled");
+    QPointer<HelpWindow> m_help;
+};

@@ -1,0 +1,61 @@
+#include "ui/GoalApp.h"
+
+#include "ui/Artwork.h"
+#include "ui/CGoalView.h"
+#include "ui/CMainFrame.h"
+#include "ui/GoalPainter.h"
+#include "ui/PowerMonitor.h"
+#include "ui/SignalHandler.h"
+#include "ui/SingleInstance.h"
+
+#include <QDialog>
+#include <QIcon>
+#include <QPixmap>
+
+GoalApp::GoalApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Ordalune"));
+    setApplicationDisplayName(QStringLiteral("Ordalune"));
+    setApplicationVersion(QStringLiteral("1.1"));
+    setDesktopFileName(QStringLiteral("ordalune"));
+}
+
+GoalApp::~GoalApp() = default;
+
+bool GoalApp::InitInstance(const std::string& directory) {
+    if (!SingleInstance::AllowsAnotherCopy(arguments()) && SingleInstance::HandOver())
+        return false;
+
+    setWindowIcon(QIcon(QPixmap::fromImage(Artwork::Icon(64))));
+    GoalPainter::RegisterFontSubstitutes();
+
+    m_signals = new SignalHandler(this);
+    connect(m_signals, &SignalHandler::terminationRequested, this, &GoalApp::OnTerminate);
+
+    m_frame = std::make_unique<CMainFrame>(directory);
+    m_frame->View()->OnInitialUpdate();
+    m_frame->show();
+
+    m_power = new PowerMonitor(this);
+    connect(m_power, &PowerMonitor::suspending, this,
+            [this] { m_frame->View()->OnPowerSuspend([this] { m_power->ReleaseInhibitor(); }); });
+    connect(m_power, &PowerMonitor::resumed, m_frame.get(), &CMainFrame::BringToFront);
+
+    // Published only now that the main window exists.
+    m_instance = new SingleInstance(this);
+    connect(m_instance, &SingleInstance::showRequested, m_frame.get(), &CMainFrame::BringToFront);
+    m_instance->Publish();
+    return true;
+}
+
+void GoalApp::OnTerminate() {
+    if (!m_frame)
+        return;
+    m_frame->View()->SetQuitting();
+    // Every open dialog ends as Esc would end it, so the handlers waiting on them return...
+    for (QWidget* widget : topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<QDialog*>(widget); dialog != nullptr && dialog->isVisible())
+            dialog->reject();
+    }
+    // ...and the window closes from the main loop, saving the goals once on the way.
+    QMetaObject::invokeMethod(m_frame.get(), &QWidget::close, Qt::QueuedConnection);
+}

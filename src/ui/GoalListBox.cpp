@@ -1,0 +1,239 @@
+#include "ui/GoalListBox.h"
+
+#include "model/GoalList.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+GoalListBox::GoalListBox(GoalList& goals, QWidget* parent) : QAbstractScrollArea(parent), m_goals(goals) {
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setFocusPolicy(Qt::StrongFocus);
+    // The list paints every pixel itself, black first: no background fill of its own.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setAutoFillBackground(false);
+    QPalette black = palette();
+    black.setColor(QPalette::Base, Qt::black);
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+}
+
+QRect GoalListBox::GetItemRect(int index) const {
+    const int height = m_painter.GetLineHeight();
+    return {0, index * height - verticalScrollBar()->value(), viewport()->width(), height};
+}
+
+int GoalListBox::ItemAt(const QPoint& point) const {
+    const int height = m_painter.GetLineHeight();
+    if (height <= 0 || point.y() < 0)
+        return -1;
+    const int index = (point.y() + verticalScrollBar()->value()) / height;
+    return index < m_goals.GetCount() ? index : -1;
+}
+
+bool GoalListBox::UpdateLayout() {
+    const int oldWidth = m_maxNameWidth;
+    const CTimeSpan oldTotal = m_maxTotal;
+    m_maxNameWidth = 0;
+    for (int i = 0; i < m_goals.GetCount(); ++i)
+        m_maxNameWidth = std::max(m_maxNameWidth, m_painter.GetNameWidth(m_goals.GetAt(i)));
+    m_maxTotal = m_goals.GetMaxTotal();
+    m_painter.SetMaxNameWidth(m_maxNameWidth);
+    m_painter.SetMaxTotal(m_maxTotal);
+    return m_maxNameWidth != oldWidth || m_maxTotal != oldTotal;
+}
+
+QSize GoalListBox::GetIdealSize() const {
+    return {m_painter.GetItemSize().width(), m_painter.GetLineHeight() * std::max(1, m_goals.GetCount())};
+}
+
+bool GoalListBox::SetSelection(int index) {
+    const int old = m_goals.GetSelection();
+    const bool valid = m_goals.SetSelection(index);
+    if (valid)
+        m_caret = index;
+    if (old != m_goals.GetSelection()) {
+        InvalidateFrame(old);
+        InvalidateFrame(m_goals.GetSelection());
+        if (valid)
+            EnsureVisible(index);
+        emit selectionChanged();
+    }
+    return valid;
+}
+
+void GoalListBox::ItemsChanged() {
+    m_caret = std::clamp(m_caret, 0, std::max(0, m_goals.GetCount() - 1));
+    UpdateScrollBar();
+    emit selectionChanged();
+}
+
+void GoalListBox::InvalidateAll() { viewport()->update(); }
+
+void GoalListBox::InvalidateItem(int index) {
+    if (index >= 0 && index < m_goals.GetCount())
+        viewport()->update(GetItemRect(index));
+}
+
+void GoalListBox::InvalidateRect(const QRect& rect) { viewport()->update(rect); }
+
+void GoalListBox::InvalidateClock(int index) {
+    if (index < 0 || index >= m_goals.GetCount())
+        return;
+    const QRect item = GetItemRect(index);
+    viewport()->update(m_painter.GetWheelRect(item));
+    viewport()->update(m_painter.GetFinishRect(m_goals.GetAt(index), item));
+}
+
+void GoalListBox::RepaintTick(const TickResult& result) {
+    for (const GoalRepaint& repaint : result.repaints) {
+        if (repaint.index >= m_goals.GetCount())
+            continue;
+        const QRect item = GetItemRect(repaint.index);
+        if (!viewport()->rect().intersects(item))
+            continue;
+        if (repaint.wholeItem) {
+            viewport()->update(item);
+            continue;
+        }
+        const Goal& goal = m_goals.GetAt(repaint.index);
+        viewport()->update(m_painter.GetWheelRect(item));
+        viewport()->update(m_painter.GetBarRect(goal, item));
+        if (repaint.remainingText) {
+            viewport()->update(m_painter.GetRemainingRect(item));
+            viewport()->update(m_painter.GetFinishRect(goal, item));
+        }
+    }
+}
+
+void GoalListBox::paintEvent(QPaintEvent* event) {
+    QPainter painter(viewport());
+    painter.fillRect(event->rect(), Qt::black);
+    const int height = m_painter.GetLineHeight();
+    if (height <= 0)
+        return;
+    const int first = std::max(0, (event->rect().top() + verticalScrollBar()->value()) / height);
+    const int last =
+        std::min(m_goals.GetCount() - 1, (event->rect().bottom() + verticalScrollBar()->value()) / height);
+    const bool focused = hasFocus();
+    for (int i = first; i <= last; ++i) {
+        const QRect item = GetItemRect(i);
+        m_painter.Draw(painter, m_goals.GetAt(i), item);
+        const bool selected = i == m_goals.GetSelection();
+        GoalPainter::DrawFrame(painter, item, selected, focused && i == m_caret);
+    }
+}
+
+void GoalListBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        const int index = ItemAt(event->position().toPoint());
+        if (index >= 0)
+            SetSelection(index);
+    }
+    QAbstractScrollArea::mousePressEvent(event);
+}
+
+// Starts or stops the selected goal. Starting one stops the others, unless Ctrl is held.
+void GoalListBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    Goal* goal = m_goals.GetSelectedGoal();
+    if (goal == nullptr || goal->GetRemaining() <= CTimeSpan())
+        return;
+    if (!goal->IsRunning() && !(event->modifiers() & Qt::ControlModifier)) {
+        for (int i = 0; i < m_goals.GetCount(); ++i) {
+            if (m_goals.GetAt(i).IsRunning()) {
+                m_goals.GetAt(i).ToggleRunning();
+                InvalidateClock(i);
+            }
+        }
+    }
+    InvalidateClock(m_goals.GetSelection());
+    goal->ToggleRunning();
+    InvalidateClock(m_goals.GetSelection());
+    emit clocksChanged();
+}
+
+void GoalListBox::keyPressEvent(QKeyEvent* event) {
+    const int count = m_goals.GetCount();
+    if (count == 0) {
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    const int current = m_goals.GetSelection() >= 0 ? m_goals.GetSelection() : m_caret;
+    const int page = std::max(1, viewport()->height() / std::max(1, m_painter.GetLineHeight()));
+    int target = -1;
+    switch (event->key()) {
+    case Qt::Key_Up:
+        target = current - 1;
+        break;
+    case Qt::Key_Down:
+        target = m_goals.GetSelection() >= 0 ? current + 1 : current;
+        break;
+    case Qt::Key_Home:
+        target = 0;
+        break;
+    case Qt::Key_End:
+        target = count - 1;
+        break;
+    case Qt::Key_PageUp:
+        target = current - page;
+        break;
+    case Qt::Key_PageDown:
+        target = current + page;
+        break;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    SetSelection(std::clamp(target, 0, count - 1));
+}
+
+void GoalListBox::focusInEvent(QFocusEvent* event) {
+    InvalidateFrame(m_caret);
+    QAbstractScrollArea::focusInEvent(event);
+}
+
+void GoalListBox::focusOutEvent(QFocusEvent* event) {
+    InvalidateFrame(m_caret);
+    QAbstractScrollArea::focusOutEvent(event);
+}
+
+void GoalListBox::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollBar();
+}
+
+void GoalListBox::scrollContentsBy(int, int) { viewport()->update(); }
+
+void GoalListBox::UpdateScrollBar() {
+    const int height = m_painter.GetLineHeight();
+    QScrollBar* bar = verticalScrollBar();
+    bar->setSingleStep(height);
+    bar->setPageStep(std::max(height, viewport()->height()));
+    bar->setRange(0, std::max(0, m_goals.GetCount() * height - viewport()->height()));
+}
+
+// Only the one-pixel frame changes with the selection and the focus.
+void GoalListBox::InvalidateFrame(int index) {
+    if (index < 0 || index >= m_goals.GetCount())
+        return;
+    const QRect item = GetItemRect(index);
+    QRegion frame(item);
+    frame -= item.adjusted(1, 1, -2, -1);
+    viewport()->update(frame);
+}
+
+void GoalListBox::EnsureVisible(int index) {
+    const QRect item = GetItemRect(index);
+    QScrollBar* bar = verticalScrollBar();
+    if (item.top() < 0)
+        bar->setValue(bar->value() + item.top());
+    else if (item.bottom() >= viewport()->height())
+        bar->setValue(bar->value() + item.bottom() + 1 - viewport()->height());
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "clock/TickGoals.h"
+#include "ui/GoalPainter.h"
+
+#include <QAbstractScrollArea>
+
+class GoalList;
+
+// Shows the goal list, one line a goal on black. It draws from the list it is given, turns
+// clicks and keys into selection changes on it, and repaints only the rectangles that changed.
+class GoalListBox final : public QAbstractScrollArea {
+    Q_OBJECT
+
+public:
+    explicit GoalListBox(GoalList& goals, QWidget* parent = nullptr);
+
+    [[nodiscard]] GoalList& Goals() const { return m_goals; }
+    [[nodiscard]] const GoalPainter& Painter() const { return m_painter; }
+
+    // The item's rectangle in the viewport.
+    [[nodiscard]] QRect GetItemRect(int index) const;
+    [[nodiscard]] int ItemAt(const QPoint& point) const;
+    // Recomputes the widest name and the largest Total; true when either changed.
+    bool UpdateLayout();
+    // The item width, and one line a goal (at least one).
+    [[nodiscard]] QSize GetIdealSize() const;
+
+    // Selects an item (or none, with an index out of range) and repaints the frames that changed.
+    bool SetSelection(int index);
+    // Called after the list's items changed in number.
+    void ItemsChanged();
+    void InvalidateAll();
+    void InvalidateItem(int index);
+    void InvalidateRect(const QRect& rect);
+    // Repaints what a tick changed: wheel and bar, the Remaining time when its text changed,
+    // the whole item when the goal's time ran out.
+    void RepaintTick(const TickResult& result);
+    // Wheel and finish time of an item whose clock started or stopped.
+    void InvalidateClock(int index);
+
+signals:
+    void selectionChanged();
+    void clocksChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void UpdateScrollBar();
+    void InvalidateFrame(int index);
+    void EnsureVisible(int index);
+
+    GoalList& m_goals;
+    GoalPainter m_painter;
+    int m_maxNameWidth = 0;
+    CTimeSpan m_maxTotal;
+    int m_caret = 0; // the item with the focus frame when nothing is selected
+};

@@ -1,0 +1,178 @@
+#include "ui/GoalPainter.h"
+
+#include "model/CTime.h"
+#include "model/Goal.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+
+#include <cmath>
+
+namespace {
+
+// A rectangle from its edges, the right and bottom ones exclusive.
+QRect Edges(int left, int top, int right, int bottom) { return QRect(left, top, right - left, bottom - top); }
+
+// A face asked for by name, sized so that its cell (ascent + descent) is `cellHeight` pixels.
+QFont MakeFont(const QString& family, int cellHeight, bool italic = false) {
+    QFont font(family);
+    font.setItalic(italic);
+    font.setPixelSize(cellHeight);
+    const int measured = QFontMetrics(font).height();
+    if (measured > 0 && measured != cellHeight)
+        font.setPixelSize(std::max(1, cellHeight * cellHeight / measured));
+    return font;
+}
+
+} // namespace
+
+void GoalPainter::RegisterFontSubstitutes() {
+    QFont::insertSubstitutions(QStringLiteral("Crystal"),
+                               {QStringLiteral("DSEG7 Classic"), QStringLiteral("Monospace")});
+    QFont::insertSubstitutions(QStringLiteral("Arial Rounded MT Bold"),
+                               {QStringLiteral("Nunito"), QStringLiteral("M PLUS Rounded 1c"),
+                                QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Arial"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+}
+
+GoalPainter::GoalPainter()
+    : m_nameFont(MakeFont(QStringLiteral("Arial"), 20)), m_timeFont(MakeFont(QStringLiteral("Crystal"), 20)),
+      m_clockFont(MakeFont(QStringLiteral("Arial Rounded MT Bold"), 13, true)) {
+    const QFontMetrics time(m_timeFont);
+    m_lineHeight = time.height();
+    m_timeWidth = time.horizontalAdvance(QStringLiteral("88:88"));
+    const CTime sample = CTime::GetCurrentTime();
+    std::tm today{};
+    (void)sample.GetLocalTm(today);
+    const CTime halfPast(today.tm_year + 1900, today.tm_mon + 1, today.tm_mday, 12, 28, 0);
+    m_clockWidth =
+        QFontMetrics(m_clockFont).horizontalAdvance(QString::fromStdString(halfPast.Format("%#I:%M %p")));
+    m_wheelSize = m_lineHeight;
+}
+
+QSize GoalPainter::GetItemSize() const {
+    return {m_timeWidth + m_clockWidth + m_maxNameWidth + m_wheelSize + 169, m_lineHeight};
+}
+
+int GoalPainter::GetNameWidth(const Goal& goal) const {
+    return QFontMetrics(m_nameFont).horizontalAdvance(QString::fromStdString(goal.GetName()));
+}
+
+QRect GoalPainter::GetWheelRect(const QRect& item) const {
+    return Edges(item.left() + 1, item.top() + 1, item.left() + 1 + m_wheelSize, item.bottom());
+}
+
+QRect GoalPainter::GetNameRect(const QRect& item) const {
+    const int left = GetWheelRect(item).right() + 1 + 5;
+    return Edges(left, item.top() + 1, left + m_maxNameWidth, item.bottom());
+}
+
+QRect GoalPainter::GetRemainingRect(const QRect& item) const {
+    const int left = GetNameRect(item).right() + 1 + 10;
+    return Edges(left, item.top() + 1, left + m_timeWidth, item.bottom());
+}
+
+QRect GoalPainter::GetBarAreaRect(const QRect& item) const {
+    const int left = GetRemainingRect(item).right() + 1 + 7;
+    return Edges(left, item.top() + 1, item.right() + 1 - m_clockWidth - 8, item.bottom());
+}
+
+QRect GoalPainter::GetBarRect(const Goal& goal, const QRect& item) const {
+    const QRect area = GetBarAreaRect(item);
+    int length = 0;
+    if (m_maxTotal > CTimeSpan()) {
+        const double share =
+            static_cast<double>(goal.GetTotal().GetTotalSeconds()) / m_maxTotal.GetTotalSeconds();
+        length = static_cast<int>(std::clamp(share, 0.0, 1.0) * std::max(0, area.width()));
+    }
+    return Edges(area.left(), area.top(), area.left() + length, area.bottom() + 1);
+}
+
+QRect GoalPainter::GetFinishRect(const Goal& goal, const QRect& item) const {
+    const int left = GetBarRect(goal, item).right() + 1 + 3;
+    return Edges(left, item.top() + 1, left + m_clockWidth, item.bottom());
+}
+
+void GoalPainter::Draw(QPainter& painter, const Goal& goal, const QRect& item) const {
+    const bool done = goal.IsDone();
+    constexpr int flags = Qt::AlignVCenter | Qt::TextSingleLine;
+    painter.setPen(done ? kDoneNameColor : kNameColor);
+    painter.setFont(m_nameFont);
+    // Drawn as typed: an '&' in a name is a character, not a mnemonic.
+    painter.drawText(GetNameRect(item), flags | Qt::AlignLeft, QString::fromStdString(goal.GetName()));
+
+    const QColor timeColor = done ? kDoneTimeColor : kTimeColor;
+    painter.setPen(timeColor);
+    painter.setFont(m_timeFont);
+    painter.drawText(GetRemainingRect(item), flags | Qt::AlignRight,
+                     QString::fromStdString(goal.GetRemainingText()));
+
+    DrawBar(painter, goal.GetBar(), GetBarRect(goal, item), done);
+
+    if (goal.IsRunning()) {
+        DrawWheel(painter, goal.GetWheel(), GetWheelRect(item));
+        const CTime finish = CTime::GetCurrentTime() + goal.GetRemaining();
+        painter.setPen(timeColor);
+        painter.setFont(m_clockFont);
+        painter.drawText(GetFinishRect(goal, item), flags | Qt::AlignLeft,
+                         QString::fromStdString(finish.Format("%#I:%M %p")));
+    }
+}
+
+void GoalPainter::DrawFrame(QPainter& painter, const QRect& item, bool selected, bool focused) {
+    const QColor color = selected ? kSelectedFrameColor : (focused ? kFocusFrameColor : QColor(Qt::black));
+    const QRect frame = Edges(item.left(), item.top(), item.right(), item.bottom() + 1); // right edge one in
+    painter.fillRect(frame.left(), frame.top(), frame.width(), 1, color);
+    painter.fillRect(frame.left(), frame.bottom(), frame.width(), 1, color);
+    painter.fillRect(frame.left(), frame.top(), 1, frame.height(), color);
+    painter.fillRect(frame.right(), frame.top(), 1, frame.height(), color);
+}
+
+void GoalPainter::DrawBar(QPainter& painter, const ProgressBar& bar, QRect rect, bool greyed) {
+    // Edges: left, top, right and bottom, the last two exclusive.
+    const int left = rect.left();
+    const int top = rect.top() + 2;
+    const int right = rect.right() + 1;
+    const int bottom = rect.bottom() + 1 - 2;
+    if (right - left < 1 || bottom - top < 1)
+        return;
+    const QColor frameColor = greyed ? kDoneBarColor : kBarFrameColor;
+    painter.fillRect(Edges(left, top, right, top + 1), frameColor);
+    painter.fillRect(Edges(left, bottom - 1, right, bottom), frameColor);
+    painter.fillRect(Edges(left, top, left + 1, bottom), frameColor);
+    painter.fillRect(Edges(right - 1, top, right, bottom), frameColor);
+
+    const int fill = bar.FillLength(right - left - 1);
+    if (left + fill > left + 1)
+        painter.fillRect(Edges(left + 1, top + 1, left + fill, bottom - 1),
+                         greyed ? kDoneBarColor : kBarFillColor);
+}
+
+void GoalPainter::DrawWheel(QPainter& painter, const ClockWheel& wheel, const QRect& rect) {
+    // A circle centred in the rectangle, outer radius half its height, inner radius half that;
+    // twelve one-pixel spokes clockwise from three o'clock, the current one in the background colour.
+    const int width = rect.width();
+    const int height = rect.height();
+    const double cx = rect.left() + (width + 1) / 2;
+    const double cy = rect.top() + (height + 1) / 2;
+    const double scale = std::min(width / 10000.0, height / 20000.0);
+    constexpr double kInner = 5000;
+    constexpr double kOuter = 10000;
+    constexpr double kPi = 3.1415927410125732;
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    double theta = 0;
+    for (int i = 0; i < ClockWheel::kSpokes; ++i) {
+        painter.setPen(QPen(i == wheel.GetCurrent() ? QColor(Qt::black) : kSpokeColor, 0));
+        const QPointF from(cx + std::trunc(kInner * std::cos(theta)) * scale,
+                           cy - std::trunc(kInner * std::sin(theta)) * scale);
+        const QPointF to(cx + std::trunc(kOuter * std::cos(theta)) * scale,
+                         cy - std::trunc(kOuter * std::sin(theta)) * scale);
+        painter.drawLine(from.toPoint(), to.toPoint());
+        theta -= kPi / (ClockWheel::kSpokes * 0.5);
+    }
+    painter.restore();
+}

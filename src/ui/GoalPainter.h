@@ -1,0 +1,73 @@
+#pragma once
+
+#include "model/CTimeSpan.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QSize>
+
+class ClockWheel;
+class Goal;
+class ProgressBar;
+class QPainter;
+
+// Fonts, metrics, layout and drawing of one goal's line in the list: wheel, name, Remaining
+// time, bar and finish time. All sizes are measured from the fonts actually obtained.
+class GoalPainter final {
+public:
+    // The faces the list asks for by name, with the installed fonts that stand in for them.
+    static void RegisterFontSubstitutes();
+
+    GoalPainter();
+
+    [[nodiscard]] const QFont& NameFont() const { return m_nameFont; }
+    [[nodiscard]] const QFont& TimeFont() const { return m_timeFont; }
+    [[nodiscard]] const QFont& ClockFont() const { return m_clockFont; }
+
+    [[nodiscard]] int GetLineHeight() const { return m_lineHeight; }
+    [[nodiscard]] int GetTimeWidth() const { return m_timeWidth; }
+    [[nodiscard]] int GetClockWidth() const { return m_clockWidth; }
+    // Width for the widest name, height of one line.
+    [[nodiscard]] QSize GetItemSize() const;
+    [[nodiscard]] int GetNameWidth(const Goal& goal) const;
+    void SetMaxNameWidth(int width) { m_maxNameWidth = width; }
+    void SetMaxTotal(CTimeSpan total) { m_maxTotal = total; }
+
+    // Parts of an item's line, for drawing and for repainting only what changed.
+    [[nodiscard]] QRect GetWheelRect(const QRect& item) const;
+    [[nodiscard]] QRect GetNameRect(const QRect& item) const;
+    [[nodiscard]] QRect GetRemainingRect(const QRect& item) const;
+    [[nodiscard]] QRect GetBarAreaRect(const QRect& item) const;
+    [[nodiscard]] QRect GetBarRect(const Goal& goal, const QRect& item) const;
+    [[nodiscard]] QRect GetFinishRect(const Goal& goal, const QRect& item) const;
+
+    // Draws the goal over a black background.
+    void Draw(QPainter& painter, const Goal& goal, const QRect& item) const;
+    // The selection or focus frame around an item (black when neither, to clear an old one).
+    static void DrawFrame(QPainter& painter, const QRect& item, bool selected, bool focused);
+    static void DrawBar(QPainter& painter, const ProgressBar& bar, QRect rect, bool greyed);
+    static void DrawWheel(QPainter& painter, const ClockWheel& wheel, const QRect& rect);
+
+    static inline const QColor kNameColor{255, 255, 255};
+    static inline const QColor kDoneNameColor{127, 127, 127};
+    static inline const QColor kTimeColor{0, 255, 255};
+    static inline const QColor kDoneTimeColor{63, 63, 63};
+    static inline const QColor kBarFrameColor{128, 128, 128};
+    static inline const QColor kDoneBarColor{64, 64, 64};
+    static inline const QColor kBarFillColor{0, 128, 128};
+    static inline const QColor kSpokeColor{255, 0, 255};
+    static inline const QColor kSelectedFrameColor{192, 192, 192};
+    static inline const QColor kFocusFrameColor{128, 128, 128};
+
+private:
+    int m_lineHeight = 0;
+    int m_timeWidth = 0;
+    int m_clockWidth = 0;
+    int m_wheelSize = 0;
+    int m_maxNameWidth = 0;
+    CTimeSpan m_maxTotal;
+    QFont m_nameFont;
+    QFont m_timeFont;
+    QFont m_clockFont;
+};

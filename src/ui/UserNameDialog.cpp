@@ -1,0 +1,46 @@
+#include "ui/UserNameDialog.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+UserNameDialog::UserNameDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Set User Name"));
+    setObjectName(QStringLiteral("UserNameDialog"));
+    m_edit = new QLineEdit(this);
+    m_edit->setObjectName(QStringLiteral("userName"));
+    m_edit->setMinimumWidth(m_edit->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 32);
+    auto* label = new QLabel(QStringLiteral("&User name:"), this);
+    label->setBuddy(m_edit);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("ok"));
+    ok->setDefault(true);
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
+        ->setObjectName(QStringLiteral("cancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &UserNameDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &UserNameDialog::reject);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(m_edit);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+}
+
+int UserNameDialog::exec() {
+    m_edit->setText(m_strUserName);
+    m_edit->setFocus(Qt::TabFocusReason);
+    m_edit->selectAll();
+    return QDialog::exec();
+}
+
+void UserNameDialog::accept() {
+    m_strUserName = m_edit->text();
+    QDialog::accept();
+}
