@@ -2,29 +2,48 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 
-// Acts on the next modal dialog or message box once it is open: arm it before the action that
-// opens the dialog; it runs inside the dialog's own event loop. Gives up after five seconds.
-inline void WhenModal(std::function<void(QWidget*)> action, QWidget* notThis = nullptr) {
-    auto* timer = new QTimer;
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, clock, action = std::move(action), notThis] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal != nullptr && modal != notThis && modal->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
-            action(modal);
-        } else if (clock->elapsed() > 5000) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
-    timer->start();
+// Watches for the next modal dialog or message box and acts on it once it is open. Arm it before
+// the action that opens the dialog; the action runs inside the dialog's own event loop. The watch
+// ends when it has acted, after five seconds, or when the returned object goes away.
+class ModalWatch final {
+public:
+    ModalWatch(std::function<void(QWidget*)> action, QWidget* notThis) : m_timer(new QTimer) {
+        auto clock = std::make_shared<QElapsedTimer>();
+        clock->start();
+        QTimer* timer = m_timer;
+        timer->setInterval(5);
+        QObject::connect(timer, &QTimer::timeout, [timer, clock, action = std::move(action), notThis] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal != nullptr && modal != notThis && modal->isVisible()) {
+                timer->stop();
+                timer->deleteLater();
+                action(modal);
+            } else if (clock->elapsed() > 5000) {
+                timer->stop();
+                timer->deleteLater();
+            }
+        });
+        timer->start();
+    }
+    ModalWatch(ModalWatch&& other) noexcept : m_timer(other.m_timer) { other.m_timer = nullptr; }
+    ModalWatch(const ModalWatch&) = delete;
+    ModalWatch& operator=(const ModalWatch&) = delete;
+    ~ModalWatch() {
+        if (m_timer)
+            m_timer->deleteLater();
+    }
+
+private:
+    QPointer<QTimer> m_timer;
+};
+
+[[nodiscard]] inline ModalWatch WhenModal(std::function<void(QWidget*)> action, QWidget* notThis = nullptr) {
+    return ModalWatch(std::move(action), notThis);
 }
