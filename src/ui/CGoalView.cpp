@@ -124,6 +124,7 @@ void CGoalView::FitFrameToList() {
     QWidget* frame = window();
     if (frame == this)
         return;
+    frame->ensurePolished(); // sizes as they will be shown, also before the first show
     const QSize ideal = m_listBox->GetIdealSize();
     QSize chrome = frame->size() - m_listBox->size();
     if (auto* main = qobject_cast<QMainWindow*>(frame); main != nullptr && !main->isVisible()) {
@@ -137,6 +138,9 @@ void CGoalView::FitFrameToList() {
         chrome = QSize(0, bars);
     }
     QSize target(chrome.width() + ideal.width(), chrome.height() + ideal.height() + 4);
+    // Never so narrow that the status panes are cut.
+    if (auto* main = qobject_cast<QMainWindow*>(frame); main != nullptr && main->statusBar() != nullptr)
+        target.setWidth(std::max(target.width(), main->statusBar()->sizeHint().width()));
     // A list longer than the screen scrolls instead of running off it.
     if (const QScreen* screen = frame->screen()) {
         const QSize room =

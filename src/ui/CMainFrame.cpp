@@ -2,7 +2,6 @@
 
 #include "model/CTime.h"
 #include "ui/AboutDialog.h"
-#include "ui/Artwork.h"
 #include "ui/CGoalView.h"
 #include "ui/HelpWindow.h"
 
@@ -32,7 +31,6 @@ QLabel* MakePane(QWidget* parent, const QString& name, const QString& sample) {
 
 CMainFrame::CMainFrame(std::string directory, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("mainFrame"));
-    setWindowIcon(QIcon(QPixmap::fromImage(Artwork::Icon(64))));
     m_view = new CGoalView(this, std::move(directory));
     setCentralWidget(m_view);
     createActions();
@@ -144,12 +142,17 @@ void CMainFrame::createToolBar() {
     m_toolBar = addToolBar(QStringLiteral("Standard"));
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
     m_toolBar->setIconSize(QSize(16, 16));
-    QStyle* s = style();
-    Action("fileNew")->setIcon(s->standardIcon(QStyle::SP_FileIcon));
-    Action("fileOpen")->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
-    Action("fileSave")->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
-    Action("appAbout")->setIcon(s->standardIcon(QStyle::SP_MessageBoxInformation));
-    Action("contextHelp")->setIcon(s->standardIcon(QStyle::SP_TitleBarContextHelpButton));
+    // The toolbar starts hidden: its icons are looked up the first time it shows.
+    connect(m_toolBar, &QToolBar::visibilityChanged, this, [this](bool visible) {
+        if (!visible || !Action("fileNew")->icon().isNull())
+            return;
+        QStyle* s = style();
+        Action("fileNew")->setIcon(s->standardIcon(QStyle::SP_FileIcon));
+        Action("fileOpen")->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
+        Action("fileSave")->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
+        Action("appAbout")->setIcon(s->standardIcon(QStyle::SP_MessageBoxInformation));
+        Action("contextHelp")->setIcon(s->standardIcon(QStyle::SP_TitleBarContextHelpButton));
+    });
     m_toolBar->addAction(Action("fileNew"));
     m_toolBar->addAction(Action("fileOpen"));
     m_toolBar->addAction(Action("fileSave"));
@@ -167,8 +170,8 @@ void CMainFrame::createStatusBar() {
     QStatusBar* bar = statusBar();
     m_idle = new QLabel(QStringLiteral("Think ahead!"), this);
     m_idle->setObjectName(QStringLiteral("idlePane"));
-    m_idle->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred); // gives way to the other panes
-    bar->addWidget(m_idle, 1);                                           // hidden while a menu prompt shows
+    m_idle->setMinimumWidth(1); // gives way to the other panes when the window is narrowed
+    bar->addWidget(m_idle, 1);  // hidden while a menu prompt shows
     m_elapsed = MakePane(this, QStringLiteral("elapsedPane"), QStringLiteral("Elapsed : 88:88"));
     m_remain = MakePane(this, QStringLiteral("remainPane"), QStringLiteral(" Remain : 88:88 "));
     m_finish = MakePane(this, QStringLiteral("finishPane"), QStringLiteral(" Finish : 12:00 PM "));
@@ -206,11 +209,13 @@ void CMainFrame::BringToFront() {
 }
 
 void CMainFrame::UpdateCommands() {
-    Action("goalEdit")->setEnabled(m_view->CanEditDelete());
-    Action("goalDelete")->setEnabled(m_view->CanEditDelete());
-    Action("goalStart")->setEnabled(m_view->CanStartClock());
-    Action("goalStop")->setEnabled(m_view->CanStopClock());
-    Action("goalFinish")->setEnabled(m_view->CanFinishEarly());
+    if (m_ruled.empty())
+        for (const char* name : {"goalEdit", "goalDelete", "goalStart", "goalStop", "goalFinish"})
+            m_ruled.push_back(Action(QString::fromLatin1(name)));
+    const bool rules[] = {m_view->CanEditDelete(), m_view->CanEditDelete(), m_view->CanStartClock(),
+                          m_view->CanStopClock(), m_view->CanFinishEarly()};
+    for (std::size_t i = 0; i < m_ruled.size(); ++i)
+        m_ruled[i]->setEnabled(rules[i]);
 }
 
 void CMainFrame::ShowHelp() {
@@ -219,6 +224,15 @@ void CMainFrame::ShowHelp() {
     m_help->show();
     m_help->raise();
     m_help->activateWindow();
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Fitted once more now that the bars have their shown sizes.
+    if (!m_shown) {
+        m_shown = true;
+        m_view->FitFrameToList();
+    }
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -3,6 +3,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <vector>
+
 class CGoalView;
 class HelpWindow;
 class QAction;
@@ -36,6 +38,7 @@ public:
     void ShowHelp();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -55,4 +58,6 @@ private:
     QLabel* m_clock = nullptr;
     QString m_documentTitle = QStringLiteral("Untitled");
     QPointer<HelpWindow> m_help;
+    bool m_shown = false;
+    std::vector<QAction*> m_ruled; // the goal commands with enable rules, in UpdateCommands' order
 };

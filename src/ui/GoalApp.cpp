@@ -14,7 +14,6 @@
 
 GoalApp::GoalApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Ordalune"));
-    setApplicationDisplayName(QStringLiteral("Ordalune"));
     setApplicationVersion(QStringLiteral("1.1"));
     setDesktopFileName(QStringLiteral("ordalune"));
 }
@@ -35,15 +34,20 @@ bool GoalApp::InitInstance(const std::string& directory) {
     m_frame->View()->OnInitialUpdate();
     m_frame->show();
 
-    m_power = new PowerMonitor(this);
-    connect(m_power, &PowerMonitor::suspending, this,
-            [this] { m_frame->View()->OnPowerSuspend([this] { m_power->ReleaseInhibitor(); }); });
-    connect(m_power, &PowerMonitor::resumed, m_frame.get(), &CMainFrame::BringToFront);
-
-    // Published only now that the main window exists.
-    m_instance = new SingleInstance(this);
-    connect(m_instance, &SingleInstance::showRequested, m_frame.get(), &CMainFrame::BringToFront);
-    m_instance->Publish();
+    // Sleep notices and the marker for later starts are set up once the first frame is painted,
+    // so they do not hold up the window; the marker is published only now that it exists.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_power = new PowerMonitor(this);
+            connect(m_power, &PowerMonitor::suspending, this,
+                    [this] { m_frame->View()->OnPowerSuspend([this] { m_power->ReleaseInhibitor(); }); });
+            connect(m_power, &PowerMonitor::resumed, m_frame.get(), &CMainFrame::BringToFront);
+            m_instance = new SingleInstance(this);
+            connect(m_instance, &SingleInstance::showRequested, m_frame.get(), &CMainFrame::BringToFront);
+            m_instance->Publish();
+        },
+        Qt::QueuedConnection);
     return true;
 }
 

@@ -15,9 +15,10 @@ namespace {
 QRect Edges(int left, int top, int right, int bottom) { return QRect(left, top, right - left, bottom - top); }
 
 // A face asked for by name, sized so that its cell (ascent + descent) is `cellHeight` pixels.
-QFont MakeFont(const QString& family, int cellHeight, bool italic = false) {
+QFont MakeFont(const QString& family, int cellHeight, bool italic = false, bool kerning = true) {
     QFont font(family);
     font.setItalic(italic);
+    font.setKerning(kerning);
     font.setPixelSize(cellHeight);
     const int measured = QFontMetrics(font).height();
     if (measured > 0 && measured != cellHeight)
@@ -28,17 +29,15 @@ QFont MakeFont(const QString& family, int cellHeight, bool italic = false) {
 } // namespace
 
 void GoalPainter::RegisterFontSubstitutes() {
-    QFont::insertSubstitutions(QStringLiteral("Crystal"),
-                               {QStringLiteral("DSEG7 Classic"), QStringLiteral("Monospace")});
-    QFont::insertSubstitutions(QStringLiteral("Arial Rounded MT Bold"),
-                               {QStringLiteral("Nunito"), QStringLiteral("M PLUS Rounded 1c"),
-                                QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Arial"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    // Only faces the program installs, so no time goes into looking for absent ones.
+    QFont::insertSubstitution(QStringLiteral("Crystal"), QStringLiteral("DSEG7 Classic"));
+    QFont::insertSubstitution(QStringLiteral("Arial Rounded MT Bold"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
 }
 
 GoalPainter::GoalPainter()
-    : m_nameFont(MakeFont(QStringLiteral("Arial"), 20)), m_timeFont(MakeFont(QStringLiteral("Crystal"), 20)),
+    : m_nameFont(MakeFont(QStringLiteral("Arial"), 20, false, false)),
+      m_timeFont(MakeFont(QStringLiteral("Crystal"), 20)),
       m_clockFont(MakeFont(QStringLiteral("Arial Rounded MT Bold"), 13, true)) {
     const QFontMetrics time(m_timeFont);
     m_lineHeight = time.height();
@@ -57,7 +56,20 @@ QSize GoalPainter::GetItemSize() const {
 }
 
 int GoalPainter::GetNameWidth(const Goal& goal) const {
-    return QFontMetrics(m_nameFont).horizontalAdvance(QString::fromStdString(goal.GetName()));
+    // Names are drawn without kerning, so plain Latin text is as wide as its characters' advances
+    // added up; anything else (combining marks, other scripts) is shaped and measured whole.
+    const QString name = QString::fromStdString(goal.GetName());
+    qreal width = 0;
+    const QFontMetricsF metrics(m_nameFont);
+    for (const QChar c : name) {
+        const char16_t code = c.unicode();
+        if (code >= m_advance.size() || (code >= 0x80 && code < 0xA0))
+            return static_cast<int>(std::ceil(metrics.horizontalAdvance(name)));
+        if (m_advance[code] <= 0)
+            m_advance[code] = std::max<qreal>(metrics.horizontalAdvance(c), 1e-9);
+        width += m_advance[code];
+    }
+    return static_cast<int>(std::ceil(width - 1e-6));
 }
 
 QRect GoalPainter::GetWheelRect(const QRect& item) const {
@@ -95,19 +107,32 @@ QRect GoalPainter::GetFinishRect(const Goal& goal, const QRect& item) const {
     return Edges(left, item.top() + 1, left + m_clockWidth, item.bottom());
 }
 
+// One line of text, vertically centred in the rectangle and cut at its edges. Text that fits is
+// drawn straight at its place, which is much cheaper than laying it out in the rectangle.
+void GoalPainter::DrawText(QPainter& painter, const QRect& rect, Qt::Alignment align, const QString& text) {
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int width = metrics.horizontalAdvance(text);
+    if (width > rect.width()) {
+        painter.drawText(rect, static_cast<int>(align) | Qt::AlignVCenter | Qt::TextSingleLine, text);
+        return;
+    }
+    const int x = align & Qt::AlignRight ? rect.right() + 1 - width : rect.left();
+    const int y = rect.top() + (rect.height() - metrics.height()) / 2 + metrics.ascent();
+    painter.drawText(QPoint(x, y), text);
+}
+
 void GoalPainter::Draw(QPainter& painter, const Goal& goal, const QRect& item) const {
     const bool done = goal.IsDone();
-    constexpr int flags = Qt::AlignVCenter | Qt::TextSingleLine;
     painter.setPen(done ? kDoneNameColor : kNameColor);
     painter.setFont(m_nameFont);
     // Drawn as typed: an '&' in a name is a character, not a mnemonic.
-    painter.drawText(GetNameRect(item), flags | Qt::AlignLeft, QString::fromStdString(goal.GetName()));
+    DrawText(painter, GetNameRect(item), Qt::AlignLeft, QString::fromStdString(goal.GetName()));
 
     const QColor timeColor = done ? kDoneTimeColor : kTimeColor;
     painter.setPen(timeColor);
     painter.setFont(m_timeFont);
-    painter.drawText(GetRemainingRect(item), flags | Qt::AlignRight,
-                     QString::fromStdString(goal.GetRemainingText()));
+    DrawText(painter, GetRemainingRect(item), Qt::AlignRight,
+             QString::fromStdString(goal.GetRemainingText()));
 
     DrawBar(painter, goal.GetBar(), GetBarRect(goal, item), done);
 
@@ -116,8 +141,8 @@ void GoalPainter::Draw(QPainter& painter, const Goal& goal, const QRect& item) c
         const CTime finish = CTime::GetCurrentTime() + goal.GetRemaining();
         painter.setPen(timeColor);
         painter.setFont(m_clockFont);
-        painter.drawText(GetFinishRect(goal, item), flags | Qt::AlignLeft,
-                         QString::fromStdString(finish.Format("%#I:%M %p")));
+        DrawText(painter, GetFinishRect(goal, item), Qt::AlignLeft,
+                 QString::fromStdString(finish.Format("%#I:%M %p")));
     }
 }
 

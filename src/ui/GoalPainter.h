@@ -3,9 +3,12 @@
 #include "model/CTimeSpan.h"
 
 #include <QColor>
+#include <QFontMetricsF>
+
 #include <QFont>
 #include <QRect>
 #include <QSize>
+#include <array>
 
 class ClockWheel;
 class Goal;
@@ -61,6 +64,8 @@ public:
     static inline const QColor kFocusFrameColor{128, 128, 128};
 
 private:
+    static void DrawText(QPainter& painter, const QRect& rect, Qt::Alignment align, const QString& text);
+
     int m_lineHeight = 0;
     int m_timeWidth = 0;
     int m_clockWidth = 0;
@@ -68,6 +73,9 @@ private:
     int m_maxNameWidth = 0;
     CTimeSpan m_maxTotal;
     QFont m_nameFont;
+    // Advances of the name font's Latin characters, filled as they are first met: names are
+    // measured on every change of the list, and most are plain text.
+    mutable std::array<qreal, 0x250> m_advance{};
     QFont m_timeFont;
     QFont m_clockFont;
 };

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -57,6 +58,7 @@ private slots:
     void statusTexts_data();
     void statusTexts();
     void fitsTheFrameToTheList();
+    void statusPanesNeverCut();
     void suspendStopsClocksAndWarns();
     void suspendWithNothingRunningShowsNothing();
     void openReadsInPlace();
@@ -208,6 +210,17 @@ void TestGoalView::fitsTheFrameToTheList() {
     QCoreApplication::processEvents();
     QCOMPARE(list->viewport()->width(), list->GetIdealSize().width());
     QVERIFY(list->GetIdealSize().width() > ideal.width());
+}
+
+void TestGoalView::statusPanesNeverCut() {
+    WriteGoals(""); // only the placeholder: a narrow list
+    Open();
+    QCoreApplication::processEvents();
+    for (int pane = 1; pane <= 4; ++pane)
+        QVERIFY2(m_frame->Pane(pane)->width() >= m_frame->Pane(pane)->minimumWidth(),
+                 qPrintable(PaneText(pane)));
+    QLabel* idle = m_frame->Pane(0);
+    QVERIFY(idle->width() >= idle->fontMetrics().horizontalAdvance(idle->text()));
 }
 
 void TestGoalView::suspendStopsClocksAndWarns() {
