@@ -31,6 +31,9 @@ CGoalView::CGoalView(QWidget* parent, std::string directory) : QWidget(parent), 
     setObjectName(QStringLiteral("goalView"));
     m_listBox = new GoalListBox(m_goals, this);
     m_listBox->setObjectName(QStringLiteral("goalList"));
+    m_listBox->setWhatsThis(QStringLiteral(
+        "Your goals: name, Remaining time and a bar of the time spent against the Total. Double-click a "
+        "goal to start or stop its clock; hold Ctrl to keep other clocks running."));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_listBox);

@@ -176,6 +176,11 @@ void CMainFrame::createStatusBar() {
     m_remain = MakePane(this, QStringLiteral("remainPane"), QStringLiteral(" Remain : 88:88 "));
     m_finish = MakePane(this, QStringLiteral("finishPane"), QStringLiteral(" Finish : 12:00 PM "));
     m_clock = MakePane(this, QStringLiteral("clockPane"), QStringLiteral(" 12:00 PM "));
+    m_elapsed->setWhatsThis(QStringLiteral("Time spent so far on all goals."));
+    m_remain->setWhatsThis(QStringLiteral("Time still to spend on all goals."));
+    m_finish->setWhatsThis(
+        QStringLiteral("When you would be done with every goal, working without a break."));
+    m_clock->setWhatsThis(QStringLiteral("The time of day."));
     for (QLabel* pane : {m_elapsed, m_remain, m_finish, m_clock})
         bar->addPermanentWidget(pane);
 }

@@ -1,4 +1,5 @@
 #include "clock/TickGoals.h"
+#include "support/Fixtures.h"
 #include "support/TestClock.h"
 
 #include <QTest>
@@ -7,8 +8,6 @@
 #include <functional>
 
 namespace {
-
-CTimeSpan Minutes(int m) { return CTimeSpan(std::int64_t{m} * 60); }
 
 // Answers from a script; each answer may move the clock on, as a user taking time would.
 class ScriptedHost final : public TimesUpHost {

@@ -1,13 +1,8 @@
 #include "model/Goal.h"
+#include "support/Fixtures.h"
 #include "support/TestClock.h"
 
 #include <QTest>
-
-namespace {
-
-CTimeSpan Minutes(int m) { return CTimeSpan(std::int64_t{m} * 60); }
-
-} // namespace
 
 class TestGoal : public QObject {
     Q_OBJECT

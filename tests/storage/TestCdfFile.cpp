@@ -1,4 +1,5 @@
 #include "storage/CdfFile.h"
+#include "support/Fixtures.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -8,21 +9,6 @@
 #include <vector>
 
 Q_DECLARE_METATYPE(std::vector<std::string>)
-
-namespace {
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
 
 class TestCdfFile : public QObject {
     Q_OBJECT
@@ -91,7 +77,7 @@ void TestCdfFile::readFields_data() {
 void TestCdfFile::readFields() {
     QFETCH(QByteArray, line);
     QFETCH(std::vector<std::string>, fields);
-    WriteBytes(Path("r.cdf"), line + "\r\n");
+    QVERIFY(WriteBytes(Path("r.cdf"), line + "\r\n"));
     CdfFile file(Path("r.cdf").toStdString(), CdfFile::Mode::Read);
     file.ReadLine();
     for (const auto& expected : fields)
@@ -133,7 +119,7 @@ void TestCdfFile::roundTrip() {
 }
 
 void TestCdfFile::lineEndsAndLastLine() {
-    WriteBytes(Path("lf.cdf"), "a,b\nc\r\n\nlast,line");
+    QVERIFY(WriteBytes(Path("lf.cdf"), "a,b\nc\r\n\nlast,line"));
     CdfFile file(Path("lf.cdf").toStdString(), CdfFile::Mode::Read);
     file.ReadLine();
     QCOMPARE(file.GetLine(), std::string("a,b"));
@@ -168,7 +154,7 @@ void TestCdfFile::veryLongLine() {
 }
 
 void TestCdfFile::endOfFileGivesEmptyLines() {
-    WriteBytes(Path("one.cdf"), "only\r\n");
+    QVERIFY(WriteBytes(Path("one.cdf"), "only\r\n"));
     CdfFile file(Path("one.cdf").toStdString(), CdfFile::Mode::Read);
     file.ReadLine();
     QCOMPARE(file.GetField(), std::string("only"));
@@ -179,7 +165,7 @@ void TestCdfFile::endOfFileGivesEmptyLines() {
 }
 
 void TestCdfFile::positionReachesLength() {
-    WriteBytes(Path("pos.cdf"), "ab\r\ncd\r\n");
+    QVERIFY(WriteBytes(Path("pos.cdf"), "ab\r\ncd\r\n"));
     CdfFile file(Path("pos.cdf").toStdString(), CdfFile::Mode::Read);
     QCOMPARE(file.GetLength(), 8);
     file.ReadLine();

@@ -1,4 +1,5 @@
 #include "storage/GoalFile.h"
+#include "support/Fixtures.h"
 #include "support/TestClock.h"
 
 #include <QDir>
@@ -18,19 +19,6 @@ namespace {
 const char* const kNoVersion = "Invalid ORDALUNE.CDF :  No version line found... ignoring rest of file";
 const char* const kBadVersion = "Incompatible ORDALUNE.CDF : incorrect version ... ignoring rest of file";
 const char* const kNoUser = "Invalid ORDALUNE.CDF:  No user line found ... ignoring rest of file";
-
-CTimeSpan Minutes(int m) { return CTimeSpan(std::int64_t{m} * 60); }
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // Runs `body` in a child process and returns its exit code (or 128 + signal).
 template <typename Body> int InChild(Body body) {
@@ -76,7 +64,7 @@ private slots:
 private:
     QString Path(const char* name) const { return m_dir->filePath(QString::fromLatin1(name)); }
     std::string Dir() const { return m_dir->path().toStdString(); }
-    void Write(const QByteArray& text) { WriteBytes(Path("Ordalune.cdf"), text); }
+    void Write(const QByteArray& text) { QVERIFY(WriteBytes(Path("Ordalune.cdf"), text)); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
 };
@@ -283,7 +271,7 @@ void TestGoalFile::backupHoldsThePreviousSave() {
 }
 
 void TestGoalFile::recoversFromBackup() {
-    WriteBytes(Path("ordalune.bak"), "File Version : 1\r\nUser : Pat\r\nSaved,01:00,00:20\r\n");
+    QVERIFY(WriteBytes(Path("ordalune.bak"), "File Version : 1\r\nUser : Pat\r\nSaved,01:00,00:20\r\n"));
     GoalFile file(Dir());
     GoalList list;
     std::string user;
@@ -300,7 +288,7 @@ void TestGoalFile::recoversFromBackup() {
 
 void TestGoalFile::refusedFileIsNeverOverwritten() {
     const QByteArray future = "File Version : 2\r\nUser : Pat\r\nPrecious,09:00,08:00\r\n";
-    WriteBytes(Path("Ordalune.cdf.refused"), "an older refused file");
+    QVERIFY(WriteBytes(Path("Ordalune.cdf.refused"), "an older refused file"));
     Write(future);
     GoalFile file(Dir());
     GoalList list;
@@ -376,7 +364,7 @@ void TestGoalFile::secondCopyNeverWrites() {
 void TestGoalFile::fullDiskKeepsTheOldFile() {
     const QByteArray original = "File Version : 1\r\nUser : Pat\r\nSmall,01:00,00:30\r\n";
     Write(original);
-    WriteBytes(Path("ordalune.bak"), "old backup");
+    QVERIFY(WriteBytes(Path("ordalune.bak"), "old backup"));
     GoalFile file(Dir());
     GoalList list;
     for (int i = 0; i < 200; ++i)

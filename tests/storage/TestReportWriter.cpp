@@ -1,4 +1,5 @@
 #include "storage/ReportWriter.h"
+#include "support/Fixtures.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,17 +8,6 @@
 
 #include <ctime>
 #include <sys/stat.h>
-
-namespace {
-
-CTimeSpan Minutes(int m) { return CTimeSpan(std::int64_t{m} * 60); }
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-} // namespace
 
 class TestReportWriter : public QObject {
     Q_OBJECT

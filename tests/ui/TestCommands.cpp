@@ -1,10 +1,12 @@
 #include "model/ParseHoursMinutes.h"
+#include "support/Fixtures.h"
 #include "support/ModalDriver.h"
 #include "support/TestClock.h"
 #include "ui/CGoalView.h"
 #include "ui/CMainFrame.h"
 #include "ui/GoalListBox.h"
 #include "ui/GoalPainter.h"
+#include "ui/WindowHost.h"
 
 #include <QAction>
 #include <QDir>
@@ -21,8 +23,6 @@
 #include <optional>
 
 namespace {
-
-CTimeSpan Minutes(int m) { return CTimeSpan(std::int64_t{m} * 60); }
 
 QLineEdit* Field(QWidget* dialog, const char* name) { return dialog->findChild<QLineEdit*>(name); }
 
@@ -61,6 +61,7 @@ private slots:
     void startStopAndFinishEarly();
     void userName();
     void report();
+    void windowHandedBackAfterContinue();
 
 private:
     void Open(const QByteArray& goals) {
@@ -476,6 +477,24 @@ void TestCommands::report() {
     }
     QCOMPARE(text, QStringLiteral("Your report could not be written."));
     QCOMPARE(caption, QStringLiteral("File Error"));
+}
+
+// A minimised window comes up for the question and goes back down after a continue answer.
+void TestCommands::windowHandedBackAfterContinue() {
+    Open("");
+    m_frame->showMinimized();
+    QTRY_VERIFY(m_frame->windowState() & Qt::WindowMinimized);
+    WindowHost host(m_frame.get(), m_view->ListBox());
+    host.BringToFront();
+    QVERIFY(!(m_frame->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)));
+    host.HandBack();
+    QVERIFY(m_frame->windowState() & Qt::WindowMinimized);
+
+    m_frame->showMaximized();
+    host.BringToFront();
+    QVERIFY(!(m_frame->windowState() & Qt::WindowMaximized));
+    host.HandBack();
+    QVERIFY(m_frame->windowState() & Qt::WindowMaximized);
 }
 
 QTEST_MAIN(TestCommands)

@@ -1,5 +1,6 @@
 #include "clock/TickGoals.h"
 #include "model/GoalList.h"
+#include "support/Fixtures.h"
 #include "support/TestClock.h"
 #include "ui/GoalListBox.h"
 
@@ -7,8 +8,6 @@
 #include <QTest>
 
 namespace {
-
-CTimeSpan Minutes(int m) { return CTimeSpan(std::int64_t{m} * 60); }
 
 // Records the region of every paint the list's viewport receives.
 class PaintSpy final : public QObject {

@@ -1,4 +1,5 @@
 #include "model/Goal.h"
+#include "support/Fixtures.h"
 #include "support/TestClock.h"
 #include "ui/GoalPainter.h"
 
@@ -9,8 +10,6 @@
 #include <cmath>
 
 namespace {
-
-CTimeSpan Minutes(int m) { return CTimeSpan(std::int64_t{m} * 60); }
 
 QColor At(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
 

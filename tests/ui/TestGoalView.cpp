@@ -1,3 +1,4 @@
+#include "support/Fixtures.h"
 #include "support/ModalDriver.h"
 #include "support/TestClock.h"
 #include "ui/CGoalView.h"
@@ -19,13 +20,6 @@
 #include <optional>
 
 namespace {
-
-CTimeSpan Minutes(int m) { return CTimeSpan(std::int64_t{m} * 60); }
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 // Answers every time's-up question with "stop"; can run code while the question is open.
 class ScriptedHost final : public TimesUpHost {

@@ -1,3 +1,4 @@
+#include "support/Fixtures.h"
 #include "ui/SingleInstance.h"
 
 #include <QFile>
@@ -11,11 +12,6 @@
 #include <csignal>
 
 namespace {
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 bool WaitUntilListening(int timeoutMs = 20000) {
     QElapsedTimer clock;
