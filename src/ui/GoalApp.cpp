@@ -33,6 +33,9 @@ bool GoalApp::InitInstance(const std::string& directory) {
     m_frame = std::make_unique<CMainFrame>(directory);
     m_frame->View()->OnInitialUpdate();
     m_frame->show();
+    m_started = true;
+    if (m_closePending) // a signal came while the goal file's messages were open
+        QMetaObject::invokeMethod(this, &GoalApp::CloseMainWindow, Qt::QueuedConnection);
 
     // Sleep notices and the marker for later starts are set up once the first frame is painted,
     // so they do not hold up the window; the marker is published only now that it exists.
@@ -61,5 +64,13 @@ void GoalApp::OnTerminate() {
             dialog->reject();
     }
     // ...and the window closes from the main loop, saving the goals once on the way.
-    QMetaObject::invokeMethod(m_frame.get(), &QWidget::close, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &GoalApp::CloseMainWindow, Qt::QueuedConnection);
+}
+
+void GoalApp::CloseMainWindow() {
+    if (!m_started) {
+        m_closePending = true; // start-up is still under way: close once it is done
+        return;
+    }
+    m_frame->close();
 }

@@ -29,7 +29,11 @@ public:
     void OnTerminate();
 
 private:
+    void CloseMainWindow();
+
     std::unique_ptr<CMainFrame> m_frame;
+    bool m_started = false;
+    bool m_closePending = false;
     SingleInstance* m_instance = nullptr;
     SignalHandler* m_signals = nullptr;
     PowerMonitor* m_power = nullptr;

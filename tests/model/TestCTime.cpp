@@ -23,7 +23,6 @@ private slots:
     void cleanup() { TestClock::Uninstall(); }
     void format_data();
     void format();
-    void localFieldsRoundTrip();
     void followsTheTimeZone();
     void beyond2038();
     void arithmetic();
@@ -69,17 +68,6 @@ void TestCTime::format() {
 
     const CTime time(year, month, day, hour, minute, 0);
     QCOMPARE(QString::fromStdString(time.Format(format.toStdString())), expected);
-}
-
-void TestCTime::localFieldsRoundTrip() {
-    const CTime time(2026, 12, 6, 12, 28, 0);
-    std::tm tm{};
-    QVERIFY(time.GetLocalTm(tm));
-    QCOMPARE(tm.tm_year + 1900, 2026);
-    QCOMPARE(tm.tm_mon + 1, 12);
-    QCOMPARE(tm.tm_mday, 6);
-    QCOMPARE(tm.tm_hour, 12);
-    QCOMPARE(tm.tm_min, 28);
 }
 
 void TestCTime::followsTheTimeZone() {

@@ -10,7 +10,6 @@ private slots:
     void format();
     void stripLeadingZero_data();
     void stripLeadingZero();
-    void componentsOfNegativeSpan();
     void arithmeticSaturates();
 };
 
@@ -101,16 +100,6 @@ void TestCTimeSpan::stripLeadingZero() {
     QFETCH(QString, text);
     QFETCH(QString, expected);
     QCOMPARE(QString::fromStdString(StripLeadingZero(text.toStdString())), expected);
-}
-
-void TestCTimeSpan::componentsOfNegativeSpan() {
-    const CTimeSpan span(0, -1, -30, -5);
-    QCOMPARE(span.GetTotalSeconds(), -(3600 + 1800 + 5));
-    QCOMPARE(span.GetTotalHours(), -1);
-    QCOMPARE(span.GetMinutes(), -30);
-    QCOMPARE(span.GetSeconds(), -5);
-    QCOMPARE(CTimeSpan(1, 2, 3, 4).GetTotalSeconds(), 86400 + 7200 + 180 + 4);
-    QCOMPARE(CTimeSpan(1, 2, 3, 4).GetHours(), 2);
 }
 
 void TestCTimeSpan::arithmeticSaturates() {

@@ -21,7 +21,6 @@ private slots:
     void sums();
     void placeholderOnly();
     void stopAllGoals();
-    void duplicatesKeepTheirOrder();
     void selection();
     void removeMovesTheSelection();
     void maxTotalIgnoresNegatives();
@@ -68,14 +67,6 @@ void TestGoalList::stopAllGoals() {
         QVERIFY(!list.GetAt(i).IsRunning());
         QCOMPARE(list.GetAt(i).GetRemaining(), CTimeSpan(3600)); // the untaken seconds are dropped
     }
-}
-
-void TestGoalList::duplicatesKeepTheirOrder() {
-    GoalList list;
-    QCOMPARE(list.Append(MakeGoal("same", 10, 10)), 0);
-    QCOMPARE(list.Append(MakeGoal("same", 20, 20)), 1);
-    QCOMPARE(list.GetAt(0).GetTotal(), CTimeSpan(600));
-    QCOMPARE(list.GetAt(1).GetTotal(), CTimeSpan(1200));
 }
 
 void TestGoalList::selection() {

@@ -25,7 +25,6 @@ private slots:
     void lineEndsAndLastLine();
     void veryLongLine();
     void endOfFileGivesEmptyLines();
-    void positionReachesLength();
     void missingFileThrowsNotFound();
     void fullDiskThrowsDiskFull();
 
@@ -162,16 +161,6 @@ void TestCdfFile::endOfFileGivesEmptyLines() {
     QCOMPARE(file.GetLine(), std::string());
     QCOMPARE(file.GetField(), std::string());
     QCOMPARE(file.GetField(), std::string());
-}
-
-void TestCdfFile::positionReachesLength() {
-    QVERIFY(WriteBytes(Path("pos.cdf"), "ab\r\ncd\r\n"));
-    CdfFile file(Path("pos.cdf").toStdString(), CdfFile::Mode::Read);
-    QCOMPARE(file.GetLength(), 8);
-    file.ReadLine();
-    QCOMPARE(file.GetPosition(), 4);
-    file.ReadLine();
-    QCOMPARE(file.GetPosition(), 8);
 }
 
 void TestCdfFile::missingFileThrowsNotFound() {
