@@ -58,8 +58,10 @@ void CGoalView::SetHost(TimesUpHost* host) { m_host = host; }
 TimesUpHost& CGoalView::Host() {
     if (m_host != nullptr)
         return *m_host;
-    if (!m_windowHost)
+    if (!m_windowHost) {
         m_windowHost = std::make_unique<WindowHost>(window(), m_listBox);
+        m_windowHost->SetQuitting(m_quitting);
+    }
     return *m_windowHost;
 }
 

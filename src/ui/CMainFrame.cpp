@@ -62,7 +62,6 @@ QAction* CMainFrame::addCommand(const QString& name, const QString& text, const 
 QAction* CMainFrame::Action(const QString& name) const { return findChild<QAction*>(name); }
 
 void CMainFrame::createActions() {
-    CGoalView* view = m_view;
     const auto on = [this](QAction* action, auto slot) {
         connect(action, &QAction::triggered, m_view, slot);
     };
@@ -106,7 +105,6 @@ void CMainFrame::createActions() {
                 AboutDialog about(this);
                 about.exec();
             });
-    (void)view;
 }
 
 void CMainFrame::createMenus() {
@@ -186,8 +184,8 @@ void CMainFrame::createStatusBar() {
 }
 
 QLabel* CMainFrame::Pane(int index) const {
-    const QLabel* panes[] = {m_idle, m_elapsed, m_remain, m_finish, m_clock};
-    return index >= 0 && index < 5 ? const_cast<QLabel*>(panes[index]) : nullptr;
+    QLabel* const panes[] = {m_idle, m_elapsed, m_remain, m_finish, m_clock};
+    return index >= 0 && index < 5 ? panes[index] : nullptr;
 }
 
 void CMainFrame::SetStatusTexts(const QString& elapsed, const QString& remain, const QString& finish) {
