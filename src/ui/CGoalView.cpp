@@ -172,8 +172,10 @@ void CGoalView::UpdateStatusPanes() {
 }
 
 void CGoalView::OnTimer() {
-    if (s_bInTimer)
-        return; // a tick is still being handled: a time's-up question is open
+    if (s_bInTimer) {
+        emit ticked(); // the time of day still moves on
+        return;        // a tick is still being handled: a time's-up question is open
+    }
     s_bInTimer = true;
     ++m_nTicks;
     const TickResult result = TickGoals(m_goals, Host());

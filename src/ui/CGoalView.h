@@ -79,6 +79,7 @@ signals:
     void statusTextsChanged(const QString& elapsed, const QString& remain, const QString& finish);
     void documentTitleChanged(const QString& title);
     void toolbarToggleRequested();
+    // Every timer message, also one dropped while a tick is being handled.
     void ticked();
     // Something the enable rules read has changed.
     void commandsChanged();

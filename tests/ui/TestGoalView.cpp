@@ -141,15 +141,20 @@ void TestGoalView::ticksDroppedWhileAsking() {
     m_view->Goals().GetAt(0).ToggleRunning();
     m_clock->Advance(60);
     unsigned inside = 0;
+    QString clockWhileAsking;
     m_host.whileAsking = [&] {
         QVERIFY(CGoalView::InTimer());
-        for (int i = 0; i < 5; ++i)
+        for (int i = 0; i < 5; ++i) {
+            m_clock->Advance(10);
             m_view->OnTimer(); // timer messages arriving while the question is open
+        }
         inside = m_view->TickCount();
+        clockWhileAsking = PaneText(4);
     };
     m_view->OnTimer();
     QCOMPARE(inside, 1u);
     QCOMPARE(m_view->TickCount(), 1u);
+    QCOMPARE(clockWhileAsking, QStringLiteral(" 10:01 AM ")); // the clock pane still follows the time
     QVERIFY(!CGoalView::InTimer());
     QVERIFY(m_view->Goals().GetAt(0).IsDone());
     m_view->OnTimer();
