@@ -54,6 +54,27 @@ void CopyFile(const std::string& from, const std::string& to) {
     }
 }
 
+// Makes `backup` a copy of `goal`: a hard link where the file system has them, else a flushed copy,
+// put in place with one rename. False, with the old backup untouched, when that cannot be done.
+bool BackUp(const std::string& goal, const std::string& backup) {
+    const std::string temp = backup + ".new";
+    unlink(temp.c_str());
+    try {
+        if (link(goal.c_str(), temp.c_str()) != 0) {
+            if (errno != EPERM && errno != ENOTSUP && errno != EXDEV && errno != EMLINK && errno != ENOSYS)
+                return false;
+            CopyFile(goal, temp);
+        }
+    } catch (const CFileException&) {
+        return false; // CopyFile removed what it had written
+    }
+    if (rename(temp.c_str(), backup.c_str()) != 0) {
+        unlink(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
 void SyncDirectory(const std::string& directory) {
     const int fd = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
@@ -204,25 +225,13 @@ GoalFile::SaveResult GoalFile::SaveGoals(const GoalList& list, const std::string
     return result;
 }
 
-// The previous goal file becomes the backup, then the new file takes its name. Each rename is
-// atomic, so a complete goal file exists at every moment, and a failure leaves both as they were.
+// The previous goal file becomes the backup, then the new file takes its name with one atomic
+// rename, so a complete goal file exists at every moment. A backup that cannot be made does not
+// hold up the save; a goal file that cannot be replaced stays as it was.
 void GoalFile::ReplaceGoalFile(const std::string& newFile) {
     const std::string goal = Path(kFileName);
-    const std::string backup = Path(kBackupName);
-    if (Exists(goal)) {
-        const std::string backupTemp = backup + ".new";
-        unlink(backupTemp.c_str());
-        if (link(goal.c_str(), backupTemp.c_str()) != 0) {
-            if (errno != EPERM && errno != ENOTSUP && errno != EXDEV && errno != EMLINK && errno != ENOSYS)
-                ThrowErrno(backupTemp);
-            CopyFile(goal, backupTemp);
-        }
-        if (rename(backupTemp.c_str(), backup.c_str()) != 0) {
-            const int error = errno;
-            unlink(backupTemp.c_str());
-            throw CFileException::FromErrno(error, backup, CFileException::Cause::Generic);
-        }
-    }
+    if (Exists(goal))
+        (void)BackUp(goal, Path(kBackupName));
     if (rename(newFile.c_str(), goal.c_str()) != 0)
         ThrowErrno(goal);
     SyncDirectory(m_directory.empty() ? "." : m_directory);

@@ -3,6 +3,7 @@
 #include "model/CTime.h"
 #include "model/Goal.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
@@ -14,9 +15,21 @@ namespace {
 // A rectangle from its edges, the right and bottom ones exclusive.
 QRect Edges(int left, int top, int right, int bottom) { return QRect(left, top, right - left, bottom - top); }
 
+// The face asked for when it is installed, else its stand-in; looked up in the font list, which
+// is much quicker than having the font system resolve a family it does not have.
+QString Family(const QString& wanted) {
+    if (QFontDatabase::hasFamily(wanted))
+        return wanted;
+    const QStringList standIns = QFont::substitutes(wanted);
+    for (const QString& standIn : standIns)
+        if (QFontDatabase::hasFamily(standIn))
+            return standIn;
+    return wanted;
+}
+
 // A face asked for by name, sized so that its cell (ascent + descent) is `cellHeight` pixels.
 QFont MakeFont(const QString& family, int cellHeight, bool italic = false, bool kerning = true) {
-    QFont font(family);
+    QFont font(Family(family));
     font.setItalic(italic);
     font.setKerning(kerning);
     font.setPixelSize(cellHeight);
@@ -39,6 +52,9 @@ GoalPainter::GoalPainter()
     : m_nameFont(MakeFont(QStringLiteral("Arial"), 20, false, false)),
       m_timeFont(MakeFont(QStringLiteral("Crystal"), 20)),
       m_clockFont(MakeFont(QStringLiteral("Arial Rounded MT Bold"), 13, true)) {
+    // Times hold only digits, ':', 'AM' and 'PM': no need to look for fallback faces for them.
+    m_timeFont.setStyleStrategy(QFont::NoFontMerging);
+    m_clockFont.setStyleStrategy(QFont::NoFontMerging);
     const QFontMetrics time(m_timeFont);
     m_lineHeight = time.height();
     m_timeWidth = time.horizontalAdvance(QStringLiteral("88:88"));

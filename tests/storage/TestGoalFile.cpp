@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -52,6 +53,7 @@ private slots:
     void longTimesRoundTrip();
     void openAddsAfterListedGoals();
     void backupHoldsThePreviousSave();
+    void backupThatCannotBeMadeDoesNotStopTheSave();
     void recoversFromBackup();
     void refusedFileIsNeverOverwritten();
     void emptyUserNameRoundTrips();
@@ -268,6 +270,20 @@ void TestGoalFile::backupHoldsThePreviousSave() {
     QCOMPARE(ReadBytes(Path("ordalune.bak")), first);
     QVERIFY(ReadBytes(Path("Ordalune.cdf")).contains("User : second"));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2); // no stray temporary files
+}
+
+void TestGoalFile::backupThatCannotBeMadeDoesNotStopTheSave() {
+    Write("File Version : 1\r\nUser : Pat\r\n");
+    QVERIFY(QDir(m_dir->path()).mkdir("ordalune.bak")); // in the way of every backup
+    GoalFile file(Dir());
+    GoalList list;
+    list.Append(std::make_unique<Goal>("new", Minutes(1), Minutes(1)));
+    const auto result = file.SaveGoals(list, "Pat");
+    QCOMPARE(result.status, GoalFile::SaveResult::Status::Saved);
+    QVERIFY(result.messages.empty());
+    QVERIFY(ReadBytes(Path("Ordalune.cdf")).contains("new,00:01,00:01"));
+    QVERIFY(QFileInfo(Path("ordalune.bak")).isDir());
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"Ordalune.cdf"});
 }
 
 void TestGoalFile::recoversFromBackup() {
