@@ -62,6 +62,7 @@ private slots:
     void fullDiskKeepsTheOldFile();
     void unwritableDirectoryKeepsTheOldFile();
     void crashDuringSaveLeavesACompleteFile();
+    void survivesAnyBytes();
 
 private:
     QString Path(const char* name) const { return m_dir->filePath(QString::fromLatin1(name)); }
@@ -480,6 +481,63 @@ void TestGoalFile::crashDuringSaveLeavesACompleteFile() {
             QCOMPARE(list.GetAt(i).GetTotal(), Minutes(i));
         }
         last = saved;
+    }
+}
+
+// Whatever a file holds, loading it never crashes or reads out of bounds (the sanitizers watch),
+// and what it loads saves and loads back the same.
+void TestGoalFile::survivesAnyBytes() {
+    auto* random = QRandomGenerator::global();
+    const QByteArray pieces[] = {"File Version : 1\r\n",
+                                 "User : ",
+                                 ",",
+                                 ",,",
+                                 "\r\n",
+                                 "\n",
+                                 "\r",
+                                 ":",
+                                 ".",
+                                 "99999999999",
+                                 "-",
+                                 " ",
+                                 "\xe9",
+                                 "\xc3",
+                                 "\x80",
+                                 QByteArray(1, '\0')};
+    for (int round = 0; round < 300; ++round) {
+        QByteArray bytes = round % 2 ? QByteArray("File Version : 1\r\nUser : x\r\n") : QByteArray();
+        const int count = static_cast<int>(random->bounded(60));
+        for (int i = 0; i < count; ++i)
+            bytes += pieces[random->bounded(static_cast<quint32>(std::size(pieces)))];
+        Write(bytes);
+        GoalList list;
+        std::string user;
+        {
+            GoalFile file(Dir());
+            (void)file.LoadGoals(list, user);
+            QVERIFY(list.GetCount() >= 1);
+            if (list.GetCount() > 1 || !GoalList::IsPlaceholder(list.GetAt(0)))
+                QCOMPARE(file.SaveGoals(list, user).status, GoalFile::SaveResult::Status::Saved);
+        }
+        GoalFile again(Dir());
+        GoalList reloaded;
+        std::string sameUser;
+        (void)again.LoadGoals(reloaded, sameUser);
+        if (list.GetCount() > 1) {
+            QCOMPARE(reloaded.GetCount(), list.GetCount());
+            QCOMPARE(sameUser, user);
+            for (int i = 0; i < list.GetCount(); ++i) {
+                QCOMPARE(reloaded.GetAt(i).GetName(), list.GetAt(i).GetName());
+                // Only the seconds below a whole minute may go (huge times saturate off the minute).
+                const auto wholeMinutes = [](CTimeSpan span) {
+                    return CTimeSpan(span.GetTotalSeconds() / 60 * 60);
+                };
+                QCOMPARE(reloaded.GetAt(i).GetTotal(), wholeMinutes(list.GetAt(i).GetTotal()));
+                QCOMPARE(reloaded.GetAt(i).GetRemaining(), wholeMinutes(list.GetAt(i).GetRemaining()));
+            }
+        }
+        QDir(m_dir->path()).removeRecursively();
+        QVERIFY(QDir().mkpath(m_dir->path()));
     }
 }
 
