@@ -29,29 +29,25 @@ bool Exists(const std::string& path) {
     throw CFileException::FromErrno(errno, path, CFileException::Cause::Generic);
 }
 
-// Copies a file byte for byte and flushes the copy to disk; for file systems without hard links.
-void CopyFile(const std::string& from, const std::string& to) {
+// Copies a file byte for byte and flushes the copy to disk, for file systems without hard links.
+// False, with nothing left behind, when that cannot be done.
+bool CopyFile(const std::string& from, const std::string& to) {
     const int in = open(from.c_str(), O_RDONLY | O_CLOEXEC);
     if (in < 0)
-        ThrowErrno(from);
+        return false;
     const int out = open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (out < 0) {
-        const int error = errno;
-        close(in);
-        throw CFileException::FromErrno(error, to, CFileException::Cause::Generic);
-    }
+    bool ok = out >= 0;
     char buffer[65536];
     ssize_t n = 0;
-    bool ok = true;
     while (ok && (n = read(in, buffer, sizeof buffer)) > 0)
         ok = write(out, buffer, static_cast<std::size_t>(n)) == n;
-    const int error = errno;
     ok = ok && n == 0 && fsync(out) == 0;
     close(in);
-    if (close(out) != 0 || !ok) {
+    if (out >= 0)
+        ok = close(out) == 0 && ok;
+    if (!ok && out >= 0)
         unlink(to.c_str());
-        throw CFileException::FromErrno(error, to, CFileException::Cause::DiskFull);
-    }
+    return ok;
 }
 
 // Makes `backup` a copy of `goal`: a hard link where the file system has them, else a flushed copy,
@@ -59,14 +55,11 @@ void CopyFile(const std::string& from, const std::string& to) {
 bool BackUp(const std::string& goal, const std::string& backup) {
     const std::string temp = backup + ".new";
     unlink(temp.c_str());
-    try {
-        if (link(goal.c_str(), temp.c_str()) != 0) {
-            if (errno != EPERM && errno != ENOTSUP && errno != EXDEV && errno != EMLINK && errno != ENOSYS)
-                return false;
-            CopyFile(goal, temp);
-        }
-    } catch (const CFileException&) {
-        return false; // CopyFile removed what it had written
+    if (link(goal.c_str(), temp.c_str()) != 0) {
+        const bool noLinks =
+            errno == EPERM || errno == ENOTSUP || errno == EXDEV || errno == EMLINK || errno == ENOSYS;
+        if (!noLinks || !CopyFile(goal, temp))
+            return false;
     }
     if (rename(temp.c_str(), backup.c_str()) != 0) {
         unlink(temp.c_str());
@@ -169,19 +162,18 @@ std::string GoalFile::ReadGoals(const std::string& path, GoalList& list, std::st
 bool GoalFile::KeepRefusedFile() {
     if (m_refusedPath.empty())
         return true;
+    // The first free name; this copy holds the folder's lock, so no other copy takes it meanwhile.
     const std::string base = Path(std::string(kFileName) + ".refused");
     for (int n = 0; n < 1000; ++n) {
         const std::string name = n == 0 ? base : base + "." + std::to_string(n);
-        // link() never replaces an existing file, so an earlier refused file stays too.
-        if (link(m_refusedPath.c_str(), name.c_str()) == 0) {
-            unlink(m_refusedPath.c_str());
-            SyncDirectory(m_directory.empty() ? "." : m_directory);
-            m_keptAs = name.substr(m_directory.empty() ? 0 : m_directory.size() + 1);
-            m_refusedPath.clear();
-            return true;
-        }
-        if (errno != EEXIST)
+        if (Exists(name))
+            continue;
+        if (rename(m_refusedPath.c_str(), name.c_str()) != 0)
             return false;
+        SyncDirectory(m_directory.empty() ? "." : m_directory);
+        m_keptAs = name.substr(m_directory.empty() ? 0 : m_directory.size() + 1);
+        m_refusedPath.clear();
+        return true;
     }
     return false;
 }
