@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 
@@ -46,4 +48,27 @@ private:
 
 [[nodiscard]] inline ModalWatch WhenModal(std::function<void(QWidget*)> action, QWidget* notThis = nullptr) {
     return ModalWatch(std::move(action), notThis);
+}
+
+// What a message box said.
+struct SeenBox {
+    QString text;
+    QString caption;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+// Answers the next message box with `button`, keeping what it said in `seen`.
+[[nodiscard]] inline ModalWatch AnswerBox(SeenBox& seen, QMessageBox::StandardButton button = QMessageBox::Ok,
+                                          QWidget* notThis = nullptr) {
+    return WhenModal(
+        [&seen, button](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (box == nullptr) {
+                modal->close();
+                return;
+            }
+            seen = {box->text(), box->windowTitle(), box->icon()};
+            box->button(button)->click();
+        },
+        notThis);
 }

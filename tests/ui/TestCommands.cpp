@@ -146,26 +146,19 @@ void TestCommands::overrunAskedAfterAMinute() {
     Open("Out,00:30,00:01\r\n");
     Goals().GetAt(0).ToggleRunning();
     m_clock->Advance(60);
-    QString question;
-    QString caption;
+    SeenBox question;
     std::optional<ModalWatch> second;
     const auto watch = WhenModal([&](QWidget* dialog) {
         m_clock->Advance(61);
-        second.emplace(WhenModal(
-            [&](QWidget* modal) {
-                auto* box = qobject_cast<QMessageBox*>(modal);
-                QVERIFY(box != nullptr);
-                question = box->text();
-                caption = box->windowTitle();
-                box->button(QMessageBox::Yes)->click();
-            },
-            dialog));
+        second.emplace(AnswerBox(question, QMessageBox::Yes, dialog));
         Click(dialog, "ok");
     });
     m_view->OnTimer();
-    QCOMPARE(question, QStringLiteral(
-                           "Over 1 minutes have passed since this goal's time was up.  Apply time to goal?"));
-    QCOMPARE(caption, QStringLiteral("Out"));
+    QCOMPARE(
+        question.text,
+        QStringLiteral("Over 1 minutes have passed since this goal's time was up.  Apply time to goal?"));
+    QCOMPARE(question.caption, QStringLiteral("Out"));
+    QCOMPARE(question.icon, QMessageBox::NoIcon);
     const Goal& goal = Goals().GetAt(0);
     QVERIFY(goal.IsDone());
     QCOMPARE(goal.GetTotal(), Minutes(30) + CTimeSpan(61));
@@ -278,60 +271,44 @@ void TestCommands::remainingReformatted() {
 
 void TestCommands::remainingAboveTotalRefused() {
     Open("Essay,02:00,01:00\r\n");
-    QString message;
-    QString caption;
+    SeenBox refusal;
     bool stayedOpen = false;
     std::optional<ModalWatch> box;
     WithGoalDialog(Qt::Key_E, [&](QWidget* dialog) {
         Retype(Field(dialog, "remaining"), "2:01");
-        box.emplace(WhenModal(
-            [&](QWidget* modal) {
-                message = qobject_cast<QMessageBox*>(modal)->text();
-                caption = modal->windowTitle();
-                qobject_cast<QMessageBox*>(modal)->accept();
-                QTimer::singleShot(0, [&, dialog] {
-                    stayedOpen = dialog->isVisible();
-                    Retype(Field(dialog, "remaining"), "2:00");
-                    Click(dialog, "ok");
-                });
-            },
-            dialog));
+        box.emplace(AnswerBox(refusal, QMessageBox::Ok, dialog));
+        Click(dialog, "ok"); // returns once the refusal is answered
+        stayedOpen = dialog->isVisible();
+        Retype(Field(dialog, "remaining"), "2:00");
         Click(dialog, "ok");
     });
-    QTRY_VERIFY(!QApplication::activeModalWidget());
-    QCOMPARE(message, QStringLiteral("The Remaining time must not exceed the Total time"));
-    QCOMPARE(caption, QStringLiteral("Ordalune"));
+    QCOMPARE(refusal.text, QStringLiteral("The Remaining time must not exceed the Total time"));
+    QCOMPARE(refusal.caption, QStringLiteral("Ordalune"));
+    QCOMPARE(refusal.icon, QMessageBox::Warning);
     QVERIFY(stayedOpen);
     QCOMPARE(Goals().GetAt(0).GetRemaining(), Minutes(120));
 }
 
 void TestCommands::deleteSelectsTheRightItem() {
     Open("a,1:00,1:00\r\nb,1:00,1:00\r\nc,1:00,1:00\r\nd,1:00,1:00\r\n");
-    QString caption;
-    const auto answer = [&](QMessageBox::StandardButton button) {
-        return WhenModal([&caption, button](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            QCOMPARE(box->text(), QStringLiteral("Delete this goal?"));
-            caption = box->windowTitle();
-            box->button(button)->click();
-        });
-    };
+    SeenBox seen;
     m_view->ListBox()->SetSelection(1);
     {
-        const auto watch = answer(QMessageBox::No);
+        const auto watch = AnswerBox(seen, QMessageBox::No);
         Key(Qt::Key_D);
     }
     QCOMPARE(Goals().GetCount(), 4);
-    QCOMPARE(caption, QStringLiteral("b"));
+    QCOMPARE(seen.text, QStringLiteral("Delete this goal?"));
+    QCOMPARE(seen.caption, QStringLiteral("b"));
     {
-        const auto watch = answer(QMessageBox::Yes);
+        const auto watch = AnswerBox(seen, QMessageBox::Yes);
         Key(Qt::Key_Delete, Qt::NoModifier);
     }
     QCOMPARE(Goals().GetCount(), 3);
     QCOMPARE(Goals().GetSelectedGoal()->GetName(), std::string("c")); // the one that moved up
     m_view->ListBox()->SetSelection(2);
     {
-        const auto watch = answer(QMessageBox::Yes);
+        const auto watch = AnswerBox(seen, QMessageBox::Yes);
         Key(Qt::Key_D);
     }
     QCOMPARE(Goals().GetSelection(), 1); // the new last item
@@ -341,9 +318,9 @@ void TestCommands::deleteSelectsTheRightItem() {
 void TestCommands::deleteTheLastGoalLeavesThePlaceholder() {
     Open("only,1:00,0:30\r\n");
     Goals().GetAt(0).ToggleRunning(); // deleted whether it runs or not
+    SeenBox seen;
     {
-        const auto watch = WhenModal(
-            [](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click(); });
+        const auto watch = AnswerBox(seen, QMessageBox::Yes);
         Key(Qt::Key_D);
     }
     QCOMPARE(Goals().GetCount(), 1);
@@ -448,35 +425,23 @@ void TestCommands::userName() {
 
 void TestCommands::report() {
     Open("Essay,02:00,00:30\r\n");
-    QString text;
-    QString caption;
+    SeenBox seen;
     {
-        const auto watch = WhenModal([&](QWidget* modal) {
-            text = qobject_cast<QMessageBox*>(modal)->text();
-            caption = modal->windowTitle();
-            qobject_cast<QMessageBox*>(modal)->accept();
-        });
+        const auto watch = AnswerBox(seen);
         m_frame->Action("fileReport")->trigger();
     }
-    QCOMPARE(text, QStringLiteral("Report saved to ORDALUNE.REP"));
-    QCOMPARE(caption, QStringLiteral("Done"));
-    QFile report(m_dir->filePath("ORDALUNE.REP"));
-    QVERIFY(report.open(QIODevice::ReadOnly));
-    QVERIFY(report.readAll().startsWith("Sun 12/6/26  10:00 AM\r\n\r\n    Essay"));
-    report.close();
+    QCOMPARE(seen.text, QStringLiteral("Report saved to ORDALUNE.REP"));
+    QCOMPARE(seen.caption, QStringLiteral("Done"));
+    QVERIFY(ReadBytes(m_dir->filePath("ORDALUNE.REP")).startsWith("Sun 12/6/26  10:00 AM\r\n\r\n    Essay"));
 
-    QVERIFY(report.remove());
+    QVERIFY(QFile::remove(m_dir->filePath("ORDALUNE.REP")));
     QVERIFY(QDir(m_dir->path()).mkdir("ORDALUNE.REP"));
     {
-        const auto watch = WhenModal([&](QWidget* modal) {
-            text = qobject_cast<QMessageBox*>(modal)->text();
-            caption = modal->windowTitle();
-            qobject_cast<QMessageBox*>(modal)->accept();
-        });
+        const auto watch = AnswerBox(seen);
         m_frame->Action("fileReport")->trigger();
     }
-    QCOMPARE(text, QStringLiteral("Your report could not be written."));
-    QCOMPARE(caption, QStringLiteral("File Error"));
+    QCOMPARE(seen.text, QStringLiteral("Your report could not be written."));
+    QCOMPARE(seen.caption, QStringLiteral("File Error"));
 }
 
 // A minimised window comes up for the question and goes back down after a continue answer.

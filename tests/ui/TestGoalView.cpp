@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -228,22 +229,16 @@ void TestGoalView::suspendStopsClocksAndWarns() {
     for (int i = 0; i < 3; ++i)
         m_view->Goals().GetAt(i).ToggleRunning();
     bool stoppedFirst = false;
-    QString text;
-    QString caption;
-    const auto watch = WhenModal([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        QVERIFY(box != nullptr);
-        text = box->text();
-        caption = box->windowTitle();
-        box->accept();
-    });
+    SeenBox warning;
+    const auto watch = AnswerBox(warning);
     m_view->OnPowerSuspend([&] {
         stoppedFirst = !m_view->Goals().GetAt(0).IsRunning() && !m_view->Goals().GetAt(2).IsRunning() &&
                        QApplication::activeModalWidget() == nullptr;
     });
     QVERIFY(stoppedFirst);
-    QCOMPARE(text, QStringLiteral("Before suspending the PC, running goals were stopped"));
-    QCOMPARE(caption, QStringLiteral("Ordalune Warning"));
+    QCOMPARE(warning.text, QStringLiteral("Before suspending the PC, running goals were stopped"));
+    QCOMPARE(warning.caption, QStringLiteral("Ordalune Warning"));
+    QCOMPARE(warning.icon, QMessageBox::NoIcon);
     for (int i = 0; i < 4; ++i)
         QVERIFY(!m_view->Goals().GetAt(i).IsRunning());
 }
@@ -287,30 +282,29 @@ void TestGoalView::newTogglesToolbarAndTitle() {
 }
 
 void TestGoalView::loadMessageShownWithAppCaption() {
-    QFile file(m_dir->filePath("Ordalune.cdf"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("File Version : 2\r\nUser : Pat\r\n");
-    file.close();
-    QString text;
-    QString caption;
+    QVERIFY(WriteBytes(m_dir->filePath("Ordalune.cdf"), "File Version : 2\r\nUser : Pat\r\n"));
+    SeenBox refusal;
+    QString askedWith;
     std::optional<ModalWatch> nameWatch;
     const auto watch = WhenModal([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        text = box->text();
-        caption = box->windowTitle();
-        QCOMPARE(box->icon(), QMessageBox::Warning);
-        box->accept();
+        refusal = {qobject_cast<QMessageBox*>(modal)->text(), modal->windowTitle(),
+                   qobject_cast<QMessageBox*>(modal)->icon()};
+        qobject_cast<QMessageBox*>(modal)->accept();
         // Then the name is asked for, once the program runs.
-        nameWatch.emplace(WhenModal([](QWidget* dialog) {
-            QCOMPARE(dialog->windowTitle(), QStringLiteral("Set User Name"));
+        nameWatch.emplace(WhenModal([&](QWidget* dialog) {
+            askedWith = dialog->windowTitle() + ": " + dialog->findChild<QLineEdit*>()->text();
             QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
         }));
     });
     Open();
-    QVERIFY(text.startsWith("Incompatible ORDALUNE.CDF : incorrect version ... ignoring rest of file"));
-    QCOMPARE(caption, QStringLiteral("Ordalune"));
-    QTRY_COMPARE(m_view->UserName(), std::string("Please enter your name"));
-    QTest::qWait(100);
+    QVERIFY(
+        refusal.text.startsWith("Incompatible ORDALUNE.CDF : incorrect version ... ignoring rest of file"));
+    QCOMPARE(refusal.caption, QStringLiteral("Ordalune"));
+    QCOMPARE(refusal.icon, QMessageBox::Warning);
+    QTRY_COMPARE(askedWith, QStringLiteral("Set User Name: Please enter your name"));
+    QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+    // Cancelled: the prompt stays as the name, and the caption as it was.
+    QCOMPARE(m_view->UserName(), std::string("Please enter your name"));
     QCOMPARE(m_frame->windowTitle(), QStringLiteral("Ordalune Tracker - Untitled"));
 }
 
