@@ -1,8 +1,8 @@
 #include "ui/PowerMonitor.h"
 
-#include <QDBusConnection>
-#include <QDBusInterface>
-#include <QDBusReply>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 
 namespace {
 
@@ -12,12 +12,13 @@ const QString kManager = QStringLiteral("org.freedesktop.login1.Manager");
 
 } // namespace
 
-PowerMonitor::PowerMonitor(QObject* parent) : QObject(parent) {
-    QDBusConnection bus = QDBusConnection::systemBus();
-    if (!bus.isConnected())
+PowerMonitor::PowerMonitor(QObject* parent) : PowerMonitor(QDBusConnection::systemBus(), parent) {}
+
+PowerMonitor::PowerMonitor(const QDBusConnection& bus, QObject* parent) : QObject(parent), m_bus(bus) {
+    if (!m_bus.isConnected())
         return;
-    m_connected = bus.connect(kService, kPath, kManager, QStringLiteral("PrepareForSleep"), this,
-                              SLOT(OnPrepareForSleep(bool)));
+    m_connected = m_bus.connect(kService, kPath, kManager, QStringLiteral("PrepareForSleep"), this,
+                                SLOT(OnPrepareForSleep(bool)));
     if (m_connected)
         TakeInhibitor();
 }
@@ -25,17 +26,23 @@ PowerMonitor::PowerMonitor(QObject* parent) : QObject(parent) {
 void PowerMonitor::TakeInhibitor() {
     if (!m_connected || m_inhibitor.isValid())
         return;
-    QDBusInterface manager(kService, kPath, kManager, QDBusConnection::systemBus());
-    const QDBusReply<QDBusUnixFileDescriptor> reply =
-        manager.call(QStringLiteral("Inhibit"), QStringLiteral("sleep"), QStringLiteral("Ordalune Tracker"),
-                     QStringLiteral("Stopping the running goal clocks"), QStringLiteral("delay"));
-    if (reply.isValid())
-        m_inhibitor = reply.value();
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kManager, QStringLiteral("Inhibit"));
+    call << QStringLiteral("sleep") << QStringLiteral("Ordalune Tracker")
+         << QStringLiteral("Stopping the running goal clocks") << QStringLiteral("delay");
+    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* done) {
+        const QDBusPendingReply<QDBusUnixFileDescriptor> reply = *done;
+        // One that comes back while the machine is going to sleep is let go at once.
+        if (reply.isValid() && !m_sleeping && !m_inhibitor.isValid())
+            m_inhibitor = reply.value();
+        done->deleteLater();
+    });
 }
 
 void PowerMonitor::ReleaseInhibitor() { m_inhibitor = QDBusUnixFileDescriptor(); }
 
 void PowerMonitor::OnPrepareForSleep(bool start) {
+    m_sleeping = start;
     if (start) {
         emit suspending();
         ReleaseInhibitor(); // in case nobody did

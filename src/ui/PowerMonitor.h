@@ -1,16 +1,20 @@
 #pragma once
 
+#include <QDBusConnection>
 #include <QDBusUnixFileDescriptor>
 #include <QObject>
 
 // Hears from logind when the machine is about to sleep and when it woke up. It holds a "delay"
 // sleep inhibitor, so the running clocks are stopped before the machine sleeps; the inhibitor
-// is let go once they are and taken again after each resume. Without a system bus it is silent.
+// is let go once they are and taken again after each resume. Nothing here waits on the bus, and
+// without a system bus it is silent.
 class PowerMonitor final : public QObject {
     Q_OBJECT
 
 public:
     explicit PowerMonitor(QObject* parent = nullptr);
+    // On another bus than the system's (tests run their own).
+    PowerMonitor(const QDBusConnection& bus, QObject* parent);
 
     [[nodiscard]] bool IsConnected() const { return m_connected; }
     [[nodiscard]] bool HoldsInhibitor() const { return m_inhibitor.isValid(); }
@@ -28,6 +32,8 @@ signals:
 private:
     void TakeInhibitor();
 
+    QDBusConnection m_bus;
     bool m_connected = false;
+    bool m_sleeping = false;
     QDBusUnixFileDescriptor m_inhibitor;
 };
