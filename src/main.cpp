@@ -4,5 +4,6 @@ int main(int argc, char* argv[]) {
     GoalApp app(argc, argv);
     if (!app.InitInstance())
         return 0;
-    return GoalApp::exec();
+    const int code = GoalApp::exec();
+    return code != 0 ? code : app.ExitCode();
 }

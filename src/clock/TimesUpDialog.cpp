@@ -91,7 +91,9 @@ void TimesUpDialog::accept() {
 
 bool TimesUpDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_minutes) {
-        if (event->type() == QEvent::FocusIn) {
+        // A press chooses "continue" even before the dialog is the active window, when the
+        // field gets no focus from it.
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonPress) {
             OnSetFocusMinutes();
         } else if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
@@ -113,6 +115,7 @@ void TimesUpDialog::OnSetFocusMinutes() {
 
 void TimesUpDialog::Step(int delta) {
     // The arrows are a way into the field too, so they choose "continue" as a click there does.
+    OnSetFocusMinutes();
     if (!m_minutes->hasFocus())
         m_minutes->setFocus(Qt::OtherFocusReason);
     const std::int64_t typed = ParseLeadingInt(m_minutes->text().toStdString());

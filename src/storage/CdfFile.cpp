@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -25,16 +24,6 @@ CdfFile::CdfFile(std::string fileName, Mode mode) : m_fileName(std::move(fileNam
     m_file = std::fopen(m_fileName.c_str(), mode == Mode::Read ? "rb" : "wb");
     if (m_file == nullptr)
         Fail(CFileException::Cause::Generic);
-    if (mode == Mode::Read) {
-        struct stat info {};
-        if (fstat(fileno(m_file), &info) != 0) {
-            const int error = errno;
-            std::fclose(m_file);
-            m_file = nullptr;
-            throw CFileException::FromErrno(error, m_fileName, CFileException::Cause::Generic);
-        }
-        m_length = static_cast<std::int64_t>(info.st_size);
-    }
     Clear();
 }
 
@@ -56,7 +45,7 @@ void CdfFile::AppendField(std::string_view field) {
     if (m_fields++ > 0)
         m_line += ',';
     for (const char c : field) {
-        m_line += c;
+        m_line += c == '\r' || c == '\n' ? ' ' : c;
         if (c == ',')
             m_line += ',';
     }
@@ -68,7 +57,7 @@ void CdfFile::WriteLine() {
         Fail(CFileException::Cause::DiskFull);
 }
 
-void CdfFile::ReadLine() {
+bool CdfFile::ReadLine() {
     errno = 0;
     const ssize_t n = getline(&m_readBuffer, &m_readCapacity, m_file);
     m_pos = 0;
@@ -76,16 +65,20 @@ void CdfFile::ReadLine() {
         if (std::ferror(m_file))
             Fail(CFileException::Cause::Generic);
         m_line.clear();
-        return;
+        return false;
     }
-    m_position += n;
     std::size_t length = static_cast<std::size_t>(n);
     if (length > 0 && m_readBuffer[length - 1] == '\n') {
         --length;
         if (length > 0 && m_readBuffer[length - 1] == '\r')
             --length;
     }
-    m_line.assign(m_readBuffer, length);
+    std::size_t start = 0;
+    if (m_firstLine && std::string_view(m_readBuffer, length).starts_with("\xEF\xBB\xBF"))
+        start = 3; // editors on Windows often begin UTF-8 text with a byte-order mark
+    m_firstLine = false;
+    m_line.assign(m_readBuffer + start, length - start);
+    return true;
 }
 
 std::string CdfFile::GetField() {

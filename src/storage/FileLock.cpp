@@ -12,9 +12,13 @@ FileLock::~FileLock() { Unlock(); }
 FileLock::Result FileLock::TryLock() {
     if (m_fd >= 0)
         return Result::Held;
-    const int fd = open(m_directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return Result::Unsupported;
+    int fd = open(m_directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) // a folder that can be written but not read
+        fd = open((m_directory + "/" + kLockFileName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    return fd < 0 ? Result::Unsupported : Lock(fd);
+}
+
+FileLock::Result FileLock::Lock(int fd) {
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const bool busy = errno == EWOULDBLOCK;
         close(fd);

@@ -5,6 +5,8 @@
 #include "storage/TextCodec.h"
 
 #include <cerrno>
+#include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,11 +20,32 @@ constexpr int kVersion = 1;
 const char* const kNoVersion = "Invalid ORDALUNE.CDF :  No version line found... ignoring rest of file";
 const char* const kBadVersion = "Incompatible ORDALUNE.CDF : incorrect version ... ignoring rest of file";
 const char* const kNoUser = "Invalid ORDALUNE.CDF:  No user line found ... ignoring rest of file";
-const char* const kSaveFailed = "Your goals could not be saved.  Use backup ORDALUNE.BAK";
+const char* const kSaveFailed = "Your goals could not be saved.";
+const char* const kUseBackup = "  Use backup ORDALUNE.BAK";
+const char* const kNotOwner = "Another running copy of Ordalune Tracker is using the goals in this folder";
 
 bool Exists(const std::string& path) {
     struct stat info {};
     return lstat(path.c_str(), &info) == 0;
+}
+
+// Where a goal file that is a symbolic link really lives, so saves reach the file the user linked
+// (in a synced folder, say) instead of replacing the link.
+std::string LinkTarget(const std::string& path) {
+    struct stat info {};
+    if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+        return path;
+    char* resolved = realpath(path.c_str(), nullptr);
+    if (resolved == nullptr)
+        return path;
+    std::string target(resolved);
+    std::free(resolved);
+    return target;
+}
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
 }
 
 [[noreturn]] void ThrowErrno(const std::string& path) {
@@ -51,21 +74,25 @@ bool CopyFile(const std::string& from, const std::string& to) {
 }
 
 // Makes `backup` a copy of `goal`: a hard link where the file system has them, else a flushed copy,
-// put in place with one rename. False, with the old backup untouched, when that cannot be done.
-bool BackUp(const std::string& goal, const std::string& backup) {
+// put in place with one rename. The system's text for the failure, with the old backup untouched,
+// when that cannot be done.
+std::string BackUp(const std::string& goal, const std::string& backup) {
     const std::string temp = backup + ".new";
     unlink(temp.c_str());
     if (link(goal.c_str(), temp.c_str()) != 0) {
         const bool noLinks =
             errno == EPERM || errno == ENOTSUP || errno == EXDEV || errno == EMLINK || errno == ENOSYS;
-        if (!noLinks || !CopyFile(goal, temp))
-            return false;
+        if (!noLinks)
+            return std::strerror(errno);
+        if (!CopyFile(goal, temp))
+            return "it could not be copied";
     }
     if (rename(temp.c_str(), backup.c_str()) != 0) {
+        const std::string reason = std::strerror(errno);
         unlink(temp.c_str());
-        return false;
+        return reason;
     }
-    return true;
+    return {};
 }
 
 void SyncDirectory(const std::string& directory) {
@@ -89,12 +116,17 @@ std::string GoalFile::Path(const std::string& name) const {
 GoalFile::LoadResult GoalFile::LoadGoals(GoalList& list, std::string& userName) {
     LoadResult result;
     userName.clear();
+    m_unreadable = false;
 
-    m_readOnly = m_lock.TryLock() == FileLock::Result::HeldElsewhere;
+    const FileLock::Result lock = m_lock.TryLock();
+    m_readOnly = lock == FileLock::Result::HeldElsewhere;
+    m_unlocked = lock == FileLock::Result::Unsupported;
     if (m_readOnly)
+        result.messages.push_back(Warning(std::string(kNotOwner) + ".\nThis copy shows them but will not save them."));
+    if (m_unlocked)
         result.messages.push_back(
-            Warning("Another running copy of Ordalune Tracker is using the goals in this "
-                    "folder.\nThis copy shows them but will not save them."));
+            Warning("The goals in this folder cannot be locked, so another running copy could save over "
+                    "them.\nThis copy saves them only when you choose File > Save."));
 
     std::string path = Path(kFileName);
     if (!Exists(path) && Exists(Path(kBackupName))) {
@@ -116,9 +148,16 @@ GoalFile::LoadResult GoalFile::LoadGoals(GoalList& list, std::string& userName) 
             }
             result.messages.push_back(Warning(std::move(refusal)));
         }
-    } catch (const CFileException&) {
-        // A missing or unreadable file, or a read error among the goal lines: carry on with what
-        // was read.
+    } catch (const CFileException& e) {
+        // A file that is there but cannot be read (or fails part way) is never saved over: what
+        // was read is shown, and saving waits until Open reads the file whole.
+        if (e.GetCause() != CFileException::Cause::FileNotFound) {
+            m_unreadable = true;
+            const std::string name = path.substr(path.rfind('/') + 1);
+            result.messages.push_back(Warning(name + " could not be read: " + e.GetErrorText() +
+                                              ".\n\nNothing will be saved over it until it can be read; "
+                                              "then choose File > Open."));
+        }
     }
 
     list.AddPlaceholderIfEmpty();
@@ -147,9 +186,7 @@ std::string GoalFile::ReadGoals(const std::string& path, GoalList& list, std::st
     else if (field != "User :") // an empty name loses its blank to trimming
         return kNoUser;
 
-    const std::int64_t length = file.GetLength();
-    while (file.GetPosition() < length) {
-        file.ReadLine();
+    while (file.ReadLine()) {
         std::string name = ToUtf8(file.GetField());
         const CTimeSpan total = ParseTimeSpan(file.GetField());
         const CTimeSpan remaining = ParseTimeSpan(file.GetField());
@@ -178,15 +215,29 @@ bool GoalFile::KeepRefusedFile() {
     return false;
 }
 
-GoalFile::SaveResult GoalFile::SaveGoals(const GoalList& list, const std::string& userName) {
+GoalFile::SaveResult GoalFile::SaveGoals(const GoalList& list, const std::string& userName, bool asked) {
     SaveResult result;
+    const auto holdBack = [&](SaveResult::Status status, const std::string& why) {
+        result.status = status;
+        if (asked)
+            result.messages.push_back(Warning(why));
+        return result;
+    };
     if (m_readOnly || m_lock.TryLock() == FileLock::Result::HeldElsewhere) {
         m_readOnly = true;
-        result.status = SaveResult::Status::NotOwner;
+        return holdBack(SaveResult::Status::NotOwner, std::string(kNotOwner) + ", so this copy does not save them.");
+    }
+    if (m_unreadable)
+        return holdBack(SaveResult::Status::HeldBack, std::string(kFileName) +
+                                                          " could not be read, so nothing is saved over it. Make "
+                                                          "it readable, then choose File > Open.");
+    if (m_unlocked && !m_lock.IsHeld() && !asked) {
+        result.status = SaveResult::Status::HeldBack;
         return result;
     }
 
-    const std::string temp = Path(std::string(kFileName) + ".new");
+    const std::string goal = LinkTarget(Path(kFileName));
+    const std::string temp = goal + ".new";
     try {
         if (!KeepRefusedFile())
             throw CFileException(CFileException::Cause::AccessDenied, m_refusedPath);
@@ -207,24 +258,35 @@ GoalFile::SaveResult GoalFile::SaveGoals(const GoalList& list, const std::string
         }
         file.Sync();
         file.Close();
-        ReplaceGoalFile(temp);
+        if (const std::string why = ReplaceGoalFile(temp, goal); !why.empty() && !m_backupWarned) {
+            m_backupWarned = true; // once, not at every minute's save
+            result.messages.push_back(Warning(std::string("No backup of your goals is being kept: ") +
+                                              kBackupName + " could not be written (" + why + ")."));
+        }
     } catch (const CFileException& e) {
         unlink(temp.c_str());
         result.status = SaveResult::Status::Failed;
         result.detail = e.GetErrorText();
-        result.messages.push_back({kSaveFailed, "File Error", UserMessage::Icon::None});
+        result.messages.push_back({std::string(kSaveFailed) + (HasBackup() ? kUseBackup : ""), "File Error",
+                                   UserMessage::Icon::None});
     }
     return result;
+}
+
+bool GoalFile::HasBackup() const {
+    struct stat info {};
+    return stat(Path(kBackupName).c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 // The previous goal file becomes the backup, then the new file takes its name with one atomic
 // rename, so a complete goal file exists at every moment. A backup that cannot be made does not
 // hold up the save; a goal file that cannot be replaced stays as it was.
-void GoalFile::ReplaceGoalFile(const std::string& newFile) {
-    const std::string goal = Path(kFileName);
+std::string GoalFile::ReplaceGoalFile(const std::string& newFile, const std::string& goal) {
+    std::string backupFailure;
     if (Exists(goal))
-        (void)BackUp(goal, Path(kBackupName));
+        backupFailure = BackUp(goal, Path(kBackupName));
     if (rename(newFile.c_str(), goal.c_str()) != 0)
         ThrowErrno(goal);
-    SyncDirectory(m_directory.empty() ? "." : m_directory);
+    SyncDirectory(FolderOf(goal));
+    return backupFailure;
 }

@@ -23,7 +23,9 @@ public:
     };
 
     struct SaveResult {
-        enum class Status { Saved, Failed, NotOwner };
+        // NotOwner: another copy holds the goals. Held back: the goal file could not be read, or
+        // (for an automatic save) no lock could be had, so it is not written over.
+        enum class Status { Saved, Failed, NotOwner, HeldBack };
         Status status = Status::Saved;
         std::vector<UserMessage> messages;
         std::string detail; // the system's words for a failure
@@ -35,11 +37,13 @@ public:
     // Adds the file's goals after those already in `list`, selects the first item, sets
     // `userName`. Never throws: what went wrong comes back as messages.
     [[nodiscard]] LoadResult LoadGoals(GoalList& list, std::string& userName);
-    // Writes every goal of `list` and the user name; the previous file becomes the backup.
-    [[nodiscard]] SaveResult SaveGoals(const GoalList& list, const std::string& userName);
+    // Writes every goal of `list` and the user name; the previous file becomes the backup. A save
+    // the user asked for explains why nothing was written; an automatic one stays quiet.
+    [[nodiscard]] SaveResult SaveGoals(const GoalList& list, const std::string& userName, bool asked = false);
 
     // False while another running copy holds these goals.
     [[nodiscard]] bool OwnsGoals() const { return !m_readOnly; }
+    [[nodiscard]] bool HasBackup() const;
     [[nodiscard]] std::string Path(const std::string& name) const;
 
 private:
@@ -47,11 +51,15 @@ private:
     std::string ReadGoals(const std::string& path, GoalList& list, std::string& userName);
     // Puts a refused file where no save reaches it; false when it could not be moved.
     bool KeepRefusedFile();
-    void ReplaceGoalFile(const std::string& newFile);
+    // Puts `newFile` in place of the goal file `goal`; returns the backup failure's text, if any.
+    std::string ReplaceGoalFile(const std::string& newFile, const std::string& goal);
 
     std::string m_directory;
     FileLock m_lock;
     bool m_readOnly = false;
+    bool m_unlocked = false;   // no lock of any kind: saves only when asked
+    bool m_unreadable = false; // the goal file exists but could not be read
+    bool m_backupWarned = false;
     std::string m_refusedPath; // a refused file still waiting to be moved aside
     std::string m_keptAs;
 };

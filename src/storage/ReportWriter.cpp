@@ -17,7 +17,9 @@ std::string ReportWriter::FormatSpent(CTimeSpan spent) {
     const std::int64_t magnitude = std::llabs(seconds);
     const std::int64_t hours = magnitude / 3600;
     const std::int64_t hundredths = (magnitude / 60 % 60) * 100 / 60;
-    const std::string whole = (seconds < 0 ? "-" : "") + std::to_string(hours);
+    // Less than a minute below zero shows as nothing spent, not as "-0.00".
+    const bool negative = seconds < 0 && (hours > 0 || hundredths > 0);
+    const std::string whole = (negative ? "-" : "") + std::to_string(hours);
     char buffer[48];
     std::snprintf(buffer, sizeof buffer, "%2s.%02d", whole.c_str(), static_cast<int>(hundredths));
     return buffer;
@@ -28,7 +30,9 @@ std::string ReportWriter::Format(const GoalList& list, CTime now) {
     for (int i = 0; i < list.GetCount(); ++i) {
         const Goal& goal = list.GetAt(i);
         text += "    ";
-        text += goal.GetName();
+        // A line break in a name would split the goal's line.
+        for (const char c : goal.GetName())
+            text += c == '\r' || c == '\n' ? ' ' : c;
         // Padded by characters, not bytes, so accented names stay in line.
         const std::size_t length = Utf8Length(goal.GetName());
         if (length < kNameColumn)

@@ -12,12 +12,15 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <cstdio>
 
 bool CGoalView::s_bInTimer = false;
 
@@ -114,15 +117,9 @@ void CGoalView::LoadGoals() {
 }
 
 void CGoalView::SaveGoals(bool askedFor) {
-    const GoalFile::SaveResult result = m_file.SaveGoals(m_goals, m_userName);
+    const GoalFile::SaveResult result = m_file.SaveGoals(m_goals, m_userName, askedFor);
     for (const UserMessage& message : result.messages)
         ShowMessage(message);
-    if (askedFor && result.status == GoalFile::SaveResult::Status::NotOwner)
-        ShowMessage(
-            {"Another running copy of Ordalune Tracker is using the goals in this folder, so this copy "
-             "does not save them.",
-             {},
-             UserMessage::Icon::Warning});
 }
 
 void CGoalView::FitFrameToList() {
@@ -217,12 +214,39 @@ void CGoalView::OnPowerSuspend(const std::function<void()>& clocksStopped) {
     box.exec();
 }
 
-void CGoalView::OnDestroy() {
+bool CGoalView::OnDestroy() {
     if (m_destroyed)
-        return;
-    m_destroyed = true;
+        return true;
     m_timer.stop();
-    SaveGoals();
+    for (;;) {
+        const GoalFile::SaveResult result = m_file.SaveGoals(m_goals, m_userName);
+        if (result.status != GoalFile::SaveResult::Status::Failed)
+            break;
+        if (m_quitting) {
+            std::fprintf(stderr, "ordalune: the goals could not be saved to %s: %s\n",
+                         m_file.Path(GoalFile::kFileName).c_str(), result.detail.c_str());
+            m_exitSaveFailed = true;
+            break;
+        }
+        // The changes since the last save would be lost without a word: let the user decide.
+        QMessageBox box(QMessageBox::NoIcon, Text(result.messages.front().caption),
+                        Text(result.messages.front().text + "\n\n" + result.detail), QMessageBox::NoButton,
+                        this);
+        box.setObjectName(QStringLiteral("exitSaveFailed"));
+        QPushButton* retry = box.addButton(QStringLiteral("Retry"), QMessageBox::AcceptRole);
+        QPushButton* quit = box.addButton(QStringLiteral("Quit Anyway"), QMessageBox::DestructiveRole);
+        box.setEscapeButton(box.addButton(QMessageBox::Cancel));
+        box.setDefaultButton(retry);
+        box.exec();
+        if (box.clickedButton() == quit)
+            break;
+        if (box.clickedButton() != retry) {
+            m_timer.start();
+            return false;
+        }
+    }
+    m_destroyed = true;
+    return true;
 }
 
 void CGoalView::OnFileNew() {

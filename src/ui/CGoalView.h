@@ -53,8 +53,10 @@ public:
     // Stops every running clock before the machine sleeps; `clocksStopped` runs as soon as they
     // are, before the warning is shown.
     void OnPowerSuspend(const std::function<void()>& clocksStopped = {});
-    // Stops the clock and saves, once, as the program closes.
-    void OnDestroy();
+    // Saves, once, as the program closes; false when the user chose to keep the window open after
+    // a failed save. Closing on a signal never asks: a failure goes to standard error.
+    bool OnDestroy();
+    [[nodiscard]] bool ExitSaveFailed() const { return m_exitSaveFailed; }
 
     void OnFileNew();
     void OnFileOpen();
@@ -99,6 +101,7 @@ private:
     TimesUpHost* m_host = nullptr;
     bool m_quitting = false;
     bool m_destroyed = false;
+    bool m_exitSaveFailed = false;
 
     static bool s_bInTimer;
 };

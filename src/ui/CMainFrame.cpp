@@ -239,6 +239,8 @@ void CMainFrame::showEvent(QShowEvent* event) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    m_view->OnDestroy();
-    event->accept();
+    if (m_view->OnDestroy())
+        event->accept();
+    else
+        event->ignore();
 }

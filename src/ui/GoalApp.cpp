@@ -67,6 +67,8 @@ void GoalApp::OnTerminate() {
     QMetaObject::invokeMethod(this, &GoalApp::CloseMainWindow, Qt::QueuedConnection);
 }
 
+int GoalApp::ExitCode() const { return m_frame && m_frame->View()->ExitSaveFailed() ? 1 : 0; }
+
 void GoalApp::CloseMainWindow() {
     if (!m_started) {
         m_closePending = true; // start-up is still under way: close once it is done

@@ -27,6 +27,8 @@ public:
 
     // Closes the program as closing its window does, also from inside a dialog.
     void OnTerminate();
+    // Non-zero when the goals could not be saved as the program closed on a signal.
+    [[nodiscard]] int ExitCode() const;
 
 private:
     void CloseMainWindow();

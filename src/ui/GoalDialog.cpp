@@ -2,6 +2,8 @@
 
 #include "model/ParseHoursMinutes.h"
 
+#include "ui/NameEdit.h"
+
 #include <QDialogButtonBox>
 #include <QFocusEvent>
 #include <QFormLayout>
@@ -20,7 +22,7 @@ QString ShortText(CTimeSpan span) { return QString::fromStdString(span.FormatSho
 GoalDialog::GoalDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Goal"));
     setObjectName(QStringLiteral("GoalDialog"));
-    m_editName = new QLineEdit(this);
+    m_editName = new NameEdit(this);
     m_editName->setObjectName(QStringLiteral("name"));
     m_editName->setMinimumWidth(m_editName->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);
     m_editTotal = new QLineEdit(this);

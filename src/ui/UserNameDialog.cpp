@@ -1,5 +1,7 @@
 #include "ui/UserNameDialog.h"
 
+#include "ui/NameEdit.h"
+
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,7 +12,7 @@
 UserNameDialog::UserNameDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Set User Name"));
     setObjectName(QStringLiteral("UserNameDialog"));
-    m_edit = new QLineEdit(this);
+    m_edit = new NameEdit(this);
     m_edit->setObjectName(QStringLiteral("userName"));
     m_edit->setMinimumWidth(m_edit->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 32);
     auto* label = new QLabel(QStringLiteral("&User name:"), this);

@@ -3,80 +3,81 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 #include <QToolButton>
 
 #include <functional>
 
-// Each case runs the real dialog modally and plays the user's part from inside its event loop.
-class TestTimesUpDialog : public QObject {
-    Q_OBJECT
-
-private slots:
-    void answers_data();
-    void answers();
-    void arrowsStepTheNumber();
-    void showsTheGoal();
-
-private:
-    using Play = std::function<void(TimesUpDialog*)>;
-};
-
-Q_DECLARE_METATYPE(std::function<void(TimesUpDialog*)>)
+using Play = std::function<void(TimesUpDialog*)>;
+Q_DECLARE_METATYPE(Play)
 
 namespace {
 
 QLineEdit* Minutes(TimesUpDialog* d) { return d->findChild<QLineEdit*>("minutes"); }
-void ClickMinutes(TimesUpDialog* d) { QTest::mouseClick(Minutes(d), Qt::LeftButton); }
-void Type30(TimesUpDialog* d) {
+void Click(TimesUpDialog* d, const char* name) { QTest::mouseClick(d->findChild<QWidget*>(name), Qt::LeftButton); }
+void Type(TimesUpDialog* d, const char* text) {
+    Click(d, "minutes");
     Minutes(d)->selectAll();
-    QTest::keyClicks(Minutes(d), "30");
+    QTest::keyClicks(Minutes(d), text);
 }
-void Ok(TimesUpDialog* d) { QTest::mouseClick(d->findChild<QPushButton*>("ok"), Qt::LeftButton); }
-void Esc(TimesUpDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }
 
 } // namespace
+
+// Each case runs the real dialog modally and plays the user's part once it is the active window.
+class TestTimesUpDialog : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { CloseDialogs(); }
+    void answers_data();
+    void answers();
+    void clickBeforeTheWindowIsActiveChoosesContinue();
+};
 
 void TestTimesUpDialog::answers_data() {
     QTest::addColumn<Play>("play");
     QTest::addColumn<int>("choice");
     QTest::addColumn<QString>("minutes");
-    QTest::newRow("OK at once") << Play(Ok) << 0 << "15";
-    QTest::newRow("click into minutes, OK") << Play([](TimesUpDialog* d) {
-        ClickMinutes(d);
-        Ok(d);
+    QTest::newRow("OK at once") << Play([](TimesUpDialog* d) { Click(d, "ok"); }) << 0 << "15";
+    QTest::newRow("click into minutes") << Play([](TimesUpDialog* d) {
+        Click(d, "minutes");
+        Click(d, "ok");
     }) << 1 << "15";
-    QTest::newRow("30 typed, OK") << Play([](TimesUpDialog* d) {
-        ClickMinutes(d);
-        Type30(d);
-        QVERIFY(d->findChild<QRadioButton*>("continue")->isChecked());
-        Ok(d);
-    }) << 1 << "30";
     QTest::newRow("30 typed, stop chosen again") << Play([](TimesUpDialog* d) {
-        ClickMinutes(d);
-        Type30(d);
-        QTest::mouseClick(d->findChild<QRadioButton*>("stop"), Qt::LeftButton);
-        Ok(d);
+        Type(d, "30");
+        Click(d, "stop");
+        Click(d, "ok");
     }) << 0 << "30";
     QTest::newRow("tab into minutes") << Play([](TimesUpDialog* d) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Minutes(d)));
-        Ok(d);
+        QTest::keyClick(d, Qt::Key_Return);
     }) << 1 << "15";
-    QTest::newRow("Esc at once") << Play(Esc) << 0 << "15";
+    QTest::newRow("Esc at once") << Play([](TimesUpDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }) << 0 << "15";
     QTest::newRow("30 typed, then Esc") << Play([](TimesUpDialog* d) {
-        ClickMinutes(d);
-        Type30(d);
-        Esc(d);
+        Type(d, "30");
+        QTest::keyClick(d, Qt::Key_Escape);
     }) << 1 << "15";
     QTest::newRow("letters accepted") << Play([](TimesUpDialog* d) {
-        ClickMinutes(d);
-        Minutes(d)->selectAll();
-        QTest::keyClicks(Minutes(d), "abc");
+        Type(d, "abc");
         QTest::keyClick(d, Qt::Key_Return);
     }) << 1 << "abc";
+    // The arrows lead into the field and step the number within 0..9999.
+    QTest::newRow("arrows") << Play([](TimesUpDialog* d) {
+        Click(d, "up");
+        QTest::keyClick(Minutes(d), Qt::Key_Down);
+        QTest::keyClick(Minutes(d), Qt::Key_Down);
+        QCOMPARE(Minutes(d)->text(), QStringLiteral("14"));
+        Minutes(d)->setText(QStringLiteral("0"));
+        Click(d, "down");
+        QCOMPARE(Minutes(d)->text(), QStringLiteral("0"));
+        Minutes(d)->setText(QStringLiteral("9999"));
+        QTest::keyClick(Minutes(d), Qt::Key_Up);
+        Click(d, "ok");
+    }) << 1 << "9999";
+    QTest::newRow("down arrow first") << Play([](TimesUpDialog* d) {
+        Click(d, "down");
+        Click(d, "ok");
+    }) << 1 << "14";
 }
 
 void TestTimesUpDialog::answers() {
@@ -84,62 +85,30 @@ void TestTimesUpDialog::answers() {
     QFETCH(int, choice);
     QFETCH(QString, minutes);
     TimesUpDialog dialog;
-    dialog.m_strGoalName = QStringLiteral("Essay");
+    dialog.m_strGoalName = QStringLiteral("Write & <b>edit</b>");
     const auto watch = WhenModal([&](QWidget*) {
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Time's Up!"));
+        QCOMPARE(dialog.findChild<QLabel*>("goalName")->text(), dialog.m_strGoalName);
+        QVERIFY(dialog.findChild<QLabel*>("goalName")->isVisible());
         QCOMPARE(Minutes(&dialog)->text(), QStringLiteral("15"));
         QVERIFY(dialog.findChild<QRadioButton*>("stop")->isChecked());
         play(&dialog);
-        if (dialog.isVisible())
-            dialog.reject();
     });
     dialog.exec();
     QCOMPARE(dialog.m_nChoice, choice);
     QCOMPARE(dialog.m_strMinutes, minutes);
 }
 
-void TestTimesUpDialog::arrowsStepTheNumber() {
-    TimesUpDialog dialog;
-    QStringList seen;
-    const auto watch = WhenModal([&](QWidget*) {
-        auto* up = dialog.findChild<QToolButton*>("up");
-        auto* down = dialog.findChild<QToolButton*>("down");
-        QTest::mouseClick(up, Qt::LeftButton);
-        seen << Minutes(&dialog)->text();
-        // The arrows lead into the field, so they choose "continue" as a click there does.
-        QVERIFY(dialog.findChild<QRadioButton*>("continue")->isChecked());
-        QTest::keyClick(Minutes(&dialog), Qt::Key_Down);
-        QTest::keyClick(Minutes(&dialog), Qt::Key_Down);
-        seen << Minutes(&dialog)->text();
-        Minutes(&dialog)->setText(QStringLiteral("0"));
-        QTest::mouseClick(down, Qt::LeftButton);
-        seen << Minutes(&dialog)->text();
-        Minutes(&dialog)->setText(QStringLiteral("abc"));
-        QTest::mouseClick(up, Qt::LeftButton);
-        seen << Minutes(&dialog)->text();
-        Minutes(&dialog)->setText(QStringLiteral("998"));
-        QTest::keyClick(Minutes(&dialog), Qt::Key_Up);
-        QTest::keyClick(Minutes(&dialog), Qt::Key_Up);
-        seen << Minutes(&dialog)->text();
-        Ok(&dialog);
-    });
-    dialog.exec();
-    QCOMPARE(seen, (QStringList{"16", "14", "0", "1", "1000"}));
-    QCOMPARE(dialog.m_nChoice, 1);
-}
-
-void TestTimesUpDialog::showsTheGoal() {
-    TimesUpDialog dialog;
-    dialog.m_strGoalName = QStringLiteral("Write & <b>edit</b>");
-    QString title;
-    QString name;
-    const auto watch = WhenModal([&](QWidget*) {
-        title = dialog.windowTitle();
-        name = dialog.findChild<QLabel*>("goalName")->text();
-        dialog.accept();
-    });
-    dialog.exec();
-    QCOMPARE(title, QStringLiteral("Time's Up!"));
-    QCOMPARE(name, QStringLiteral("Write & <b>edit</b>"));
+// A press in the minutes field counts before the window manager has made the dialog active.
+void TestTimesUpDialog::clickBeforeTheWindowIsActiveChoosesContinue() {
+    for (const char* target : {"minutes", "up"}) {
+        TimesUpDialog dialog;
+        dialog.show();
+        QVERIFY(!dialog.isActiveWindow());
+        Click(&dialog, target);
+        Click(&dialog, "ok");
+        QCOMPARE(dialog.m_nChoice, 1);
+    }
 }
 
 QTEST_MAIN(TestTimesUpDialog)

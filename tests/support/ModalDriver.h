@@ -1,19 +1,29 @@
 #pragma once
 
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 
-// Watches for the next modal dialog or message box and acts on it once it is open. Arm it before
-// the action that opens the dialog; the action runs inside the dialog's own event loop. The watch
-// ends when it has acted, after five seconds, or when the returned object goes away.
+// Ends every open dialog as Esc would, so a check that failed inside one can never hang the test.
+inline void CloseDialogs() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QDialog*>(widget); dialog != nullptr && dialog->isVisible())
+            dialog->reject();
+}
+
+// Watches for the next modal dialog or message box and acts on it once it is the active window:
+// before that, a click into one of its fields gives the field no focus. Arm it before the action
+// that opens the dialog; the action runs inside the dialog's own event loop. A failed check in
+// the action, or a dialog that never becomes active within five seconds, closes the dialogs.
 class ModalWatch final {
 public:
     ModalWatch(std::function<void(QWidget*)> action, QWidget* notThis) : m_timer(new QTimer) {
@@ -23,14 +33,16 @@ public:
         timer->setInterval(5);
         QObject::connect(timer, &QTimer::timeout, [timer, clock, action = std::move(action), notThis] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (modal != nullptr && modal != notThis && modal->isVisible()) {
-                timer->stop();
-                timer->deleteLater();
+            const bool ready = modal != nullptr && modal != notThis && modal->isVisible() &&
+                               QApplication::activeWindow() == modal;
+            if (!ready && clock->elapsed() < 5000)
+                return;
+            timer->stop();
+            timer->deleteLater();
+            if (ready)
                 action(modal);
-            } else if (clock->elapsed() > 5000) {
-                timer->stop();
-                timer->deleteLater();
-            }
+            if (!ready || QTest::currentTestFailed())
+                CloseDialogs();
         });
         timer->start();
     }
@@ -63,10 +75,7 @@ struct SeenBox {
     return WhenModal(
         [&seen, button](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
-            if (box == nullptr) {
-                modal->close();
-                return;
-            }
+            QVERIFY2(box != nullptr, qPrintable(modal->windowTitle()));
             seen = {box->text(), box->windowTitle(), box->icon()};
             box->button(button)->click();
         },

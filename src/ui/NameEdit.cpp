@@ -1,0 +1,19 @@
+#include "ui/NameEdit.h"
+
+NameEdit::NameEdit(QWidget* parent) : QLineEdit(parent) {
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        const QString clean = OneLine(text);
+        if (clean == text)
+            return;
+        const int cursor = cursorPosition();
+        setText(clean);
+        setCursorPosition(cursor);
+    });
+}
+
+QString NameEdit::OneLine(QString text) {
+    for (QChar& c : text)
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    return text;
+}
