@@ -122,7 +122,8 @@ GoalFile::LoadResult GoalFile::LoadGoals(GoalList& list, std::string& userName) 
     m_readOnly = lock == FileLock::Result::HeldElsewhere;
     m_unlocked = lock == FileLock::Result::Unsupported;
     if (m_readOnly)
-        result.messages.push_back(Warning(std::string(kNotOwner) + ".\nThis copy shows them but will not save them."));
+        result.messages.push_back(
+            Warning(std::string(kNotOwner) + ".\nThis copy shows them but will not save them."));
     if (m_unlocked)
         result.messages.push_back(
             Warning("The goals in this folder cannot be locked, so another running copy could save over "
@@ -225,12 +226,13 @@ GoalFile::SaveResult GoalFile::SaveGoals(const GoalList& list, const std::string
     };
     if (m_readOnly || m_lock.TryLock() == FileLock::Result::HeldElsewhere) {
         m_readOnly = true;
-        return holdBack(SaveResult::Status::NotOwner, std::string(kNotOwner) + ", so this copy does not save them.");
+        return holdBack(SaveResult::Status::NotOwner,
+                        std::string(kNotOwner) + ", so this copy does not save them.");
     }
     if (m_unreadable)
-        return holdBack(SaveResult::Status::HeldBack, std::string(kFileName) +
-                                                          " could not be read, so nothing is saved over it. Make "
-                                                          "it readable, then choose File > Open.");
+        return holdBack(SaveResult::Status::HeldBack,
+                        std::string(kFileName) + " could not be read, so nothing is saved over it. Make "
+                                                 "it readable, then choose File > Open.");
     if (m_unlocked && !m_lock.IsHeld() && !asked) {
         result.status = SaveResult::Status::HeldBack;
         return result;

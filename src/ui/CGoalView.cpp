@@ -9,6 +9,7 @@
 #include "ui/UserNameDialog.h"
 #include "ui/WindowHost.h"
 
+#include <QDir>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -223,8 +224,9 @@ bool CGoalView::OnDestroy() {
         if (result.status != GoalFile::SaveResult::Status::Failed)
             break;
         if (m_quitting) {
-            std::fprintf(stderr, "ordalune: the goals could not be saved to %s: %s\n",
-                         m_file.Path(GoalFile::kFileName).c_str(), result.detail.c_str());
+            const QString path = QDir::current().absoluteFilePath(Text(m_file.Path(GoalFile::kFileName)));
+            std::fprintf(stderr, "ordalune: the goals could not be saved to %s: %s\n", qPrintable(path),
+                         result.detail.c_str());
             m_exitSaveFailed = true;
             break;
         }

@@ -14,7 +14,9 @@ Q_DECLARE_METATYPE(Play)
 namespace {
 
 QLineEdit* Minutes(TimesUpDialog* d) { return d->findChild<QLineEdit*>("minutes"); }
-void Click(TimesUpDialog* d, const char* name) { QTest::mouseClick(d->findChild<QWidget*>(name), Qt::LeftButton); }
+void Click(TimesUpDialog* d, const char* name) {
+    QTest::mouseClick(d->findChild<QWidget*>(name), Qt::LeftButton);
+}
 void Type(TimesUpDialog* d, const char* text) {
     Click(d, "minutes");
     Minutes(d)->selectAll();
@@ -52,7 +54,8 @@ void TestTimesUpDialog::answers_data() {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(d, Qt::Key_Return);
     }) << 1 << "15";
-    QTest::newRow("Esc at once") << Play([](TimesUpDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }) << 0 << "15";
+    QTest::newRow("Esc at once") << Play([](TimesUpDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }) << 0
+                                 << "15";
     QTest::newRow("30 typed, then Esc") << Play([](TimesUpDialog* d) {
         Type(d, "30");
         QTest::keyClick(d, Qt::Key_Escape);

@@ -74,15 +74,20 @@ void TestTime::timeTexts_data() {
     QTest::addColumn<QDateTime>("when");
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("expected");
-    const auto at = [](int y, int mo, int d, int h, int mi) { return QDateTime(QDate(y, mo, d), QTime(h, mi)); };
+    const auto at = [](int y, int mo, int d, int h, int mi) {
+        return QDateTime(QDate(y, mo, d), QTime(h, mi));
+    };
     const QString clock = QStringLiteral("%#I:%M %p");
     QTest::newRow("midnight") << at(2026, 12, 6, 0, 5) << clock << "12:05 AM";
     QTest::newRow("noon") << at(2026, 12, 6, 12, 0) << clock << "12:00 PM";
     QTest::newRow("11 PM") << at(2026, 12, 6, 23, 59) << clock << "11:59 PM";
     QTest::newRow("morning") << at(2026, 12, 6, 9, 30) << clock << "9:30 AM";
-    QTest::newRow("report") << at(1997, 7, 23, 18, 40) << "%a %#m/%#d/%#y  %#I:%M %p" << "Wed 7/23/97  6:40 PM";
-    QTest::newRow("zeros kept") << at(2005, 3, 4, 7, 8) << "%m/%d/%y %H:%M %I %S%%" << "03/04/05 07:08 07 00%";
-    QTest::newRow("names") << at(2026, 2, 7, 7, 8) << "%A %b %B %Y %q %" << "Saturday Feb February 2026 q %";
+    QTest::newRow("report") << at(1997, 7, 23, 18, 40) << "%a %#m/%#d/%#y  %#I:%M %p"
+                            << "Wed 7/23/97  6:40 PM";
+    QTest::newRow("zeros kept") << at(2005, 3, 4, 7, 8) << "%m/%d/%y %H:%M %I %S%%"
+                                << "03/04/05 07:08 07 00%";
+    QTest::newRow("names") << at(2026, 2, 7, 7, 8) << "%A %b %B %Y %q %"
+                           << "Saturday Feb February 2026 q %";
 }
 
 void TestTime::timeTexts() {
@@ -120,13 +125,31 @@ void TestTime::parse_data() {
     const struct {
         const char* text;
         int hours, minutes;
-    } rows[] = {{"1:30", 1, 30}, {"0:90", 1, 30}, {":45", 0, 45}, {"2:", 2, 0}, {"1:30:15", 1, 30},
-                {"1.5", 1, 30}, {"1.05", 1, 3}, {"2.75", 2, 45}, {"1.999", 1, 59}, {"1.5 ", 1, 3},
-                {".5", 0, 30}, {"90", 90, 0}, {"", 0, 0}, {"Hours:Mins", 0, 0}, {" +1: 30", 1, 30},
-                {"\t-1:30", -1, 30}, {"1:-90", 1, -90}, {"0.-5", 0, -3}, {"1.5:20", 1, 20},
-                {"1.99999999999999999999", 1, 59}, {"0.50000000000000000000000001", 0, 30},
-                {"2.5                              ", 2, 0}, {"99999999999999999999", 2147483647, 0},
-                {"-99999999999999999999:5", -2147483647 - 1, 5}, {"0:99999999999999", 35791394, 7},
+    } rows[] = {{"1:30", 1, 30},
+                {"0:90", 1, 30},
+                {":45", 0, 45},
+                {"2:", 2, 0},
+                {"1:30:15", 1, 30},
+                {"1.5", 1, 30},
+                {"1.05", 1, 3},
+                {"2.75", 2, 45},
+                {"1.999", 1, 59},
+                {"1.5 ", 1, 3},
+                {".5", 0, 30},
+                {"90", 90, 0},
+                {"", 0, 0},
+                {"Hours:Mins", 0, 0},
+                {" +1: 30", 1, 30},
+                {"\t-1:30", -1, 30},
+                {"1:-90", 1, -90},
+                {"0.-5", 0, -3},
+                {"1.5:20", 1, 20},
+                {"1.99999999999999999999", 1, 59},
+                {"0.50000000000000000000000001", 0, 30},
+                {"2.5                              ", 2, 0},
+                {"99999999999999999999", 2147483647, 0},
+                {"-99999999999999999999:5", -2147483647 - 1, 5},
+                {"0:99999999999999", 35791394, 7},
                 {"2147483647:120", 2147483647, 0}};
     for (const auto& row : rows)
         QTest::newRow(row.text) << row.text << row.hours << row.minutes;

@@ -22,7 +22,9 @@ private slots:
     void windowsTextReadAsUtf8();
 
 private:
-    std::string Path(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)).toStdString(); }
+    std::string Path(const char* name) const {
+        return m_dir.filePath(QString::fromLatin1(name)).toStdString();
+    }
     QTemporaryDir m_dir;
 };
 
@@ -39,7 +41,8 @@ void TestCdfFile::fieldsRoundTrip_data() {
     QTest::newRow("blanks trimmed") << V{" a\t", "\vb\f"} << QByteArray(" a\t,\vb\f") << V{"a", "b"};
     QTest::newRow("line breaks") << V{"one\r\ntwo\n", "x"} << QByteArray("one  two ,x") << V{"one  two", "x"};
     QTest::newRow("long") << V{std::string(100000, 'n') + ",", "01:00"}
-                          << QByteArray(100000, 'n') + ",,,01:00" << V{std::string(100000, 'n') + ",", "01:00"};
+                          << QByteArray(100000, 'n') + ",,,01:00"
+                          << V{std::string(100000, 'n') + ",", "01:00"};
 }
 
 void TestCdfFile::fieldsRoundTrip() {
@@ -72,7 +75,8 @@ void TestCdfFile::fieldsRoundTrip() {
 // LF alone, a last line without its line end, a byte-order mark before the first line only, and
 // a lone comma ending a line.
 void TestCdfFile::readsWhatEditorsWrite() {
-    QVERIFY(WriteBytes(QString::fromStdString(Path("ed.cdf")), "\xEF\xBB\xBFVersion\nc\r\n\n\xEF\xBB\xBFx\nlast,"));
+    QVERIFY(WriteBytes(QString::fromStdString(Path("ed.cdf")),
+                       "\xEF\xBB\xBFVersion\nc\r\n\n\xEF\xBB\xBFx\nlast,"));
     CdfFile file(Path("ed.cdf"), CdfFile::Mode::Read);
     QByteArrayList lines;
     while (file.ReadLine())
@@ -113,7 +117,8 @@ void TestCdfFile::errorsCarryTheirCause() {
         return std::pair{Cause::Generic, QStringLiteral("no error")};
     };
     QCOMPARE(causeOf(Path("missing.cdf"), CdfFile::Mode::Read),
-             std::pair(Cause::FileNotFound, QString::fromStdString(Path("missing.cdf")) + ": No such file or directory"));
+             std::pair(Cause::FileNotFound,
+                       QString::fromStdString(Path("missing.cdf")) + ": No such file or directory"));
     QCOMPARE(causeOf(Path("no/dir.cdf"), CdfFile::Mode::Write).first, Cause::FileNotFound);
     QCOMPARE(causeOf("/dev/full", CdfFile::Mode::Write, 1 << 20).first, Cause::DiskFull);
     QCOMPARE(causeOf(m_dir.path().toStdString(), CdfFile::Mode::Write).first, Cause::Generic);
@@ -121,9 +126,13 @@ void TestCdfFile::errorsCarryTheirCause() {
         int error;
         Cause cause;
         const char* text;
-    } rows[] = {{ENOSPC, Cause::DiskFull, "f: No space left on device"}, {EDQUOT, Cause::DiskFull, ""},
-                {EFBIG, Cause::DiskFull, ""}, {EROFS, Cause::AccessDenied, "f: Read-only file system"},
-                {EPERM, Cause::AccessDenied, ""}, {ENOTDIR, Cause::FileNotFound, ""}, {EIO, Cause::Generic, ""}};
+    } rows[] = {{ENOSPC, Cause::DiskFull, "f: No space left on device"},
+                {EDQUOT, Cause::DiskFull, ""},
+                {EFBIG, Cause::DiskFull, ""},
+                {EROFS, Cause::AccessDenied, "f: Read-only file system"},
+                {EPERM, Cause::AccessDenied, ""},
+                {ENOTDIR, Cause::FileNotFound, ""},
+                {EIO, Cause::Generic, ""}};
     for (const auto& row : rows) {
         const CFileException e = CFileException::FromErrno(row.error, "f", Cause::Generic);
         QCOMPARE(e.GetCause(), row.cause);

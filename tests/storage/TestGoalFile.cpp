@@ -25,7 +25,8 @@ const QByteArray kHeader = "File Version : 1\r\nUser : Pat\r\n";
 template <typename Body> int InChild(Body body, bool asAnotherUser = false) {
     const pid_t pid = fork();
     if (pid == 0) {
-        if (asAnotherUser && geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+        if (asAnotherUser && geteuid() == 0 &&
+            (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
             _exit(99);
         _exit(body());
     }
@@ -94,12 +95,16 @@ void TestGoalFile::headers_data() {
     QTest::newRow("empty file") << QByteArray() << noVersion << ask;
     QTest::newRow("no version line") << QByteArray("User : a\r\nGym,01:00,00:30\r\n") << noVersion << ask;
     QTest::newRow("lower-case key") << QByteArray("file Version : 1\r\nUser : a\r\n") << noVersion << ask;
-    QTest::newRow("version 2") << QByteArray("File Version : 2\r\nUser : a\r\nGym,1:00,0:30\r\n") << badVersion << ask;
+    QTest::newRow("version 2") << QByteArray("File Version : 2\r\nUser : a\r\nGym,1:00,0:30\r\n")
+                               << badVersion << ask;
     QTest::newRow("no user line") << QByteArray("File Version : 1\r\nGym,01:00,00:30\r\n") << noUser << ask;
     QTest::newRow("user key without blank") << QByteArray("File Version : 1\r\nUser: a\r\n") << noUser << ask;
-    QTest::newRow("plain") << QByteArray("File Version : 1 beta\r\nUser : night shift\r\n") << "" << "night shift";
-    QTest::newRow("LF, two blanks") << QByteArray("File Version :  1\nUser :  b,,c\n") << "" << " b,c";
-    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF") + kHeader << "" << "Pat";
+    QTest::newRow("plain") << QByteArray("File Version : 1 beta\r\nUser : night shift\r\n") << ""
+                           << "night shift";
+    QTest::newRow("LF, two blanks") << QByteArray("File Version :  1\nUser :  b,,c\n") << ""
+                                    << " b,c";
+    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF") + kHeader << ""
+                                     << "Pat";
     QTest::newRow("empty name asks") << QByteArray("File Version : 1\r\nUser :   \r\n") << "" << ask;
 }
 
@@ -140,8 +145,10 @@ void TestGoalFile::goalLines() {
     for (int i = 0; i < list.GetCount(); ++i) {
         const Goal& goal = list.GetAt(i);
         seen << QStringLiteral("%1 %2 %3%4")
-                    .arg(QString::fromStdString(goal.GetName()), QString::fromStdString(goal.GetTotal().Format("%H:%M")),
-                         QString::fromStdString(goal.GetRemaining().Format("%H:%M")), goal.IsDone() ? " done" : "");
+                    .arg(QString::fromStdString(goal.GetName()),
+                         QString::fromStdString(goal.GetTotal().Format("%H:%M")),
+                         QString::fromStdString(goal.GetRemaining().Format("%H:%M")),
+                         goal.IsDone() ? " done" : "");
     }
     QCOMPARE(seen, (QStringList{"Listed 00:05 00:05", "Only a name 00:00 00:00 done", " 00:00 00:00 done",
                                 "Decimal 01:30 00:45", "Junk 00:00 00:00 done", "Extra 01:00 00:30",
@@ -152,8 +159,9 @@ void TestGoalFile::goalLines() {
 // only the seconds below a whole minute go.
 void TestGoalFile::savedAndReadBack() {
     GoalList list;
-    const std::string names[] = {"Write chapter, part two", ",,", "", "No Goals", "Café crème",
-                                 std::string(3000, 'w') + ",", "Line one\nLine two"};
+    const std::string names[] = {
+        "Write chapter, part two", ",,", "", "No Goals", "Café crème", std::string(3000, 'w') + ",",
+        "Line one\nLine two"};
     for (const std::string& name : names)
         list.Append(std::make_unique<Goal>(name, Minutes(100 * 60 + 7), CTimeSpan(26 * 3600 + 30 * 60 + 59)));
     {
@@ -163,8 +171,9 @@ void TestGoalFile::savedAndReadBack() {
         QVERIFY(result.messages.empty());
     }
     const QByteArray saved = ReadBytes(Path("Ordalune.cdf"));
-    QVERIFY(saved.startsWith("File Version : 1\r\nUser : night  shift\r\nWrite chapter,, part two,100:07,26:30\r\n"
-                             ",,,,,100:07,26:30\r\n,100:07,26:30\r\n"));
+    QVERIFY(saved.startsWith(
+        "File Version : 1\r\nUser : night  shift\r\nWrite chapter,, part two,100:07,26:30\r\n"
+        ",,,,,100:07,26:30\r\n,100:07,26:30\r\n"));
     QVERIFY(saved.endsWith(",,,100:07,26:30\r\nLine one Line two,100:07,26:30\r\n"));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"Ordalune.cdf"});
     GoalFile file(Dir());
@@ -188,8 +197,9 @@ void TestGoalFile::backups() {
     GoalList list;
     std::string user;
     auto loaded = Load(file, list, user);
-    QCOMPARE(Texts(loaded.messages), QStringLiteral("Ordalune.cdf was missing, so the goals were read from its "
-                                                    "backup ordalune.bak."));
+    QCOMPARE(Texts(loaded.messages),
+             QStringLiteral("Ordalune.cdf was missing, so the goals were read from its "
+                            "backup ordalune.bak."));
     QCOMPARE(loaded.messages[0].icon, UserMessage::Icon::Information);
     QCOMPARE(list.GetAt(0).GetName(), std::string("Saved"));
     QCOMPARE(file.SaveGoals(list, "first").status, Status::Saved);
@@ -200,9 +210,10 @@ void TestGoalFile::backups() {
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2);
 
     QVERIFY(QFile::remove(Path("ordalune.bak")) && QDir(m_dir->path()).mkdir("ordalune.bak"));
-    for (const char* expected : {"No backup of your goals is being kept: ordalune.bak could not be written (Is a "
-                                 "directory).",
-                                 ""}) {
+    for (const char* expected :
+         {"No backup of your goals is being kept: ordalune.bak could not be written (Is a "
+          "directory).",
+          ""}) {
         const auto result = file.SaveGoals(list, "third");
         QCOMPARE(result.status, Status::Saved);
         QCOMPARE(Texts(result.messages), QString::fromLatin1(expected));
@@ -233,14 +244,16 @@ void TestGoalFile::secondCopyNeverWrites() {
         QVERIFY(Load(first, firstList, user).messages.empty());
         GoalFile second(Dir());
         QCOMPARE(Texts(Load(second, secondList, user).messages),
-                 QStringLiteral("Another running copy of Ordalune Tracker is using the goals in this folder.\nThis "
-                                "copy shows them but will not save them."));
+                 QStringLiteral(
+                     "Another running copy of Ordalune Tracker is using the goals in this folder.\nThis "
+                     "copy shows them but will not save them."));
         QCOMPARE(secondList.GetAt(0).GetName(), std::string("Mine"));
         QVERIFY(!second.OwnsGoals());
         const auto refused = second.SaveGoals(secondList, "other", true);
         QCOMPARE(refused.status, Status::NotOwner);
-        QCOMPARE(Texts(refused.messages), QStringLiteral("Another running copy of Ordalune Tracker is using the "
-                                                         "goals in this folder, so this copy does not save them."));
+        QCOMPARE(Texts(refused.messages),
+                 QStringLiteral("Another running copy of Ordalune Tracker is using the "
+                                "goals in this folder, so this copy does not save them."));
         QVERIFY(second.SaveGoals(secondList, "other").messages.empty());
         QCOMPARE(ReadBytes(Path("Ordalune.cdf")), original);
     }
@@ -274,7 +287,8 @@ void TestGoalFile::folderWithoutReadAccessStillLocks() {
             GoalList list;
             std::string user;
             (void)a.LoadGoals(list, user);
-            const bool secondWarned = Texts(b.LoadGoals(list, user).messages).startsWith("Another running copy");
+            const bool secondWarned =
+                Texts(b.LoadGoals(list, user).messages).startsWith("Another running copy");
             return (secondWarned ? 0 : 1) | (a.SaveGoals(list, user).status == Status::Saved ? 0 : 2) |
                    (b.SaveGoals(list, user).status == Status::NotOwner ? 0 : 4);
         },
@@ -303,7 +317,8 @@ void TestGoalFile::failedSavesKeepTheOldFile() {
     GoalFile file(Dir());
     GoalList list;
     for (int i = 0; i < 200; ++i)
-        list.Append(std::make_unique<Goal>("A goal with a long enough name " + std::to_string(i), Minutes(60), Minutes(30)));
+        list.Append(std::make_unique<Goal>("A goal with a long enough name " + std::to_string(i), Minutes(60),
+                                           Minutes(30)));
     const auto fullDisk = [&](const char* expected) {
         // A file-size limit makes writes past 1 KiB fail as a full disk does.
         signal(SIGXFSZ, SIG_IGN);
@@ -339,15 +354,17 @@ void TestGoalFile::unreadableFileIsNeverReplaced() {
             GoalList list;
             std::string user;
             const auto loaded = file.LoadGoals(list, user);
-            const bool told = Texts(loaded.messages) ==
-                              "Ordalune.cdf could not be read: Permission denied.\n\nNothing will be saved over it "
-                              "until it can be read; then choose File > Open.";
+            const bool told =
+                Texts(loaded.messages) ==
+                "Ordalune.cdf could not be read: Permission denied.\n\nNothing will be saved over it "
+                "until it can be read; then choose File > Open.";
             const bool empty = list.GetCount() == 1 && GoalList::IsPlaceholder(list.GetAt(0));
             const auto automatic = file.SaveGoals(list, user);
             const auto asked = file.SaveGoals(list, user, true);
             return (told ? 0 : 1) | (empty ? 0 : 2) | (automatic.status == Status::HeldBack ? 0 : 4) |
                    (automatic.messages.empty() ? 0 : 8) |
-                   (Texts(asked.messages).contains("could not be read, so nothing is saved over it") ? 0 : 16);
+                   (Texts(asked.messages).contains("could not be read, so nothing is saved over it") ? 0
+                                                                                                     : 16);
         },
         true);
     QCOMPARE(code, 0);
@@ -411,7 +428,8 @@ void TestGoalFile::crashDuringSaveLeavesACompleteFile() {
         QVERIFY(Load(file, list, user).messages.empty());
         QCOMPARE(list.GetCount(), kGoals);
         const int saved = std::stoi(user);
-        QVERIFY2(saved == last || saved == last + 1, qPrintable(QStringLiteral("%1 after %2").arg(saved).arg(last)));
+        QVERIFY2(saved == last || saved == last + 1,
+                 qPrintable(QStringLiteral("%1 after %2").arg(saved).arg(last)));
         for (int i = 0; i < kGoals; ++i)
             QVERIFY(list.GetAt(i).GetName() == user && list.GetAt(i).GetTotal() == Minutes(i));
         last = saved;

@@ -39,7 +39,8 @@ QColor Brightest(const QImage& image, const QRect& rect) {
     QColor best(Qt::black);
     for (int y = rect.top(); y <= rect.bottom(); ++y)
         for (int x = rect.left(); x <= rect.right(); ++x)
-            if (const QColor c = image.pixelColor(x, y); c.red() + c.green() + c.blue() > best.red() + best.green() + best.blue())
+            if (const QColor c = image.pixelColor(x, y);
+                c.red() + c.green() + c.blue() > best.red() + best.green() + best.blue())
                 best = c;
     return best;
 }
@@ -111,8 +112,9 @@ void TestGoalListBox::layout() {
     QVERIFY(p.GetLineHeight() >= 18 && p.GetLineHeight() <= 24);
     const int name = p.GetNameWidth(m_goals.GetAt(2));
     QVERIFY(name > p.GetNameWidth(m_goals.GetAt(0)));
-    QCOMPARE(m_list->GetIdealSize(), QSize(p.GetTimeWidth() + p.GetClockWidth() + name + p.GetLineHeight() + 169,
-                                           3 * p.GetLineHeight()));
+    QCOMPARE(
+        m_list->GetIdealSize(),
+        QSize(p.GetTimeWidth() + p.GetClockWidth() + name + p.GetLineHeight() + 169, 3 * p.GetLineHeight()));
     const QRect item = Item(1);
     QCOMPARE(item, QRect(0, p.GetLineHeight(), m_list->viewport()->width(), p.GetLineHeight()));
     QCOMPARE(p.GetWheelRect(item), QRect(1, item.top() + 1, p.GetLineHeight(), p.GetLineHeight() - 2));
@@ -167,7 +169,8 @@ void TestGoalListBox::pixels() {
     QCOMPARE(Brightest(image, p.GetWheelRect(Item(0))), QColor(Qt::black));
     QCOMPARE(Brightest(image, p.GetFinishRect(m_goals.GetAt(0), Item(0))), QColor(Qt::black));
     const QColor finish = Brightest(image, p.GetFinishRect(m_goals.GetAt(1), Item(1)));
-    QVERIFY2(finish.red() == 0 && finish.green() == finish.blue() && finish.green() > 160, qPrintable(finish.name()));
+    QVERIFY2(finish.red() == 0 && finish.green() == finish.blue() && finish.green() > 160,
+             qPrintable(finish.name()));
     // The focus frame on item 2 (nothing selected), its right edge one pixel in.
     const QRect focus = Item(2);
     QCOMPARE(image.pixelColor(focus.left(), focus.center().y()), GoalPainter::kFocusFrameColor);
@@ -200,7 +203,8 @@ void TestGoalListBox::wheelTurnsClockwise() {
         GoalPainter::DrawWheel(painter, wheel, rect);
         painter.end();
         for (int spoke = 0; spoke < 12; ++spoke)
-            QCOMPARE(spokeColor(image, spoke), spoke == wheel.GetCurrent() ? QColor(Qt::black) : GoalPainter::kSpokeColor);
+            QCOMPARE(spokeColor(image, spoke),
+                     spoke == wheel.GetCurrent() ? QColor(Qt::black) : GoalPainter::kSpokeColor);
         wheel.Advance();
     }
 }
@@ -218,8 +222,9 @@ void TestGoalListBox::repaintsOnlyWhatChanged() {
         m_clock->Advance(1);
         m_list->RepaintTick(TickGoals(m_goals, m_host));
         QCoreApplication::processEvents();
-        const QRegion allowed = QRegion(Painter().GetWheelRect(item)) + Painter().GetBarRect(m_goals.GetAt(0), item) +
-                                remaining + Painter().GetFinishRect(m_goals.GetAt(0), item);
+        const QRegion allowed = QRegion(Painter().GetWheelRect(item)) +
+                                Painter().GetBarRect(m_goals.GetAt(0), item) + remaining +
+                                Painter().GetFinishRect(m_goals.GetAt(0), item);
         QVERIFY((m_spy->painted - allowed).isEmpty());
         QVERIFY(m_spy->painted.contains(Painter().GetWheelRect(item)));
         textRepaints += m_spy->painted.intersects(remaining) ? 1 : 0;
@@ -268,9 +273,9 @@ void TestGoalListBox::keysMoveTheSelection() {
     m_list->activateWindow();
     m_list->setFocus();
     QStringList seen;
-    for (const int key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_PageDown,
-                          Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_End, Qt::Key_Down, Qt::Key_PageDown,
-                          Qt::Key_Home, Qt::Key_PageUp}) {
+    for (const int key :
+         {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_PageDown,
+          Qt::Key_PageUp, Qt::Key_End, Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_PageUp}) {
         QTest::keyClick(m_list.get(), static_cast<Qt::Key>(key));
         seen << QString::number(m_goals.GetSelection());
     }

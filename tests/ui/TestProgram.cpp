@@ -1,7 +1,7 @@
 #include "support/Fixtures.h"
 #include "ui/SingleInstance.h"
 
-#include <QFile>
+#include <QDir>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QSignalSpy>
@@ -10,24 +10,6 @@
 #include <QTimer>
 
 #include <csignal>
-
-namespace {
-
-bool WaitUntilListening(int timeoutMs = 20000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < timeoutMs) {
-        QLocalSocket socket;
-        socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
-        socket.connectToServer(SingleInstance::ServerName());
-        if (socket.waitForConnected(200))
-            return true;
-        QTest::qWait(50);
-    }
-    return false;
-}
-
-} // namespace
 
 // Runs the built program as a user would start it, in a folder of its own and on a display name
 // of its own, so no other copy on this machine is disturbed.
@@ -38,17 +20,35 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-
-    void allowsAnotherCopy_data();
-    void allowsAnotherCopy();
     void handOverReachesTheRunningCopy();
     void secondStartHandsOverAndEnds();
-    void dashMRunsASecondCopy();
+    void terminationSavesTheGoals_data();
     void terminationSavesTheGoals();
-    void terminationInsideADialogSavesToo();
 
 private:
-    QProcess* Start(const QStringList& arguments = {});
+    QProcess* Start(const QStringList& arguments = {}) {
+        m_processes.push_back(std::make_unique<QProcess>());
+        QProcess* process = m_processes.back().get();
+        process->setProcessEnvironment(m_environment);
+        process->setWorkingDirectory(m_dir->path());
+        process->start(QStringLiteral(ORDALUNE_BINARY), arguments);
+        process->waitForStarted();
+        return process;
+    }
+    // The running copy publishes its marker once its window is up.
+    static bool WaitUntilListening() {
+        for (QElapsedTimer clock; !clock.isValid() || clock.elapsed() < 20000; QTest::qWait(50)) {
+            if (!clock.isValid())
+                clock.start();
+            QLocalSocket socket;
+            socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
+            socket.connectToServer(SingleInstance::ServerName());
+            if (socket.waitForConnected(200))
+                return true;
+        }
+        return false;
+    }
+    QByteArray Goals() const { return ReadBytes(m_dir->filePath("Ordalune.cdf")); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::vector<std::unique_ptr<QProcess>> m_processes;
@@ -65,51 +65,25 @@ void TestProgram::initTestCase() {
 
 void TestProgram::init() {
     m_dir = std::make_unique<QTemporaryDir>();
-    QFile file(m_dir->filePath("Ordalune.cdf"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("File Version : 1\r\nUser : Pat\r\nEssay,02:00,01:30\r\n");
+    QVERIFY(WriteBytes(m_dir->filePath("Ordalune.cdf"),
+                       "File Version : 1\r\nUser : Pat\r\nEssay,02:00,01:30\r\n"));
 }
 
 void TestProgram::cleanup() {
-    for (auto& process : m_processes) {
+    for (auto& process : m_processes)
         if (process->state() != QProcess::NotRunning) {
             process->kill();
             process->waitForFinished(5000);
         }
-    }
     m_processes.clear();
 }
 
-QProcess* TestProgram::Start(const QStringList& arguments) {
-    auto process = std::make_unique<QProcess>();
-    process->setProcessEnvironment(m_environment);
-    process->setWorkingDirectory(m_dir->path());
-    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process->start(QStringLiteral(ORDALUNE_BINARY), arguments);
-    process->waitForStarted();
-    m_processes.push_back(std::move(process));
-    return m_processes.back().get();
-}
-
-void TestProgram::allowsAnotherCopy_data() {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<bool>("allowed");
-    QTest::newRow("none") << QStringList{"ordalune"} << false;
-    QTest::newRow("-m") << QStringList{"ordalune", "-m"} << true;
-    QTest::newRow("-M") << QStringList{"ordalune", "-M"} << true;
-    QTest::newRow("-multi") << QStringList{"ordalune", "-multi"} << true;
-    QTest::newRow("-x") << QStringList{"ordalune", "-x"} << false;
-    QTest::newRow("m") << QStringList{"ordalune", "m"} << false;
-    QTest::newRow("file name") << QStringList{"ordalune", "Ordalune.cdf"} << false;
-}
-
-void TestProgram::allowsAnotherCopy() {
-    QFETCH(QStringList, arguments);
-    QFETCH(bool, allowed);
-    QCOMPARE(SingleInstance::AllowsAnotherCopy(arguments), allowed);
-}
-
 void TestProgram::handOverReachesTheRunningCopy() {
+    const QStringList args[] = {{"o"}, {"o", "-m"}, {"o", "-Multi"}, {"o", "-x"}, {"o", "m"}, {"o", "-"}};
+    QString allowed;
+    for (const QStringList& arguments : args)
+        allowed += SingleInstance::AllowsAnotherCopy(arguments) ? '1' : '0';
+    QCOMPARE(allowed, QStringLiteral("011000"));
     QVERIFY(!SingleInstance::HandOver(200)); // nobody there yet
     SingleInstance running;
     QVERIFY(running.Publish());
@@ -120,55 +94,59 @@ void TestProgram::handOverReachesTheRunningCopy() {
     QVERIFY(handedOver);
 }
 
+// A second start hands over and ends without touching the goals; with -m it runs on, and as the
+// second copy in the folder it writes nothing on the way out, even when ended during start-up.
 void TestProgram::secondStartHandsOverAndEnds() {
     QProcess* first = Start();
     QVERIFY(WaitUntilListening());
-    const QByteArray before = ReadBytes(m_dir->filePath("Ordalune.cdf"));
+    const QByteArray before = Goals();
     QProcess* second = Start();
     QVERIFY(second->waitForFinished(15000));
-    QCOMPARE(second->exitStatus(), QProcess::NormalExit);
     QCOMPARE(second->exitCode(), 0);
     QCOMPARE(first->state(), QProcess::Running);
-    QCOMPARE(ReadBytes(m_dir->filePath("Ordalune.cdf")), before);
+    QProcess* third = Start({QStringLiteral("-m")});
+    QVERIFY(!third->waitForFinished(2500));
+    third->terminate();
+    QVERIFY(third->waitForFinished(15000));
+    QCOMPARE(third->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(third->exitCode(), 0);
+    QCOMPARE(Goals(), before);
     QVERIFY(!QFile::exists(m_dir->filePath("ordalune.bak")));
 }
 
-void TestProgram::dashMRunsASecondCopy() {
-    Start();
-    QVERIFY(WaitUntilListening());
-    QProcess* second = Start({QStringLiteral("-m")});
-    QVERIFY(!second->waitForFinished(2500));
-    QCOMPARE(second->state(), QProcess::Running);
-    // It shows the goals but, as the second copy in this folder, writes nothing on the way out.
-    // Terminated while its start-up message is still open, it still ends cleanly.
-    second->terminate();
-    QVERIFY(second->waitForFinished(15000));
-    QCOMPARE(second->exitStatus(), QProcess::NormalExit);
-    QCOMPARE(second->exitCode(), 0);
-    QVERIFY(!QFile::exists(m_dir->filePath("ordalune.bak")));
+void TestProgram::terminationSavesTheGoals_data() {
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("withFile");
+    QTest::addColumn<bool>("saveFails");
+    QTest::newRow("SIGTERM") << int(SIGTERM) << true << false;
+    QTest::newRow("SIGINT inside the name dialog") << int(SIGINT) << false << false;
+    QTest::newRow("SIGHUP, save fails") << int(SIGHUP) << true << true;
 }
 
+// Ended by a signal (logout, Ctrl+C), the program saves once, also from inside a dialog; a save
+// that fails is reported on standard error and in the exit status.
 void TestProgram::terminationSavesTheGoals() {
+    QFETCH(int, signal);
+    QFETCH(bool, withFile);
+    QFETCH(bool, saveFails);
+    if (!withFile)
+        QVERIFY(QFile::remove(m_dir->filePath("Ordalune.cdf"))); // no name: the name dialog opens
     QProcess* program = Start();
     QVERIFY(WaitUntilListening());
-    program->terminate(); // SIGTERM, as at logout or shutdown
+    if (saveFails)
+        QVERIFY(QDir(m_dir->path()).mkdir("Ordalune.cdf.new"));
+    QTest::qWait(200);
+    ::kill(static_cast<pid_t>(program->processId()), signal);
     QVERIFY(program->waitForFinished(15000));
     QCOMPARE(program->exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program->exitCode(), 0);
-    QVERIFY(QFile::exists(m_dir->filePath("ordalune.bak")));
-    QVERIFY(ReadBytes(m_dir->filePath("Ordalune.cdf")).contains("Essay,02:00,01:30"));
-}
-
-void TestProgram::terminationInsideADialogSavesToo() {
-    QFile::remove(m_dir->filePath("Ordalune.cdf")); // no name: the user-name dialog opens at start
-    QProcess* program = Start();
-    QVERIFY(WaitUntilListening());
-    QTest::qWait(300);
-    ::kill(static_cast<pid_t>(program->processId()), SIGINT);
-    QVERIFY(program->waitForFinished(15000));
-    QCOMPARE(program->exitCode(), 0);
-    const QByteArray saved = ReadBytes(m_dir->filePath("Ordalune.cdf"));
-    QVERIFY2(saved.contains("User : Please enter your name\r\nNo Goals,00:00,00:00\r\n"), saved.constData());
+    QCOMPARE(program->exitCode(), saveFails ? 1 : 0);
+    const QString errors = QString::fromLocal8Bit(program->readAllStandardError());
+    QCOMPARE(errors.contains("ordalune: the goals could not be saved to " + m_dir->path() +
+                             "/Ordalune.cdf: Is a directory"),
+             saveFails);
+    QCOMPARE(QFile::exists(m_dir->filePath("ordalune.bak")), withFile && !saveFails);
+    QVERIFY(Goals().contains(withFile ? "User : Pat\r\nEssay,02:00,01:30\r\n"
+                                      : "User : Please enter your name\r\nNo Goals,00:00,00:00\r\n"));
 }
 
 QTEST_MAIN(TestProgram)
