@@ -355,6 +355,15 @@ void TestGoalView::exitSaveFailureAsks() {
     QVERIFY(ReadBytes(m_dir->filePath("Ordalune.cdf")).contains("Renamed,02:00,00:30"));
     QVERIFY(m_view->OnDestroy()); // once only: nothing more is written
     QVERIFY(ReadBytes(m_dir->filePath("ordalune.bak")).contains("Essay"));
+    Open("Kept,01:00,00:30\r\n");
+    Goals().GetAt(0).Set("Lost", Minutes(60), Minutes(30));
+    QVERIFY(QDir(m_dir->path()).mkdir("Ordalune.cdf.new"));
+    {
+        const auto watch = answer("Quit Anyway");
+        QVERIFY(m_frame->close());
+    }
+    QCOMPARE(seen.size(), 3);
+    QVERIFY(ReadBytes(m_dir->filePath("Ordalune.cdf")).contains("Kept,01:00,00:30"));
 }
 
 // A name pasted with its line breaks and tabs stays on one line; Enter in the Total field takes
