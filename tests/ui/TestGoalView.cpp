@@ -148,6 +148,7 @@ void TestGoalView::startsWithTheFile() {
     QCOMPARE(m_frame->Action("goalFinish")->statusTip(),
              QStringLiteral("Goal is finished; set remaining time to zero, adjusting total time"));
     QCOMPARE(Goals().GetSelection(), 0);
+    QCOMPARE(m_view->ListBox()->geometry(), m_view->rect());
     QCOMPARE(Pane(m_frame.get(), 0) + Pane(m_frame.get(), 4), QStringLiteral("Think ahead! 9:59 AM "));
 }
 
@@ -537,6 +538,7 @@ void TestGoalView::userNameAndReport() {
         m_frame->Action("fileReport")->trigger();
     }
     QCOMPARE(seen.text + "|" + seen.caption, QStringLiteral("Report saved to ORDALUNE.REP|Done"));
+    QCOMPARE(seen.icon, QMessageBox::NoIcon);
     QVERIFY(ReadBytes(m_dir->filePath("ORDALUNE.REP")).startsWith("Sun 12/6/26  9:59 AM\r\n\r\n    Essay"));
 }
 
