@@ -31,88 +31,82 @@ class TestTimesUpDialog : public QObject {
 
 private slots:
     void cleanup() { CloseDialogs(); }
-    void answers_data();
-    void answers();
-    void clickBeforeTheWindowIsActiveChoosesContinue();
-};
-
-void TestTimesUpDialog::answers_data() {
-    QTest::addColumn<Play>("play");
-    QTest::addColumn<int>("choice");
-    QTest::addColumn<QString>("minutes");
-    QTest::newRow("OK at once") << Play([](TimesUpDialog* d) { Click(d, "ok"); }) << 0 << "15";
-    QTest::newRow("click into minutes") << Play([](TimesUpDialog* d) {
-        Click(d, "minutes");
-        Click(d, "ok");
-    }) << 1 << "15";
-    QTest::newRow("30 typed, stop chosen again") << Play([](TimesUpDialog* d) {
-        Type(d, "30");
-        Click(d, "stop");
-        Click(d, "ok");
-    }) << 0 << "30";
-    QTest::newRow("tab into minutes") << Play([](TimesUpDialog* d) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QTest::keyClick(d, Qt::Key_Return);
-    }) << 1 << "15";
-    QTest::newRow("Esc at once") << Play([](TimesUpDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }) << 0
-                                 << "15";
-    QTest::newRow("30 typed, then Esc") << Play([](TimesUpDialog* d) {
-        Type(d, "30");
-        QTest::keyClick(d, Qt::Key_Escape);
-    }) << 1 << "15";
-    QTest::newRow("letters accepted") << Play([](TimesUpDialog* d) {
-        Type(d, "abc");
-        QTest::keyClick(d, Qt::Key_Return);
-    }) << 1 << "abc";
-    // The arrows lead into the field and step the number within 0..9999.
-    QTest::newRow("arrows") << Play([](TimesUpDialog* d) {
-        Click(d, "up");
-        QTest::keyClick(Minutes(d), Qt::Key_Down);
-        QTest::keyClick(Minutes(d), Qt::Key_Down);
-        QCOMPARE(Minutes(d)->text(), QStringLiteral("14"));
-        Minutes(d)->setText(QStringLiteral("0"));
-        Click(d, "down");
-        QCOMPARE(Minutes(d)->text(), QStringLiteral("0"));
-        Minutes(d)->setText(QStringLiteral("9999"));
-        QTest::keyClick(Minutes(d), Qt::Key_Up);
-        Click(d, "ok");
-    }) << 1 << "9999";
-    QTest::newRow("down arrow first") << Play([](TimesUpDialog* d) {
-        Click(d, "down");
-        Click(d, "ok");
-    }) << 1 << "14";
-}
-
-void TestTimesUpDialog::answers() {
-    QFETCH(Play, play);
-    QFETCH(int, choice);
-    QFETCH(QString, minutes);
-    TimesUpDialog dialog;
-    dialog.m_strGoalName = QStringLiteral("Write & <b>edit</b>");
-    const auto watch = WhenModal([&](QWidget*) {
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Time's Up!"));
-        QCOMPARE(dialog.findChild<QLabel*>("goalName")->text(), dialog.m_strGoalName);
-        QVERIFY(dialog.findChild<QLabel*>("goalName")->isVisible());
-        QCOMPARE(Minutes(&dialog)->text(), QStringLiteral("15"));
-        QVERIFY(dialog.findChild<QRadioButton*>("stop")->isChecked());
-        play(&dialog);
-    });
-    dialog.exec();
-    QCOMPARE(dialog.m_nChoice, choice);
-    QCOMPARE(dialog.m_strMinutes, minutes);
-}
-
-// A press in the minutes field counts before the window manager has made the dialog active.
-void TestTimesUpDialog::clickBeforeTheWindowIsActiveChoosesContinue() {
-    for (const char* target : {"minutes", "up"}) {
-        TimesUpDialog dialog;
-        dialog.show();
-        QVERIFY(!dialog.isActiveWindow());
-        Click(&dialog, target);
-        Click(&dialog, "ok");
-        QCOMPARE(dialog.m_nChoice, 1);
+    void answers_data() {
+        QTest::addColumn<Play>("play");
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<QString>("minutes");
+        QTest::newRow("OK at once") << Play([](TimesUpDialog* d) { Click(d, "ok"); }) << 0 << "15";
+        QTest::newRow("click into minutes") << Play([](TimesUpDialog* d) {
+            Click(d, "minutes");
+            Click(d, "ok");
+        }) << 1 << "15";
+        QTest::newRow("30 typed, stop chosen again") << Play([](TimesUpDialog* d) {
+            Type(d, "30");
+            Click(d, "stop");
+            Click(d, "ok");
+        }) << 0 << "30";
+        QTest::newRow("tab into minutes") << Play([](TimesUpDialog* d) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(d, Qt::Key_Return);
+        }) << 1 << "15";
+        QTest::newRow("Esc at once") << Play([](TimesUpDialog* d) { QTest::keyClick(d, Qt::Key_Escape); })
+                                     << 0 << "15";
+        QTest::newRow("30 typed, then Esc") << Play([](TimesUpDialog* d) {
+            Type(d, "30");
+            QTest::keyClick(d, Qt::Key_Escape);
+        }) << 1 << "15";
+        QTest::newRow("letters accepted") << Play([](TimesUpDialog* d) {
+            Type(d, "abc");
+            QTest::keyClick(d, Qt::Key_Return);
+        }) << 1 << "abc";
+        // The arrows lead into the field and step the number within 0..9999.
+        QTest::newRow("arrows") << Play([](TimesUpDialog* d) {
+            Click(d, "up");
+            QTest::keyClick(Minutes(d), Qt::Key_Down);
+            QTest::keyClick(Minutes(d), Qt::Key_Down);
+            QCOMPARE(Minutes(d)->text(), QStringLiteral("14"));
+            Minutes(d)->setText(QStringLiteral("0"));
+            Click(d, "down");
+            QCOMPARE(Minutes(d)->text(), QStringLiteral("0"));
+            Minutes(d)->setText(QStringLiteral("9999"));
+            QTest::keyClick(Minutes(d), Qt::Key_Up);
+            Click(d, "ok");
+        }) << 1 << "9999";
+        QTest::newRow("down arrow first") << Play([](TimesUpDialog* d) {
+            Click(d, "down");
+            Click(d, "ok");
+        }) << 1 << "14";
     }
-}
+    void answers() {
+        QFETCH(Play, play);
+        QFETCH(int, choice);
+        QFETCH(QString, minutes);
+        TimesUpDialog dialog;
+        dialog.m_strGoalName = QStringLiteral("Write & <b>edit</b>");
+        const auto watch = WhenModal([&](QWidget*) {
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Time's Up!"));
+            QCOMPARE(dialog.findChild<QLabel*>("goalName")->text(), dialog.m_strGoalName);
+            QVERIFY(dialog.findChild<QLabel*>("goalName")->isVisible());
+            QCOMPARE(Minutes(&dialog)->text(), QStringLiteral("15"));
+            QVERIFY(dialog.findChild<QRadioButton*>("stop")->isChecked());
+            play(&dialog);
+        });
+        dialog.exec();
+        QCOMPARE(dialog.m_nChoice, choice);
+        QCOMPARE(dialog.m_strMinutes, minutes);
+    }
+    // A press in the minutes field counts before the window manager has made the dialog active.
+    void clickBeforeTheWindowIsActiveChoosesContinue() {
+        for (const char* target : {"minutes", "up"}) {
+            TimesUpDialog dialog;
+            dialog.show();
+            QVERIFY(!dialog.isActiveWindow());
+            Click(&dialog, target);
+            Click(&dialog, "ok");
+            QCOMPARE(dialog.m_nChoice, 1);
+        }
+    }
+};
 
 QTEST_MAIN(TestTimesUpDialog)
 #include "TestTimesUpDialog.moc"

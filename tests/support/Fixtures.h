@@ -1,10 +1,10 @@
 #pragma once
 
-#include "model/CTimeSpan.h"
+#include "model/GoalList.h"
 
 #include <QByteArray>
 #include <QFile>
-#include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -19,4 +19,16 @@ inline QByteArray ReadBytes(const QString& path) {
 inline bool WriteBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The goals as one line a check can compare: "Essay 2:00/1:30 running, Gym 1:00/0:00 done".
+inline QString Describe(const GoalList& goals) {
+    QStringList all;
+    for (int i = 0; i < goals.GetCount(); ++i) {
+        const Goal& g = goals.GetAt(i);
+        all << QString::fromStdString(g.GetName() + " " + g.GetTotal().FormatShort() + "/" +
+                                      g.GetRemaining().FormatShort() + (g.IsDone() ? " done" : "") +
+                                      (g.IsRunning() ? " running" : ""));
+    }
+    return all.join(QStringLiteral(", "));
 }

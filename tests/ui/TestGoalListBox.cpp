@@ -53,14 +53,215 @@ class TestGoalListBox : public QObject {
 
 private slots:
     void initTestCase() { GoalPainter::RegisterFontSubstitutes(); }
-    void init();
-    void cleanup();
-    void layout();
-    void pixels();
-    void wheelTurnsClockwise();
-    void repaintsOnlyWhatChanged();
-    void doubleClickStartsAndStops();
-    void keysMoveTheSelection();
+    void init() {
+        m_clock = TestClock::Install(1'700'000'000 - 1'700'000'000 % 60); // on a whole minute
+        m_goals.Clear();
+        m_goals.Append(std::make_unique<Goal>("Essay", Minutes(120), Minutes(60)));
+        m_goals.Append(std::make_unique<Goal>("Gym", Minutes(60), Minutes(60)));
+        m_goals.Append(std::make_unique<Goal>("Done & dusted", Minutes(30), CTimeSpan()));
+        m_list = std::make_unique<GoalListBox>(m_goals);
+        m_list->UpdateLayout();
+        m_list->ItemsChanged();
+        m_list->resize(m_list->GetIdealSize());
+        m_list->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_list.get()));
+        m_spy = std::make_unique<PaintSpy>(m_list->viewport());
+        Settle();
+    }
+    void cleanup() {
+        m_spy.reset();
+        m_list.reset();
+        TestClock::Uninstall();
+    }
+    // The parts of a line, left to right, with the gaps that keep them apart; bars scale with the
+    // largest Total.
+    void layout() {
+        const GoalPainter& p = Painter();
+        QVERIFY(p.GetLineHeight() >= 18 && p.GetLineHeight() <= 24);
+        const int name = p.GetNameWidth(m_goals.GetAt(2));
+        QVERIFY(name > p.GetNameWidth(m_goals.GetAt(0)));
+        QCOMPARE(m_list->GetIdealSize(),
+                 QSize(p.GetTimeWidth() + p.GetClockWidth() + name + p.GetLineHeight() + 169,
+                       3 * p.GetLineHeight()));
+        const QRect item = Item(1);
+        QCOMPARE(item, QRect(0, p.GetLineHeight(), m_list->viewport()->width(), p.GetLineHeight()));
+        QCOMPARE(p.GetWheelRect(item), QRect(1, item.top() + 1, p.GetLineHeight(), p.GetLineHeight() - 2));
+        QCOMPARE(p.GetNameRect(item).left(), p.GetLineHeight() + 6);
+        QCOMPARE(p.GetRemainingRect(item).left(), p.GetNameRect(item).right() + 11);
+        const QRect area = p.GetBarAreaRect(item);
+        QCOMPARE(area.width(), 138);
+        QCOMPARE(p.GetBarRect(m_goals.GetAt(0), item), QRect(area.left(), area.top(), 138, area.height()));
+        QCOMPARE(p.GetBarRect(m_goals.GetAt(1), item).width(), 69);
+        QCOMPARE(p.GetFinishRect(m_goals.GetAt(1), item).left(), area.left() + 69 + 3);
+        QCOMPARE(p.GetFinishRect(m_goals.GetAt(0), item).right(), item.right() - 5);
+        QCOMPARE(m_list->ItemAt(item.center()), 1);
+        QCOMPARE(m_list->ItemAt(QPoint(5, 3 * p.GetLineHeight())), -1);
+        m_goals.Append(std::make_unique<Goal>("Longer than all the others", Minutes(240), Minutes(240)));
+        QVERIFY(m_list->UpdateLayout());
+        QVERIFY(!m_list->UpdateLayout());
+        QCOMPARE(p.GetBarRect(m_goals.GetAt(0), item).width(), p.GetBarAreaRect(item).width() / 2);
+        m_goals.Clear();
+        QCOMPARE(m_list->GetIdealSize().height(), p.GetLineHeight());
+    }
+    // Colours of an open, a done and a running goal, the bars, and the selection and focus frames.
+    void pixels() {
+        m_goals.GetAt(1).ToggleRunning();
+        m_list->activateWindow();
+        m_list->setFocus();
+        m_list->SetSelection(2);
+        m_list->SetSelection(-1); // the focus frame stays on the caret, item 2
+        QTRY_VERIFY(m_list->hasFocus());
+        m_list->viewport()->repaint();
+        const QImage image = Grab();
+        const GoalPainter& p = Painter();
+        QCOMPARE(Brightest(image, p.GetNameRect(Item(0))), GoalPainter::kNameColor);
+        QCOMPARE(Brightest(image, p.GetNameRect(Item(2))), GoalPainter::kDoneNameColor);
+        QCOMPARE(Brightest(image, p.GetRemainingRect(Item(0))), GoalPainter::kTimeColor);
+        QCOMPARE(Brightest(image, p.GetRemainingRect(Item(2))), GoalPainter::kDoneTimeColor);
+        const QRect bar = p.GetBarRect(m_goals.GetAt(0), Item(0));
+        const int mid = bar.center().y();
+        QCOMPARE(image.pixelColor(bar.left(), mid), GoalPainter::kBarFrameColor);
+        QCOMPARE(image.pixelColor(bar.right(), mid), GoalPainter::kBarFrameColor);
+        QCOMPARE(image.pixelColor(bar.left() + 5, bar.top() + 2), GoalPainter::kBarFrameColor);
+        QCOMPARE(image.pixelColor(bar.left() + 5, bar.bottom() - 2), GoalPainter::kBarFrameColor);
+        QCOMPARE(image.pixelColor(bar.left() + 5, bar.top() + 1), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(bar.left() + 1, mid), GoalPainter::kBarFillColor);
+        QCOMPARE(image.pixelColor(bar.left() + 67, mid), GoalPainter::kBarFillColor);
+        QCOMPARE(image.pixelColor(bar.left() + 69, mid), QColor(Qt::black));
+        const QRect doneBar = p.GetBarRect(m_goals.GetAt(2), Item(2));
+        QCOMPARE(image.pixelColor(doneBar.right() - 1, doneBar.center().y()), GoalPainter::kDoneBarColor);
+        QCOMPARE(image.pixelColor(doneBar.left(), doneBar.center().y()), GoalPainter::kDoneBarColor);
+        // Wheel and finish time only on the running goal; the finish time's colour, antialiased.
+        QCOMPARE(Brightest(image, p.GetWheelRect(Item(1))), GoalPainter::kSpokeColor);
+        QCOMPARE(Brightest(image, p.GetWheelRect(Item(0))), QColor(Qt::black));
+        QCOMPARE(Brightest(image, p.GetFinishRect(m_goals.GetAt(0), Item(0))), QColor(Qt::black));
+        const QColor finish = Brightest(image, p.GetFinishRect(m_goals.GetAt(1), Item(1)));
+        QVERIFY2(finish.red() == 0 && finish.green() == finish.blue() && finish.green() > 160,
+                 qPrintable(finish.name()));
+        // The focus frame on item 2 (nothing selected), its right edge one pixel in.
+        const QRect focus = Item(2);
+        QCOMPARE(image.pixelColor(focus.left(), focus.center().y()), GoalPainter::kFocusFrameColor);
+        QCOMPARE(image.pixelColor(focus.right() - 1, focus.top()), GoalPainter::kFocusFrameColor);
+        QCOMPARE(image.pixelColor(focus.right() - 1, focus.center().y()), GoalPainter::kFocusFrameColor);
+        QCOMPARE(image.pixelColor(focus.right(), focus.center().y()), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(5, focus.bottom()), GoalPainter::kFocusFrameColor);
+        QCOMPARE(image.pixelColor(0, Item(0).top()), QColor(Qt::black));
+        m_list->SetSelection(0);
+        m_list->viewport()->repaint();
+        QCOMPARE(Grab().pixelColor(0, Item(0).center().y()), GoalPainter::kSelectedFrameColor);
+        QCOMPARE(Grab().pixelColor(0, focus.center().y()), QColor(Qt::black));
+    }
+    void wheelTurnsClockwise() {
+        const int side = 40;
+        const QRect rect(0, 0, side, side - 2);
+        const auto spokeColor = [&](const QImage& image, int spoke) {
+            // Three quarters of the way out along the spoke, clockwise from three o'clock.
+            const double theta = -spoke * M_PI / 6, radius = (side - 2) / 2.0 * 0.75;
+            const int x = (rect.width() + 1) / 2 + static_cast<int>(std::lround(radius * std::cos(theta)));
+            const int y = (rect.height() + 1) / 2 - static_cast<int>(std::lround(radius * std::sin(theta)));
+            return Brightest(image, QRect(x - 1, y - 1, 3, 3));
+        };
+        ClockWheel wheel;
+        for (int tick = 0; tick < 13; ++tick) {
+            QImage image(side, side, QImage::Format_RGB32);
+            image.fill(Qt::black);
+            QPainter painter(&image);
+            GoalPainter::DrawWheel(painter, wheel, rect);
+            painter.end();
+            for (int spoke = 0; spoke < 12; ++spoke)
+                QCOMPARE(spokeColor(image, spoke),
+                         spoke == wheel.GetCurrent() ? QColor(Qt::black) : GoalPainter::kSpokeColor);
+            wheel.Advance();
+        }
+    }
+    // A tick repaints the wheel and the bar, the Remaining text once a minute; a new selection
+    // repaints only the one-pixel frames.
+    void repaintsOnlyWhatChanged() {
+        m_goals.GetAt(0).Set("Essay", Minutes(120), Minutes(60) + CTimeSpan(30));
+        m_goals.GetAt(0).ToggleRunning();
+        const QRect item = Item(0);
+        const QRect remaining = Painter().GetRemainingRect(item);
+        int textRepaints = 0;
+        for (int second = 0; second < 100; ++second) {
+            Settle();
+            m_clock->Advance(1);
+            m_list->RepaintTick(TickGoals(m_goals, m_host));
+            QCoreApplication::processEvents();
+            const QRegion allowed = QRegion(Painter().GetWheelRect(item)) +
+                                    Painter().GetBarRect(m_goals.GetAt(0), item) + remaining +
+                                    Painter().GetFinishRect(m_goals.GetAt(0), item);
+            QVERIFY((m_spy->painted - allowed).isEmpty());
+            QVERIFY(m_spy->painted.contains(Painter().GetWheelRect(item)));
+            textRepaints += m_spy->painted.intersects(remaining) ? 1 : 0;
+        }
+        QCOMPARE(textRepaints, 2);
+        m_list->SetSelection(0);
+        Settle();
+        m_list->SetSelection(1);
+        QCoreApplication::processEvents();
+        QVERIFY(!m_spy->painted.intersects(item.adjusted(2, 2, -3, -2)));
+        QVERIFY(m_spy->painted.contains(QRect(item.left(), item.top(), item.width() - 1, 1)));
+        QVERIFY(m_spy->painted.contains(QRect(0, Item(1).bottom(), 10, 1)));
+    }
+    // A double-click starts the goal and stops the others, unless Ctrl is held; a second one stops
+    // it; a goal with nothing left, or no goal, does not start.
+    void doubleClickStartsAndStops() {
+        const auto running = [&] {
+            QString states;
+            for (int i = 0; i < m_goals.GetCount(); ++i)
+                states += m_goals.GetAt(i).IsRunning() ? 'R' : '-';
+            return states;
+        };
+        m_goals.GetAt(0).ToggleRunning();
+        DoubleClick(1);
+        QCOMPARE(m_goals.GetSelection(), 1);
+        QCOMPARE(running(), QStringLiteral("-R-"));
+        DoubleClick(0, Qt::ControlModifier);
+        QCOMPARE(running(), QStringLiteral("RR-"));
+        DoubleClick(1);
+        QCOMPARE(running(), QStringLiteral("R--"));
+        DoubleClick(2);
+        QCOMPARE(running(), QStringLiteral("R--"));
+        QTest::mouseDClick(m_list->viewport(), Qt::RightButton, Qt::NoModifier, Item(0).center());
+        m_list->SetSelection(-1);
+        QTest::mouseDClick(m_list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                           QPoint(5, Item(2).bottom() + 2));
+        QCOMPARE(running(), QStringLiteral("R--"));
+        QCOMPARE(m_goals.GetSelection(), -1);
+    }
+    void keysMoveTheSelection() {
+        for (int i = 0; i < 20; ++i)
+            m_goals.Append(std::make_unique<Goal>("more", Minutes(1), Minutes(1)));
+        m_list->ItemsChanged();
+        m_list->resize(m_list->width(), Painter().GetLineHeight() * 5);
+        m_list->activateWindow();
+        m_list->setFocus();
+        QStringList seen;
+        for (const int key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up,
+                              Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_End, Qt::Key_Down,
+                              Qt::Key_PageDown, Qt::Key_Home, Qt::Key_PageUp}) {
+            QTest::keyClick(m_list.get(), static_cast<Qt::Key>(key));
+            seen << QString::number(m_goals.GetSelection());
+        }
+        QCOMPARE(seen.join(' '), QStringLiteral("0 1 0 0 0 5 10 5 22 22 22 0 0"));
+        // The last item scrolled into view, and back.
+        QTest::keyClick(m_list.get(), Qt::Key_End);
+        QCOMPARE(Item(22).bottom(), m_list->viewport()->height() - 1);
+        QTest::keyClick(m_list.get(), Qt::Key_Home);
+        QCOMPARE(Item(0).top(), 0);
+        // Fewer items than the caret's place: it comes back into the list, with its focus frame.
+        QTest::keyClick(m_list.get(), Qt::Key_End);
+        m_goals.Clear();
+        m_goals.Append(std::make_unique<Goal>("one", Minutes(1), Minutes(1)));
+        m_list->ItemsChanged();
+        QTRY_VERIFY(m_list->hasFocus());
+        m_list->viewport()->repaint();
+        QCOMPARE(Grab().pixelColor(0, Item(0).center().y()), GoalPainter::kFocusFrameColor);
+        m_goals.Clear();
+        m_list->ItemsChanged();
+        QTest::keyClick(m_list.get(), Qt::Key_Down);
+        QCOMPARE(m_goals.GetSelection(), -1);
+    }
 
 private:
     void Settle() {
@@ -82,222 +283,6 @@ private:
     std::unique_ptr<PaintSpy> m_spy;
     SilentHost m_host;
 };
-
-void TestGoalListBox::init() {
-    m_clock = TestClock::Install(1'700'000'000 - 1'700'000'000 % 60); // on a whole minute
-    m_goals.Clear();
-    m_goals.Append(std::make_unique<Goal>("Essay", Minutes(120), Minutes(60)));
-    m_goals.Append(std::make_unique<Goal>("Gym", Minutes(60), Minutes(60)));
-    m_goals.Append(std::make_unique<Goal>("Done & dusted", Minutes(30), CTimeSpan()));
-    m_list = std::make_unique<GoalListBox>(m_goals);
-    m_list->UpdateLayout();
-    m_list->ItemsChanged();
-    m_list->resize(m_list->GetIdealSize());
-    m_list->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_list.get()));
-    m_spy = std::make_unique<PaintSpy>(m_list->viewport());
-    Settle();
-}
-
-void TestGoalListBox::cleanup() {
-    m_spy.reset();
-    m_list.reset();
-    TestClock::Uninstall();
-}
-
-// The parts of a line, left to right, with the gaps that keep them apart; bars scale with the
-// largest Total.
-void TestGoalListBox::layout() {
-    const GoalPainter& p = Painter();
-    QVERIFY(p.GetLineHeight() >= 18 && p.GetLineHeight() <= 24);
-    const int name = p.GetNameWidth(m_goals.GetAt(2));
-    QVERIFY(name > p.GetNameWidth(m_goals.GetAt(0)));
-    QCOMPARE(
-        m_list->GetIdealSize(),
-        QSize(p.GetTimeWidth() + p.GetClockWidth() + name + p.GetLineHeight() + 169, 3 * p.GetLineHeight()));
-    const QRect item = Item(1);
-    QCOMPARE(item, QRect(0, p.GetLineHeight(), m_list->viewport()->width(), p.GetLineHeight()));
-    QCOMPARE(p.GetWheelRect(item), QRect(1, item.top() + 1, p.GetLineHeight(), p.GetLineHeight() - 2));
-    QCOMPARE(p.GetNameRect(item).left(), p.GetLineHeight() + 6);
-    QCOMPARE(p.GetRemainingRect(item).left(), p.GetNameRect(item).right() + 11);
-    const QRect area = p.GetBarAreaRect(item);
-    QCOMPARE(area.width(), 138);
-    QCOMPARE(p.GetBarRect(m_goals.GetAt(0), item), QRect(area.left(), area.top(), 138, area.height()));
-    QCOMPARE(p.GetBarRect(m_goals.GetAt(1), item).width(), 69);
-    QCOMPARE(p.GetFinishRect(m_goals.GetAt(1), item).left(), area.left() + 69 + 3);
-    QCOMPARE(p.GetFinishRect(m_goals.GetAt(0), item).right(), item.right() - 5);
-    QCOMPARE(m_list->ItemAt(item.center()), 1);
-    QCOMPARE(m_list->ItemAt(QPoint(5, 3 * p.GetLineHeight())), -1);
-    m_goals.Append(std::make_unique<Goal>("Longer than all the others", Minutes(240), Minutes(240)));
-    QVERIFY(m_list->UpdateLayout());
-    QVERIFY(!m_list->UpdateLayout());
-    QCOMPARE(p.GetBarRect(m_goals.GetAt(0), item).width(), p.GetBarAreaRect(item).width() / 2);
-    m_goals.Clear();
-    QCOMPARE(m_list->GetIdealSize().height(), p.GetLineHeight());
-}
-
-// Colours of an open, a done and a running goal, the bars, and the selection and focus frames.
-void TestGoalListBox::pixels() {
-    m_goals.GetAt(1).ToggleRunning();
-    m_list->activateWindow();
-    m_list->setFocus();
-    m_list->SetSelection(2);
-    m_list->SetSelection(-1); // the focus frame stays on the caret, item 2
-    QTRY_VERIFY(m_list->hasFocus());
-    m_list->viewport()->repaint();
-    const QImage image = Grab();
-    const GoalPainter& p = Painter();
-    QCOMPARE(Brightest(image, p.GetNameRect(Item(0))), GoalPainter::kNameColor);
-    QCOMPARE(Brightest(image, p.GetNameRect(Item(2))), GoalPainter::kDoneNameColor);
-    QCOMPARE(Brightest(image, p.GetRemainingRect(Item(0))), GoalPainter::kTimeColor);
-    QCOMPARE(Brightest(image, p.GetRemainingRect(Item(2))), GoalPainter::kDoneTimeColor);
-    const QRect bar = p.GetBarRect(m_goals.GetAt(0), Item(0));
-    const int mid = bar.center().y();
-    QCOMPARE(image.pixelColor(bar.left(), mid), GoalPainter::kBarFrameColor);
-    QCOMPARE(image.pixelColor(bar.right(), mid), GoalPainter::kBarFrameColor);
-    QCOMPARE(image.pixelColor(bar.left() + 5, bar.top() + 2), GoalPainter::kBarFrameColor);
-    QCOMPARE(image.pixelColor(bar.left() + 5, bar.bottom() - 2), GoalPainter::kBarFrameColor);
-    QCOMPARE(image.pixelColor(bar.left() + 5, bar.top() + 1), QColor(Qt::black));
-    QCOMPARE(image.pixelColor(bar.left() + 1, mid), GoalPainter::kBarFillColor);
-    QCOMPARE(image.pixelColor(bar.left() + 67, mid), GoalPainter::kBarFillColor);
-    QCOMPARE(image.pixelColor(bar.left() + 69, mid), QColor(Qt::black));
-    const QRect doneBar = p.GetBarRect(m_goals.GetAt(2), Item(2));
-    QCOMPARE(image.pixelColor(doneBar.right() - 1, doneBar.center().y()), GoalPainter::kDoneBarColor);
-    QCOMPARE(image.pixelColor(doneBar.left(), doneBar.center().y()), GoalPainter::kDoneBarColor);
-    // Wheel and finish time only on the running goal; the finish time's colour, antialiased.
-    QCOMPARE(Brightest(image, p.GetWheelRect(Item(1))), GoalPainter::kSpokeColor);
-    QCOMPARE(Brightest(image, p.GetWheelRect(Item(0))), QColor(Qt::black));
-    QCOMPARE(Brightest(image, p.GetFinishRect(m_goals.GetAt(0), Item(0))), QColor(Qt::black));
-    const QColor finish = Brightest(image, p.GetFinishRect(m_goals.GetAt(1), Item(1)));
-    QVERIFY2(finish.red() == 0 && finish.green() == finish.blue() && finish.green() > 160,
-             qPrintable(finish.name()));
-    // The focus frame on item 2 (nothing selected), its right edge one pixel in.
-    const QRect focus = Item(2);
-    QCOMPARE(image.pixelColor(focus.left(), focus.center().y()), GoalPainter::kFocusFrameColor);
-    QCOMPARE(image.pixelColor(focus.right() - 1, focus.top()), GoalPainter::kFocusFrameColor);
-    QCOMPARE(image.pixelColor(focus.right() - 1, focus.center().y()), GoalPainter::kFocusFrameColor);
-    QCOMPARE(image.pixelColor(focus.right(), focus.center().y()), QColor(Qt::black));
-    QCOMPARE(image.pixelColor(5, focus.bottom()), GoalPainter::kFocusFrameColor);
-    QCOMPARE(image.pixelColor(0, Item(0).top()), QColor(Qt::black));
-    m_list->SetSelection(0);
-    m_list->viewport()->repaint();
-    QCOMPARE(Grab().pixelColor(0, Item(0).center().y()), GoalPainter::kSelectedFrameColor);
-    QCOMPARE(Grab().pixelColor(0, focus.center().y()), QColor(Qt::black));
-}
-
-void TestGoalListBox::wheelTurnsClockwise() {
-    const int side = 40;
-    const QRect rect(0, 0, side, side - 2);
-    const auto spokeColor = [&](const QImage& image, int spoke) {
-        // Three quarters of the way out along the spoke, clockwise from three o'clock.
-        const double theta = -spoke * M_PI / 6, radius = (side - 2) / 2.0 * 0.75;
-        const int x = (rect.width() + 1) / 2 + static_cast<int>(std::lround(radius * std::cos(theta)));
-        const int y = (rect.height() + 1) / 2 - static_cast<int>(std::lround(radius * std::sin(theta)));
-        return Brightest(image, QRect(x - 1, y - 1, 3, 3));
-    };
-    ClockWheel wheel;
-    for (int tick = 0; tick < 13; ++tick) {
-        QImage image(side, side, QImage::Format_RGB32);
-        image.fill(Qt::black);
-        QPainter painter(&image);
-        GoalPainter::DrawWheel(painter, wheel, rect);
-        painter.end();
-        for (int spoke = 0; spoke < 12; ++spoke)
-            QCOMPARE(spokeColor(image, spoke),
-                     spoke == wheel.GetCurrent() ? QColor(Qt::black) : GoalPainter::kSpokeColor);
-        wheel.Advance();
-    }
-}
-
-// A tick repaints the wheel and the bar, the Remaining text once a minute; a new selection
-// repaints only the one-pixel frames.
-void TestGoalListBox::repaintsOnlyWhatChanged() {
-    m_goals.GetAt(0).Set("Essay", Minutes(120), Minutes(60) + CTimeSpan(30));
-    m_goals.GetAt(0).ToggleRunning();
-    const QRect item = Item(0);
-    const QRect remaining = Painter().GetRemainingRect(item);
-    int textRepaints = 0;
-    for (int second = 0; second < 100; ++second) {
-        Settle();
-        m_clock->Advance(1);
-        m_list->RepaintTick(TickGoals(m_goals, m_host));
-        QCoreApplication::processEvents();
-        const QRegion allowed = QRegion(Painter().GetWheelRect(item)) +
-                                Painter().GetBarRect(m_goals.GetAt(0), item) + remaining +
-                                Painter().GetFinishRect(m_goals.GetAt(0), item);
-        QVERIFY((m_spy->painted - allowed).isEmpty());
-        QVERIFY(m_spy->painted.contains(Painter().GetWheelRect(item)));
-        textRepaints += m_spy->painted.intersects(remaining) ? 1 : 0;
-    }
-    QCOMPARE(textRepaints, 2);
-    m_list->SetSelection(0);
-    Settle();
-    m_list->SetSelection(1);
-    QCoreApplication::processEvents();
-    QVERIFY(!m_spy->painted.intersects(item.adjusted(2, 2, -3, -2)));
-    QVERIFY(m_spy->painted.contains(QRect(item.left(), item.top(), item.width() - 1, 1)));
-    QVERIFY(m_spy->painted.contains(QRect(0, Item(1).bottom(), 10, 1)));
-}
-
-// A double-click starts the goal and stops the others, unless Ctrl is held; a second one stops
-// it; a goal with nothing left, or no goal, does not start.
-void TestGoalListBox::doubleClickStartsAndStops() {
-    const auto running = [&] {
-        QString states;
-        for (int i = 0; i < m_goals.GetCount(); ++i)
-            states += m_goals.GetAt(i).IsRunning() ? 'R' : '-';
-        return states;
-    };
-    m_goals.GetAt(0).ToggleRunning();
-    DoubleClick(1);
-    QCOMPARE(m_goals.GetSelection(), 1);
-    QCOMPARE(running(), QStringLiteral("-R-"));
-    DoubleClick(0, Qt::ControlModifier);
-    QCOMPARE(running(), QStringLiteral("RR-"));
-    DoubleClick(1);
-    QCOMPARE(running(), QStringLiteral("R--"));
-    DoubleClick(2);
-    QCOMPARE(running(), QStringLiteral("R--"));
-    QTest::mouseDClick(m_list->viewport(), Qt::RightButton, Qt::NoModifier, Item(0).center());
-    m_list->SetSelection(-1);
-    QTest::mouseDClick(m_list->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, Item(2).bottom() + 2));
-    QCOMPARE(running(), QStringLiteral("R--"));
-    QCOMPARE(m_goals.GetSelection(), -1);
-}
-
-void TestGoalListBox::keysMoveTheSelection() {
-    for (int i = 0; i < 20; ++i)
-        m_goals.Append(std::make_unique<Goal>("more", Minutes(1), Minutes(1)));
-    m_list->ItemsChanged();
-    m_list->resize(m_list->width(), Painter().GetLineHeight() * 5);
-    m_list->activateWindow();
-    m_list->setFocus();
-    QStringList seen;
-    for (const int key :
-         {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_PageDown,
-          Qt::Key_PageUp, Qt::Key_End, Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_PageUp}) {
-        QTest::keyClick(m_list.get(), static_cast<Qt::Key>(key));
-        seen << QString::number(m_goals.GetSelection());
-    }
-    QCOMPARE(seen.join(' '), QStringLiteral("0 1 0 0 0 5 10 5 22 22 22 0 0"));
-    // The last item scrolled into view, and back.
-    QTest::keyClick(m_list.get(), Qt::Key_End);
-    QCOMPARE(Item(22).bottom(), m_list->viewport()->height() - 1);
-    QTest::keyClick(m_list.get(), Qt::Key_Home);
-    QCOMPARE(Item(0).top(), 0);
-    // Fewer items than the caret's place: it comes back into the list, with its focus frame.
-    QTest::keyClick(m_list.get(), Qt::Key_End);
-    m_goals.Clear();
-    m_goals.Append(std::make_unique<Goal>("one", Minutes(1), Minutes(1)));
-    m_list->ItemsChanged();
-    QTRY_VERIFY(m_list->hasFocus());
-    m_list->viewport()->repaint();
-    QCOMPARE(Grab().pixelColor(0, Item(0).center().y()), GoalPainter::kFocusFrameColor);
-    m_goals.Clear();
-    m_list->ItemsChanged();
-    QTest::keyClick(m_list.get(), Qt::Key_Down);
-    QCOMPARE(m_goals.GetSelection(), -1);
-}
 
 QTEST_MAIN(TestGoalListBox)
 #include "TestGoalListBox.moc"

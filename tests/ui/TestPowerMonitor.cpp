@@ -57,11 +57,60 @@ class TestPowerMonitor : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
+    void initTestCase() {
+        const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
+        if (daemon.isEmpty())
+            QSKIP("no dbus-daemon here");
+        m_daemon.start(daemon, {"--session", "--nofork", "--nopidfile", "--print-address=1"});
+        QVERIFY(m_daemon.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(m_daemon.canReadLine(), 10000);
+        m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
+        QDBusConnection logind = QDBusConnection::connectToBus(m_address, QStringLiteral("logind"));
+        QVERIFY(logind.isConnected());
+        QVERIFY(logind.registerService(kService));
+    }
+    void cleanupTestCase() {
+        QDBusConnection::disconnectFromBus(QStringLiteral("logind"));
+        QDBusConnection::disconnectFromBus(QStringLiteral("monitor"));
+        m_daemon.kill();
+        m_daemon.waitForFinished();
+    }
 
-    void inhibitorHeldLetGoAndTakenAgain();
-    void withoutABusItIsSilent();
+    void inhibitorHeldLetGoAndTakenAgain() {
+        FakeLogind fake;
+        QVERIFY(QDBusConnection(QStringLiteral("logind"))
+                    .registerObject(kPath, &fake, QDBusConnection::ExportAllSlots));
+        PowerMonitor monitor(QDBusConnection::connectToBus(m_address, QStringLiteral("monitor")), nullptr);
+        QVERIFY(monitor.IsConnected());
+        QTRY_VERIFY(monitor.HoldsInhibitor());
+        QCOMPARE(fake.calls, QStringList{"sleep|Ordalune Tracker|Stopping the running goal clocks|delay"});
+        QVERIFY(!Released(fake.readEnds.at(0)));
+
+        // Going to sleep: still held while the clocks stop, let go as soon as they have.
+        bool heldWhileStopping = false;
+        connect(&monitor, &PowerMonitor::suspending, this, [&] {
+            heldWhileStopping = !Released(fake.readEnds.at(0));
+            monitor.ReleaseInhibitor();
+        });
+        Emit(true);
+        QTRY_VERIFY(Released(fake.readEnds.at(0)));
+        QVERIFY(heldWhileStopping);
+        QVERIFY(!monitor.HoldsInhibitor());
+
+        // Awake again: a new inhibitor, and the window is asked to the front.
+        QSignalSpy resumed(&monitor, &PowerMonitor::resumed);
+        Emit(false);
+        QTRY_COMPARE(resumed.count(), 1);
+        QTRY_VERIFY(monitor.HoldsInhibitor());
+        QCOMPARE(fake.calls.size(), 2);
+        QVERIFY(!Released(fake.readEnds.at(1)));
+        QDBusConnection(QStringLiteral("logind")).unregisterObject(kPath);
+    }
+    void withoutABusItIsSilent() {
+        PowerMonitor monitor(QDBusConnection(QStringLiteral("no such bus")), nullptr);
+        QVERIFY(!monitor.IsConnected());
+        QVERIFY(!monitor.HoldsInhibitor());
+    }
 
 private:
     void Emit(bool start) {
@@ -73,63 +122,6 @@ private:
     QProcess m_daemon;
     QString m_address;
 };
-
-void TestPowerMonitor::initTestCase() {
-    const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
-    if (daemon.isEmpty())
-        QSKIP("no dbus-daemon here");
-    m_daemon.start(daemon, {"--session", "--nofork", "--nopidfile", "--print-address=1"});
-    QVERIFY(m_daemon.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(m_daemon.canReadLine(), 10000);
-    m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
-    QDBusConnection logind = QDBusConnection::connectToBus(m_address, QStringLiteral("logind"));
-    QVERIFY(logind.isConnected());
-    QVERIFY(logind.registerService(kService));
-}
-
-void TestPowerMonitor::cleanupTestCase() {
-    QDBusConnection::disconnectFromBus(QStringLiteral("logind"));
-    QDBusConnection::disconnectFromBus(QStringLiteral("monitor"));
-    m_daemon.kill();
-    m_daemon.waitForFinished();
-}
-
-void TestPowerMonitor::inhibitorHeldLetGoAndTakenAgain() {
-    FakeLogind fake;
-    QVERIFY(QDBusConnection(QStringLiteral("logind"))
-                .registerObject(kPath, &fake, QDBusConnection::ExportAllSlots));
-    PowerMonitor monitor(QDBusConnection::connectToBus(m_address, QStringLiteral("monitor")), nullptr);
-    QVERIFY(monitor.IsConnected());
-    QTRY_VERIFY(monitor.HoldsInhibitor());
-    QCOMPARE(fake.calls, QStringList{"sleep|Ordalune Tracker|Stopping the running goal clocks|delay"});
-    QVERIFY(!Released(fake.readEnds.at(0)));
-
-    // Going to sleep: still held while the clocks stop, let go as soon as they have.
-    bool heldWhileStopping = false;
-    connect(&monitor, &PowerMonitor::suspending, this, [&] {
-        heldWhileStopping = !Released(fake.readEnds.at(0));
-        monitor.ReleaseInhibitor();
-    });
-    Emit(true);
-    QTRY_VERIFY(Released(fake.readEnds.at(0)));
-    QVERIFY(heldWhileStopping);
-    QVERIFY(!monitor.HoldsInhibitor());
-
-    // Awake again: a new inhibitor, and the window is asked to the front.
-    QSignalSpy resumed(&monitor, &PowerMonitor::resumed);
-    Emit(false);
-    QTRY_COMPARE(resumed.count(), 1);
-    QTRY_VERIFY(monitor.HoldsInhibitor());
-    QCOMPARE(fake.calls.size(), 2);
-    QVERIFY(!Released(fake.readEnds.at(1)));
-    QDBusConnection(QStringLiteral("logind")).unregisterObject(kPath);
-}
-
-void TestPowerMonitor::withoutABusItIsSilent() {
-    PowerMonitor monitor(QDBusConnection(QStringLiteral("no such bus")), nullptr);
-    QVERIFY(!monitor.IsConnected());
-    QVERIFY(!monitor.HoldsInhibitor());
-}
 
 QTEST_MAIN(TestPowerMonitor)
 #include "TestPowerMonitor.moc"

@@ -17,13 +17,93 @@ class TestProgram : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void handOverReachesTheRunningCopy();
-    void secondStartHandsOverAndEnds();
-    void terminationSavesTheGoals_data();
-    void terminationSavesTheGoals();
+    void initTestCase() {
+        qputenv("DISPLAY",
+                QByteArray(":ordalune-test-") + QByteArray::number(QCoreApplication::applicationPid()));
+        qunsetenv("WAYLAND_DISPLAY");
+        m_environment = QProcessEnvironment::systemEnvironment();
+        m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    }
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(WriteBytes(m_dir->filePath("Ordalune.cdf"),
+                           "File Version : 1\r\nUser : Pat\r\nEssay,02:00,01:30\r\n"));
+    }
+    void cleanup() {
+        for (auto& process : m_processes)
+            if (process->state() != QProcess::NotRunning) {
+                process->kill();
+                process->waitForFinished(5000);
+            }
+        m_processes.clear();
+    }
+    void handOverReachesTheRunningCopy() {
+        const QStringList args[] = {{"o"}, {"o", "-m"}, {"o", "-Multi"}, {"o", "-x"}, {"o", "m"}, {"o", "-"}};
+        QString allowed;
+        for (const QStringList& arguments : args)
+            allowed += SingleInstance::AllowsAnotherCopy(arguments) ? '1' : '0';
+        QCOMPARE(allowed, QStringLiteral("011000"));
+        QVERIFY(!SingleInstance::HandOver(200)); // nobody there yet
+        SingleInstance running;
+        QVERIFY(running.Publish());
+        QSignalSpy shown(&running, &SingleInstance::showRequested);
+        bool handedOver = false;
+        QTimer::singleShot(0, [&] { handedOver = SingleInstance::HandOver(); });
+        QTRY_COMPARE(shown.count(), 1);
+        QVERIFY(handedOver);
+    }
+    // A second start hands over and ends without touching the goals; with -m it runs on, and as the
+    // second copy in the folder it writes nothing on the way out, even when ended during start-up.
+    void secondStartHandsOverAndEnds() {
+        QProcess* first = Start();
+        QVERIFY(WaitUntilListening());
+        const QByteArray before = Goals();
+        QProcess* second = Start();
+        QVERIFY(second->waitForFinished(15000));
+        QCOMPARE(second->exitCode(), 0);
+        QCOMPARE(first->state(), QProcess::Running);
+        QProcess* third = Start({QStringLiteral("-m")});
+        QVERIFY(!third->waitForFinished(2500));
+        third->terminate();
+        QVERIFY(third->waitForFinished(15000));
+        QCOMPARE(third->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(third->exitCode(), 0);
+        QCOMPARE(Goals(), before);
+        QVERIFY(!QFile::exists(m_dir->filePath("ordalune.bak")));
+    }
+    void terminationSavesTheGoals_data() {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<bool>("withFile");
+        QTest::addColumn<bool>("saveFails");
+        QTest::newRow("SIGTERM") << int(SIGTERM) << true << false;
+        QTest::newRow("SIGINT inside the name dialog") << int(SIGINT) << false << false;
+        QTest::newRow("SIGHUP, save fails") << int(SIGHUP) << true << true;
+    }
+    // Ended by a signal (logout, Ctrl+C), the program saves once, also from inside a dialog; a save
+    // that fails is reported on standard error and in the exit status.
+    void terminationSavesTheGoals() {
+        QFETCH(int, signal);
+        QFETCH(bool, withFile);
+        QFETCH(bool, saveFails);
+        if (!withFile)
+            QVERIFY(QFile::remove(m_dir->filePath("Ordalune.cdf"))); // no name: the name dialog opens
+        QProcess* program = Start();
+        QVERIFY(WaitUntilListening());
+        if (saveFails)
+            QVERIFY(QDir(m_dir->path()).mkdir("Ordalune.cdf.new"));
+        QTest::qWait(200);
+        ::kill(static_cast<pid_t>(program->processId()), signal);
+        QVERIFY(program->waitForFinished(15000));
+        QCOMPARE(program->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program->exitCode(), saveFails ? 1 : 0);
+        const QString errors = QString::fromLocal8Bit(program->readAllStandardError());
+        QCOMPARE(errors.contains("ordalune: the goals could not be saved to " + m_dir->path() +
+                                 "/Ordalune.cdf: Is a directory"),
+                 saveFails);
+        QCOMPARE(QFile::exists(m_dir->filePath("ordalune.bak")), withFile && !saveFails);
+        QVERIFY(Goals().contains(withFile ? "User : Pat\r\nEssay,02:00,01:30\r\n"
+                                          : "User : Please enter your name\r\nNo Goals,00:00,00:00\r\n"));
+    }
 
 private:
     QProcess* Start(const QStringList& arguments = {}) {
@@ -54,100 +134,6 @@ private:
     std::vector<std::unique_ptr<QProcess>> m_processes;
     QProcessEnvironment m_environment;
 };
-
-void TestProgram::initTestCase() {
-    qputenv("DISPLAY",
-            QByteArray(":ordalune-test-") + QByteArray::number(QCoreApplication::applicationPid()));
-    qunsetenv("WAYLAND_DISPLAY");
-    m_environment = QProcessEnvironment::systemEnvironment();
-    m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-}
-
-void TestProgram::init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(WriteBytes(m_dir->filePath("Ordalune.cdf"),
-                       "File Version : 1\r\nUser : Pat\r\nEssay,02:00,01:30\r\n"));
-}
-
-void TestProgram::cleanup() {
-    for (auto& process : m_processes)
-        if (process->state() != QProcess::NotRunning) {
-            process->kill();
-            process->waitForFinished(5000);
-        }
-    m_processes.clear();
-}
-
-void TestProgram::handOverReachesTheRunningCopy() {
-    const QStringList args[] = {{"o"}, {"o", "-m"}, {"o", "-Multi"}, {"o", "-x"}, {"o", "m"}, {"o", "-"}};
-    QString allowed;
-    for (const QStringList& arguments : args)
-        allowed += SingleInstance::AllowsAnotherCopy(arguments) ? '1' : '0';
-    QCOMPARE(allowed, QStringLiteral("011000"));
-    QVERIFY(!SingleInstance::HandOver(200)); // nobody there yet
-    SingleInstance running;
-    QVERIFY(running.Publish());
-    QSignalSpy shown(&running, &SingleInstance::showRequested);
-    bool handedOver = false;
-    QTimer::singleShot(0, [&] { handedOver = SingleInstance::HandOver(); });
-    QTRY_COMPARE(shown.count(), 1);
-    QVERIFY(handedOver);
-}
-
-// A second start hands over and ends without touching the goals; with -m it runs on, and as the
-// second copy in the folder it writes nothing on the way out, even when ended during start-up.
-void TestProgram::secondStartHandsOverAndEnds() {
-    QProcess* first = Start();
-    QVERIFY(WaitUntilListening());
-    const QByteArray before = Goals();
-    QProcess* second = Start();
-    QVERIFY(second->waitForFinished(15000));
-    QCOMPARE(second->exitCode(), 0);
-    QCOMPARE(first->state(), QProcess::Running);
-    QProcess* third = Start({QStringLiteral("-m")});
-    QVERIFY(!third->waitForFinished(2500));
-    third->terminate();
-    QVERIFY(third->waitForFinished(15000));
-    QCOMPARE(third->exitStatus(), QProcess::NormalExit);
-    QCOMPARE(third->exitCode(), 0);
-    QCOMPARE(Goals(), before);
-    QVERIFY(!QFile::exists(m_dir->filePath("ordalune.bak")));
-}
-
-void TestProgram::terminationSavesTheGoals_data() {
-    QTest::addColumn<int>("signal");
-    QTest::addColumn<bool>("withFile");
-    QTest::addColumn<bool>("saveFails");
-    QTest::newRow("SIGTERM") << int(SIGTERM) << true << false;
-    QTest::newRow("SIGINT inside the name dialog") << int(SIGINT) << false << false;
-    QTest::newRow("SIGHUP, save fails") << int(SIGHUP) << true << true;
-}
-
-// Ended by a signal (logout, Ctrl+C), the program saves once, also from inside a dialog; a save
-// that fails is reported on standard error and in the exit status.
-void TestProgram::terminationSavesTheGoals() {
-    QFETCH(int, signal);
-    QFETCH(bool, withFile);
-    QFETCH(bool, saveFails);
-    if (!withFile)
-        QVERIFY(QFile::remove(m_dir->filePath("Ordalune.cdf"))); // no name: the name dialog opens
-    QProcess* program = Start();
-    QVERIFY(WaitUntilListening());
-    if (saveFails)
-        QVERIFY(QDir(m_dir->path()).mkdir("Ordalune.cdf.new"));
-    QTest::qWait(200);
-    ::kill(static_cast<pid_t>(program->processId()), signal);
-    QVERIFY(program->waitForFinished(15000));
-    QCOMPARE(program->exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program->exitCode(), saveFails ? 1 : 0);
-    const QString errors = QString::fromLocal8Bit(program->readAllStandardError());
-    QCOMPARE(errors.contains("ordalune: the goals could not be saved to " + m_dir->path() +
-                             "/Ordalune.cdf: Is a directory"),
-             saveFails);
-    QCOMPARE(QFile::exists(m_dir->filePath("ordalune.bak")), withFile && !saveFails);
-    QVERIFY(Goals().contains(withFile ? "User : Pat\r\nEssay,02:00,01:30\r\n"
-                                      : "User : Please enter your name\r\nNo Goals,00:00,00:00\r\n"));
-}
 
 QTEST_MAIN(TestProgram)
 #include "TestProgram.moc"
