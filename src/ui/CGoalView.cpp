@@ -51,7 +51,9 @@ CGoalView::CGoalView(QWidget* parent, std::string directory) : QWidget(parent), 
     connect(m_listBox, &GoalListBox::clocksChanged, this, &CGoalView::commandsChanged);
 
     m_timer.setInterval(kTickMs);
-    connect(&m_timer, &QTimer::timeout, this, &CGoalView::OnTimer);
+    // Queued, so the timer's own delivery has returned before a tick can open a question: a timer
+    // is never fired again while its handler runs, and the clock pane must move on meanwhile.
+    connect(&m_timer, &QTimer::timeout, this, &CGoalView::OnTimer, Qt::QueuedConnection);
     m_timer.start();
 }
 

@@ -25,7 +25,8 @@ GoalListBox::GoalListBox(GoalList& goals, QWidget* parent) : QAbstractScrollArea
 
 QRect GoalListBox::GetItemRect(int index) const {
     const int height = m_painter.GetLineHeight();
-    return {0, index * height - verticalScrollBar()->value(), viewport()->width(), height};
+    // Items keep their laid-out width: a window widened for its status panes leaves the rest blank.
+    return {0, index * height - verticalScrollBar()->value(), m_painter.GetItemSize().width(), height};
 }
 
 int GoalListBox::ItemAt(const QPoint& point) const {
@@ -48,6 +49,9 @@ bool GoalListBox::UpdateLayout() {
     return m_maxNameWidth != oldWidth || m_maxTotal != oldTotal;
 }
 
+// As small as one line, so the frame can fit a short list exactly.
+QSize GoalListBox::minimumSizeHint() const { return {0, m_painter.GetLineHeight()}; }
+
 QSize GoalListBox::GetIdealSize() const {
     return {m_painter.GetItemSize().width(), m_painter.GetLineHeight() * std::max(1, m_goals.GetCount())};
 }
@@ -68,7 +72,9 @@ bool GoalListBox::SetSelection(int index) {
 }
 
 void GoalListBox::ItemsChanged() {
-    m_caret = std::clamp(m_caret, 0, std::max(0, m_goals.GetCount() - 1));
+    // The focus frame goes with the selection, so goals read anew never show two frames.
+    m_caret = m_goals.GetSelection() >= 0 ? m_goals.GetSelection()
+                                          : std::clamp(m_caret, 0, std::max(0, m_goals.GetCount() - 1));
     UpdateScrollBar();
     emit selectionChanged();
 }

@@ -25,6 +25,7 @@ public:
     bool UpdateLayout();
     // The item width, and one line a goal (at least one).
     [[nodiscard]] QSize GetIdealSize() const;
+    [[nodiscard]] QSize minimumSizeHint() const override;
 
     // Selects an item (or none, with an index out of range) and repaints the frames that changed.
     bool SetSelection(int index);
