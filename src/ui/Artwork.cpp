@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
 
 #include <cmath>
 
@@ -56,4 +57,37 @@ QImage Artwork::Banner(int width, int height) {
     painter.fillRect(QRectF(bar.left() + 1, bar.top() + 1, bar.width() * 0.62, bar.height() - 1),
                      QColor(0, 128, 128));
     return image;
+}
+
+QIcon Artwork::ToolIcon(const QString& name) {
+    if (QIcon::hasThemeIcon(name))
+        return QIcon::fromTheme(name);
+    QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(32, 32, 32), 1));
+    painter.setBrush(Qt::white);
+    if (name == QLatin1String("edit-cut")) { // scissors
+        painter.drawLine(QPointF(4, 1), QPointF(10.5, 10));
+        painter.drawLine(QPointF(12, 1), QPointF(5.5, 10));
+        painter.drawEllipse(QPointF(4, 12.5), 2.5, 2.5);
+        painter.drawEllipse(QPointF(12, 12.5), 2.5, 2.5);
+    } else if (name == QLatin1String("edit-copy")) { // two sheets
+        painter.drawRect(QRectF(1.5, 1.5, 8, 10));
+        painter.drawRect(QRectF(6.5, 4.5, 8, 10));
+    } else if (name == QLatin1String("edit-paste")) { // a clipboard with a sheet
+        painter.setBrush(QColor(200, 160, 96));
+        painter.drawRect(QRectF(1.5, 2.5, 10, 12));
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(6.5, 6.5, 8, 8));
+    } else { // a printer
+        painter.drawRect(QRectF(4.5, 1.5, 7, 5));
+        painter.setBrush(QColor(160, 160, 160));
+        painter.drawRect(QRectF(1.5, 6.5, 13, 6));
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(4.5, 10.5, 7, 4));
+    }
+    painter.end();
+    return QIcon(QPixmap::fromImage(image));
 }

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 
-// The program's own pictures, drawn rather than shipped: the icon (the turning wheel) and the
-// About box's banner.
+// The program's own pictures, drawn rather than shipped: the icon (the turning wheel), the
+// About box's banner, and toolbar icons for desktops whose theme lacks them.
 class Artwork final {
 public:
     [[nodiscard]] static QImage Icon(int size);
     [[nodiscard]] static QImage Banner(int width, int height);
+    // The theme's icon of that name ("edit-cut", "edit-copy", "edit-paste", "document-print"),
+    // else one drawn here.
+    [[nodiscard]] static QIcon ToolIcon(const QString& name);
 };

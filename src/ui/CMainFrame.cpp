@@ -2,15 +2,20 @@
 
 #include "model/CTime.h"
 #include "ui/AboutDialog.h"
+#include "ui/Artwork.h"
 #include "ui/CGoalView.h"
 #include "ui/HelpWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QShortcut>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QStyle>
 #include <QToolBar>
 #include <QWhatsThis>
@@ -95,8 +100,11 @@ void CMainFrame::createActions() {
     on(addCommand("optionsUserName", "&User name ...", "Set your name that appears in the caption bar"),
        &CGoalView::OnUserName);
 
-    connect(addCommand("helpFinder", "&Help Topics", "List Help topics", {QKeySequence(Qt::Key_F1)}),
-            &QAction::triggered, this, &CMainFrame::ShowHelp);
+    connect(addCommand("helpFinder", "&Help Topics", "List Help topics"), &QAction::triggered, this,
+            &CMainFrame::ShowHelp);
+    // F1 works everywhere in the window, but the menu item shows no key, as the menu is written.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            &CMainFrame::ShowHelp);
     connect(addCommand("contextHelp", "What's &This?", "Select an object on which to get Help",
                        {QKeySequence(Qt::SHIFT | Qt::Key_F1)}),
             &QAction::triggered, this, [] { QWhatsThis::enterWhatsThisMode(); });
@@ -134,6 +142,31 @@ void CMainFrame::createMenus() {
     help->addAction(Action("helpFinder"));
     help->addSeparator();
     help->addAction(Action("appAbout"));
+    // The menus show a prompt only for enabled items; a disabled one's prompt says why it exists.
+    for (QMenu* menu : {file, goal, options, help})
+        menu->installEventFilter(this);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        if (auto* menu = qobject_cast<QMenu*>(watched)) {
+            QAction* action = menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+            if (action != nullptr && !action->isEnabled()) {
+                QStatusTipEvent tip(action->statusTip());
+                QCoreApplication::sendEvent(this, &tip);
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool CMainFrame::event(QEvent* event) {
+    // Every top-level window is told when What's This mode begins and ends.
+    if (event->type() == QEvent::EnterWhatsThisMode || event->type() == QEvent::LeaveWhatsThisMode)
+        m_idle->setText(event->type() == QEvent::EnterWhatsThisMode
+                            ? QStringLiteral("Select an object on which to get Help")
+                            : QStringLiteral("Think ahead!"));
+    return QMainWindow::event(event);
 }
 
 void CMainFrame::createToolBar() {
@@ -155,11 +188,17 @@ void CMainFrame::createToolBar() {
     m_toolBar->addAction(Action("fileOpen"));
     m_toolBar->addAction(Action("fileSave"));
     m_toolBar->addSeparator();
-    // Cut, copy, paste and print have nothing to act on here.
-    for (const char* name : {"Cut", "Copy", "Paste"})
-        m_toolBar->addAction(QString::fromLatin1(name))->setEnabled(false);
+    // Cut, copy, paste and print have nothing to act on here; they show the desktop's icons.
+    const auto tool = [this](const char* name, const char* theme) {
+        QAction* action =
+            m_toolBar->addAction(Artwork::ToolIcon(QString::fromLatin1(theme)), QString::fromLatin1(name));
+        action->setEnabled(false);
+    };
+    tool("Cut", "edit-cut");
+    tool("Copy", "edit-copy");
+    tool("Paste", "edit-paste");
     m_toolBar->addSeparator();
-    m_toolBar->addAction(QStringLiteral("Print"))->setEnabled(false);
+    tool("Print", "document-print");
     m_toolBar->addAction(Action("appAbout"));
     m_toolBar->addAction(Action("contextHelp"));
 }

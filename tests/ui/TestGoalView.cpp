@@ -13,8 +13,10 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QWhatsThis>
 
 #include <ctime>
 #include <optional>
@@ -105,7 +107,7 @@ private slots:
                  QStringLiteral("&File|&Open... Ctrl+O|&Save Ctrl+S|-|&Generate report |-|E&xit |"
                                 "&Goal|&Add ... Ctrl+A|&Edit ... Ctrl+E|&Delete Ctrl+D|-|&Start "
                                 "clock |&Stop clock |-|&Finish Early Ctrl+F|&Options|&User name ... "
-                                "|&Help|&Help Topics F1|-|&About Ordalune... "));
+                                "|&Help|&Help Topics |-|&About Ordalune... "));
         QCOMPARE(m_frame->Action("goalDelete")->shortcuts().last(), QKeySequence(Qt::Key_Delete));
         QCOMPARE(m_frame->Action("goalFinish")->statusTip(),
                  QStringLiteral("Goal is finished; set remaining time to zero, adjusting total time"));
@@ -140,6 +142,30 @@ private slots:
         QVERIFY(m_view->ListBox()->UpdateLayout());
         m_view->FitFrameToList();
         QVERIFY(m_frame->frameGeometry().width() <= m_frame->screen()->availableGeometry().width());
+    }
+
+    // The first pane tells the What's This mode and the prompts of disabled menu items too; the
+    // toolbar's unused commands show their icons, disabled.
+    void promptsAndToolbar() {
+        Open("Done,1:00,0:00\r\n");
+        QWhatsThis::enterWhatsThisMode();
+        QCOMPARE(Pane(0), QStringLiteral("Select an object on which to get Help"));
+        QWhatsThis::leaveWhatsThisMode();
+        QCOMPARE(Pane(0), QStringLiteral("Think ahead!"));
+        QMenu* goal = m_frame->menuBar()->actions().at(1)->menu();
+        goal->popup(m_frame->geometry().center());
+        QVERIFY(QTest::qWaitForWindowExposed(goal));
+        QMouseEvent move(QEvent::MouseMove, goal->actionGeometry(m_frame->Action("goalStart")).center(),
+                         goal->mapToGlobal(QPoint()), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(goal, &move);
+        QCOMPARE(m_frame->statusBar()->currentMessage(), QStringLiteral("Start clock for current goal"));
+        goal->close();
+        Key(Qt::Key_N);
+        QStringList tools;
+        for (QAction* action : m_frame->ToolBar()->actions())
+            tools << action->text() + (action->icon().isNull() ? "" : "*") + (action->isEnabled() ? "" : "-");
+        QCOMPARE(tools.join(' '), QStringLiteral("&New* &Open...* &Save*  Cut*- Copy*- Paste*-  Print*- "
+                                                 "&About Ordalune...* What's &This?*"));
     }
 
     // Panes every 15 ticks, the goal file every 60 even with nothing running, the clock pane at
