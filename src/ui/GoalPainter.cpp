@@ -4,8 +4,10 @@
 #include "model/Goal.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 
 #include <cmath>
@@ -28,9 +30,11 @@ QString Family(const QString& wanted) {
 }
 
 // A face asked for by name, sized so that its cell (ascent + descent) is `cellHeight` pixels.
-QFont MakeFont(const QString& family, int cellHeight, bool italic = false, bool kerning = true) {
+QFont MakeFont(const QString& family, int cellHeight, bool italic = false, bool kerning = true,
+               bool bold = false) {
     QFont font(Family(family));
     font.setItalic(italic);
+    font.setBold(bold);
     font.setKerning(kerning);
     font.setPixelSize(cellHeight);
     const int measured = QFontMetrics(font).height();
@@ -51,12 +55,21 @@ void GoalPainter::RegisterFontSubstitutes() {
 GoalPainter::GoalPainter()
     : m_nameFont(MakeFont(QStringLiteral("Arial"), 20, false, false)),
       m_timeFont(MakeFont(QStringLiteral("Crystal"), 20)),
-      m_clockFont(MakeFont(QStringLiteral("Arial Rounded MT Bold"), 13, true)) {
+      m_clockFont(MakeFont(QStringLiteral("Arial Rounded MT Bold"), 13, true, true, true)) {
     // Times hold only digits, ':', 'AM' and 'PM': no need to look for fallback faces for them.
     m_timeFont.setStyleStrategy(QFont::NoFontMerging);
     m_clockFont.setStyleStrategy(QFont::NoFontMerging);
+    m_lineHeight = QFontMetrics(m_timeFont).height();
+    // A stand-in for the LCD face draws its digits as tall as its whole cell, so they would touch
+    // the selection frame: at three fifths of the line its digits stand about two thirds of it
+    // tall, as the LCD face's do. Either way the digits are centred between the frame rows.
+    if (QFontInfo(m_timeFont).family() != QLatin1String("Crystal"))
+        m_timeFont.setPixelSize(std::max(1, m_lineHeight * 3 / 5));
+    QPainterPath digits;
+    digits.addText(0, 0, m_timeFont, QStringLiteral("8"));
+    const int digitHeight = static_cast<int>(std::ceil(digits.boundingRect().height()));
+    m_timeBaseline = (m_lineHeight - 2 - digitHeight) / 2 + digitHeight;
     const QFontMetrics time(m_timeFont);
-    m_lineHeight = time.height();
     m_timeWidth = time.horizontalAdvance(QStringLiteral("88:88"));
     const CTime sample = CTime::GetCurrentTime();
     std::tm today{};
@@ -125,7 +138,8 @@ QRect GoalPainter::GetFinishRect(const Goal& goal, const QRect& item) const {
 
 // One line of text, vertically centred in the rectangle and cut at its edges. Text that fits is
 // drawn straight at its place, which is much cheaper than laying it out in the rectangle.
-void GoalPainter::DrawText(QPainter& painter, const QRect& rect, Qt::Alignment align, const QString& text) {
+void GoalPainter::DrawText(QPainter& painter, const QRect& rect, Qt::Alignment align, const QString& text,
+                           int baseline) {
     const QFontMetrics metrics = painter.fontMetrics();
     const int width = metrics.horizontalAdvance(text);
     if (width > rect.width()) {
@@ -133,7 +147,8 @@ void GoalPainter::DrawText(QPainter& painter, const QRect& rect, Qt::Alignment a
         return;
     }
     const int x = align & Qt::AlignRight ? rect.right() + 1 - width : rect.left();
-    const int y = rect.top() + (rect.height() - metrics.height()) / 2 + metrics.ascent();
+    const int y = baseline >= 0 ? rect.top() + baseline
+                                : rect.top() + (rect.height() - metrics.height()) / 2 + metrics.ascent();
     painter.drawText(QPoint(x, y), text);
 }
 
@@ -147,8 +162,8 @@ void GoalPainter::Draw(QPainter& painter, const Goal& goal, const QRect& item) c
     const QColor timeColor = done ? kDoneTimeColor : kTimeColor;
     painter.setPen(timeColor);
     painter.setFont(m_timeFont);
-    DrawText(painter, GetRemainingRect(item), Qt::AlignRight,
-             QString::fromStdString(goal.GetRemainingText()));
+    DrawText(painter, GetRemainingRect(item), Qt::AlignRight, QString::fromStdString(goal.GetRemainingText()),
+             m_timeBaseline);
 
     DrawBar(painter, goal.GetBar(), GetBarRect(goal, item), done);
 

@@ -64,9 +64,12 @@ public:
     static inline const QColor kFocusFrameColor{128, 128, 128};
 
 private:
-    static void DrawText(QPainter& painter, const QRect& rect, Qt::Alignment align, const QString& text);
+    // `baseline` below the rectangle's top; -1 centres the font's cell in it.
+    static void DrawText(QPainter& painter, const QRect& rect, Qt::Alignment align, const QString& text,
+                         int baseline = -1);
 
     int m_lineHeight = 0;
+    int m_timeBaseline = -1;
     int m_timeWidth = 0;
     int m_clockWidth = 0;
     int m_wheelSize = 0;

@@ -3,8 +3,10 @@
 #include "support/TestClock.h"
 #include "ui/GoalListBox.h"
 
+#include <QFontInfo>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <cmath>
@@ -118,6 +120,15 @@ private slots:
         QCOMPARE(Brightest(image, p.GetNameRect(Item(2))), GoalPainter::kDoneNameColor);
         QCOMPARE(Brightest(image, p.GetRemainingRect(Item(0))), GoalPainter::kTimeColor);
         QCOMPARE(Brightest(image, p.GetRemainingRect(Item(2))), GoalPainter::kDoneTimeColor);
+        // The time's digits sit clear of the frame rows; the finish time is bold.
+        const QRect time = p.GetRemainingRect(Item(0));
+        QStringList lit;
+        for (int y = Item(0).top(); y <= Item(0).bottom(); ++y)
+            lit << (Brightest(image, QRect(time.left(), y, time.width(), 1)) == QColor(Qt::black) ? "."
+                                                                                                  : "#");
+        QVERIFY2(lit.join("").contains(QRegularExpression("^\\.\\.\\.+#{10,}\\.\\.\\.+$")),
+                 qPrintable(lit.join("")));
+        QVERIFY(QFontInfo(p.ClockFont()).bold() && QFontInfo(p.ClockFont()).italic());
         const QRect bar = p.GetBarRect(m_goals.GetAt(0), Item(0));
         const int mid = bar.center().y();
         QCOMPARE(image.pixelColor(bar.left(), mid), GoalPainter::kBarFrameColor);
