@@ -73,6 +73,7 @@ TimesUpDialog::TimesUpDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(m_stop, 2, 0);
     layout->addLayout(minutesRow, 3, 0);
     layout->addWidget(ok, 0, 1, Qt::AlignTop);
+    layout->setSizeConstraint(QLayout::SetFixedSize); // a question, not a window to resize
     setTabOrder(m_stop, m_continue);
     setTabOrder(m_continue, m_minutes);
     setTabOrder(m_minutes, ok);

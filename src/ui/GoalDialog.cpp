@@ -50,6 +50,7 @@ GoalDialog::GoalDialog(QWidget* parent) : QDialog(parent) {
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize); // a form, not a window to resize
 }
 
 void GoalDialog::SetCaption(const QString& caption) {

@@ -33,6 +33,7 @@ UserNameDialog::UserNameDialog(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize); // a form, not a window to resize
 }
 
 int UserNameDialog::exec() {

@@ -2,6 +2,7 @@
 
 #include "clock/TimesUpDialog.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QSoundEffect>
 
@@ -42,6 +43,10 @@ bool WindowHost::AskOverrun(const std::string& goalName, const std::string& ques
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(goalName), QString::fromStdString(question),
                     QMessageBox::Yes | QMessageBox::No, m_owner);
     box.setObjectName(QStringLiteral("overrunQuestion"));
+    // The question is one sentence on one line: the box, which wraps text past a fixed width, is
+    // made as wide as the line.
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(label->text()) + 1);
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -201,7 +201,15 @@ private slots:
             QTRY_COMPARE(Pane(4), QStringLiteral(" 10:02 AM "));
             m_view->Timer().stop();
             whileOpen = dialog->windowTitle() + " " + Describe() + " " + QString::number(m_view->TickCount());
-            second.emplace(AnswerBox(overrun, QMessageBox::Yes, dialog));
+            whileOpen += dialog->minimumSize() == dialog->maximumSize() ? "" : " resizable";
+            second.emplace(WhenModal(
+                [&](QWidget* box) {
+                    auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+                    QTRY_COMPARE(label->height(), label->fontMetrics().height()); // one line
+                    overrun = {label->text(), box->windowTitle()};
+                    qobject_cast<QMessageBox*>(box)->button(QMessageBox::Yes)->click();
+                },
+                dialog));
             QTest::mouseClick(Field(dialog, "minutes"), Qt::LeftButton);
             Retype(dialog, "minutes", "600");
             Click(dialog, "ok");
