@@ -336,7 +336,8 @@ private slots:
         WithDialog(Qt::Key_A, [&](QWidget* dialog) {
             seen = dialog->windowTitle() + "|" + Field(dialog, "name")->selectedText() + "|" +
                    Field(dialog, "total")->text() +
-                   (Field(dialog, "remaining")->isVisible() ? "" : " hidden");
+                   (Field(dialog, "remaining")->isVisible() ? "" : " hidden") +
+                   (dialog->minimumSize() == dialog->maximumSize() ? "" : " resizable");
             QGuiApplication::clipboard()->setText(QStringLiteral("Line one\nLine\ttwo\r\n"));
             QTest::keyClick(Field(dialog, "name"), Qt::Key_V, Qt::ControlModifier);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -456,7 +457,8 @@ private slots:
         QString preset;
         for (const char* button : {"ok", "cancel"}) {
             const auto watch = WhenModal([&](QWidget* dialog) {
-                preset += dialog->windowTitle() + ": " + Field(dialog, "userName")->text() + ";";
+                preset += dialog->windowTitle() + ": " + Field(dialog, "userName")->text() +
+                          (dialog->minimumSize() == dialog->maximumSize() ? ";" : " resizable;");
                 QGuiApplication::clipboard()->setText(QStringLiteral("night\nshift"));
                 Field(dialog, "userName")->selectAll();
                 QTest::keyClick(Field(dialog, "userName"), Qt::Key_V, Qt::ControlModifier);
