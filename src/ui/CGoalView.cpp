@@ -10,6 +10,7 @@
 #include "ui/WindowHost.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -22,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include <cstdio>
+#include <utility>
 
 bool CGoalView::s_bInTimer = false;
 
@@ -47,6 +49,7 @@ CGoalView::CGoalView(QWidget* parent, std::string directory) : QWidget(parent), 
     setPalette(black);
     setAutoFillBackground(true);
 
+    m_listBox->viewport()->installEventFilter(this);
     connect(m_listBox, &GoalListBox::selectionChanged, this, &CGoalView::commandsChanged);
     connect(m_listBox, &GoalListBox::clocksChanged, this, &CGoalView::commandsChanged);
 
@@ -115,8 +118,24 @@ void CGoalView::LoadGoals() {
     m_listBox->InvalidateAll();
     UpdateStatusPanes();
     emit commandsChanged();
-    if (result.askUserName)
-        QMetaObject::invokeMethod(this, &CGoalView::OnUserName, Qt::QueuedConnection);
+    if (result.askUserName) {
+        // Asked once the list has been painted: by then the window manager has placed the window,
+        // so the prompt opens centred on it rather than where the window was before.
+        if (m_listBox->viewport()->isVisible() && m_painted)
+            QMetaObject::invokeMethod(this, &CGoalView::OnUserName, Qt::QueuedConnection);
+        else
+            m_askNameWhenPainted = true;
+    }
+}
+
+bool CGoalView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && watched == m_listBox->viewport() && !m_painted) {
+        m_painted = true;
+        m_listBox->viewport()->removeEventFilter(this); // only the first paint matters
+        if (std::exchange(m_askNameWhenPainted, false))
+            QMetaObject::invokeMethod(this, &CGoalView::OnUserName, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CGoalView::SaveGoals(bool askedFor) {

@@ -86,6 +86,9 @@ signals:
     // Something the enable rules read has changed.
     void commandsChanged();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void ShowMessage(const UserMessage& message);
     int AskYesNo(const QString& caption, const QString& text);
@@ -102,6 +105,8 @@ private:
     bool m_quitting = false;
     bool m_destroyed = false;
     bool m_exitSaveFailed = false;
+    bool m_painted = false;            // the list has been painted once
+    bool m_askNameWhenPainted = false; // the name prompt waits for that
 
     static bool s_bInTimer;
 };

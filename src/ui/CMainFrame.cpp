@@ -208,7 +208,9 @@ void CMainFrame::createStatusBar() {
     m_idle = new QLabel(QStringLiteral("Think ahead!"), this);
     m_idle->setObjectName(QStringLiteral("idlePane"));
     m_idle->setMinimumWidth(1); // gives way to the other panes when the window is narrowed
-    bar->addWidget(m_idle, 1);  // hidden while a menu prompt shows
+    // Where the status bar draws a prompt, so the text holds still as prompts come and go.
+    m_idle->setContentsMargins(4, 0, 0, 2);
+    bar->addWidget(m_idle, 1); // hidden while a menu prompt shows
     m_elapsed = MakePane(this, QStringLiteral("elapsedPane"), QStringLiteral("Elapsed : 88:88"));
     m_remain = MakePane(this, QStringLiteral("remainPane"), QStringLiteral(" Remain : 88:88 "));
     m_finish = MakePane(this, QStringLiteral("finishPane"), QStringLiteral(" Finish : 12:00 PM "));

@@ -148,6 +148,20 @@ private slots:
     // toolbar's unused commands show their icons, disabled.
     void promptsAndToolbar() {
         Open("Done,1:00,0:00\r\n");
+        // The idle text stands where prompts stand, so it does not jump as the pointer crosses the menus.
+        const auto textBox = [&] {
+            const QImage bar = m_frame->statusBar()->grab().toImage();
+            QRect box;
+            for (int y = 0; y < bar.height(); ++y)
+                for (int x = 0; x < m_frame->Pane(1)->x() - 4; ++x)
+                    if (qGray(bar.pixel(x, y)) < 128)
+                        box |= QRect(x, y, 1, 1);
+            return box;
+        };
+        const QRect idle = textBox();
+        m_frame->statusBar()->showMessage(QStringLiteral("Think ahead!"));
+        QCOMPARE(idle, textBox());
+        m_frame->statusBar()->clearMessage();
         QWhatsThis::enterWhatsThisMode();
         QCOMPARE(Pane(0), QStringLiteral("Select an object on which to get Help"));
         QWhatsThis::leaveWhatsThisMode();
@@ -279,6 +293,8 @@ private slots:
             box->accept();
             nameWatch.emplace(WhenModal([&](QWidget* dialog) {
                 asked = dialog->windowTitle() + ": " + Field(dialog, "userName")->text();
+                const QPoint off = dialog->geometry().center() - m_frame->geometry().center();
+                asked += off.manhattanLength() < 30 ? "" : " off centre";
                 QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
             }));
         });
@@ -484,6 +500,20 @@ private slots:
                 for (QLabel* label : about->findChildren<QLabel*>())
                     if (label->isVisible())
                         texts << (label->pixmap().isNull() ? label->text() : QStringLiteral("picture"));
+                // Its proportions are those of 203 by 110 dialog units; the icon stands left of the
+                // centred title, OK at the bottom right.
+                const QFontMetrics m = about->fontMetrics();
+                const int baseX =
+                    (m.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 26 + 1) /
+                    2;
+                QCOMPARE(about->size(), QSize(203 * baseX / 4, 110 * m.height() / 8));
+                const QRect icon = about->findChild<QLabel*>("icon")->geometry();
+                const QRect title = about->findChildren<QLabel*>().at(2)->geometry();
+                auto* button = about->findChild<QPushButton*>();
+                const QRect ok(button->mapTo(about, QPoint()), button->size());
+                QVERIFY(icon.right() < title.left() && icon.left() < about->width() / 8);
+                QVERIFY(std::abs(title.center().x() - (icon.right() + about->width()) / 2) < 20);
+                QVERIFY(about->width() - ok.right() < 20 && about->height() - ok.bottom() < 20);
                 about->close();
             });
             m_frame->Action("appAbout")->trigger();
