@@ -18,6 +18,7 @@
 TimesUpDialog::TimesUpDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Time's Up!"));
     setObjectName(QStringLiteral("TimesUpDialog"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     m_name = new QLabel(this);
     m_name->setObjectName(QStringLiteral("goalName"));

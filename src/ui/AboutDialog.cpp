@@ -11,6 +11,7 @@
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Ordalune Tracker"));
     setObjectName(QStringLiteral("AboutDialog"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // 203 by 110 dialog units: a quarter of the average character width across, an eighth of the
     // character height down.
     const QFontMetrics metrics = fontMetrics();

@@ -22,6 +22,7 @@ QString ShortText(CTimeSpan span) { return QString::fromStdString(span.FormatSho
 GoalDialog::GoalDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Goal"));
     setObjectName(QStringLiteral("GoalDialog"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     m_editName = new NameEdit(this);
     m_editName->setObjectName(QStringLiteral("name"));
     m_editName->setMinimumWidth(m_editName->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);

@@ -12,6 +12,7 @@
 UserNameDialog::UserNameDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Set User Name"));
     setObjectName(QStringLiteral("UserNameDialog"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     m_edit = new NameEdit(this);
     m_edit->setObjectName(QStringLiteral("userName"));
     m_edit->setMinimumWidth(m_edit->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 32);

@@ -33,6 +33,11 @@ void Click(QWidget* dialog, const char* button) {
     QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
 }
 QString Said(const SeenBox& box) { return box.caption + ": " + box.text; }
+// A dialog that can be neither resized nor maximised.
+bool Fixed(QWidget* dialog) {
+    return dialog->minimumSize() == dialog->maximumSize() &&
+           !(dialog->windowFlags() & Qt::WindowMaximizeButtonHint);
+}
 
 } // namespace
 
@@ -215,7 +220,7 @@ private slots:
             QTRY_COMPARE(Pane(4), QStringLiteral(" 10:02 AM "));
             m_view->Timer().stop();
             whileOpen = dialog->windowTitle() + " " + Describe() + " " + QString::number(m_view->TickCount());
-            whileOpen += dialog->minimumSize() == dialog->maximumSize() ? "" : " resizable";
+            whileOpen += Fixed(dialog) ? "" : " resizable";
             second.emplace(WhenModal(
                 [&](QWidget* box) {
                     auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
@@ -353,7 +358,7 @@ private slots:
             seen = dialog->windowTitle() + "|" + Field(dialog, "name")->selectedText() + "|" +
                    Field(dialog, "total")->text() +
                    (Field(dialog, "remaining")->isVisible() ? "" : " hidden") +
-                   (dialog->minimumSize() == dialog->maximumSize() ? "" : " resizable");
+                   (Fixed(dialog) ? "" : " resizable");
             QGuiApplication::clipboard()->setText(QStringLiteral("Line one\nLine\ttwo\r\n"));
             QTest::keyClick(Field(dialog, "name"), Qt::Key_V, Qt::ControlModifier);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -474,7 +479,7 @@ private slots:
         for (const char* button : {"ok", "cancel"}) {
             const auto watch = WhenModal([&](QWidget* dialog) {
                 preset += dialog->windowTitle() + ": " + Field(dialog, "userName")->text() +
-                          (dialog->minimumSize() == dialog->maximumSize() ? ";" : " resizable;");
+                          (Fixed(dialog) ? ";" : " resizable;");
                 QGuiApplication::clipboard()->setText(QStringLiteral("night\nshift"));
                 Field(dialog, "userName")->selectAll();
                 QTest::keyClick(Field(dialog, "userName"), Qt::Key_V, Qt::ControlModifier);
@@ -507,6 +512,7 @@ private slots:
                     (m.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 26 + 1) /
                     2;
                 QCOMPARE(about->size(), QSize(203 * baseX / 4, 110 * m.height() / 8));
+                QVERIFY(Fixed(about));
                 const QRect icon = about->findChild<QLabel*>("icon")->geometry();
                 const QRect title = about->findChildren<QLabel*>().at(2)->geometry();
                 auto* button = about->findChild<QPushButton*>();
