@@ -86,6 +86,13 @@ int TimesUpDialog::exec() {
     return QDialog::exec();
 }
 
+void TimesUpDialog::Answer(int choice, const QString& minutes) {
+    m_nChoice = choice;
+    m_strMinutes = minutes;
+    UpdateData(false);
+    accept();
+}
+
 void TimesUpDialog::accept() {
     UpdateData(true);
     QDialog::accept();

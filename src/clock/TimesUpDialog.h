@@ -26,6 +26,8 @@ public:
 
     int exec() override;
     void accept() override;
+    // Answers from outside the dialog (a notification's button) as its own controls would.
+    void Answer(int choice, const QString& minutes);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -6,6 +6,7 @@
 #include "storage/ReportWriter.h"
 #include "ui/GoalDialog.h"
 #include "ui/GoalListBox.h"
+#include "ui/Notifier.h"
 #include "ui/UserNameDialog.h"
 #include "ui/WindowHost.h"
 
@@ -70,6 +71,7 @@ TimesUpHost& CGoalView::Host() {
     if (!m_windowHost) {
         m_windowHost = std::make_unique<WindowHost>(window(), m_listBox);
         m_windowHost->SetQuitting(m_quitting);
+        m_windowHost->SetNotifier(m_notifier);
     }
     return *m_windowHost;
 }
@@ -369,6 +371,20 @@ void CGoalView::OnGoalStart() {
 void CGoalView::OnGoalStop() {
     if (CanStopClock())
         OnStartStopClock();
+}
+
+void CGoalView::StopGoal(int index) {
+    if (index < 0 || index >= m_goals.GetCount() || !m_goals.GetAt(index).IsRunning())
+        return;
+    m_goals.GetAt(index).ToggleRunning();
+    m_listBox->InvalidateClock(index);
+    emit commandsChanged();
+}
+
+void CGoalView::SetNotifier(Notifier* notifier) {
+    m_notifier = notifier;
+    if (m_windowHost)
+        m_windowHost->SetNotifier(notifier);
 }
 
 // Start and Stop are one toggle; the other running clocks carry on.

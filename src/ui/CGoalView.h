@@ -4,6 +4,7 @@
 #include "storage/GoalFile.h"
 #include "storage/UserMessage.h"
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -12,6 +13,7 @@
 #include <string>
 
 class GoalListBox;
+class Notifier;
 class TimesUpHost;
 class WindowHost;
 
@@ -68,6 +70,10 @@ public:
     void OnGoalStart();
     void OnGoalStop();
     void OnStartStopClock();
+    // Stops one goal's clock, whichever goal is selected.
+    void StopGoal(int index);
+    // Where questions also go as desktop notifications; nullptr for none.
+    void SetNotifier(Notifier* notifier);
     void OnFinishEarly();
     void OnUserName();
 
@@ -102,6 +108,7 @@ private:
     unsigned m_nTicks = 0;
     std::unique_ptr<WindowHost> m_windowHost;
     TimesUpHost* m_host = nullptr;
+    QPointer<Notifier> m_notifier;
     bool m_quitting = false;
     bool m_destroyed = false;
     bool m_exitSaveFailed = false;

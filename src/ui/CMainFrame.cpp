@@ -5,6 +5,8 @@
 #include "ui/Artwork.h"
 #include "ui/CGoalView.h"
 #include "ui/HelpWindow.h"
+#include "ui/Notifier.h"
+#include "ui/TrayIcon.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -13,12 +15,16 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QSettings>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QStyle>
 #include <QToolBar>
 #include <QWhatsThis>
+
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -99,6 +105,23 @@ void CMainFrame::createActions() {
        &CGoalView::OnFinishEarly);
     on(addCommand("optionsUserName", "&User name ...", "Set your name that appears in the caption bar"),
        &CGoalView::OnUserName);
+    // Choices of this user's, kept in the configuration folder, never in the goal file.
+    const QSettings settings(QStringLiteral("Ordalune"), QStringLiteral("Ordalune Tracker"));
+    for (const auto& [name, text, prompt, key] :
+         {std::tuple{"optionsNotifications", "&Desktop notifications",
+                     "Tell time's up as a desktop notification too, which can answer it", "notifications"},
+          std::tuple{"optionsTray", "&Tray icon", "Show the running clocks in the system tray",
+                     "trayIcon"}}) {
+        QAction* choice =
+            addCommand(QString::fromLatin1(name), QString::fromLatin1(text), QString::fromLatin1(prompt));
+        choice->setCheckable(true);
+        choice->setChecked(settings.value(QString::fromLatin1(key), true).toBool());
+        connect(choice, &QAction::toggled, this, [this, key](bool on) {
+            QSettings(QStringLiteral("Ordalune"), QStringLiteral("Ordalune Tracker"))
+                .setValue(QString::fromLatin1(key), on);
+            ApplyDesktopChoices();
+        });
+    }
 
     connect(addCommand("helpFinder", "&Help Topics", "List Help topics"), &QAction::triggered, this,
             &CMainFrame::ShowHelp);
@@ -137,6 +160,9 @@ void CMainFrame::createMenus() {
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->addAction(Action("optionsUserName"));
+    options->addSeparator();
+    options->addAction(Action("optionsNotifications"));
+    options->addAction(Action("optionsTray"));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(Action("helpFinder"));
@@ -260,6 +286,23 @@ void CMainFrame::UpdateCommands() {
                           m_view->CanStopClock(), m_view->CanFinishEarly()};
     for (std::size_t i = 0; i < m_ruled.size(); ++i)
         m_ruled[i]->setEnabled(rules[i]);
+}
+
+void CMainFrame::ConnectDesktop(Notifier* notifier) {
+    m_notifier = notifier;
+    m_desktopConnected = true;
+    ApplyDesktopChoices();
+}
+
+void CMainFrame::ApplyDesktopChoices() {
+    if (!m_desktopConnected)
+        return;
+    m_view->SetNotifier(Action("optionsNotifications")->isChecked() ? m_notifier.data() : nullptr);
+    const bool tray = Action("optionsTray")->isChecked();
+    if (tray && m_tray == nullptr)
+        m_tray = new TrayIcon(this);
+    else if (!tray && m_tray != nullptr)
+        delete std::exchange(m_tray, nullptr);
 }
 
 void CMainFrame::ShowHelp() {

@@ -7,6 +7,8 @@
 
 class CGoalView;
 class HelpWindow;
+class Notifier;
+class TrayIcon;
 class QAction;
 class QLabel;
 class QMenu;
@@ -36,6 +38,10 @@ public:
     // Enables each goal command by its rule.
     void UpdateCommands();
     void ShowHelp();
+    // The desktop's services, once the window is up: notifications and the tray, each as the
+    // user's choice in Options has it.
+    void ConnectDesktop(Notifier* notifier);
+    [[nodiscard]] TrayIcon* Tray() const { return m_tray; }
 
 protected:
     bool event(QEvent* event) override;
@@ -48,6 +54,7 @@ private:
     void createMenus();
     void createToolBar();
     void createStatusBar();
+    void ApplyDesktopChoices();
     QAction* addCommand(const QString& name, const QString& text, const QString& prompt,
                         const QList<QKeySequence>& keys = {});
 
@@ -60,6 +67,9 @@ private:
     QLabel* m_clock = nullptr;
     QString m_documentTitle = QStringLiteral("Untitled");
     QPointer<HelpWindow> m_help;
+    QPointer<Notifier> m_notifier;
+    TrayIcon* m_tray = nullptr;
+    bool m_desktopConnected = false;
     bool m_shown = false;
     std::vector<QAction*> m_ruled; // the goal commands with enable rules, in UpdateCommands' order
 };

@@ -4,6 +4,7 @@
 #include "ui/CGoalView.h"
 #include "ui/CMainFrame.h"
 #include "ui/GoalPainter.h"
+#include "ui/Notifier.h"
 #include "ui/PowerMonitor.h"
 #include "ui/SignalHandler.h"
 #include "ui/SingleInstance.h"
@@ -46,6 +47,7 @@ bool GoalApp::InitInstance(const std::string& directory) {
             connect(m_power, &PowerMonitor::suspending, this,
                     [this] { m_frame->View()->OnPowerSuspend([this] { m_power->ReleaseInhibitor(); }); });
             connect(m_power, &PowerMonitor::resumed, m_frame.get(), &CMainFrame::BringToFront);
+            m_frame->ConnectDesktop(new Notifier(this));
             m_instance = new SingleInstance(this);
             connect(m_instance, &SingleInstance::showRequested, m_frame.get(), &CMainFrame::BringToFront);
             m_instance->Publish();

@@ -1,6 +1,10 @@
 #include "ui/WindowHost.h"
 
 #include "clock/TimesUpDialog.h"
+#include "ui/Notifier.h"
+
+#include <QAbstractButton>
+#include <QApplication>
 
 #include <QLabel>
 #include <QMessageBox>
@@ -9,6 +13,8 @@
 WindowHost::WindowHost(QWidget* window, QWidget* owner) : m_window(window), m_owner(owner) {}
 
 WindowHost::~WindowHost() = default;
+
+void WindowHost::SetNotifier(Notifier* notifier) { m_notifier = notifier; }
 
 void WindowHost::PlayAlert() {
     if (!m_sound) {
@@ -32,9 +38,46 @@ void WindowHost::BringToFront() {
 TimesUpHost::Answer WindowHost::AskTimesUp(const std::string& goalName) {
     TimesUpDialog dialog(m_window);
     dialog.m_strGoalName = QString::fromStdString(goalName);
-    if (!m_quitting)
+    if (!m_quitting) {
+        // Also asked where the user will see it on any desktop: a notification whose buttons
+        // answer the dialog, and the taskbar's attention.
+        const Asked asked(
+            this, QStringLiteral("Time's Up!"),
+            QStringLiteral("Your time for %1 is up.").arg(Notifier::Escaped(dialog.m_strGoalName)),
+            {QStringLiteral("done"), QStringLiteral("Mark done"), QStringLiteral("more"),
+             QStringLiteral("15 more minutes")},
+            &dialog, [&dialog](const QString& key) {
+                dialog.Answer(key == QLatin1String("done") ? 0 : 1, QStringLiteral("15"));
+            });
         dialog.exec();
+    }
     return {dialog.m_nChoice, dialog.m_strMinutes.toStdString()};
+}
+
+// A notification for a question open in the window: withdrawn when the question is answered
+// there, answering it when one of its buttons is chosen.
+WindowHost::Asked::Asked(WindowHost* host, const QString& summary, const QString& body,
+                         const QStringList& actions, QObject* question,
+                         const std::function<void(const QString&)>& answer)
+    : m_notifier(host->m_notifier) {
+    if (host->m_window)
+        QApplication::alert(host->m_window);
+    if (!m_notifier)
+        return;
+    m_handle = m_notifier->Show(summary, body, actions);
+    m_connection = QObject::connect(m_notifier, &Notifier::actionInvoked, question,
+                                    [this, answer](int handle, const QString& key) {
+                                        if (handle == m_handle) {
+                                            m_handle = 0; // the service withdraws it
+                                            answer(key);
+                                        }
+                                    });
+}
+
+WindowHost::Asked::~Asked() {
+    QObject::disconnect(m_connection);
+    if (m_notifier && m_handle != 0)
+        m_notifier->Close(m_handle);
 }
 
 bool WindowHost::AskOverrun(const std::string& goalName, const std::string& question) {
@@ -43,6 +86,12 @@ bool WindowHost::AskOverrun(const std::string& goalName, const std::string& ques
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(goalName), QString::fromStdString(question),
                     QMessageBox::Yes | QMessageBox::No, m_owner);
     box.setObjectName(QStringLiteral("overrunQuestion"));
+    const Asked asked(
+        this, QString::fromStdString(goalName), QString::fromStdString(question),
+        {QStringLiteral("yes"), QStringLiteral("Yes"), QStringLiteral("no"), QStringLiteral("No")}, &box,
+        [&box](const QString& key) {
+            box.button(key == QLatin1String("yes") ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
     // The question is one sentence on one line: the box, which wraps text past a fixed width, is
     // made as wide as the line.
     if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))

@@ -5,8 +5,10 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
+class Notifier;
 class QSoundEffect;
 
 // The time's-up steps as the program does them: the alert sound, the main window brought to the
@@ -19,6 +21,8 @@ public:
 
     // Nothing is shown once the program is shutting down; the questions get their Esc answers.
     void SetQuitting(bool quitting) { m_quitting = quitting; }
+    // Where the questions are also sent as desktop notifications; nullptr for none.
+    void SetNotifier(Notifier* notifier);
 
     void PlayAlert() override;
     void BringToFront() override;
@@ -27,8 +31,23 @@ public:
     void HandBack() override;
 
 private:
+    class Asked final {
+    public:
+        Asked(WindowHost* host, const QString& summary, const QString& body, const QStringList& actions,
+              QObject* question, const std::function<void(const QString&)>& answer);
+        ~Asked();
+        Asked(const Asked&) = delete;
+        Asked& operator=(const Asked&) = delete;
+
+    private:
+        QPointer<Notifier> m_notifier;
+        int m_handle = 0;
+        QMetaObject::Connection m_connection;
+    };
+
     QPointer<QWidget> m_window;
     QPointer<QWidget> m_owner;
+    QPointer<Notifier> m_notifier;
     std::unique_ptr<QSoundEffect> m_sound;
     Qt::WindowStates m_state;
     bool m_wasActive = true;

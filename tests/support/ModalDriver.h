@@ -31,19 +31,21 @@ public:
         clock->start();
         QTimer* timer = m_timer;
         timer->setInterval(5);
-        QObject::connect(timer, &QTimer::timeout, [timer, clock, action = std::move(action), notThis] {
-            QWidget* modal = QApplication::activeModalWidget();
-            const bool ready = modal != nullptr && modal != notThis && modal->isVisible() &&
-                               QApplication::activeWindow() == modal;
-            if (!ready && clock->elapsed() < 5000)
-                return;
-            timer->stop();
-            timer->deleteLater();
-            if (ready)
-                action(modal);
-            if (!ready || QTest::currentTestFailed())
-                CloseDialogs();
-        });
+        // Guarded: a dialog that is gone may have its address taken by the next one.
+        QObject::connect(timer, &QTimer::timeout,
+                         [timer, clock, action = std::move(action), notThis = QPointer<QWidget>(notThis)] {
+                             QWidget* modal = QApplication::activeModalWidget();
+                             const bool ready = modal != nullptr && modal != notThis && modal->isVisible() &&
+                                                QApplication::activeWindow() == modal;
+                             if (!ready && clock->elapsed() < 5000)
+                                 return;
+                             timer->stop();
+                             timer->deleteLater();
+                             if (ready)
+                                 action(modal);
+                             if (!ready || QTest::currentTestFailed())
+                                 CloseDialogs();
+                         });
         timer->start();
     }
     ModalWatch(ModalWatch&& other) noexcept : m_timer(other.m_timer) { other.m_timer = nullptr; }

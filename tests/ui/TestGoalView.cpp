@@ -112,7 +112,7 @@ private slots:
                  QStringLiteral("&File|&Open... Ctrl+O|&Save Ctrl+S|-|&Generate report |-|E&xit |"
                                 "&Goal|&Add ... Ctrl+A|&Edit ... Ctrl+E|&Delete Ctrl+D|-|&Start "
                                 "clock |&Stop clock |-|&Finish Early Ctrl+F|&Options|&User name ... "
-                                "|&Help|&Help Topics |-|&About Ordalune... "));
+                                "|-|&Desktop notifications |&Tray icon |&Help|&Help Topics |-|&About Ordalune... "));
         QCOMPARE(m_frame->Action("goalDelete")->shortcuts().last(), QKeySequence(Qt::Key_Delete));
         QCOMPARE(m_frame->Action("goalFinish")->statusTip(),
                  QStringLiteral("Goal is finished; set remaining time to zero, adjusting total time"));
