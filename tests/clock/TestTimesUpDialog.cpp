@@ -86,7 +86,8 @@ private slots:
         const auto watch = WhenModal([&](QWidget*) {
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Time's Up!"));
             QCOMPARE(dialog.findChild<QLabel*>("goalName")->text(), dialog.m_strGoalName);
-            QVERIFY(dialog.findChild<QLabel*>("goalName")->isVisible());
+            for (const char* shown : {"goalName", "up", "down", "ok", "minutes"})
+                QVERIFY2(dialog.findChild<QWidget*>(shown)->isVisible(), shown);
             QCOMPARE(Minutes(&dialog)->text(), QStringLiteral("15"));
             QVERIFY(dialog.findChild<QRadioButton*>("stop")->isChecked());
             play(&dialog);

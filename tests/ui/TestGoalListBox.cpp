@@ -227,7 +227,10 @@ private slots:
         DoubleClick(1);
         QCOMPARE(m_goals.GetSelection(), 1);
         QCOMPARE(running(), QStringLiteral("-R-"));
+        Settle();
         DoubleClick(0, Qt::ControlModifier);
+        QCoreApplication::processEvents();
+        QVERIFY(m_spy->painted.contains(Painter().GetWheelRect(Item(0)))); // the wheel shows at once
         QCOMPARE(running(), QStringLiteral("RR-"));
         DoubleClick(1);
         QCOMPARE(running(), QStringLiteral("R--"));

@@ -4,6 +4,7 @@
 #include "ui/CGoalView.h"
 #include "ui/CMainFrame.h"
 #include "ui/GoalListBox.h"
+#include "ui/TrayIcon.h"
 #include "ui/WindowHost.h"
 
 #include <QAction>
@@ -12,7 +13,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -81,6 +84,8 @@ class TestGoalView : public QObject {
 
 private slots:
     void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true); // choices go to a folder of the tests' own
+        QSettings(QStringLiteral("Ordalune"), QStringLiteral("Ordalune Tracker")).clear();
         qputenv("TZ", "UTC0");
         tzset();
         GoalPainter::RegisterFontSubstitutes();
@@ -109,10 +114,11 @@ private slots:
                 menus << (item->isSeparator() ? "-" : item->text() + " " + item->shortcut().toString());
         }
         QCOMPARE(menus.join('|'),
-                 QStringLiteral("&File|&Open... Ctrl+O|&Save Ctrl+S|-|&Generate report |-|E&xit |"
-                                "&Goal|&Add ... Ctrl+A|&Edit ... Ctrl+E|&Delete Ctrl+D|-|&Start "
-                                "clock |&Stop clock |-|&Finish Early Ctrl+F|&Options|&User name ... "
-                                "|-|&Desktop notifications |&Tray icon |&Help|&Help Topics |-|&About Ordalune... "));
+                 QStringLiteral(
+                     "&File|&Open... Ctrl+O|&Save Ctrl+S|-|&Generate report |-|E&xit |"
+                     "&Goal|&Add ... Ctrl+A|&Edit ... Ctrl+E|&Delete Ctrl+D|-|&Start "
+                     "clock |&Stop clock |-|&Finish Early Ctrl+F|&Options|&User name ... "
+                     "|-|&Desktop notifications |&Tray icon |&Help|&Help Topics |-|&About Ordalune... "));
         QCOMPARE(m_frame->Action("goalDelete")->shortcuts().last(), QKeySequence(Qt::Key_Delete));
         QCOMPARE(m_frame->Action("goalFinish")->statusTip(),
                  QStringLiteral("Goal is finished; set remaining time to zero, adjusting total time"));
@@ -185,6 +191,47 @@ private slots:
             tools << action->text() + (action->icon().isNull() ? "" : "*") + (action->isEnabled() ? "" : "-");
         QCOMPARE(tools.join(' '), QStringLiteral("&New* &Open...* &Save*  Cut*- Copy*- Paste*-  Print*- "
                                                  "&About Ordalune...* What's &This?*"));
+    }
+
+    // The tray lists and stops the running goals and brings the window back; both choices are on
+    // at first and kept for the next start.
+    void trayAndChoices() {
+        Open("Essay,02:00,01:30\r\nGym,01:00,00:30\r\n");
+        m_frame->ConnectDesktop(nullptr);
+        TrayIcon* tray = m_frame->Tray();
+        QVERIFY(tray != nullptr && !tray->ShowsRunning());
+        QCOMPARE(tray->ToolTip(), QStringLiteral("Ordalune Tracker\nNo clock is running"));
+        m_frame->Action("goalStart")->trigger();
+        const auto menu = [&] {
+            QStringList items;
+            for (QAction* item : tray->Menu()->actions())
+                items << item->text();
+            return items.join('|');
+        };
+        QCOMPARE(menu(), QStringLiteral("Stop Essay||Show Ordalune Tracker|Exit"));
+        QCOMPARE(tray->ToolTip(), QStringLiteral("Ordalune Tracker\nEssay: 1:30 left, done at 11:29 AM"));
+        QVERIFY(tray->ShowsRunning());
+        m_view->ListBox()->SetSelection(1);
+        tray->Menu()->actions().first()->trigger();
+        QCOMPARE(Describe(), QStringLiteral("Essay 2:00/1:30, Gym 1:00/0:30"));
+        QVERIFY(!tray->ShowsRunning() && m_view->Goals().GetSelection() == 1);
+        m_frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        tray->Activate();
+        QTRY_VERIFY(m_frame->isMinimized());
+        tray->Activate();
+        QTRY_VERIFY(!m_frame->isMinimized());
+        m_frame->Action("optionsTray")->trigger();
+        m_frame->Action("optionsNotifications")->trigger();
+        QVERIFY(m_frame->Tray() == nullptr);
+        Open("");
+        QVERIFY(!m_frame->Action("optionsTray")->isChecked() &&
+                !m_frame->Action("optionsNotifications")->isChecked());
+        m_frame->Action("optionsTray")->trigger();
+        m_frame->ConnectDesktop(nullptr);
+        m_frame->Tray()->Menu()->actions().last()->trigger(); // Exit, as File > Exit
+        QVERIFY(!m_frame->isVisible());
+        m_frame->Action("optionsNotifications")->trigger();
     }
 
     // Panes every 15 ticks, the goal file every 60 even with nothing running, the clock pane at
@@ -355,10 +402,13 @@ private slots:
         Open("");
         QString seen;
         WithDialog(Qt::Key_A, [&](QWidget* dialog) {
-            seen = dialog->windowTitle() + "|" + Field(dialog, "name")->selectedText() + "|" +
-                   Field(dialog, "total")->text() +
-                   (Field(dialog, "remaining")->isVisible() ? "" : " hidden") +
-                   (Fixed(dialog) ? "" : " resizable");
+            seen =
+                dialog->windowTitle() + "|" + Field(dialog, "name")->selectedText() + "|" +
+                Field(dialog, "total")->text() +
+                (Field(dialog, "remaining")->isVisible() && dialog->findChild<QPushButton*>("ok")->isVisible()
+                     ? ""
+                     : " hidden") +
+                (Fixed(dialog) ? "" : " resizable");
             QGuiApplication::clipboard()->setText(QStringLiteral("Line one\nLine\ttwo\r\n"));
             QTest::keyClick(Field(dialog, "name"), Qt::Key_V, Qt::ControlModifier);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -1,0 +1,217 @@
+#include "clock/TickGoals.h"
+#include "support/Fixtures.h"
+#include "support/ModalDriver.h"
+#include "support/TestClock.h"
+#include "ui/Notifier.h"
+#include "ui/PowerMonitor.h"
+#include "ui/WindowHost.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusUnixFileDescriptor>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kService = QStringLiteral("org.freedesktop.login1");
+const QString kPath = QStringLiteral("/org/freedesktop/login1");
+const QString kManager = QStringLiteral("org.freedesktop.login1.Manager");
+
+// Stands in for logind's manager: hands out sleep inhibitors as pipes, whose read ends show
+// when every copy of the inhibitor has been let go.
+class FakeLogind final : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Manager")
+
+public:
+    ~FakeLogind() override {
+        for (const int fd : readEnds)
+            close(fd);
+    }
+    QStringList calls;
+    std::vector<int> readEnds;
+
+public slots:
+    QDBusUnixFileDescriptor Inhibit(const QString& what, const QString& who, const QString& why,
+                                    const QString& mode) {
+        calls << QStringList{what, who, why, mode}.join(QLatin1Char('|'));
+        int fds[2];
+        if (pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0)
+            return {};
+        readEnds.push_back(fds[0]);
+        QDBusUnixFileDescriptor handed(fds[1]); // a copy goes out; ours is closed
+        close(fds[1]);
+        return handed;
+    }
+};
+
+// Stands in for the desktop's notification service: records what it is asked and can answer
+// with one of a notification's buttons.
+class FakeNotifications final : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    QStringList calls;
+    QString answer; // the button chosen as soon as a notification shows
+
+public slots:
+    uint Notify(const QString& app, uint replaces, const QString& icon, const QString& summary,
+                const QString& body, const QStringList& actions, const QVariantMap& hints, int timeout) {
+        calls << QStringList{app,
+                             QString::number(replaces),
+                             icon,
+                             summary,
+                             body,
+                             actions.join(','),
+                             QString::number(hints.value("urgency").toInt()) +
+                                 hints.value("urgency").metaType().name() + " " +
+                                 hints.value("category").toString(),
+                             QString::number(timeout)}
+                     .join('|');
+        const uint id = 40 + static_cast<uint>(calls.size());
+        if (!answer.isEmpty())
+            QTimer::singleShot(20, this, [id, key = answer] {
+                QDBusMessage invoked = QDBusMessage::createSignal(
+                    "/org/freedesktop/Notifications", "org.freedesktop.Notifications", "ActionInvoked");
+                invoked << id << key;
+                QDBusConnection(QStringLiteral("service")).send(invoked);
+            });
+        return id;
+    }
+    void CloseNotification(uint id) { calls << QStringLiteral("close %1").arg(id); }
+};
+
+bool Released(int readEnd) {
+    char byte = 0;
+    return read(readEnd, &byte, 1) == 0; // end of file: no holder is left
+}
+
+} // namespace
+
+// Runs a private message bus with stand-ins for logind and the notification service on it.
+class TestDesktop : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
+        if (daemon.isEmpty())
+            QSKIP("no dbus-daemon here");
+        m_daemon.start(daemon, {"--session", "--nofork", "--nopidfile", "--print-address=1"});
+        QVERIFY(m_daemon.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(m_daemon.canReadLine(), 10000);
+        m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
+        QDBusConnection logind = QDBusConnection::connectToBus(m_address, QStringLiteral("logind"));
+        QVERIFY(logind.isConnected());
+        QVERIFY(logind.registerService(kService));
+        QDBusConnection service = QDBusConnection::connectToBus(m_address, QStringLiteral("service"));
+        QVERIFY(service.registerService(QStringLiteral("org.freedesktop.Notifications")));
+        QVERIFY(service.registerObject("/org/freedesktop/Notifications", &m_notifications,
+                                       QDBusConnection::ExportAllSlots));
+    }
+    void cleanup() { CloseDialogs(); }
+    void cleanupTestCase() {
+        QDBusConnection::disconnectFromBus(QStringLiteral("logind"));
+        QDBusConnection::disconnectFromBus(QStringLiteral("monitor"));
+        QDBusConnection::disconnectFromBus(QStringLiteral("service"));
+        QDBusConnection::disconnectFromBus(QStringLiteral("program"));
+        m_daemon.kill();
+        m_daemon.waitForFinished();
+    }
+
+    void inhibitorHeldLetGoAndTakenAgain() {
+        FakeLogind fake;
+        QVERIFY(QDBusConnection(QStringLiteral("logind"))
+                    .registerObject(kPath, &fake, QDBusConnection::ExportAllSlots));
+        PowerMonitor monitor(QDBusConnection::connectToBus(m_address, QStringLiteral("monitor")), nullptr);
+        QVERIFY(monitor.IsConnected());
+        QTRY_VERIFY(monitor.HoldsInhibitor());
+        QCOMPARE(fake.calls, QStringList{"sleep|Ordalune Tracker|Stopping the running goal clocks|delay"});
+        QVERIFY(!Released(fake.readEnds.at(0)));
+
+        // Going to sleep: still held while the clocks stop, let go as soon as they have.
+        bool heldWhileStopping = false;
+        connect(&monitor, &PowerMonitor::suspending, this, [&] {
+            heldWhileStopping = !Released(fake.readEnds.at(0));
+            monitor.ReleaseInhibitor();
+        });
+        Emit(true);
+        QTRY_VERIFY(Released(fake.readEnds.at(0)));
+        QVERIFY(heldWhileStopping);
+        QVERIFY(!monitor.HoldsInhibitor());
+
+        // Awake again: a new inhibitor, and the window is asked to the front.
+        QSignalSpy resumed(&monitor, &PowerMonitor::resumed);
+        Emit(false);
+        QTRY_COMPARE(resumed.count(), 1);
+        QTRY_VERIFY(monitor.HoldsInhibitor());
+        QCOMPARE(fake.calls.size(), 2);
+        QVERIFY(!Released(fake.readEnds.at(1)));
+        QDBusConnection(QStringLiteral("logind")).unregisterObject(kPath);
+    }
+    void withoutABusItIsSilent() {
+        PowerMonitor monitor(QDBusConnection(QStringLiteral("no such bus")), nullptr);
+        QVERIFY(!monitor.IsConnected());
+        QVERIFY(!monitor.HoldsInhibitor());
+        // Nor does a question fail without notifications: the window alone answers it.
+        Notifier notifier(QDBusConnection(QStringLiteral("no such bus")), nullptr);
+        WindowHost host(nullptr, nullptr);
+        host.SetNotifier(&notifier);
+        const auto watch = WhenModal([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
+        QCOMPARE(host.AskTimesUp("Essay").choice, 0);
+    }
+
+    // Time's up reaches the desktop as a notification; its "15 more minutes" answers the
+    // question as the dialog's continue with 15 minutes does, and its overrun question too.
+    void notificationAnswersTheQuestion() {
+        auto clock = TestClock::Install();
+        Notifier notifier(QDBusConnection::connectToBus(m_address, QStringLiteral("program")), nullptr);
+        WindowHost host(nullptr, nullptr);
+        host.SetNotifier(&notifier);
+        GoalList goals;
+        goals.Append(std::make_unique<Goal>("Essay & <b>", Minutes(60), Minutes(1)));
+        goals.GetAt(0).ToggleRunning();
+        clock->Advance(60);
+        m_notifications.calls.clear();
+        m_notifications.answer = QStringLiteral("more");
+        (void)TickGoals(goals, host);
+        QCOMPARE(Describe(goals), QStringLiteral("Essay & <b> 1:15/0:15 running"));
+        QCOMPARE(
+            m_notifications.calls.join('\n'),
+            QStringLiteral("Ordalune Tracker|0|ordalune|Time's Up!|Your time for Essay &amp; &lt;b&gt; is "
+                           "up.|done,Mark done,more,15 more minutes|2uchar x-ordalune.time-up|0"));
+        m_notifications.answer = QStringLiteral("yes");
+        QVERIFY(host.AskOverrun("Essay", "Over 2 minutes have passed."));
+        QVERIFY(
+            m_notifications.calls.last().startsWith("Ordalune Tracker|0|ordalune|Essay|Over 2 minutes have "
+                                                    "passed.|yes,Yes,no,No|"));
+        // Answered in the window first: the notification is withdrawn.
+        m_notifications.answer.clear();
+        const auto watch = WhenModal([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
+        QCOMPARE(host.AskTimesUp("Gym").choice, 0);
+        QTRY_COMPARE(m_notifications.calls.last(), QStringLiteral("close 43"));
+        TestClock::Uninstall();
+    }
+
+private:
+    void Emit(bool start) {
+        QDBusMessage signal = QDBusMessage::createSignal(kPath, kManager, QStringLiteral("PrepareForSleep"));
+        signal << start;
+        QVERIFY(QDBusConnection(QStringLiteral("logind")).send(signal));
+    }
+
+    QProcess m_daemon;
+    QString m_address;
+    FakeNotifications m_notifications;
+};
+
+QTEST_MAIN(TestDesktop)
+#include "TestDesktop.moc"
