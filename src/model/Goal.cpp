@@ -14,7 +14,7 @@ void Goal::Set(std::string name, CTimeSpan total, CTimeSpan remaining) {
 void Goal::ToggleRunning() {
     m_running = !m_running;
     if (m_running)
-        m_lastTick = CTime::GetCurrentTime();
+        m_runningSince = m_lastTick = CTime::GetCurrentTime();
 }
 
 bool Goal::Tick() {

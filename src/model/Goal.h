@@ -23,6 +23,9 @@ public:
     bool Tick();
 
     [[nodiscard]] bool IsRunning() const { return m_running; }
+    // When the clock last started, and when it last counted down; meaningful while it runs.
+    [[nodiscard]] CTime GetRunningSince() const { return m_runningSince; }
+    [[nodiscard]] CTime GetLastTick() const { return m_lastTick; }
     [[nodiscard]] bool IsDone() const { return m_done; }
     [[nodiscard]] const std::string& GetName() const { return m_name; }
     [[nodiscard]] const CTimeSpan& GetTotal() const { return m_total; }
@@ -41,6 +44,7 @@ private:
     CTimeSpan m_total;
     CTimeSpan m_remaining;
     CTime m_lastTick;
+    CTime m_runningSince;
     bool m_running = false;
     bool m_done = false;
     ClockWheel m_wheel;

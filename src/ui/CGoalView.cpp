@@ -4,6 +4,7 @@
 #include "model/CTime.h"
 #include "model/ParseHoursMinutes.h"
 #include "storage/ReportWriter.h"
+#include "ui/DesktopQuestion.h"
 #include "ui/GoalDialog.h"
 #include "ui/GoalListBox.h"
 #include "ui/Notifier.h"
@@ -218,7 +219,11 @@ void CGoalView::OnTimer() {
 }
 
 void CGoalView::OnPowerSuspend(const std::function<void()>& clocksStopped) {
-    const std::vector<int> stopped = m_goals.StopAllGoals();
+    std::vector<int> stopped;
+    for (int i = 0; i < m_goals.GetCount(); ++i)
+        if (m_goals.GetAt(i).IsRunning())
+            stopped.push_back(i);
+    (void)m_away.Stop(m_goals, CTime::GetCurrentTime()); // remembered for the question on return
     for (const int index : stopped)
         m_listBox->InvalidateItem(index);
     if (clocksStopped)
@@ -371,6 +376,50 @@ void CGoalView::OnGoalStart() {
 void CGoalView::OnGoalStop() {
     if (CanStopClock())
         OnStartStopClock();
+}
+
+void CGoalView::OnAway(qint64 idleSince) {
+    if (!m_stopOnLock)
+        return;
+    if (m_awayQuestion) { // gone again before answering: the same span goes on
+        m_awaySuperseded = true;
+        QMetaObject::invokeMethod(m_awayQuestion, "reject");
+    }
+    const std::optional<CTime> idle = idleSince > 0 ? std::optional(CTime(idleSince)) : std::nullopt;
+    if (!m_away.Stop(m_goals, CTime::GetCurrentTime(), idle))
+        return;
+    m_listBox->InvalidateAll();
+    UpdateStatusPanes();
+    emit commandsChanged();
+    SaveGoals();
+}
+
+void CGoalView::OnBack() {
+    if (!m_away.IsWaiting() || m_awayQuestion || m_quitting)
+        return;
+    const QString question = Text(m_away.Question(CTime::GetCurrentTime()));
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Ordalune"), question,
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setObjectName(QStringLiteral("awayQuestion"));
+    m_awayQuestion = &box;
+    const DesktopQuestion asked(
+        window(), m_notifier, QStringLiteral("Welcome back"), Notifier::Escaped(question),
+        {QStringLiteral("yes"), QStringLiteral("Yes"), QStringLiteral("no"), QStringLiteral("No")}, &box,
+        [&box](const QString& key) {
+            box.done(key == QLatin1String("yes") ? QMessageBox::Yes : QMessageBox::No);
+        });
+    const int answer = box.exec();
+    m_awayQuestion = nullptr;
+    if (std::exchange(m_awaySuperseded, false))
+        return; // asked again on the next return, for the whole span
+    if (answer != QMessageBox::Yes) {
+        m_away.Forget();
+        return;
+    }
+    if (m_away.Restart(m_goals) > 0) {
+        m_listBox->InvalidateAll();
+        emit commandsChanged();
+    }
 }
 
 void CGoalView::StopGoal(int index) {

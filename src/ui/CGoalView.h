@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clock/AwaySpan.h"
 #include "model/GoalList.h"
 #include "storage/GoalFile.h"
 #include "storage/UserMessage.h"
@@ -74,6 +75,12 @@ public:
     void StopGoal(int index);
     // Where questions also go as desktop notifications; nullptr for none.
     void SetNotifier(Notifier* notifier);
+    // Away from the desk: with the choice on, a locked screen stops the clocks and gives back the
+    // idle time before it; on return (or after a resume from sleep) one question offers to
+    // restart them.
+    void SetStopOnLock(bool on) { m_stopOnLock = on; }
+    void OnAway(qint64 idleSince);
+    void OnBack();
     void OnFinishEarly();
     void OnUserName();
 
@@ -109,6 +116,10 @@ private:
     std::unique_ptr<WindowHost> m_windowHost;
     TimesUpHost* m_host = nullptr;
     QPointer<Notifier> m_notifier;
+    AwaySpan m_away;
+    bool m_stopOnLock = true;
+    QPointer<QWidget> m_awayQuestion;
+    bool m_awaySuperseded = false;
     bool m_quitting = false;
     bool m_destroyed = false;
     bool m_exitSaveFailed = false;

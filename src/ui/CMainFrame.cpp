@@ -48,6 +48,7 @@ CMainFrame::CMainFrame(std::string directory, QWidget* parent) : QMainWindow(par
     createMenus();
     createToolBar();
     createStatusBar();
+    ApplyDesktopChoices();
     SetDocumentTitle(m_documentTitle);
 
     connect(m_view, &CGoalView::statusTextsChanged, this, &CMainFrame::SetStatusTexts);
@@ -110,8 +111,10 @@ void CMainFrame::createActions() {
     for (const auto& [name, text, prompt, key] :
          {std::tuple{"optionsNotifications", "&Desktop notifications",
                      "Tell time's up as a desktop notification too, which can answer it", "notifications"},
-          std::tuple{"optionsTray", "&Tray icon", "Show the running clocks in the system tray",
-                     "trayIcon"}}) {
+          std::tuple{"optionsTray", "&Tray icon", "Show the running clocks in the system tray", "trayIcon"},
+          std::tuple{"optionsStopOnLock", "Stop clocks when the screen &locks",
+                     "Stop the running clocks while the screen is locked, giving back the idle time",
+                     "stopOnLock"}}) {
         QAction* choice =
             addCommand(QString::fromLatin1(name), QString::fromLatin1(text), QString::fromLatin1(prompt));
         choice->setCheckable(true);
@@ -163,6 +166,7 @@ void CMainFrame::createMenus() {
     options->addSeparator();
     options->addAction(Action("optionsNotifications"));
     options->addAction(Action("optionsTray"));
+    options->addAction(Action("optionsStopOnLock"));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(Action("helpFinder"));
@@ -295,6 +299,7 @@ void CMainFrame::ConnectDesktop(Notifier* notifier) {
 }
 
 void CMainFrame::ApplyDesktopChoices() {
+    m_view->SetStopOnLock(Action("optionsStopOnLock")->isChecked());
     if (!m_desktopConnected)
         return;
     m_view->SetNotifier(Action("optionsNotifications")->isChecked() ? m_notifier.data() : nullptr);

@@ -1,6 +1,7 @@
 #include "ui/GoalApp.h"
 
 #include "ui/Artwork.h"
+#include "ui/AwayMonitor.h"
 #include "ui/CGoalView.h"
 #include "ui/CMainFrame.h"
 #include "ui/GoalPainter.h"
@@ -46,7 +47,14 @@ bool GoalApp::InitInstance(const std::string& directory) {
             m_power = new PowerMonitor(this);
             connect(m_power, &PowerMonitor::suspending, this,
                     [this] { m_frame->View()->OnPowerSuspend([this] { m_power->ReleaseInhibitor(); }); });
-            connect(m_power, &PowerMonitor::resumed, m_frame.get(), &CMainFrame::BringToFront);
+            m_away = new AwayMonitor(this);
+            connect(m_away, &AwayMonitor::away, m_frame->View(), &CGoalView::OnAway);
+            connect(m_away, &AwayMonitor::back, m_frame->View(), &CGoalView::OnBack);
+            connect(m_power, &PowerMonitor::resumed, this, [this] {
+                m_frame->BringToFront();
+                if (!m_away->IsAway()) // else asked once the screen is unlocked
+                    m_frame->View()->OnBack();
+            });
             m_frame->ConnectDesktop(new Notifier(this));
             m_instance = new SingleInstance(this);
             connect(m_instance, &SingleInstance::showRequested, m_frame.get(), &CMainFrame::BringToFront);

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+class AwayMonitor;
 class CMainFrame;
 class PowerMonitor;
 class SignalHandler;
@@ -39,4 +40,5 @@ private:
     SingleInstance* m_instance = nullptr;
     SignalHandler* m_signals = nullptr;
     PowerMonitor* m_power = nullptr;
+    AwayMonitor* m_away = nullptr;
 };

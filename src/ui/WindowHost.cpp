@@ -1,6 +1,7 @@
 #include "ui/WindowHost.h"
 
 #include "clock/TimesUpDialog.h"
+#include "ui/DesktopQuestion.h"
 #include "ui/Notifier.h"
 
 #include <QAbstractButton>
@@ -41,8 +42,8 @@ TimesUpHost::Answer WindowHost::AskTimesUp(const std::string& goalName) {
     if (!m_quitting) {
         // Also asked where the user will see it on any desktop: a notification whose buttons
         // answer the dialog, and the taskbar's attention.
-        const Asked asked(
-            this, QStringLiteral("Time's Up!"),
+        const DesktopQuestion asked(
+            m_window, m_notifier, QStringLiteral("Time's Up!"),
             QStringLiteral("Your time for %1 is up.").arg(Notifier::Escaped(dialog.m_strGoalName)),
             {QStringLiteral("done"), QStringLiteral("Mark done"), QStringLiteral("more"),
              QStringLiteral("15 more minutes")},
@@ -54,40 +55,14 @@ TimesUpHost::Answer WindowHost::AskTimesUp(const std::string& goalName) {
     return {dialog.m_nChoice, dialog.m_strMinutes.toStdString()};
 }
 
-// A notification for a question open in the window: withdrawn when the question is answered
-// there, answering it when one of its buttons is chosen.
-WindowHost::Asked::Asked(WindowHost* host, const QString& summary, const QString& body,
-                         const QStringList& actions, QObject* question,
-                         const std::function<void(const QString&)>& answer)
-    : m_notifier(host->m_notifier) {
-    if (host->m_window)
-        QApplication::alert(host->m_window);
-    if (!m_notifier)
-        return;
-    m_handle = m_notifier->Show(summary, body, actions);
-    m_connection = QObject::connect(m_notifier, &Notifier::actionInvoked, question,
-                                    [this, answer](int handle, const QString& key) {
-                                        if (handle == m_handle) {
-                                            m_handle = 0; // the service withdraws it
-                                            answer(key);
-                                        }
-                                    });
-}
-
-WindowHost::Asked::~Asked() {
-    QObject::disconnect(m_connection);
-    if (m_notifier && m_handle != 0)
-        m_notifier->Close(m_handle);
-}
-
 bool WindowHost::AskOverrun(const std::string& goalName, const std::string& question) {
     if (m_quitting)
         return false;
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(goalName), QString::fromStdString(question),
                     QMessageBox::Yes | QMessageBox::No, m_owner);
     box.setObjectName(QStringLiteral("overrunQuestion"));
-    const Asked asked(
-        this, QString::fromStdString(goalName), QString::fromStdString(question),
+    const DesktopQuestion asked(
+        m_window, m_notifier, QString::fromStdString(goalName), QString::fromStdString(question),
         {QStringLiteral("yes"), QStringLiteral("Yes"), QStringLiteral("no"), QStringLiteral("No")}, &box,
         [&box](const QString& key) {
             box.button(key == QLatin1String("yes") ? QMessageBox::Yes : QMessageBox::No)->click();

@@ -5,7 +5,6 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 
 class Notifier;
@@ -31,20 +30,6 @@ public:
     void HandBack() override;
 
 private:
-    class Asked final {
-    public:
-        Asked(WindowHost* host, const QString& summary, const QString& body, const QStringList& actions,
-              QObject* question, const std::function<void(const QString&)>& answer);
-        ~Asked();
-        Asked(const Asked&) = delete;
-        Asked& operator=(const Asked&) = delete;
-
-    private:
-        QPointer<Notifier> m_notifier;
-        int m_handle = 0;
-        QMetaObject::Connection m_connection;
-    };
-
     QPointer<QWidget> m_window;
     QPointer<QWidget> m_owner;
     QPointer<Notifier> m_notifier;

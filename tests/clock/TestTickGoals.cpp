@@ -1,3 +1,4 @@
+#include "clock/AwaySpan.h"
 #include "clock/TickGoals.h"
 #include "support/Fixtures.h"
 #include "support/TestClock.h"
@@ -143,6 +144,43 @@ private slots:
 
     // While a question stands open nobody else moves; then the goals after it catch up in the
     // same pass and those before it at the next tick. Two goals out in one tick are asked in turn.
+    // Away from the desk: the idle minutes before the lock go back to each goal, never more than
+    // its clock counted; one question names them; Yes restarts those still as they were.
+    void awaySpan() {
+        qputenv("TZ", "UTC0");
+        tzset();
+        const CTime start(2026, 12, 7, 10, 0, 0);
+        m_host->clock->Set(start.GetTime());
+        GoalList list;
+        for (const char* name : {"Write", "Read", "Late", "Idle", "Short"})
+            list.Append(std::make_unique<Goal>(name, Minutes(60), Minutes(name[0] == 'S' ? 19 : 60)));
+        for (const int i : {0, 1, 4})
+            list.GetAt(i).ToggleRunning();
+        for (int minute = 1; minute <= 20; ++minute) {
+            m_host->clock->Advance(60);
+            if (minute == 15)
+                list.GetAt(2).ToggleRunning(); // started after the user went idle
+            (void)TickGoals(list, *m_host);
+        }
+        m_host->clock->Advance(30); // the seconds since the last tick are not counted anyway
+        AwaySpan away;
+        QVERIFY(away.Stop(list, CTime::GetCurrentTime(), start + Minutes(13)));
+        QCOMPARE(Describe(list),
+                 QStringLiteral("Write 1:00/0:47, Read 1:00/0:47, Late 1:00/1:00, Idle 1:00/1:00, "
+                                "Short 1:00/0:00 done"));
+        m_host->clock->Advance(600);
+        QVERIFY(!away.Stop(list, CTime::GetCurrentTime()));  // locked again: the same span
+        list.GetAt(1).Set("Read", Minutes(60), Minutes(30)); // edited meanwhile
+        QCOMPARE(
+            QString::fromStdString(away.Question(start + Minutes(45))),
+            QStringLiteral("You were away 0:32 (10:13 to 10:45). Restart the clocks of Write, Read, Late?"));
+        QCOMPARE(away.Restart(list), 2);
+        QVERIFY(!away.IsWaiting());
+        QCOMPARE(Describe(list),
+                 QStringLiteral("Write 1:00/0:47 running, Read 1:00/0:30, Late 1:00/1:00 running, "
+                                "Idle 1:00/1:00, Short 1:00/0:00 done"));
+    }
+
     void othersWaitWhileAsking() {
         GoalList list;
         for (const auto& [name, left] :

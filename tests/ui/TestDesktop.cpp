@@ -2,16 +2,21 @@
 #include "support/Fixtures.h"
 #include "support/ModalDriver.h"
 #include "support/TestClock.h"
+#include "ui/AwayMonitor.h"
+#include "ui/CGoalView.h"
+#include "ui/CMainFrame.h"
 #include "ui/Notifier.h"
 #include "ui/PowerMonitor.h"
 #include "ui/WindowHost.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QDBusUnixFileDescriptor>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -23,6 +28,17 @@ namespace {
 const QString kService = QStringLiteral("org.freedesktop.login1");
 const QString kPath = QStringLiteral("/org/freedesktop/login1");
 const QString kManager = QStringLiteral("org.freedesktop.login1.Manager");
+const QString kSessionPath = QStringLiteral("/org/freedesktop/login1/session/_3");
+
+// Stands in for logind's session object: whether the screen was locked when the program started.
+class FakeSession final : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Session")
+    Q_PROPERTY(bool LockedHint READ LockedHint)
+
+public:
+    [[nodiscard]] bool LockedHint() const { return true; }
+};
 
 // Stands in for logind's manager: hands out sleep inhibitors as pipes, whose read ends show
 // when every copy of the inhibitor has been let go.
@@ -39,6 +55,7 @@ public:
     std::vector<int> readEnds;
 
 public slots:
+    QDBusObjectPath GetSessionByPID(uint) { return QDBusObjectPath(kSessionPath); }
     QDBusUnixFileDescriptor Inhibit(const QString& what, const QString& who, const QString& why,
                                     const QString& mode) {
         calls << QStringList{what, who, why, mode}.join(QLatin1Char('|'));
@@ -114,15 +131,75 @@ private slots:
         QVERIFY(logind.registerService(kService));
         QDBusConnection service = QDBusConnection::connectToBus(m_address, QStringLiteral("service"));
         QVERIFY(service.registerService(QStringLiteral("org.freedesktop.Notifications")));
+        QVERIFY(service.registerService(QStringLiteral("org.freedesktop.ScreenSaver")));
         QVERIFY(service.registerObject("/org/freedesktop/Notifications", &m_notifications,
                                        QDBusConnection::ExportAllSlots));
     }
     void cleanup() { CloseDialogs(); }
+
+    // Started while the screen is locked; back, with nothing running, nothing is asked. A lock
+    // after 7 idle minutes with two clocks running gives each goal 7 minutes back and, on return,
+    // one question names both; Yes restarts both. A sleep while locked stops nothing more.
+    void awayFromTheDesk() {
+        qputenv("TZ", "UTC0");
+        tzset();
+        auto clock = TestClock::Install(CTime(2026, 12, 7, 10, 0, 0).GetTime());
+        FakeLogind logind;
+        FakeSession session;
+        QDBusConnection bus(QStringLiteral("logind"));
+        QVERIFY(bus.registerObject(kPath, &logind, QDBusConnection::ExportAllSlots));
+        QVERIFY(bus.registerObject(kSessionPath, &session, QDBusConnection::ExportAllProperties));
+        QTemporaryDir dir;
+        QVERIFY(WriteBytes(dir.filePath("Ordalune.cdf"),
+                           "File Version : 1\r\nUser : Pat\r\nWrite,1:00,1:00\r\n"
+                           "Read,1:00,1:00\r\n"));
+        CMainFrame frame(dir.path().toStdString());
+        CGoalView* view = frame.View();
+        view->Timer().stop();
+        view->OnInitialUpdate();
+        AwayMonitor monitor(QDBusConnection::connectToBus(m_address, QStringLiteral("system")),
+                            QDBusConnection::connectToBus(m_address, QStringLiteral("program")), nullptr);
+        connect(&monitor, &AwayMonitor::away, view, &CGoalView::OnAway);
+        connect(&monitor, &AwayMonitor::back, view, &CGoalView::OnBack);
+        QTRY_VERIFY(monitor.IsAway());
+        QStringList asked;
+        const auto watch = WhenModal([&](QWidget* box) {
+            asked << qobject_cast<QMessageBox*>(box)->text();
+            qobject_cast<QMessageBox*>(box)->button(QMessageBox::Yes)->click();
+        });
+        Session({{"LockedHint", false}});
+        QTRY_VERIFY(!monitor.IsAway());
+        ScreenSaver(true); // with no clock running, nothing is stopped or asked
+        QTRY_VERIFY(monitor.IsAway());
+        ScreenSaver(false);
+        QTRY_VERIFY(!monitor.IsAway());
+        view->Goals().GetAt(0).ToggleRunning();
+        view->Goals().GetAt(1).ToggleRunning();
+        for (int minute = 0; minute < 10; ++minute) {
+            clock->Advance(60);
+            view->OnTimer();
+        }
+        Session({{"IdleHint", true},
+                 {"IdleSinceHint", QVariant::fromValue<quint64>((clock->Now() - 420) * 1000000ULL)}});
+        Session({{"LockedHint", true}});
+        QTRY_COMPARE(Describe(view->Goals()), QStringLiteral("Write 1:00/0:57, Read 1:00/0:57"));
+        QVERIFY(ReadBytes(dir.filePath("Ordalune.cdf")).contains("Write,01:00,00:57"));
+        view->OnPowerSuspend(); // asleep while locked: nothing more to stop, nothing shown
+        clock->Advance(25 * 60);
+        Session({{"LockedHint", false}, {"IdleHint", false}});
+        QTRY_COMPARE(asked.join('|'),
+                     "You were away 0:32 (10:03 to 10:35). Restart the clocks of Write, Read?");
+        QCOMPARE(Describe(view->Goals()), QStringLiteral("Write 1:00/0:57 running, Read 1:00/0:57 running"));
+        bus.unregisterObject(kPath);
+        bus.unregisterObject(kSessionPath);
+        TestClock::Uninstall();
+    }
     void cleanupTestCase() {
         QDBusConnection::disconnectFromBus(QStringLiteral("logind"));
         QDBusConnection::disconnectFromBus(QStringLiteral("monitor"));
         QDBusConnection::disconnectFromBus(QStringLiteral("service"));
         QDBusConnection::disconnectFromBus(QStringLiteral("program"));
+        QDBusConnection::disconnectFromBus(QStringLiteral("system"));
         m_daemon.kill();
         m_daemon.waitForFinished();
     }
@@ -202,6 +279,20 @@ private slots:
     }
 
 private:
+    void Session(const QVariantMap& changed) {
+        QDBusMessage signal =
+            QDBusMessage::createSignal(kSessionPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+                                       QStringLiteral("PropertiesChanged"));
+        signal << QStringLiteral("org.freedesktop.login1.Session") << changed << QStringList();
+        QVERIFY(QDBusConnection(QStringLiteral("logind")).send(signal));
+    }
+    void ScreenSaver(bool active) {
+        QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/ScreenSaver"),
+                                                         QStringLiteral("org.freedesktop.ScreenSaver"),
+                                                         QStringLiteral("ActiveChanged"));
+        signal << active;
+        QVERIFY(QDBusConnection(QStringLiteral("service")).send(signal));
+    }
     void Emit(bool start) {
         QDBusMessage signal = QDBusMessage::createSignal(kPath, kManager, QStringLiteral("PrepareForSleep"));
         signal << start;

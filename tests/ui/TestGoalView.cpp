@@ -114,11 +114,11 @@ private slots:
                 menus << (item->isSeparator() ? "-" : item->text() + " " + item->shortcut().toString());
         }
         QCOMPARE(menus.join('|'),
-                 QStringLiteral(
-                     "&File|&Open... Ctrl+O|&Save Ctrl+S|-|&Generate report |-|E&xit |"
-                     "&Goal|&Add ... Ctrl+A|&Edit ... Ctrl+E|&Delete Ctrl+D|-|&Start "
-                     "clock |&Stop clock |-|&Finish Early Ctrl+F|&Options|&User name ... "
-                     "|-|&Desktop notifications |&Tray icon |&Help|&Help Topics |-|&About Ordalune... "));
+                 QStringLiteral("&File|&Open... Ctrl+O|&Save Ctrl+S|-|&Generate report |-|E&xit |"
+                                "&Goal|&Add ... Ctrl+A|&Edit ... Ctrl+E|&Delete Ctrl+D|-|&Start "
+                                "clock |&Stop clock |-|&Finish Early Ctrl+F|&Options|&User name ... "
+                                "|-|&Desktop notifications |&Tray icon |Stop clocks when the screen &locks "
+                                "|&Help|&Help Topics |-|&About Ordalune... "));
         QCOMPARE(m_frame->Action("goalDelete")->shortcuts().last(), QKeySequence(Qt::Key_Delete));
         QCOMPARE(m_frame->Action("goalFinish")->statusTip(),
                  QStringLiteral("Goal is finished; set remaining time to zero, adjusting total time"));
@@ -221,6 +221,11 @@ private slots:
         QTRY_VERIFY(m_frame->isMinimized());
         tray->Activate();
         QTRY_VERIFY(!m_frame->isMinimized());
+        m_frame->Action("optionsStopOnLock")->trigger();
+        m_frame->Action("goalStart")->trigger();
+        m_view->OnAway(0);
+        QVERIFY(m_view->Goals().GetAt(1).IsRunning()); // with that choice off, a lock changes nothing
+        m_frame->Action("optionsStopOnLock")->trigger();
         m_frame->Action("optionsTray")->trigger();
         m_frame->Action("optionsNotifications")->trigger();
         QVERIFY(m_frame->Tray() == nullptr);

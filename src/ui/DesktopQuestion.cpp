@@ -1,0 +1,30 @@
+#include "ui/DesktopQuestion.h"
+
+#include "ui/Notifier.h"
+
+#include <QApplication>
+#include <QWidget>
+
+DesktopQuestion::DesktopQuestion(QWidget* window, Notifier* notifier, const QString& summary,
+                                 const QString& body, const QStringList& actions, QObject* question,
+                                 const std::function<void(const QString&)>& answer)
+    : m_notifier(notifier) {
+    if (window != nullptr)
+        QApplication::alert(window);
+    if (!m_notifier)
+        return;
+    m_handle = m_notifier->Show(summary, body, actions);
+    m_connection = QObject::connect(m_notifier, &Notifier::actionInvoked, question,
+                                    [this, answer](int handle, const QString& key) {
+                                        if (handle == m_handle) {
+                                            m_handle = 0; // the service withdraws it
+                                            answer(key);
+                                        }
+                                    });
+}
+
+DesktopQuestion::~DesktopQuestion() {
+    QObject::disconnect(m_connection);
+    if (m_notifier && m_handle != 0)
+        m_notifier->Close(m_handle);
+}
