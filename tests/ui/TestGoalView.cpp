@@ -239,6 +239,34 @@ private slots:
         m_frame->Action("optionsNotifications")->trigger();
     }
 
+    // Locked again while the return question is open: it goes, and the next return asks once for
+    // the whole span.
+    void secondLockBeforeAnswering() {
+        Open("Essay,02:00,01:30\r\n");
+        m_frame->Action("goalStart")->trigger();
+        m_view->OnAway(0);
+        QStringList asked;
+        {
+            const auto watch = WhenModal([&](QWidget* box) {
+                asked << qobject_cast<QMessageBox*>(box)->text();
+                m_clock->Advance(600);
+                m_view->OnAway(0);
+            });
+            m_clock->Advance(300);
+            m_view->OnBack();
+        }
+        SeenBox last;
+        {
+            const auto answer = AnswerBox(last, QMessageBox::Yes);
+            m_view->OnBack();
+        }
+        QCOMPARE(
+            asked.join('|') + "|" + last.text,
+            "You were away 0:05 (9:59 to 10:04). Restart the clocks of Essay?|You were away 0:15 (9:59 to "
+            "10:14). Restart the clocks of Essay?");
+        QCOMPARE(Describe(), QStringLiteral("Essay 2:00/1:30 running"));
+    }
+
     // Panes every 15 ticks, the goal file every 60 even with nothing running, the clock pane at
     // the minute.
     void tickSchedule() {
