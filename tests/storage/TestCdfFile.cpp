@@ -134,6 +134,7 @@ private slots:
             {"a\xc3", "aÃ"},
             {"\xe0\x80\x80", "à€€"},
             {"\xed\xa0\x80", "í\u00a0€"},
+            {"\xed\xbf\xbf", "í¿¿"},
             {"\xf4\x90\x80\x80", "ô\u0090€€"},
             {"\xc3(", "Ã("}};
         for (const auto& [bytes, text] : rows) {

@@ -93,16 +93,18 @@ public slots:
                                  hints.value("category").toString(),
                              QString::number(timeout)}
                      .join('|');
-        const uint id = 40 + static_cast<uint>(calls.size());
         if (!answer.isEmpty())
-            QTimer::singleShot(20, this, [id, key = answer] {
-                QDBusMessage invoked = QDBusMessage::createSignal(
-                    "/org/freedesktop/Notifications", "org.freedesktop.Notifications", "ActionInvoked");
-                invoked << id << key;
-                QDBusConnection(QStringLiteral("service")).send(invoked);
-            });
-        return id;
+            QTimer::singleShot(20, this, [this, key = answer] { Invoke(key); });
+        return LastId();
     }
+    // The user chooses `key` on the newest notification.
+    void Invoke(const QString& key) {
+        QDBusMessage invoked = QDBusMessage::createSignal("/org/freedesktop/Notifications",
+                                                          "org.freedesktop.Notifications", "ActionInvoked");
+        invoked << LastId() << key;
+        QDBusConnection(QStringLiteral("service")).send(invoked);
+    }
+    [[nodiscard]] uint LastId() const { return 40 + static_cast<uint>(calls.size()); }
     void CloseNotification(uint id) { calls << QStringLiteral("close %1").arg(id); }
 };
 
@@ -258,8 +260,15 @@ private slots:
         goals.GetAt(0).ToggleRunning();
         clock->Advance(60);
         m_notifications.calls.clear();
-        m_notifications.answer = QStringLiteral("more");
-        (void)TickGoals(goals, host);
+        {
+            // Typed into the dialog, then answered on the desktop: its own 15 minutes count.
+            const auto watch = WhenModal([&](QWidget* dialog) {
+                QTest::mouseClick(dialog->findChild<QWidget*>("minutes"), Qt::LeftButton);
+                QTest::keyClicks(dialog->findChild<QWidget*>("minutes"), "45");
+                m_notifications.Invoke(QStringLiteral("more"));
+            });
+            (void)TickGoals(goals, host);
+        }
         QCOMPARE(Describe(goals), QStringLiteral("Essay & <b> 1:15/0:15 running"));
         QCOMPARE(
             m_notifications.calls.join('\n'),
