@@ -194,6 +194,8 @@ void CGoalView::UpdateStatusPanes() {
 }
 
 void CGoalView::OnTimer() {
+    if (m_destroyed)
+        return; // a tick queued before the closing save changes nothing after it
     if (s_bInTimer) {
         emit ticked(); // the time of day still moves on
         return;        // a tick is still being handled: a time's-up question is open
