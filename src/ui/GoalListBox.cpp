@@ -59,8 +59,10 @@ QSize GoalListBox::GetIdealSize() const {
 bool GoalListBox::SetSelection(int index) {
     const int old = m_goals.GetSelection();
     const bool valid = m_goals.SetSelection(index);
-    if (valid)
+    if (valid && m_caret != index) {
+        InvalidateFrame(m_caret); // its focus frame goes with it
         m_caret = index;
+    }
     if (old != m_goals.GetSelection()) {
         InvalidateFrame(old);
         InvalidateFrame(m_goals.GetSelection());
@@ -129,7 +131,7 @@ void GoalListBox::paintEvent(QPaintEvent* event) {
     const bool focused = hasFocus();
     for (int i = first; i <= last; ++i) {
         const QRect item = GetItemRect(i);
-        m_painter.Draw(painter, m_goals.GetAt(i), item);
+        m_painter.Draw(painter, m_goals.GetAt(i), item, &event->region());
         const bool selected = i == m_goals.GetSelection();
         GoalPainter::DrawFrame(painter, item, selected, focused && i == m_caret);
     }

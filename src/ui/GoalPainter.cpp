@@ -152,28 +152,37 @@ void GoalPainter::DrawText(QPainter& painter, const QRect& rect, Qt::Alignment a
     painter.drawText(QPoint(x, y), text);
 }
 
-void GoalPainter::Draw(QPainter& painter, const Goal& goal, const QRect& item) const {
+void GoalPainter::Draw(QPainter& painter, const Goal& goal, const QRect& item, const QRegion* region) const {
+    // Only the parts the region needs: a tick repaints the wheel and the bar, and text is the
+    // dearest part to draw. Text rectangles are widened a little for glyphs that overhang.
+    const auto needed = [region](const QRect& part, int overhang) {
+        return region == nullptr || region->intersects(part.adjusted(-overhang, 0, overhang, 0));
+    };
     const bool done = goal.IsDone();
-    painter.setPen(done ? kDoneNameColor : kNameColor);
-    painter.setFont(m_nameFont);
-    // Drawn as typed: an '&' in a name is a character, not a mnemonic.
-    DrawText(painter, GetNameRect(item), Qt::AlignLeft, QString::fromStdString(goal.GetName()));
-
     const QColor timeColor = done ? kDoneTimeColor : kTimeColor;
-    painter.setPen(timeColor);
-    painter.setFont(m_timeFont);
-    DrawText(painter, GetRemainingRect(item), Qt::AlignRight, QString::fromStdString(goal.GetRemainingText()),
-             m_timeBaseline);
-
-    DrawBar(painter, goal.GetBar(), GetBarRect(goal, item), done);
-
-    if (goal.IsRunning()) {
-        DrawWheel(painter, goal.GetWheel(), GetWheelRect(item));
-        const CTime finish = CTime::GetCurrentTime() + goal.GetRemaining();
+    if (const QRect name = GetNameRect(item); needed(name, 3)) {
+        painter.setPen(done ? kDoneNameColor : kNameColor);
+        painter.setFont(m_nameFont);
+        // Drawn as typed: an '&' in a name is a character, not a mnemonic.
+        DrawText(painter, name, Qt::AlignLeft, QString::fromStdString(goal.GetName()));
+    }
+    if (const QRect remaining = GetRemainingRect(item); needed(remaining, 3)) {
+        painter.setPen(timeColor);
+        painter.setFont(m_timeFont);
+        DrawText(painter, remaining, Qt::AlignRight, QString::fromStdString(goal.GetRemainingText()),
+                 m_timeBaseline);
+    }
+    if (const QRect bar = GetBarRect(goal, item); needed(bar, 0))
+        DrawBar(painter, goal.GetBar(), bar, done);
+    if (!goal.IsRunning())
+        return;
+    if (const QRect wheel = GetWheelRect(item); needed(wheel, 0))
+        DrawWheel(painter, goal.GetWheel(), wheel);
+    if (const QRect finish = GetFinishRect(goal, item); needed(finish, 4)) {
         painter.setPen(timeColor);
         painter.setFont(m_clockFont);
-        DrawText(painter, GetFinishRect(goal, item), Qt::AlignLeft,
-                 QString::fromStdString(finish.Format("%#I:%M %p")));
+        const CTime end = CTime::GetCurrentTime() + goal.GetRemaining();
+        DrawText(painter, finish, Qt::AlignLeft, QString::fromStdString(end.Format("%#I:%M %p")));
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <QRegion>
 #include <QSize>
 #include <array>
 
@@ -45,8 +46,8 @@ public:
     [[nodiscard]] QRect GetBarRect(const Goal& goal, const QRect& item) const;
     [[nodiscard]] QRect GetFinishRect(const Goal& goal, const QRect& item) const;
 
-    // Draws the goal over a black background.
-    void Draw(QPainter& painter, const Goal& goal, const QRect& item) const;
+    // Draws the goal over a black background; with a region, only the parts it needs.
+    void Draw(QPainter& painter, const Goal& goal, const QRect& item, const QRegion* region = nullptr) const;
     // The selection or focus frame around an item (black when neither, to clear an old one).
     static void DrawFrame(QPainter& painter, const QRect& item, bool selected, bool focused);
     static void DrawBar(QPainter& painter, const ProgressBar& bar, QRect rect, bool greyed);

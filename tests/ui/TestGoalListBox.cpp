@@ -214,6 +214,23 @@ private slots:
         QVERIFY(m_spy->painted.contains(QRect(item.left(), item.top(), item.width() - 1, 1)));
         QVERIFY(m_spy->painted.contains(QRect(0, Item(1).bottom(), 10, 1)));
     }
+    // After a run of ticks drawn piece by piece, what is on screen is what a full repaint draws.
+    void ticksDrawTheSamePixels() {
+        m_goals.GetAt(0).Set("Essay", Minutes(120), Minutes(60) + CTimeSpan(5));
+        m_goals.GetAt(0).ToggleRunning();
+        m_goals.GetAt(1).ToggleRunning();
+        m_list->SetSelection(1);
+        for (int second = 0; second < 130; ++second) {
+            m_clock->Advance(1);
+            m_list->RepaintTick(TickGoals(m_goals, m_host));
+            QCoreApplication::processEvents();
+        }
+        const QImage shown =
+            m_list->screen()->grabWindow(m_list->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage full = m_list->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown.copy(full.rect()), full);
+    }
+
     // A double-click starts the goal and stops the others, unless Ctrl is held; a second one stops
     // it; a goal with nothing left, or no goal, does not start.
     void doubleClickStartsAndStops() {
