@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 
 #include <QFont>
+#include <QImage>
 #include <QRect>
 #include <QRegion>
 #include <QSize>
@@ -52,6 +53,8 @@ public:
     static void DrawFrame(QPainter& painter, const QRect& item, bool selected, bool focused);
     static void DrawBar(QPainter& painter, const ProgressBar& bar, QRect rect, bool greyed);
     static void DrawWheel(QPainter& painter, const ClockWheel& wheel, const QRect& rect);
+    // The wheel as DrawWheel draws it over black, from images made once per size.
+    [[nodiscard]] const QImage& WheelImage(const ClockWheel& wheel, QSize size) const;
 
     static inline const QColor kNameColor{255, 255, 255};
     static inline const QColor kDoneNameColor{127, 127, 127};
@@ -82,4 +85,5 @@ private:
     mutable std::array<qreal, 0x250> m_advance{};
     QFont m_timeFont;
     QFont m_clockFont;
+    mutable std::array<QImage, 13> m_wheelImages;
 };

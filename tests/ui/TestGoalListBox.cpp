@@ -179,6 +179,7 @@ private slots:
             QPainter painter(&image);
             GoalPainter::DrawWheel(painter, wheel, rect);
             painter.end();
+            QCOMPARE(Painter().WheelImage(wheel, rect.size()), image.copy(rect)); // the copies drawn
             for (int spoke = 0; spoke < 12; ++spoke)
                 QCOMPARE(spokeColor(image, spoke),
                          spoke == wheel.GetCurrent() ? QColor(Qt::black) : GoalPainter::kSpokeColor);
