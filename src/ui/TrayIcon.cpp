@@ -34,7 +34,6 @@ TrayIcon::TrayIcon(CMainFrame* frame)
     CGoalView* view = frame->View();
     connect(view, &CGoalView::ticked, this, &TrayIcon::Refresh);
     connect(view, &CGoalView::commandsChanged, this, &TrayIcon::Refresh);
-    m_minute = QStringLiteral("-");
     Refresh();
     m_icon->show();
 }
@@ -56,8 +55,10 @@ void TrayIcon::Refresh() {
     for (int i = 0; i < goals.GetCount(); ++i)
         if (goals.GetAt(i).IsRunning())
             running << i;
+    // Called at every tick: nothing more is done unless a clock started or stopped or the minute
+    // turned.
     const CTime now = CTime::GetCurrentTime();
-    const QString minute = Text(now.Format("%H:%M"));
+    const std::int64_t minute = now.GetTime() / 60;
     if (running == m_shown && minute == m_minute)
         return;
     m_shown = running;

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+#include <cstdint>
 #include <memory>
 
 class CMainFrame;
@@ -29,7 +30,7 @@ private:
     CMainFrame* m_frame;
     std::unique_ptr<QMenu> m_menu;
     std::unique_ptr<QSystemTrayIcon> m_icon;
-    QList<int> m_shown; // the running goals the menu lists
-    QString m_minute;   // the minute the tooltip was written in
+    QList<int> m_shown;         // the running goals the menu lists
+    std::int64_t m_minute = -1; // the minute the tooltip was written in
     bool m_running = false;
 };
