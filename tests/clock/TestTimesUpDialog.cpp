@@ -86,6 +86,9 @@ private slots:
         const auto watch = WhenModal([&](QWidget*) {
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Time's Up!"));
             QCOMPARE(dialog.findChild<QLabel*>("goalName")->text(), dialog.m_strGoalName);
+            const QRect name = dialog.findChild<QWidget*>("goalName")->geometry();
+            QVERIFY(dialog.findChild<QWidget*>("ok")->x() > name.right()); // OK beside the question
+            QVERIFY(dialog.findChild<QWidget*>("stop")->geometry().left() < name.center().x());
             for (const char* shown : {"goalName", "up", "down", "ok", "minutes"})
                 QVERIFY2(dialog.findChild<QWidget*>(shown)->isVisible(), shown);
             QCOMPARE(Minutes(&dialog)->text(), QStringLiteral("15"));

@@ -226,10 +226,7 @@ private slots:
             m_list->RepaintTick(TickGoals(m_goals, m_host));
             QCoreApplication::processEvents();
         }
-        const QImage shown =
-            m_list->screen()->grabWindow(m_list->winId()).toImage().convertToFormat(QImage::Format_RGB32);
-        const QImage full = m_list->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(shown.copy(full.rect()), full);
+        ShownAsFull();
     }
 
     // A double-click starts the goal and stops the others, unless Ctrl is held; a second one stops
@@ -243,6 +240,7 @@ private slots:
         };
         m_goals.GetAt(0).ToggleRunning();
         DoubleClick(1);
+        ShownAsFull(); // the stopped goal's wheel and the old frames are gone
         QCOMPARE(m_goals.GetSelection(), 1);
         QCOMPARE(running(), QStringLiteral("-R-"));
         Settle();
@@ -301,6 +299,14 @@ private:
         m_spy->painted = QRegion();
     }
     QImage Grab() { return m_list->viewport()->grab().toImage(); }
+    // What is on screen after the repaints so far is what a full repaint draws: nothing stale.
+    void ShownAsFull() {
+        QCoreApplication::processEvents();
+        const QImage shown =
+            m_list->screen()->grabWindow(m_list->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage full = Grab().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown.copy(full.rect()), full);
+    }
     void DoubleClick(int index, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         const QPoint at = m_list->GetItemRect(index).center();
         QTest::mouseClick(m_list->viewport(), Qt::LeftButton, modifiers, at);

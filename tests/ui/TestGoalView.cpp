@@ -215,6 +215,8 @@ private slots:
         tray->Menu()->actions().first()->trigger();
         QCOMPARE(Describe(), QStringLiteral("Essay 2:00/1:30, Gym 1:00/0:30"));
         QVERIFY(!tray->ShowsRunning() && m_view->Goals().GetSelection() == 1);
+        m_view->StopGoal(0); // stopping a stopped goal leaves it stopped
+        QVERIFY(!m_view->Goals().GetAt(0).IsRunning());
         m_frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
         tray->Activate();
@@ -435,6 +437,9 @@ private slots:
         Open("");
         QString seen;
         WithDialog(Qt::Key_A, [&](QWidget* dialog) {
+            // Laid out as a form: each field below the one before.
+            QVERIFY(Field(dialog, "name")->y() < Field(dialog, "total")->y() &&
+                    Field(dialog, "total")->y() < Field(dialog, "remaining")->y());
             seen =
                 dialog->windowTitle() + "|" + Field(dialog, "name")->selectedText() + "|" +
                 Field(dialog, "total")->text() +
