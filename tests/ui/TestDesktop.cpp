@@ -265,6 +265,7 @@ private slots:
             const auto watch = WhenModal([&](QWidget* dialog) {
                 QTest::mouseClick(dialog->findChild<QWidget*>("minutes"), Qt::LeftButton);
                 QTest::keyClicks(dialog->findChild<QWidget*>("minutes"), "45");
+                QTRY_COMPARE(m_notifications.calls.size(), 1); // shown before it can be chosen
                 m_notifications.Invoke(QStringLiteral("more"));
             });
             (void)TickGoals(goals, host);
