@@ -121,6 +121,7 @@ class TestDesktop : public QObject {
 
 private slots:
     void initTestCase() {
+        qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit()); // the choices at their defaults
         const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
         if (daemon.isEmpty())
             QSKIP("no dbus-daemon here");
@@ -309,6 +310,7 @@ private:
         QVERIFY(QDBusConnection(QStringLiteral("logind")).send(signal));
     }
 
+    QTemporaryDir m_config;
     QProcess m_daemon;
     QString m_address;
     FakeNotifications m_notifications;

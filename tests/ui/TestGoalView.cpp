@@ -13,9 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QSettings>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -77,6 +75,7 @@ class TestGoalView : public QObject {
         return states;
     }
 
+    QTemporaryDir m_config;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::shared_ptr<TestClock> m_clock;
     std::unique_ptr<CMainFrame> m_frame;
@@ -84,8 +83,8 @@ class TestGoalView : public QObject {
 
 private slots:
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true); // choices go to a folder of the tests' own
-        QSettings(QStringLiteral("Ordalune"), QStringLiteral("Ordalune Tracker")).clear();
+        // Choices go to a folder of this run's own, so no other copy of the tests shares them.
+        qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
         qputenv("TZ", "UTC0");
         tzset();
         GoalPainter::RegisterFontSubstitutes();
