@@ -6,6 +6,7 @@
 #include "ui/CGoalView.h"
 #include "ui/HelpWindow.h"
 #include "ui/Notifier.h"
+#include "ui/StatusPane.h"
 #include "ui/TrayIcon.h"
 
 #include <QAction>
@@ -25,20 +26,6 @@
 
 #include <tuple>
 #include <utility>
-
-namespace {
-
-// A status pane as wide as its sample text; a longer text widens it rather than being cut.
-QLabel* MakePane(QWidget* parent, const QString& name, const QString& sample) {
-    auto* pane = new QLabel(parent);
-    pane->setObjectName(name);
-    pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(sample) + 8);
-    pane->setFrameShape(QFrame::Panel);
-    pane->setFrameShadow(QFrame::Sunken);
-    return pane;
-}
-
-} // namespace
 
 CMainFrame::CMainFrame(std::string directory, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("mainFrame"));
@@ -241,28 +228,31 @@ void CMainFrame::createStatusBar() {
     // Where the status bar draws a prompt, so the text holds still as prompts come and go.
     m_idle->setContentsMargins(4, 0, 0, 2);
     bar->addWidget(m_idle, 1); // hidden while a menu prompt shows
-    m_elapsed = MakePane(this, QStringLiteral("elapsedPane"), QStringLiteral("Elapsed : 88:88"));
-    m_remain = MakePane(this, QStringLiteral("remainPane"), QStringLiteral(" Remain : 88:88 "));
-    m_finish = MakePane(this, QStringLiteral("finishPane"), QStringLiteral(" Finish : 12:00 PM "));
-    m_clock = MakePane(this, QStringLiteral("clockPane"), QStringLiteral(" 12:00 PM "));
+    m_elapsed = new StatusPane(QStringLiteral("Elapsed : 88:88"), this);
+    m_remain = new StatusPane(QStringLiteral(" Remain : 88:88 "), this);
+    m_finish = new StatusPane(QStringLiteral(" Finish : 12:00 PM "), this);
+    m_clock = new StatusPane(QStringLiteral(" 12:00 PM "), this);
     m_elapsed->setWhatsThis(QStringLiteral("Time spent so far on all goals."));
     m_remain->setWhatsThis(QStringLiteral("Time still to spend on all goals."));
     m_finish->setWhatsThis(
         QStringLiteral("When you would be done with every goal, working without a break."));
     m_clock->setWhatsThis(QStringLiteral("The time of day."));
-    for (QLabel* pane : {m_elapsed, m_remain, m_finish, m_clock})
+    for (StatusPane* pane : {m_elapsed, m_remain, m_finish, m_clock})
         bar->addPermanentWidget(pane);
 }
 
-QLabel* CMainFrame::Pane(int index) const {
-    QLabel* const panes[] = {m_idle, m_elapsed, m_remain, m_finish, m_clock};
+QWidget* CMainFrame::Pane(int index) const {
+    QWidget* const panes[] = {m_idle, m_elapsed, m_remain, m_finish, m_clock};
     return index >= 0 && index < 5 ? panes[index] : nullptr;
+}
+
+QString CMainFrame::PaneText(int index) const {
+    return index == 0 ? m_idle->text() : static_cast<StatusPane*>(Pane(index))->text();
 }
 
 void CMainFrame::SetStatusTexts(const QString& elapsed, const QString& remain, const QString& finish) {
     for (auto [pane, text] : {std::pair{m_elapsed, elapsed}, {m_remain, remain}, {m_finish, finish}})
-        if (pane->text() != text)
-            pane->setText(text);
+        pane->SetText(text);
 }
 
 void CMainFrame::SetDocumentTitle(const QString& title) {
@@ -272,8 +262,7 @@ void CMainFrame::SetDocumentTitle(const QString& title) {
 
 void CMainFrame::UpdateClockPane() {
     const QString text = QString::fromStdString(CTime::GetCurrentTime().Format(" %#I:%M %p "));
-    if (m_clock->text() != text)
-        m_clock->setText(text);
+    m_clock->SetText(text);
 }
 
 void CMainFrame::BringToFront() {

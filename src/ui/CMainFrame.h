@@ -13,6 +13,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QToolBar;
+class StatusPane;
 
 // The main window: caption, menus and their keys, the hidden toolbar, and the status bar with
 // its Elapsed, Remain, Finish and clock panes. The goal view fills it.
@@ -26,7 +27,9 @@ public:
     [[nodiscard]] CGoalView* View() const { return m_view; }
     [[nodiscard]] QToolBar* ToolBar() const { return m_toolBar; }
     [[nodiscard]] QAction* Action(const QString& name) const;
-    [[nodiscard]] QLabel* Pane(int index) const;
+    // The status panes: 0 the idle text or prompt, then Elapsed, Remain, Finish and the clock.
+    [[nodiscard]] QWidget* Pane(int index) const;
+    [[nodiscard]] QString PaneText(int index) const;
     [[nodiscard]] const QString& DocumentTitle() const { return m_documentTitle; }
 
     void SetStatusTexts(const QString& elapsed, const QString& remain, const QString& finish);
@@ -61,10 +64,10 @@ private:
     CGoalView* m_view = nullptr;
     QToolBar* m_toolBar = nullptr;
     QLabel* m_idle = nullptr;
-    QLabel* m_elapsed = nullptr;
-    QLabel* m_remain = nullptr;
-    QLabel* m_finish = nullptr;
-    QLabel* m_clock = nullptr;
+    StatusPane* m_elapsed = nullptr;
+    StatusPane* m_remain = nullptr;
+    StatusPane* m_finish = nullptr;
+    StatusPane* m_clock = nullptr;
     QString m_documentTitle = QStringLiteral("Untitled");
     QPointer<HelpWindow> m_help;
     QPointer<Notifier> m_notifier;
