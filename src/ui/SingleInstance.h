@@ -3,11 +3,12 @@
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
+class QSocketNotifier;
 
 // One running copy per user and display. A later start asks the running copy to show its window
 // and ends; the marker it finds is a local socket in the abstract namespace, which vanishes with
-// the process that owns it, so a killed copy leaves nothing stale.
+// the process that owns it, so a killed copy leaves nothing stale. Plain sockets, so no network
+// library loads at start for it.
 class SingleInstance final : public QObject {
     Q_OBJECT
 
@@ -29,5 +30,9 @@ signals:
     void showRequested();
 
 private:
-    QLocalServer* m_server = nullptr;
+    // Reads one request from a later start.
+    void Listen(int peer);
+
+    int m_socket = -1;
+    QSocketNotifier* m_notifier = nullptr;
 };

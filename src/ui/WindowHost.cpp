@@ -1,6 +1,7 @@
 #include "ui/WindowHost.h"
 
 #include "clock/TimesUpDialog.h"
+#include "ui/AlertSound.h"
 #include "ui/DesktopQuestion.h"
 #include "ui/Notifier.h"
 
@@ -9,7 +10,6 @@
 
 #include <QLabel>
 #include <QMessageBox>
-#include <QSoundEffect>
 
 WindowHost::WindowHost(QWidget* window, QWidget* owner) : m_window(window), m_owner(owner) {}
 
@@ -17,14 +17,7 @@ WindowHost::~WindowHost() = default;
 
 void WindowHost::SetNotifier(Notifier* notifier) { m_notifier = notifier; }
 
-void WindowHost::PlayAlert() {
-    if (!m_sound) {
-        m_sound = std::make_unique<QSoundEffect>();
-        m_sound->setSource(QUrl(QStringLiteral("qrc:/sound/alert.wav")));
-    }
-    // Fire and forget: without an audio device it stays silent and nothing else changes.
-    m_sound->play();
-}
+void WindowHost::PlayAlert() { AlertSound::Play(); }
 
 void WindowHost::BringToFront() {
     if (!m_window)

@@ -5,10 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <memory>
-
 class Notifier;
-class QSoundEffect;
 
 // The time's-up steps as the program does them: the alert sound, the main window brought to the
 // front and handed back, the Time's Up dialog and the overrun question.
@@ -33,7 +30,6 @@ private:
     QPointer<QWidget> m_window;
     QPointer<QWidget> m_owner;
     QPointer<Notifier> m_notifier;
-    std::unique_ptr<QSoundEffect> m_sound;
     Qt::WindowStates m_state;
     bool m_wasActive = true;
     bool m_quitting = false;
