@@ -4,7 +4,6 @@
 #include "model/Goal.h"
 
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
@@ -17,19 +16,44 @@ namespace {
 // A rectangle from its edges, the right and bottom ones exclusive.
 QRect Edges(int left, int top, int right, int bottom) { return QRect(left, top, right - left, bottom - top); }
 
-// The face asked for when it is installed, else its stand-in; looked up in the font list, which
-// is much quicker than having the font system resolve a family it does not have.
+// The face asked for when it is installed, else its stand-in. Looked up in the list of installed
+// families: asking the font system whether a family exists resolves aliases, which costs more
+// than the whole list.
 QString Family(const QString& wanted) {
-    if (QFontDatabase::hasFamily(wanted))
+    static const QStringList installed = QFontDatabase::families();
+    const auto has = [](const QString& family) { return installed.contains(family, Qt::CaseInsensitive); };
+    if (has(wanted))
         return wanted;
     const QStringList standIns = QFont::substitutes(wanted);
     for (const QString& standIn : standIns)
-        if (QFontDatabase::hasFamily(standIn))
+        if (has(standIn))
             return standIn;
     return wanted;
 }
 
-// A face asked for by name, sized so that its cell (ascent + descent) is `cellHeight` pixels.
+// Ascent and descent over the em of the faces the program installs, as the font system rounds
+// them per pixel size: fonts in these faces are made at the size they are drawn, never loaded at
+// another size only to be measured.
+struct FaceMetrics {
+    const char* family;
+    double ascent;
+    double descent;
+};
+constexpr FaceMetrics kKnownFaces[] = {
+    {"Liberation Sans", 1854.0 / 2048, 434.0 / 2048},
+    {"Arial", 1854.0 / 2048, 434.0 / 2048}, // drawn to the same metrics
+    {"DSEG7 Classic", 1.0, 0.0},
+};
+
+// The height of a font's cell (ascent + descent) in pixels.
+int CellHeight(const QFont& font) {
+    for (const FaceMetrics& face : kKnownFaces)
+        if (font.family().compare(QLatin1String(face.family), Qt::CaseInsensitive) == 0)
+            return qRound(font.pixelSize() * face.ascent) + qRound(font.pixelSize() * face.descent);
+    return QFontMetrics(font).height();
+}
+
+// A face asked for by name, sized so that its cell is `cellHeight` pixels.
 QFont MakeFont(const QString& family, int cellHeight, bool italic = false, bool kerning = true,
                bool bold = false) {
     QFont font(Family(family));
@@ -37,7 +61,7 @@ QFont MakeFont(const QString& family, int cellHeight, bool italic = false, bool 
     font.setBold(bold);
     font.setKerning(kerning);
     font.setPixelSize(cellHeight);
-    const int measured = QFontMetrics(font).height();
+    const int measured = CellHeight(font);
     if (measured > 0 && measured != cellHeight)
         font.setPixelSize(std::max(1, cellHeight * cellHeight / measured));
     return font;
@@ -59,11 +83,11 @@ GoalPainter::GoalPainter()
     // Times hold only digits, ':', 'AM' and 'PM': no need to look for fallback faces for them.
     m_timeFont.setStyleStrategy(QFont::NoFontMerging);
     m_clockFont.setStyleStrategy(QFont::NoFontMerging);
-    m_lineHeight = QFontMetrics(m_timeFont).height();
+    m_lineHeight = CellHeight(m_timeFont);
     // A stand-in for the LCD face draws its digits as tall as its whole cell, so they would touch
     // the selection frame: at three fifths of the line its digits stand about two thirds of it
     // tall, as the LCD face's do. Either way the digits are centred between the frame rows.
-    if (QFontInfo(m_timeFont).family() != QLatin1String("Crystal"))
+    if (m_timeFont.family().compare(QLatin1String("Crystal"), Qt::CaseInsensitive) != 0)
         m_timeFont.setPixelSize(std::max(1, m_lineHeight * 3 / 5));
     QPainterPath digits;
     digits.addText(0, 0, m_timeFont, QStringLiteral("8"));
@@ -139,17 +163,28 @@ QRect GoalPainter::GetFinishRect(const Goal& goal, const QRect& item) const {
 // One line of text, vertically centred in the rectangle and cut at its edges. Text that fits is
 // drawn straight at its place, which is much cheaper than laying it out in the rectangle.
 void GoalPainter::DrawText(QPainter& painter, const QRect& rect, Qt::Alignment align, const QString& text,
-                           int baseline) {
-    const QFontMetrics metrics = painter.fontMetrics();
-    const int width = metrics.horizontalAdvance(text);
+                           int width, int baseline) {
     if (width > rect.width()) {
         painter.drawText(rect, static_cast<int>(align) | Qt::AlignVCenter | Qt::TextSingleLine, text);
         return;
     }
     const int x = align & Qt::AlignRight ? rect.right() + 1 - width : rect.left();
-    const int y = baseline >= 0 ? rect.top() + baseline
-                                : rect.top() + (rect.height() - metrics.height()) / 2 + metrics.ascent();
+    int y = rect.top() + baseline;
+    if (baseline < 0) {
+        const QFontMetrics metrics = painter.fontMetrics();
+        y = rect.top() + (rect.height() - metrics.height()) / 2 + metrics.ascent();
+    }
     painter.drawText(QPoint(x, y), text);
+}
+
+int GoalPainter::TimeWidth(const QFont& font, QHash<QString, int>& widths, const QString& text) const {
+    if (const auto known = widths.constFind(text); known != widths.cend())
+        return *known;
+    if (widths.size() > 1000)
+        widths.clear(); // a day's worth of times at most
+    const int width = QFontMetrics(font).horizontalAdvance(text);
+    widths.insert(text, width);
+    return width;
 }
 
 void GoalPainter::Draw(QPainter& painter, const Goal& goal, const QRect& item, const QRegion* region) const {
@@ -164,12 +199,13 @@ void GoalPainter::Draw(QPainter& painter, const Goal& goal, const QRect& item, c
         painter.setPen(done ? kDoneNameColor : kNameColor);
         painter.setFont(m_nameFont);
         // Drawn as typed: an '&' in a name is a character, not a mnemonic.
-        DrawText(painter, name, Qt::AlignLeft, QString::fromStdString(goal.GetName()));
+        DrawText(painter, name, Qt::AlignLeft, QString::fromStdString(goal.GetName()), GetNameWidth(goal));
     }
     if (const QRect remaining = GetRemainingRect(item); needed(remaining, 3)) {
         painter.setPen(timeColor);
         painter.setFont(m_timeFont);
-        DrawText(painter, remaining, Qt::AlignRight, QString::fromStdString(goal.GetRemainingText()),
+        const QString text = QString::fromStdString(goal.GetRemainingText());
+        DrawText(painter, remaining, Qt::AlignRight, text, TimeWidth(m_timeFont, m_timeWidths, text),
                  m_timeBaseline);
     }
     if (const QRect bar = GetBarRect(goal, item); needed(bar, 0))
@@ -182,7 +218,8 @@ void GoalPainter::Draw(QPainter& painter, const Goal& goal, const QRect& item, c
         painter.setPen(timeColor);
         painter.setFont(m_clockFont);
         const CTime end = CTime::GetCurrentTime() + goal.GetRemaining();
-        DrawText(painter, finish, Qt::AlignLeft, QString::fromStdString(end.Format("%#I:%M %p")));
+        const QString text = QString::fromStdString(end.Format("%#I:%M %p"));
+        DrawText(painter, finish, Qt::AlignLeft, text, TimeWidth(m_clockFont, m_clockWidths, text));
     }
 }
 

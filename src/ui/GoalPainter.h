@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 
 #include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QRect>
 #include <QRegion>
@@ -68,9 +69,13 @@ public:
     static inline const QColor kFocusFrameColor{128, 128, 128};
 
 private:
-    // `baseline` below the rectangle's top; -1 centres the font's cell in it.
+    // `width` is the text's measured width; `baseline` below the rectangle's top; -1 centres the
+    // font's cell in it.
     static void DrawText(QPainter& painter, const QRect& rect, Qt::Alignment align, const QString& text,
-                         int baseline = -1);
+                         int width, int baseline = -1);
+    // The width of a time as `font` draws it, measured once per text: times repeat all day, and
+    // shaping a text costs about as much as drawing it.
+    [[nodiscard]] int TimeWidth(const QFont& font, QHash<QString, int>& widths, const QString& text) const;
 
     int m_lineHeight = 0;
     int m_timeBaseline = -1;
@@ -86,4 +91,6 @@ private:
     QFont m_timeFont;
     QFont m_clockFont;
     mutable std::array<QImage, 13> m_wheelImages;
+    mutable QHash<QString, int> m_timeWidths;
+    mutable QHash<QString, int> m_clockWidths;
 };

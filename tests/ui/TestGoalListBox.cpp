@@ -129,6 +129,16 @@ private slots:
         QVERIFY2(lit.join("").contains(QRegularExpression("^\\.\\.\\.+#{10,}\\.\\.\\.+$")),
                  qPrintable(lit.join("")));
         QVERIFY(QFontInfo(p.ClockFont()).bold() && QFontInfo(p.ClockFont()).italic());
+        // Fonts are made at the size they are drawn from their faces' proportions: the sizes
+        // measuring the faces gives.
+        const auto measured = [](QFont font, int cell) {
+            font.setPixelSize(cell);
+            font.setPixelSize(cell * cell / QFontMetrics(font).height());
+            return font;
+        };
+        QCOMPARE(p.NameFont().pixelSize(), measured(p.NameFont(), 20).pixelSize());
+        QCOMPARE(p.ClockFont().pixelSize(), measured(p.ClockFont(), 13).pixelSize());
+        QCOMPARE(p.GetLineHeight(), QFontMetrics(measured(p.TimeFont(), 20)).height());
         const QRect bar = p.GetBarRect(m_goals.GetAt(0), Item(0));
         const int mid = bar.center().y();
         QCOMPARE(image.pixelColor(bar.left(), mid), GoalPainter::kBarFrameColor);
