@@ -137,6 +137,7 @@ bool CGoalView::eventFilter(QObject* watched, QEvent* event) {
         m_listBox->viewport()->removeEventFilter(this); // only the first paint matters
         if (std::exchange(m_askNameWhenPainted, false))
             QMetaObject::invokeMethod(this, &CGoalView::OnUserName, Qt::QueuedConnection);
+        emit firstPainted();
     }
     return QWidget::eventFilter(watched, event);
 }

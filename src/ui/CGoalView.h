@@ -98,6 +98,8 @@ signals:
     void ticked();
     // Something the enable rules read has changed.
     void commandsChanged();
+    // The list has been drawn for the first time.
+    void firstPainted();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <QIcon>
 #include <QPixmap>
+#include <QTimer>
 
 GoalApp::GoalApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Ordalune"));
@@ -39,29 +40,32 @@ bool GoalApp::InitInstance(const std::string& directory) {
     if (m_closePending) // a signal came while the goal file's messages were open
         QMetaObject::invokeMethod(this, &GoalApp::CloseMainWindow, Qt::QueuedConnection);
 
-    // Sleep notices and the marker for later starts are set up once the first frame is painted,
-    // so they do not hold up the window; the marker is published only now that it exists.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            m_power = new PowerMonitor(this);
-            connect(m_power, &PowerMonitor::suspending, this,
-                    [this] { m_frame->View()->OnPowerSuspend([this] { m_power->ReleaseInhibitor(); }); });
-            m_away = new AwayMonitor(this);
-            connect(m_away, &AwayMonitor::away, m_frame->View(), &CGoalView::OnAway);
-            connect(m_away, &AwayMonitor::back, m_frame->View(), &CGoalView::OnBack);
-            connect(m_power, &PowerMonitor::resumed, this, [this] {
-                m_frame->BringToFront();
-                if (!m_away->IsAway()) // else asked once the screen is unlocked
-                    m_frame->View()->OnBack();
-            });
-            m_frame->ConnectDesktop(new Notifier(this));
-            m_instance = new SingleInstance(this);
-            connect(m_instance, &SingleInstance::showRequested, m_frame.get(), &CMainFrame::BringToFront);
-            m_instance->Publish();
-        },
-        Qt::QueuedConnection);
+    // Sleep notices, the desktop's services and the marker for later starts are set up once the
+    // list has been painted, so they never hold up the window; a window that starts hidden gets
+    // them a little later.
+    connect(m_frame->View(), &CGoalView::firstPainted, this, &GoalApp::ConnectServices, Qt::QueuedConnection);
+    QTimer::singleShot(2000, this, &GoalApp::ConnectServices);
     return true;
+}
+
+void GoalApp::ConnectServices() {
+    if (m_instance != nullptr)
+        return; // done already
+    m_power = new PowerMonitor(this);
+    connect(m_power, &PowerMonitor::suspending, this,
+            [this] { m_frame->View()->OnPowerSuspend([this] { m_power->ReleaseInhibitor(); }); });
+    m_away = new AwayMonitor(this);
+    connect(m_away, &AwayMonitor::away, m_frame->View(), &CGoalView::OnAway);
+    connect(m_away, &AwayMonitor::back, m_frame->View(), &CGoalView::OnBack);
+    connect(m_power, &PowerMonitor::resumed, this, [this] {
+        m_frame->BringToFront();
+        if (!m_away->IsAway()) // else asked once the screen is unlocked
+            m_frame->View()->OnBack();
+    });
+    m_frame->ConnectDesktop(new Notifier(this));
+    m_instance = new SingleInstance(this);
+    connect(m_instance, &SingleInstance::showRequested, m_frame.get(), &CMainFrame::BringToFront);
+    m_instance->Publish();
 }
 
 void GoalApp::OnTerminate() {

@@ -33,6 +33,8 @@ public:
 
 private:
     void CloseMainWindow();
+    // Sleep notices, the lock screen, notifications and the marker for later starts.
+    void ConnectServices();
 
     std::unique_ptr<CMainFrame> m_frame;
     bool m_started = false;
