@@ -18,6 +18,15 @@ std::unique_ptr<Goal> GoalList::Remove(int index) {
     return goal;
 }
 
+GoalList GoalList::Copy() const {
+    GoalList copy;
+    copy.m_goals.reserve(m_goals.size());
+    for (const auto& goal : m_goals)
+        copy.m_goals.push_back(std::make_unique<Goal>(*goal));
+    copy.m_selection = m_selection;
+    return copy;
+}
+
 void GoalList::Clear() {
     m_goals.clear();
     m_selection = kNoSelection;

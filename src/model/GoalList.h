@@ -42,6 +42,9 @@ public:
     // The largest Total, never below zero.
     [[nodiscard]] CTimeSpan GetMaxTotal() const;
 
+    // A list of copies of the goals, for work that must not touch the goals themselves.
+    [[nodiscard]] GoalList Copy() const;
+
     // Stops every running clock; returns the indexes of the goals it stopped.
     std::vector<int> StopAllGoals();
 

@@ -35,7 +35,25 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 } // namespace
 
-CGoalView::CGoalView(QWidget* parent, std::string directory) : QWidget(parent), m_file(std::move(directory)) {
+CGoalView::CGoalView(QWidget* parent, std::string directory)
+    : QWidget(parent), m_file(std::move(directory)),
+      m_saver([this](const GoalList& goals, const std::string& user,
+                     bool asked) { return m_file.SaveGoals(goals, user, asked); },
+              [this](GoalFile::SaveResult result, bool) {
+                  // Told on the window's thread, between its other work; while one save's
+                  // messages are open, a later save's (the same failure, a minute on) are not.
+                  QMetaObject::invokeMethod(
+                      this,
+                      [this, messages = std::move(result.messages)] {
+                          if (m_savedMessageOpen)
+                              return;
+                          m_savedMessageOpen = true;
+                          for (const UserMessage& message : messages)
+                              ShowMessage(message);
+                          m_savedMessageOpen = false;
+                      },
+                      Qt::QueuedConnection);
+              }) {
     setObjectName(QStringLiteral("goalView"));
     m_listBox = new GoalListBox(m_goals, this);
     m_listBox->setObjectName(QStringLiteral("goalList"));
@@ -110,6 +128,7 @@ void CGoalView::OnInitialUpdate() {
 // Reads the goal file in place of the goals listed now, so a second reading never lists the
 // same goals twice.
 void CGoalView::LoadGoals() {
+    m_saver.Wait(); // a save under way finishes before the file is read again
     m_goals.Clear();
     const GoalFile::LoadResult result = m_file.LoadGoals(m_goals, m_userName);
     for (const UserMessage& message : result.messages)
@@ -142,11 +161,7 @@ bool CGoalView::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void CGoalView::SaveGoals(bool askedFor) {
-    const GoalFile::SaveResult result = m_file.SaveGoals(m_goals, m_userName, askedFor);
-    for (const UserMessage& message : result.messages)
-        ShowMessage(message);
-}
+void CGoalView::SaveGoals(bool askedFor) { m_saver.Submit(m_goals.Copy(), m_userName, askedFor); }
 
 void CGoalView::FitFrameToList() {
     QWidget* frame = window();
@@ -229,6 +244,7 @@ void CGoalView::OnPowerSuspend(const std::function<void()>& clocksStopped) {
     (void)m_away.Stop(m_goals, CTime::GetCurrentTime()); // remembered for the question on return
     for (const int index : stopped)
         m_listBox->InvalidateItem(index);
+    m_saver.Wait(); // nothing half-written while the machine sleeps
     if (clocksStopped)
         clocksStopped();
     if (stopped.empty())
@@ -250,6 +266,7 @@ bool CGoalView::OnDestroy() {
     if (m_destroyed)
         return true;
     m_timer.stop();
+    m_saver.Wait();
     for (;;) {
         const GoalFile::SaveResult result = m_file.SaveGoals(m_goals, m_userName);
         if (result.status != GoalFile::SaveResult::Status::Failed)

@@ -3,6 +3,7 @@
 #include "clock/AwaySpan.h"
 #include "model/GoalList.h"
 #include "storage/GoalFile.h"
+#include "storage/SaveWorker.h"
 #include "storage/UserMessage.h"
 
 #include <QPointer>
@@ -38,7 +39,11 @@ public:
     [[nodiscard]] const std::string& UserName() const { return m_userName; }
     [[nodiscard]] unsigned TickCount() const { return m_nTicks; }
     [[nodiscard]] QTimer& Timer() { return m_timer; }
-    [[nodiscard]] GoalFile& File() { return m_file; }
+    // The goal file, once no save is under way.
+    [[nodiscard]] GoalFile& File() {
+        m_saver.Wait();
+        return m_file;
+    }
     [[nodiscard]] static bool InTimer() { return s_bInTimer; }
 
     // Replaces how time's up is handled (tests script it); nullptr puts the window's own back.
@@ -113,6 +118,7 @@ private:
     GoalListBox* m_listBox = nullptr;
     std::string m_userName;
     GoalFile m_file;
+    SaveWorker m_saver; // the only user of m_file while a save is under way
     QTimer m_timer;
     unsigned m_nTicks = 0;
     std::unique_ptr<WindowHost> m_windowHost;
@@ -125,6 +131,7 @@ private:
     bool m_quitting = false;
     bool m_destroyed = false;
     bool m_exitSaveFailed = false;
+    bool m_savedMessageOpen = false;   // a save's message is on screen
     bool m_painted = false;            // the list has been painted once
     bool m_askNameWhenPainted = false; // the name prompt waits for that
 
