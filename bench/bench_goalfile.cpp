@@ -1,6 +1,7 @@
-// Times loading and saving goal files of 1,000, 10,000 and 100,000 goals, against a baseline
-// measured in the same run: the same bytes read with one fread, and written with one fwrite, an
-// fsync and a rename. Prints milliseconds (median of several runs) and the ratios.
+// Times loading and saving goal files of 10,000 and 100,000 goals, each run beside a baseline run
+// of the same bytes: read with one fread, and written with one fwrite, an fsync and a rename.
+// Prints table rows: the medians at 10,000 goals, and how they grow to 100,000.
+#include "BenchTable.h"
 #include "storage/GoalFile.h"
 
 #include <algorithm>
@@ -14,16 +15,15 @@
 
 namespace {
 
-double MedianMs(int runs, const std::function<void()>& body) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        body();
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+double Ms(const std::function<void()>& body) {
+    const auto start = std::chrono::steady_clock::now();
+    body();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
 }
 
 std::string ReadAll(const std::string& path) {
@@ -50,8 +50,7 @@ void RawWrite(const std::string& path, const std::string& bytes) {
 int main() {
     const auto dir = std::filesystem::temp_directory_path() / ("ordalune-bench-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
-    std::printf("%8s %10s %10s %10s %10s %10s %10s\n", "goals", "load ms", "raw read", "ratio", "save ms",
-                "raw write", "ratio");
+    TableHeader();
     double load10k = 0;
     double save10k = 0;
     for (const int count : {1000, 10000, 100000}) {
@@ -60,28 +59,39 @@ int main() {
             list.Append(std::make_unique<Goal>("Goal number " + std::to_string(i) + ", with a comma",
                                                CTimeSpan(std::int64_t{i % 5000} * 60 + 3600),
                                                CTimeSpan(std::int64_t{i % 3000} * 60)));
-        const int runs = count >= 100000 ? 5 : 15;
+        const int runs = count >= 100000 ? 7 : 15;
         GoalFile file(dir.string());
-        const double save = MedianMs(runs, [&] { (void)file.SaveGoals(list, "Bench"); });
+        const std::string goalPath = (dir / GoalFile::kFileName).string();
+        (void)file.SaveGoals(list, "Bench");
+        const std::string bytes = ReadAll(goalPath);
         // The loaded lists live on, as the program's does, so freeing them is not timed.
         std::vector<GoalList> loaded(static_cast<std::size_t>(runs));
-        std::size_t next = 0;
-        const double load = MedianMs(runs, [&] {
-            std::string user;
-            (void)file.LoadGoals(loaded[next++], user);
-        });
-        const std::string bytes = ReadAll((dir / GoalFile::kFileName).string());
-        const double rawRead = MedianMs(runs, [&] { (void)ReadAll((dir / GoalFile::kFileName).string()); });
-        const double rawWrite = MedianMs(runs, [&] { RawWrite((dir / "raw.cdf").string(), bytes); });
-        std::printf("%8d %10.2f %10.2f %10.1f %10.2f %10.2f %10.1f\n", count, load, rawRead, load / rawRead,
-                    save, rawWrite, save / rawWrite);
-        if (count == 10000) {
-            load10k = load;
-            save10k = save;
+        std::vector<double> save, rawWrite, load, rawRead;
+        for (int i = 0; i < runs; ++i) { // program and baseline in turn
+            save.push_back(Ms([&] { (void)file.SaveGoals(list, "Bench"); }));
+            rawWrite.push_back(Ms([&] { RawWrite((dir / "raw.cdf").string(), bytes); }));
+            load.push_back(Ms([&] {
+                std::string user;
+                (void)file.LoadGoals(loaded[static_cast<std::size_t>(i)], user);
+            }));
+            rawRead.push_back(Ms([&] { (void)ReadAll(goalPath); }));
         }
-        if (count == 100000)
-            std::printf("100,000 against 10,000: load x%.1f, save x%.1f (linear is x10)\n", load / load10k,
-                        save / save10k);
+        const std::string goals = count == 1000 ? "1,000" : count == 10000 ? "10,000" : "100,000";
+        const double l = Median(load);
+        const double s = Median(save);
+        if (count == 10000) {
+            TableRow(("load " + goals + " goals (ms), baseline one fread").c_str(), "ms", l, Median(rawRead),
+                     "ms", l, 10);
+            TableRow(("save " + goals + " goals (ms), baseline write+fsync+rename").c_str(), "ms", s,
+                     Median(rawWrite), "ms", s, 15);
+            load10k = l;
+            save10k = s;
+        } else if (count == 100000) {
+            TableRow("load 100,000 against 10,000 (linear is x10)", "ms", l, load10k, "times", l / load10k,
+                     11);
+            TableRow("save 100,000 against 10,000 (linear is x10)", "ms", s, save10k, "times", s / save10k,
+                     11);
+        }
     }
     std::filesystem::remove_all(dir);
     return 0;

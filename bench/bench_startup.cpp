@@ -1,7 +1,14 @@
-// Times the program from start to its first painted goal list, with a goal file of 1,000 goals,
-// against a bare Qt main window, both offscreen; prints the medians, their ratio and the peak
-// memory of each. Then measures the CPU time the program uses over a minute with three goals
-// running.
+// Measures the program against a bare Qt window in the same run, both offscreen, alternating
+// them run by run and taking medians:
+//   - CPU time a minute with three clocks running, against a bare window repainting three small
+//     rectangles once a second;
+//   - time from exec to the first painted goal list with 1,000 goals, and peak memory, against a
+//     bare main window of the same size and its first paint;
+//   - the longest time the window's thread is kept from its events while saves run with every
+//     fsync slowed to 200 ms, against the same program running without saves.
+// Prints one table row per target.
+#include "BenchTable.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -17,12 +24,13 @@
 namespace {
 
 struct Run {
-    double ms = 0;
+    double ms = 0; // to the first output
     long peakKiB = 0;
     std::string output;
 };
 
-Run Spawn(const std::string& probe, const std::vector<std::string>& args, const std::filesystem::path& dir) {
+Run Spawn(const std::string& program, const std::vector<std::string>& args, const std::filesystem::path& dir,
+          const std::string& preload = {}) {
     int fds[2];
     if (pipe(fds) != 0)
         std::exit(1);
@@ -33,11 +41,13 @@ Run Spawn(const std::string& probe, const std::vector<std::string>& args, const 
         close(fds[0]);
         if (chdir(dir.c_str()) != 0)
             _exit(127);
-        std::vector<char*> argv{const_cast<char*>(probe.c_str())};
+        if (!preload.empty())
+            setenv("LD_PRELOAD", preload.c_str(), 1);
+        std::vector<char*> argv{const_cast<char*>(program.c_str())};
         for (const auto& arg : args)
             argv.push_back(const_cast<char*>(arg.c_str()));
         argv.push_back(nullptr);
-        execv(probe.c_str(), argv.data());
+        execv(program.c_str(), argv.data());
         _exit(127);
     }
     close(fds[1]);
@@ -57,7 +67,17 @@ Run Spawn(const std::string& probe, const std::vector<std::string>& args, const 
     rusage usage{};
     wait4(pid, &status, 0, &usage);
     run.peakKiB = usage.ru_maxrss;
+    if (run.output.empty()) {
+        std::fprintf(stderr, "%s reported nothing\n", program.c_str());
+        std::exit(1);
+    }
     return run;
+}
+
+// The number after `word` in a probe's report.
+double After(const std::string& output, const std::string& word) {
+    const auto at = output.find(word);
+    return at == std::string::npos ? -1 : std::atof(output.c_str() + at + word.size());
 }
 
 double Median(std::vector<double> values) {
@@ -66,6 +86,7 @@ double Median(std::vector<double> values) {
 }
 
 void WriteGoals(const std::filesystem::path& dir, int count) {
+    std::filesystem::remove(dir / "ordalune.bak");
     std::ofstream file(dir / "Ordalune.cdf", std::ios::binary);
     file << "File Version : 1\r\nUser : Bench\r\n";
     for (int i = 0; i < count; ++i)
@@ -76,53 +97,75 @@ void WriteGoals(const std::filesystem::path& dir, int count) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: bench_startup PROBE [cpu-seconds]\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: bench_startup BENCH-DIR CPU-SECONDS\n");
         return 2;
     }
-    const std::string probe = std::filesystem::absolute(argv[1]).string();
-    const int cpuSeconds = argc > 2 ? std::atoi(argv[2]) : 60;
+    const std::filesystem::path bin = std::filesystem::absolute(argv[1]);
+    const std::string program = (bin / "startup_probe").string();
+    const std::string bare = (bin / "bare_probe").string();
+    const std::string slow = (bin / "libslow_fsync.so").string();
+    const int cpuSeconds = std::max(1, std::atoi(argv[2]));
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     setenv("DISPLAY", (":ordalune-bench-" + std::to_string(getpid())).c_str(), 1);
     const auto dir =
         std::filesystem::temp_directory_path() / ("ordalune-startup-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
-    WriteGoals(dir, 1000);
 
-    constexpr int kRuns = 15;
-    std::vector<double> program;
-    std::vector<double> bare;
-    long programPeak = 0;
-    long barePeak = 0;
-    Spawn(probe, {"-m"}, dir); // warm the caches once for both
-    Spawn(probe, {"bare"}, dir);
-    for (int i = 0; i < kRuns; ++i) {
-        const Run a = Spawn(probe, {"-m"}, dir);
-        const Run b = Spawn(probe, {"bare"}, dir);
-        if (a.output.find("painted") == std::string::npos || b.output.find("painted") == std::string::npos) {
-            std::fprintf(stderr, "a probe did not paint\n");
-            return 1;
-        }
-        program.push_back(a.ms);
-        bare.push_back(b.ms);
-        programPeak = std::max(programPeak, a.peakKiB);
-        barePeak = std::max(barePeak, b.peakKiB);
-    }
-    const double p = Median(program);
-    const double b = Median(bare);
-    std::printf(
-        "start to first paint, 1,000 goals (median of %d, ms): program %.1f, bare window %.1f, ratio %.2f "
-        "(target <= 1.5)\n",
-        kRuns, p, b, p / b);
-    std::printf("peak memory (MiB): program %.1f, bare window %.1f, difference %.1f (target <= 10)\n",
-                programPeak / 1024.0, barePeak / 1024.0, (programPeak - barePeak) / 1024.0);
-
-    if (cpuSeconds > 0) {
+    TableHeader();
+    constexpr int kRuns = 7;
+    {
         WriteGoals(dir, 3);
-        std::filesystem::remove(dir / "ordalune.bak");
-        const Run cpu = Spawn(probe, {"-m", "cpu", std::to_string(cpuSeconds)}, dir);
-        std::printf("three goals running: %s", cpu.output.c_str());
-        std::printf("(target: under %d ms over %d s)\n", cpuSeconds, cpuSeconds);
+        std::vector<double> mine;
+        std::vector<double> base;
+        for (int i = 0; i < kRuns; ++i) {
+            const std::string seconds = std::to_string(cpuSeconds);
+            mine.push_back(After(Spawn(program, {"-m", "cpu", seconds}, dir).output, "cpu ") * 60 /
+                           cpuSeconds);
+            base.push_back(After(Spawn(bare, {"tick", seconds}, dir).output, "cpu ") * 60 / cpuSeconds);
+        }
+        const double p = Median(mine);
+        const double b = Median(base);
+        TableRow("CPU, 3 clocks running (ms/min)", "ms", p, b, "over", p - b, 10);
+    }
+    {
+        WriteGoals(dir, 1000);
+        constexpr int kStarts = 15;
+        std::vector<double> mine;
+        std::vector<double> base;
+        std::vector<double> minePeak;
+        std::vector<double> basePeak;
+        // The bare window is given the program's size: a window's backing store grows with it.
+        const std::string output = Spawn(program, {"-m"}, dir).output; // warms the caches for both
+        const std::string size =
+            output.substr(output.find(' ') + 1, output.find('\n') - output.find(' ') - 1);
+        Spawn(bare, {size}, dir);
+        for (int i = 0; i < kStarts; ++i) {
+            const Run a = Spawn(program, {"-m"}, dir);
+            const Run b = Spawn(bare, {size}, dir);
+            mine.push_back(a.ms);
+            base.push_back(b.ms);
+            minePeak.push_back(a.peakKiB / 1024.0);
+            basePeak.push_back(b.peakKiB / 1024.0);
+        }
+        const double p = Median(mine);
+        const double b = Median(base);
+        TableRow("exec to first paint, 1,000 goals (ms)", "ms", p, b, "ratio", p / b, 1.3);
+        const double pm = Median(minePeak);
+        const double bm = Median(basePeak);
+        TableRow("peak memory, 1,000 goals (MiB)", "MiB", pm, bm, "over", pm - bm, 5);
+    }
+    {
+        WriteGoals(dir, 1000);
+        std::vector<double> mine;
+        std::vector<double> base;
+        for (int i = 0; i < kRuns; ++i) {
+            mine.push_back(After(Spawn(program, {"-m", "stall", "8"}, dir, slow).output, "stall "));
+            base.push_back(After(Spawn(program, {"-m", "stall", "0"}, dir, slow).output, "stall "));
+        }
+        const double p = Median(mine);
+        const double b = Median(base);
+        TableRow("longest UI stall, saves with fsync +200 ms (ms)", "ms", p, b, "over", p - b, 2);
     }
     std::filesystem::remove_all(dir);
     return 0;

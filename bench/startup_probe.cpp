@@ -1,15 +1,18 @@
-// Starts the real program (or, with "bare", a plain Qt main window built for comparison) and
-// reports on stdout the moment its goal list is first painted, then ends. With "cpu SECONDS" it
-// instead runs with every listed goal's clock going and reports the CPU time it used.
+// Starts the real program and reports on stdout the moment its goal list is first painted, and
+// the window's size, then ends. Other modes, after "-m" (so it runs beside any other copy):
+//   cpu SECONDS    every listed goal's clock runs; reports the CPU time used over SECONDS.
+//   stall SAVES    asks for SAVES saves a quarter of a second apart and reports the longest time
+//                  the window's thread was kept from its events meanwhile; 0 saves measures the
+//                  same time without saves.
 #include "ui/CGoalView.h"
 #include "ui/CMainFrame.h"
 #include "ui/GoalApp.h"
 #include "ui/GoalListBox.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
+#include <QElapsedTimer>
+#include <QSize>
 #include <QTimer>
+#include <QWidget>
 
 #include <cstdio>
 #include <cstring>
@@ -25,9 +28,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == m_target && event->type() == QEvent::Paint && !m_seen) {
             m_seen = true;
-            // Report once this paint is done.
-            QTimer::singleShot(0, [] {
-                std::printf("painted\n");
+            // Report once this paint is done, with the window's size.
+            const QSize size = static_cast<QWidget*>(m_target)->window()->size();
+            QTimer::singleShot(0, [size] {
+                std::printf("painted %dx%d\n", size.width(), size.height());
                 std::fflush(stdout);
                 QCoreApplication::exit(0);
             });
@@ -47,39 +51,58 @@ double CpuMs() {
            (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000.0;
 }
 
+void Report(const char* format, double value, int count) {
+    std::printf(format, value, count);
+    std::fflush(stdout);
+    QCoreApplication::exit(0);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc > 1 && std::strcmp(argv[1], "bare") == 0) {
-        QApplication app(argc, argv);
-        QMainWindow window;
-        auto* label = new QLabel(QStringLiteral("Ordalune Tracker"));
-        window.setCentralWidget(label);
-        window.statusBar();
-        FirstPaint probe(label);
-        window.show();
-        return QApplication::exec();
-    }
-
-    // "-m cpu SECONDS": the copy runs beside any other, with its clocks going.
-    const bool cpu = argc > 3 && std::strcmp(argv[2], "cpu") == 0;
+    const char* mode = argc > 3 ? argv[2] : "";
+    const int count = argc > 3 ? std::atoi(argv[3]) : 0;
     GoalApp app(argc, argv);
     if (!app.InitInstance())
         return 1;
     CGoalView* view = app.MainFrame()->View();
-    if (!cpu) {
-        FirstPaint probe(view->ListBox()->viewport());
+    if (std::strcmp(mode, "cpu") == 0) {
+        for (int i = 0; i < view->Goals().GetCount(); ++i)
+            view->Goals().GetAt(i).ToggleRunning();
+        double start = 0;
+        QTimer::singleShot(2000, [&] { start = CpuMs(); }); // past start-up
+        QTimer::singleShot(2000 + count * 1000,
+                           [&] { Report("cpu %.1f ms over %d s\n", CpuMs() - start, count); });
         return GoalApp::exec();
     }
-    for (int i = 0; i < view->Goals().GetCount(); ++i)
-        view->Goals().GetAt(i).ToggleRunning();
-    const int seconds = std::atoi(argv[3]);
-    double start = 0;
-    QTimer::singleShot(2000, [&] { start = CpuMs(); }); // past start-up
-    QTimer::singleShot(2000 + seconds * 1000, [&] {
-        std::printf("cpu %.1f ms over %d s\n", CpuMs() - start, seconds);
-        std::fflush(stdout);
-        QCoreApplication::exit(0);
-    });
+    if (std::strcmp(mode, "stall") == 0) {
+        // A timer due every millisecond: the longest gap between its calls is the longest stall.
+        QTimer beat;
+        beat.setTimerType(Qt::PreciseTimer);
+        QElapsedTimer clock;
+        qint64 last = -1;
+        qint64 longest = 0;
+        QObject::connect(&beat, &QTimer::timeout, [&] {
+            const qint64 now = clock.nsecsElapsed();
+            if (last >= 0)
+                longest = std::max(longest, now - last);
+            last = now;
+        });
+        QTimer saves;
+        int asked = 0;
+        QObject::connect(&saves, &QTimer::timeout, [&] {
+            if (asked++ < count)
+                view->OnFileSave();
+        });
+        QTimer::singleShot(1000, [&] { // past start-up
+            clock.start();
+            beat.start(1);
+            saves.start(250);
+        });
+        QTimer::singleShot(1000 + std::max(count, 4) * 250 + 250,
+                           [&] { Report("stall %.2f ms over %d saves\n", longest / 1e6, count); });
+        return GoalApp::exec();
+    }
+    FirstPaint probe(view->ListBox()->viewport());
     return GoalApp::exec();
 }

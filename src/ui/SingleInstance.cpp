@@ -1,6 +1,5 @@
 #include "ui/SingleInstance.h"
 
-#include <QRegularExpression>
 #include <QSocketNotifier>
 
 #include <cerrno>
@@ -36,7 +35,9 @@ QString SingleInstance::ServerName() {
     QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
     if (display.isEmpty())
         display = qEnvironmentVariable("DISPLAY");
-    display.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]")), QStringLiteral("_"));
+    for (QChar& c : display) // a name any socket takes
+        if (!(c.isLetterOrNumber() && c.unicode() < 0x80) && c != u'.' && c != u'_' && c != u'-')
+            c = u'_';
     return QStringLiteral("ordalune-%1-%2").arg(getuid()).arg(display);
 }
 

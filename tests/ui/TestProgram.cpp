@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <csignal>
+#include <unistd.h>
 
 // Runs the built program as a user would start it, in a folder of its own and on a display name
 // of its own, so no other copy on this machine is disturbed.
@@ -43,6 +44,9 @@ private slots:
         for (const QStringList& arguments : args)
             allowed += SingleInstance::AllowsAnotherCopy(arguments) ? '1' : '0';
         QCOMPARE(allowed, QStringLiteral("011000"));
+        QCOMPARE(SingleInstance::ServerName(), QStringLiteral("ordalune-%1-_ordalune-test-%2")
+                                                   .arg(getuid())
+                                                   .arg(QCoreApplication::applicationPid()));
         QVERIFY(!SingleInstance::HandOver(200)); // nobody there yet
         SingleInstance running;
         QVERIFY(running.Publish());
