@@ -111,16 +111,31 @@ QSize GoalPainter::GetItemSize() const {
 int GoalPainter::GetNameWidth(const Goal& goal) const {
     // Names are drawn without kerning, so plain Latin text is as wide as its characters' advances
     // added up; anything else (combining marks, other scripts) is shaped and measured whole.
-    const QString name = QString::fromStdString(goal.GetName());
+    // Most names are ASCII: their bytes are their characters, so they need no decoding.
+    const std::string& bytes = goal.GetName();
     qreal width = 0;
-    const QFontMetricsF metrics(m_nameFont);
+    for (const char byte : bytes) {
+        const auto code = static_cast<unsigned char>(byte);
+        if (code >= 0x80)
+            return GetTextWidth(QString::fromStdString(bytes));
+        width += Advance(code);
+    }
+    return static_cast<int>(std::ceil(width - 1e-6));
+}
+
+qreal GoalPainter::Advance(char16_t code) const {
+    if (m_advance[code] <= 0)
+        m_advance[code] = std::max<qreal>(QFontMetricsF(m_nameFont).horizontalAdvance(QChar(code)), 1e-9);
+    return m_advance[code];
+}
+
+int GoalPainter::GetTextWidth(const QString& name) const {
+    qreal width = 0;
     for (const QChar c : name) {
         const char16_t code = c.unicode();
         if (code >= m_advance.size() || (code >= 0x80 && code < 0xA0))
-            return static_cast<int>(std::ceil(metrics.horizontalAdvance(name)));
-        if (m_advance[code] <= 0)
-            m_advance[code] = std::max<qreal>(metrics.horizontalAdvance(c), 1e-9);
-        width += m_advance[code];
+            return static_cast<int>(std::ceil(QFontMetricsF(m_nameFont).horizontalAdvance(name)));
+        width += Advance(code);
     }
     return static_cast<int>(std::ceil(width - 1e-6));
 }

@@ -69,6 +69,10 @@ public:
     static inline const QColor kFocusFrameColor{128, 128, 128};
 
 private:
+    // A name character's advance, measured the first time it is met.
+    qreal Advance(char16_t code) const;
+    // The width of a name that is not plain ASCII.
+    int GetTextWidth(const QString& name) const;
     // `width` is the text's measured width; `baseline` below the rectangle's top; -1 centres the
     // font's cell in it.
     static void DrawText(QPainter& painter, const QRect& rect, Qt::Alignment align, const QString& text,
