@@ -111,7 +111,10 @@ void GoalListBox::RepaintTick(const TickResult& result) {
         }
         const Goal& goal = m_goals.GetAt(repaint.index);
         viewport()->update(m_painter.GetWheelRect(item));
-        viewport()->update(m_painter.GetBarRect(goal, item));
+        // The bar's filling moves a pixel every minute or so: repainted only when it does.
+        const auto index = static_cast<std::size_t>(repaint.index);
+        if (index >= m_barFill.size() || m_barFill[index] != m_painter.GetBarFill(goal, item))
+            viewport()->update(m_painter.GetBarRect(goal, item));
         if (repaint.remainingText) {
             viewport()->update(m_painter.GetRemainingRect(item));
             viewport()->update(m_painter.GetFinishRect(goal, item));
@@ -121,7 +124,8 @@ void GoalListBox::RepaintTick(const TickResult& result) {
 
 void GoalListBox::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
-    painter.fillRect(event->rect(), Qt::black);
+    for (const QRect& rect : event->region()) // the bounding rectangle may span much more
+        painter.fillRect(rect, Qt::black);
     const int height = m_painter.GetLineHeight();
     if (height <= 0)
         return;
@@ -131,9 +135,15 @@ void GoalListBox::paintEvent(QPaintEvent* event) {
     const bool focused = hasFocus();
     for (int i = first; i <= last; ++i) {
         const QRect item = GetItemRect(i);
-        m_painter.Draw(painter, m_goals.GetAt(i), item, &event->region());
+        const Goal& goal = m_goals.GetAt(i);
+        m_painter.Draw(painter, goal, item, &event->region());
+        if (event->region().intersects(m_painter.GetBarRect(goal, item))) {
+            if (m_barFill.size() < static_cast<std::size_t>(m_goals.GetCount()))
+                m_barFill.resize(static_cast<std::size_t>(m_goals.GetCount()), -1);
+            m_barFill[static_cast<std::size_t>(i)] = m_painter.GetBarFill(goal, item);
+        }
         const bool selected = i == m_goals.GetSelection();
-        GoalPainter::DrawFrame(painter, item, selected, focused && i == m_caret);
+        GoalPainter::DrawFrame(painter, item, selected, focused && i == m_caret, &event->region());
     }
 }
 

@@ -5,6 +5,8 @@
 
 #include <QAbstractScrollArea>
 
+#include <vector>
+
 class GoalList;
 
 // Shows the goal list, one line a goal on black. It draws from the list it is given, turns
@@ -63,5 +65,6 @@ private:
     GoalPainter m_painter;
     int m_maxNameWidth = 0;
     CTimeSpan m_maxTotal;
-    int m_caret = 0; // the item with the focus frame when nothing is selected
+    int m_caret = 0;            // the item with the focus frame when nothing is selected
+    std::vector<int> m_barFill; // each item's bar filling as last painted
 };

@@ -170,6 +170,10 @@ QRect GoalPainter::GetBarRect(const Goal& goal, const QRect& item) const {
     return Edges(area.left(), area.top(), area.left() + length, area.bottom() + 1);
 }
 
+int GoalPainter::GetBarFill(const Goal& goal, const QRect& item) const {
+    return goal.GetBar().FillLength(GetBarRect(goal, item).width() - 1);
+}
+
 QRect GoalPainter::GetFinishRect(const Goal& goal, const QRect& item) const {
     const int left = GetBarRect(goal, item).right() + 1 + 3;
     return Edges(left, item.top() + 1, left + m_clockWidth, item.bottom());
@@ -204,7 +208,8 @@ int GoalPainter::TimeWidth(const QFont& font, QHash<QString, int>& widths, const
 
 void GoalPainter::Draw(QPainter& painter, const Goal& goal, const QRect& item, const QRegion* region) const {
     // Only the parts the region needs: a tick repaints the wheel and the bar, and text is the
-    // dearest part to draw. Text rectangles are widened a little for glyphs that overhang.
+    // dearest part to draw. Text rectangles are widened a little for glyphs that overhang, but
+    // not as far as the bar beside them, which changes every tick.
     const auto needed = [region](const QRect& part, int overhang) {
         return region == nullptr || region->intersects(part.adjusted(-overhang, 0, overhang, 0));
     };
@@ -229,7 +234,7 @@ void GoalPainter::Draw(QPainter& painter, const Goal& goal, const QRect& item, c
         return;
     if (const QRect wheel = GetWheelRect(item); needed(wheel, 0))
         painter.drawImage(wheel.topLeft(), WheelImage(goal.GetWheel(), wheel.size()));
-    if (const QRect finish = GetFinishRect(goal, item); needed(finish, 4)) {
+    if (const QRect finish = GetFinishRect(goal, item); needed(finish, 3)) {
         painter.setPen(timeColor);
         painter.setFont(m_clockFont);
         const CTime end = CTime::GetCurrentTime() + goal.GetRemaining();
@@ -238,13 +243,16 @@ void GoalPainter::Draw(QPainter& painter, const Goal& goal, const QRect& item, c
     }
 }
 
-void GoalPainter::DrawFrame(QPainter& painter, const QRect& item, bool selected, bool focused) {
+void GoalPainter::DrawFrame(QPainter& painter, const QRect& item, bool selected, bool focused,
+                            const QRegion* region) {
     const QColor color = selected ? kSelectedFrameColor : (focused ? kFocusFrameColor : QColor(Qt::black));
     const QRect frame = Edges(item.left(), item.top(), item.right(), item.bottom() + 1); // right edge one in
-    painter.fillRect(frame.left(), frame.top(), frame.width(), 1, color);
-    painter.fillRect(frame.left(), frame.bottom(), frame.width(), 1, color);
-    painter.fillRect(frame.left(), frame.top(), 1, frame.height(), color);
-    painter.fillRect(frame.right(), frame.top(), 1, frame.height(), color);
+    for (const QRect edge : {QRect(frame.left(), frame.top(), frame.width(), 1),
+                             QRect(frame.left(), frame.bottom(), frame.width(), 1),
+                             QRect(frame.left(), frame.top(), 1, frame.height()),
+                             QRect(frame.right(), frame.top(), 1, frame.height())})
+        if (region == nullptr || region->intersects(edge))
+            painter.fillRect(edge, color);
 }
 
 void GoalPainter::DrawBar(QPainter& painter, const ProgressBar& bar, QRect rect, bool greyed) {

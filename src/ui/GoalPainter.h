@@ -46,12 +46,16 @@ public:
     [[nodiscard]] QRect GetRemainingRect(const QRect& item) const;
     [[nodiscard]] QRect GetBarAreaRect(const QRect& item) const;
     [[nodiscard]] QRect GetBarRect(const Goal& goal, const QRect& item) const;
+    // How many pixels of the bar are filled.
+    [[nodiscard]] int GetBarFill(const Goal& goal, const QRect& item) const;
     [[nodiscard]] QRect GetFinishRect(const Goal& goal, const QRect& item) const;
 
     // Draws the goal over a black background; with a region, only the parts it needs.
     void Draw(QPainter& painter, const Goal& goal, const QRect& item, const QRegion* region = nullptr) const;
-    // The selection or focus frame around an item (black when neither, to clear an old one).
-    static void DrawFrame(QPainter& painter, const QRect& item, bool selected, bool focused);
+    // The selection or focus frame around an item (black when neither, to clear an old one); only
+    // its edges that meet `region`, when given.
+    static void DrawFrame(QPainter& painter, const QRect& item, bool selected, bool focused,
+                          const QRegion* region = nullptr);
     static void DrawBar(QPainter& painter, const ProgressBar& bar, QRect rect, bool greyed);
     static void DrawWheel(QPainter& painter, const ClockWheel& wheel, const QRect& rect);
     // The wheel as DrawWheel draws it over black, from images made once per size.
