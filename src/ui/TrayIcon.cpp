@@ -49,6 +49,8 @@ void TrayIcon::Activate() {
         m_frame->BringToFront();
 }
 
+QIcon TrayIcon::Icon() const { return m_icon->icon(); }
+
 void TrayIcon::Refresh() {
     GoalList& goals = m_frame->View()->Goals();
     QList<int> running;

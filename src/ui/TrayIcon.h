@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QObject>
 
 #include <cstdint>
@@ -21,6 +22,8 @@ public:
     [[nodiscard]] QMenu* Menu() const { return m_menu.get(); }
     [[nodiscard]] QString ToolTip() const;
     [[nodiscard]] bool ShowsRunning() const { return m_running; }
+    // The icon on the panel: in colour while a clock runs, grey otherwise.
+    [[nodiscard]] QIcon Icon() const;
     // Brings up the window, or minimises it when it is already the active one.
     void Activate();
     // Follows the goals: at once when a clock starts or stops, else once a minute.

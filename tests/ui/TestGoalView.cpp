@@ -35,6 +35,14 @@ void Click(QWidget* dialog, const char* button) {
 }
 QString Said(const SeenBox& box) { return box.caption + ": " + box.text; }
 // A dialog that can be neither resized nor maximised.
+bool Coloured(const QIcon& icon) {
+    const QImage image = icon.pixmap(32).toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (const QColor c = image.pixelColor(x, y); c.red() != c.green() || c.green() != c.blue())
+                return true;
+    return false;
+}
 bool Fixed(QWidget* dialog) {
     return dialog->minimumSize() == dialog->maximumSize() &&
            !(dialog->windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -198,7 +206,7 @@ private slots:
         Open("Essay,02:00,01:30\r\nGym,01:00,00:30\r\n");
         m_frame->ConnectDesktop(nullptr);
         TrayIcon* tray = m_frame->Tray();
-        QVERIFY(tray != nullptr && !tray->ShowsRunning());
+        QVERIFY(tray != nullptr && !tray->ShowsRunning() && !Coloured(tray->Icon()));
         QCOMPARE(tray->ToolTip(), QStringLiteral("Ordalune Tracker\nNo clock is running"));
         m_frame->Action("goalStart")->trigger();
         const auto menu = [&] {
@@ -209,11 +217,11 @@ private slots:
         };
         QCOMPARE(menu(), QStringLiteral("Stop Essay||Show Ordalune Tracker|Exit"));
         QCOMPARE(tray->ToolTip(), QStringLiteral("Ordalune Tracker\nEssay: 1:30 left, done at 11:29 AM"));
-        QVERIFY(tray->ShowsRunning());
+        QVERIFY(tray->ShowsRunning() && Coloured(tray->Icon()));
         m_view->ListBox()->SetSelection(1);
         tray->Menu()->actions().first()->trigger();
         QCOMPARE(Describe(), QStringLiteral("Essay 2:00/1:30, Gym 1:00/0:30"));
-        QVERIFY(!tray->ShowsRunning() && m_view->Goals().GetSelection() == 1);
+        QVERIFY(!tray->ShowsRunning() && !Coloured(tray->Icon()) && m_view->Goals().GetSelection() == 1);
         m_view->StopGoal(0); // stopping a stopped goal leaves it stopped
         QVERIFY(!m_view->Goals().GetAt(0).IsRunning());
         m_frame->activateWindow();
@@ -335,6 +343,20 @@ private slots:
                 QCOMPARE(Pane(4), tick == 29 ? QStringLiteral(" 9:59 AM ") : QStringLiteral(" 10:00 AM "));
         }
         QCOMPARE(m_view->TickCount(), 120u);
+        // A tick turns a running goal's wheel on screen.
+        m_view->Goals().GetAt(0).ToggleRunning();
+        GoalListBox* list = m_view->ListBox();
+        const QRect wheel = list->Painter()
+                                .GetWheelRect(list->GetItemRect(0))
+                                .translated(list->viewport()->mapTo(m_frame.get(), QPoint()));
+        const auto shown = [&] {
+            QCoreApplication::processEvents();
+            return m_frame->screen()->grabWindow(m_frame->winId()).toImage().copy(wheel);
+        };
+        const QImage still = shown();
+        m_clock->Advance(1);
+        m_view->OnTimer();
+        QVERIFY(shown() != still);
     }
 
     // The real timer, Time's Up dialog and overrun question: the tick waits on them, timer messages
