@@ -72,10 +72,13 @@ private slots:
             QTest::keyClick(Minutes(d), Qt::Key_Up);
             Click(d, "ok");
         }) << 1 << "9999";
+        // The stepped number is selected, so typing replaces it.
         QTest::newRow("down arrow first") << Play([](TimesUpDialog* d) {
             Click(d, "down");
+            QCOMPARE(Minutes(d)->text(), QStringLiteral("14"));
+            QTest::keyClicks(Minutes(d), "5");
             Click(d, "ok");
-        }) << 1 << "14";
+        }) << 1 << "5";
     }
     void answers() {
         QFETCH(Play, play);
