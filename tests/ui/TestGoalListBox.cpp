@@ -173,6 +173,9 @@ private slots:
         QCOMPARE(image.pixelColor(focus.right(), focus.center().y()), QColor(Qt::black));
         QCOMPARE(image.pixelColor(5, focus.bottom()), GoalPainter::kFocusFrameColor);
         QCOMPARE(image.pixelColor(0, Item(0).top()), QColor(Qt::black));
+        m_list->clearFocus(); // the focus frame leaves the screen with the focus
+        QTRY_VERIFY(!m_list->hasFocus());
+        ShownAsFull();
         m_list->SetSelection(0);
         m_list->viewport()->repaint();
         QCOMPARE(Grab().pixelColor(0, Item(0).center().y()), GoalPainter::kSelectedFrameColor);
