@@ -83,8 +83,8 @@ private slots:
         const int name = p.GetNameWidth(m_goals.GetAt(2));
         QVERIFY(name > p.GetNameWidth(m_goals.GetAt(0)));
         // Names are measured as wide as they are drawn, plain ASCII or not.
-        for (const char* text :
-             {"Essay", "A&B WAVE", "Caf\xc3\xa9 au lait", "e\xcc\x81t\xc3\xa9", "\xe6\x97\xa5\xe6\x9c\xac"}) {
+        for (const char* text : {"Essay", "A&B WAVE", "Caf\xc3\xa9 au lait", "e\xcc\x81t\xc3\xa9",
+                                 "\xe6\x97\xa5\xe6\x9c\xac", "\xc9\x90\xc9\x8f"}) {
             const qreal drawn = QFontMetricsF(p.NameFont()).horizontalAdvance(QString::fromUtf8(text));
             QCOMPARE(p.GetNameWidth(Goal(text, Minutes(1), Minutes(1))), qCeil(drawn - 1e-6));
         }
