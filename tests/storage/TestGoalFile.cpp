@@ -200,6 +200,26 @@ private slots:
         QCOMPARE(copy.Save(), QStringLiteral("saved"));
     }
 
+    // A goal file that cannot be hard-linked (another owner's, under protected hard links) is
+    // backed up by copying it.
+    void backupWithoutHardLinks() {
+        if (geteuid() != 0 || ReadBytes("/proc/sys/fs/protected_hardlinks").trimmed() != "1")
+            QSKIP("needs root and protected hard links");
+        const QByteArray before = kHeader + "Theirs,01:00,00:20\r\n";
+        Write(before);
+        QVERIFY(chmod(m_dir->path().toLocal8Bit().constData(), 0777) == 0);
+        const QString said = InChild(
+            [&] {
+                Copy copy(Dir());
+                const QString loaded = copy.Load();
+                return loaded + copy.Save();
+            },
+            true);
+        QCOMPARE(said, QStringLiteral("saved"));
+        QCOMPARE(ReadBytes(Path("ordalune.bak")), before);
+        QCOMPARE(ReadBytes(Path("Ordalune.cdf")), before);
+    }
+
     void refusedFileIsNeverOverwritten() {
         const QByteArray future = "File Version : 2\r\nUser : Pat\r\nPrecious,09:00,08:00\r\n";
         QVERIFY(WriteBytes(Path("Ordalune.cdf.refused"), "an older refused file"));
