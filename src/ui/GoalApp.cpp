@@ -4,6 +4,7 @@
 #include "ui/AwayMonitor.h"
 #include "ui/CGoalView.h"
 #include "ui/CMainFrame.h"
+#include "ui/ChevronStyle.h"
 #include "ui/GoalPainter.h"
 #include "ui/Notifier.h"
 #include "ui/PowerMonitor.h"
@@ -27,6 +28,7 @@ bool GoalApp::InitInstance(const std::string& directory) {
     if (!SingleInstance::AllowsAnotherCopy(arguments()) && SingleInstance::HandOver())
         return false;
 
+    setStyle(new ChevronStyle);
     setWindowIcon(QIcon(QPixmap::fromImage(Artwork::Icon(64))));
     GoalPainter::RegisterFontSubstitutes();
 

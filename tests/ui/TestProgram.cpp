@@ -61,10 +61,12 @@ private slots:
     void secondStartHandsOverAndEnds() {
         QProcess* first = Start();
         QVERIFY(WaitUntilListening());
-        // The audio libraries wait for the first alert, in a module of their own.
+        // The audio libraries wait for the first alert, in a module of their own; no image format
+        // is looked for.
         const QByteArray maps = ReadBytes(QStringLiteral("/proc/%1/maps").arg(first->processId()));
         QVERIFY(maps.contains("libQt6Widgets"));
         QVERIFY(!maps.contains("libQt6Multimedia") && !maps.contains("libQt6Network"));
+        QVERIFY2(!maps.contains("imageformats"), "no image file is read at start");
         QVERIFY(!AlertSound::IsLoaded());
         AlertSound::Play(); // loads the module from beside the program, as the program does
         QVERIFY(AlertSound::IsLoaded());
