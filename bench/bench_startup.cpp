@@ -130,7 +130,7 @@ int main(int argc, char** argv) {
     }
     {
         WriteGoals(dir, 1000);
-        constexpr int kStarts = 15;
+        constexpr int kStarts = 21;
         std::vector<double> mine;
         std::vector<double> base;
         std::vector<double> minePeak;
