@@ -296,6 +296,15 @@ private slots:
         m_view->UpdateStatusPanes();
         QCoreApplication::processEvents();
         QCOMPARE(Pane(4) + "|" + QString::number(layouts), QStringLiteral(" 10:00 AM |0"));
+        // ...and the screen shows the new time.
+        QWidget* clock = m_frame->Pane(4);
+        const QRect onScreen(clock->mapTo(m_frame.get(), QPoint()), clock->size());
+        QCOMPARE(m_frame->screen()
+                     ->grabWindow(m_frame->winId())
+                     .toImage()
+                     .copy(onScreen)
+                     .convertToFormat(QImage::Format_RGB32),
+                 clock->grab().toImage().convertToFormat(QImage::Format_RGB32));
         m_frame->SetStatusTexts(" Elapsed : 123456:00 ", " Remain : 1:00 ", "");
         QCoreApplication::processEvents();
         QVERIFY(layouts > 0);
