@@ -3,8 +3,10 @@
 
 #include <QTest>
 
+#include <chrono>
 #include <future>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -34,6 +36,8 @@ private slots:
                 if (saved.isEmpty()) {
                     started.set_value();
                     gate.wait();
+                } else { // slow, so a Wait that does not wait is caught every time
+                    std::this_thread::sleep_for(std::chrono::milliseconds(20));
                 }
                 const std::lock_guard lock(mutex);
                 saved << QString::fromStdString(user) + ":" + Describe(goals) + (asked ? " asked" : "");
