@@ -18,7 +18,6 @@ public:
         std::int64_t thinkSeconds = 0;
         bool overrunYes = false;
     };
-
     void PlayAlert() override { calls << "alert"; }
     void BringToFront() override { calls << "front"; }
     Answer AskTimesUp(const std::string& goalName) override {
@@ -88,7 +87,6 @@ private slots:
         for (const auto& r : rows)
             QTest::newRow(r.name) << r.choice << r.minutes << r.think << r.yes << r.overrun << r.after;
     }
-
     // The goal runs out; the answers, the time they took and the overrun question set its times.
     void answers() {
         QFETCH(int, choice);
@@ -101,17 +99,15 @@ private slots:
         list.Append(std::make_unique<Goal>("Essay", Minutes(60), Minutes(1)));
         list.GetAt(0).ToggleRunning();
         m_host->clock->Advance(59);
-        QVERIFY(TickGoals(list, *m_host).repaints.at(0).remainingText);
-        QVERIFY(m_host->calls.isEmpty());
+        QVERIFY(TickGoals(list, *m_host).repaints.at(0).remainingText && m_host->calls.isEmpty());
         m_host->clock->Advance(1);
         m_host->script.push_back({choice, minutes.toStdString(), think, yes});
         const TickResult result = TickGoals(list, *m_host);
-        QStringList expected{"alert", "front", "ask Essay"};
-        if (!overrun.isEmpty())
-            expected << Overrun("Essay", qPrintable(overrun));
-        if (choice != 0)
-            expected << "back";
-        QCOMPARE(m_host->calls, expected);
+        const QString expected = QStringList({"alert", "front", "ask Essay",
+                                              overrun.isEmpty() ? "" : Overrun("Essay", qPrintable(overrun)),
+                                              choice ? "back" : ""})
+                                     .join('|');
+        QCOMPARE(m_host->calls.join('|'), expected.split('|', Qt::SkipEmptyParts).join('|'));
         QCOMPARE(Describe(list), after);
         QCOMPARE(result.changed, choice != 0 || (yes && !overrun.isEmpty()));
         QVERIFY(result.repaints.at(0).wholeItem);
@@ -125,25 +121,6 @@ private slots:
         QVERIFY(m_host->calls.isEmpty());
     }
 
-    void countsDownAndRepaintsOncePerMinute() {
-        GoalList list;
-        list.Append(std::make_unique<Goal>("Idle", Minutes(60), Minutes(60)));
-        list.Append(std::make_unique<Goal>("Running", Minutes(60), Minutes(30)));
-        list.GetAt(1).ToggleRunning();
-        int textChanges = 0;
-        for (int second = 0; second < 180; ++second) {
-            m_host->clock->Advance(1);
-            const TickResult result = TickGoals(list, *m_host);
-            QCOMPARE(result.repaints.size(), std::size_t{1});
-            QVERIFY(result.repaints[0].index == 1 && !result.repaints[0].wholeItem && !result.changed);
-            textChanges += result.repaints[0].remainingText ? 1 : 0;
-        }
-        QCOMPARE(textChanges, 3);
-        QCOMPARE(Describe(list), QStringLiteral("Idle 1:00/1:00, Running 1:00/0:27 running"));
-    }
-
-    // While a question stands open nobody else moves; then the goals after it catch up in the
-    // same pass and those before it at the next tick. Two goals out in one tick are asked in turn.
     // Away from the desk: the idle minutes before the lock go back to each goal, never more than
     // its clock counted; one question names them; Yes restarts those still as they were.
     void awaySpan() {
@@ -179,31 +156,6 @@ private slots:
         QCOMPARE(Describe(list),
                  QStringLiteral("Write 1:00/0:47 running, Read 1:00/0:30, Late 1:00/1:00 running, "
                                 "Idle 1:00/1:00, Short 1:00/0:00 done"));
-    }
-
-    void othersWaitWhileAsking() {
-        GoalList list;
-        for (const auto& [name, left] :
-             {std::pair{"Before", 60}, {"Out", 1}, {"Also out", 1}, {"After", 60}}) {
-            list.Append(std::make_unique<Goal>(name, Minutes(60), Minutes(left)));
-            list.GetAt(list.GetCount() - 1).ToggleRunning();
-        }
-        m_host->clock->Advance(60);
-        QStringList seen;
-        m_host->duringDialog = [&] { seen << Describe(list); };
-        m_host->script = {{0, "15", 600, false}, {1, "5", 0, false}};
-        (void)TickGoals(list, *m_host);
-        QCOMPARE(seen.join(" | "),
-                 QStringLiteral("Before 1:00/0:59 running, Out 1:00/0:00, Also out 1:00/0:01 running, "
-                                "After 1:00/1:00 running | Before 1:00/0:59 running, Out 1:00/0:00 "
-                                "done, Also out 1:00/0:00, After 1:00/1:00 running"));
-        QCOMPARE(m_host->calls, (QStringList{"alert", "front", "ask Out", Overrun("Out", "10 minutes"),
-                                             "alert", "front", "ask Also out", "back"}));
-        QCOMPARE(Describe(list),
-                 QStringLiteral("Before 1:00/0:59 running, Out 1:00/0:00 done, Also out 1:05/0:05 "
-                                "running, After 1:00/0:49 running"));
-        (void)TickGoals(list, *m_host);
-        QCOMPARE(list.GetAt(0).GetRemaining(), Minutes(49));
     }
 };
 

@@ -1,7 +1,6 @@
 #include "storage/ReportWriter.h"
 #include "support/Fixtures.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,45 +17,37 @@ private slots:
     void spent_data() {
         QTest::addColumn<int>("seconds");
         QTest::addColumn<QString>("text");
-        const struct {
-            int seconds;
-            const char* text;
-        } rows[] = {{0, " 0.00"},     {180, " 0.05"},     {5450, " 1.50"},  {46740, "12.98"},
-                    {95400, "26.50"}, {360000, "100.00"}, {-1800, "-0.50"}, {-8100, "-2.25"},
-                    {-59, " 0.00"},   {-60, "-0.01"}};
-        for (const auto& row : rows)
-            QTest::newRow(row.text) << row.seconds << row.text;
+        const std::pair<int, const char*> rows[] = {
+            {0, " 0.00"},     {180, " 0.05"},     {5450, " 1.50"},  {46740, "12.98"}, {95400, "26.50"},
+            {-1800, "-0.50"}, {360000, "100.00"}, {-8100, "-2.25"}, {-59, " 0.00"},   {-60, "-0.01"}};
+        for (const auto& [seconds, text] : rows)
+            QTest::newRow(text) << seconds << text;
     }
     void spent() {
         QFETCH(int, seconds);
         QFETCH(QString, text);
         QCOMPARE(QString::fromStdString(ReportWriter::FormatSpent(CTimeSpan(seconds))), text);
     }
-    // Names padded by characters, not bytes; a line break in a name never splits its line.
-    void report() {
+    // Names padded by characters, not bytes; a line break in a name never splits its line; a
+    // report that cannot be written says so.
+    void written() {
         GoalList list;
         list.Append(std::make_unique<Goal>(std::string(59, 'a'), Minutes(120), Minutes(30)));
         list.Append(std::make_unique<Goal>(std::string(60, 'b'), Minutes(600), CTimeSpan()));
         list.Append(std::make_unique<Goal>("Café\r\nau lait", Minutes(120), Minutes(30)));
-        const std::string pad(59 - 13, ' ');
-        QCOMPARE(ReportWriter::Format(list, CTime(2026, 12, 6, 13, 7, 0)),
-                 "Sun 12/6/26  1:07 PM\r\n\r\n    " + std::string(59, 'a') + " 1.50\r\n    " +
-                     std::string(60, 'b') + "10.00\r\n    Café  au lait" + pad + " 1.50\r\n");
-    }
-    void written() {
         QTemporaryDir dir;
-        const QString path = dir.filePath("ORDALUNE.REP");
-        GoalList list;
-        list.AddPlaceholderIfEmpty();
-        UserMessage message = ReportWriter::Write(list, CTime(0), path.toStdString());
-        QCOMPARE(message.text + "|" + message.caption, std::string("Report saved to ORDALUNE.REP|Done"));
-        QCOMPARE(ReadBytes(path),
-                 QByteArray("Thu 1/1/70  12:00 AM\r\n\r\n    No Goals") + QByteArray(51, ' ') + " 0.00\r\n");
-        for (const QString& blocked : {QStringLiteral("/dev/full"), dir.path()}) {
-            message = ReportWriter::Write(list, CTime(0), blocked.toStdString());
-            QCOMPARE(message.text + "|" + message.caption,
-                     std::string("Your report could not be written.|File Error"));
-        }
+        const auto write = [&](const QString& path) {
+            const UserMessage message =
+                ReportWriter::Write(list, CTime(2026, 12, 6, 13, 7, 0), path.toStdString());
+            return QString::fromStdString(message.caption + ": " + message.text);
+        };
+        QCOMPARE(write(dir.filePath("ORDALUNE.REP")), QStringLiteral("Done: Report saved to ORDALUNE.REP"));
+        QCOMPARE(ReadBytes(dir.filePath("ORDALUNE.REP")),
+                 QByteArray("Sun 12/6/26  1:07 PM\r\n\r\n    ") + QByteArray(59, 'a') + " 1.50\r\n    " +
+                     QByteArray(60, 'b') + "10.00\r\n    Café  au lait" + QByteArray(59 - 13, ' ') +
+                     " 1.50\r\n");
+        for (const QString& blocked : {QStringLiteral("/dev/full"), dir.path()})
+            QCOMPARE(write(blocked), QStringLiteral("File Error: Your report could not be written."));
     }
 };
 

@@ -1,17 +1,15 @@
 #pragma once
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
 
 #include <functional>
-#include <memory>
 
 // Ends every open dialog as Esc would, so a check that failed inside one can never hang the test.
 inline void CloseDialogs() {
@@ -20,24 +18,22 @@ inline void CloseDialogs() {
             dialog->reject();
 }
 
-// Watches for the next modal dialog or message box and acts on it once it is the active window:
-// before that, a click into one of its fields gives the field no focus. Arm it before the action
-// that opens the dialog; the action runs inside the dialog's own event loop. A failed check in
-// the action, or a dialog that never becomes active within five seconds, closes the dialogs.
+// Acts on the next modal dialog or message box once it is the active window: before that, a click
+// into one of its fields gives the field no focus. Arm it before the action that opens the dialog;
+// the action runs inside the dialog's own event loop. A failed check in the action, or no dialog
+// active within five seconds, closes the dialogs. Disarmed when it goes out of scope.
 class ModalWatch final {
 public:
     ModalWatch(std::function<void(QWidget*)> action, QWidget* notThis) : m_timer(new QTimer) {
-        auto clock = std::make_shared<QElapsedTimer>();
-        clock->start();
         QTimer* timer = m_timer;
-        timer->setInterval(5);
-        // Guarded: a dialog that is gone may have its address taken by the next one.
+        // notThis is guarded: a dialog that is gone may have its address taken by the next one.
         QObject::connect(timer, &QTimer::timeout,
-                         [timer, clock, action = std::move(action), notThis = QPointer<QWidget>(notThis)] {
+                         [timer, action = std::move(action), notThis = QPointer<QWidget>(notThis),
+                          deadline = QDeadlineTimer(5000)] {
                              QWidget* modal = QApplication::activeModalWidget();
                              const bool ready = modal != nullptr && modal != notThis && modal->isVisible() &&
                                                 QApplication::activeWindow() == modal;
-                             if (!ready && clock->elapsed() < 5000)
+                             if (!ready && !deadline.hasExpired())
                                  return;
                              timer->stop();
                              timer->deleteLater();
@@ -46,9 +42,8 @@ public:
                              if (!ready || QTest::currentTestFailed())
                                  CloseDialogs();
                          });
-        timer->start();
+        timer->start(5);
     }
-    ModalWatch(ModalWatch&& other) noexcept : m_timer(other.m_timer) { other.m_timer = nullptr; }
     ModalWatch(const ModalWatch&) = delete;
     ModalWatch& operator=(const ModalWatch&) = delete;
     ~ModalWatch() {
@@ -61,7 +56,7 @@ private:
 };
 
 [[nodiscard]] inline ModalWatch WhenModal(std::function<void(QWidget*)> action, QWidget* notThis = nullptr) {
-    return ModalWatch(std::move(action), notThis);
+    return {std::move(action), notThis};
 }
 
 // What a message box said.

@@ -9,7 +9,6 @@
 #include "ui/PowerMonitor.h"
 #include "ui/WindowHost.h"
 
-#include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusUnixFileDescriptor>
@@ -17,20 +16,16 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
 
-const QString kService = QStringLiteral("org.freedesktop.login1");
 const QString kPath = QStringLiteral("/org/freedesktop/login1");
-const QString kManager = QStringLiteral("org.freedesktop.login1.Manager");
 const QString kSessionPath = QStringLiteral("/org/freedesktop/login1/session/_3");
 
-// Stands in for logind's session object: whether the screen was locked when the program started.
+// Stands in for logind's session object: the screen was locked when the program started.
 class FakeSession final : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Session")
@@ -47,10 +42,6 @@ class FakeLogind final : public QObject {
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Manager")
 
 public:
-    ~FakeLogind() override {
-        for (const int fd : readEnds)
-            close(fd);
-    }
     QStringList calls;
     std::vector<int> readEnds;
 
@@ -79,32 +70,32 @@ public:
     QStringList calls;
     QString answer; // the button chosen as soon as a notification shows
 
+    // The user chooses `key` on the newest notification.
+    void Invoke(const QString& key) {
+        QDBusMessage invoked = QDBusMessage::createSignal("/org/freedesktop/Notifications",
+                                                          "org.freedesktop.Notifications", "ActionInvoked");
+        QDBusConnection(QStringLiteral("stand-ins"))
+            .send(invoked << 40 + static_cast<uint>(calls.size()) << key);
+    }
+
 public slots:
     uint Notify(const QString& app, uint replaces, const QString& icon, const QString& summary,
                 const QString& body, const QStringList& actions, const QVariantMap& hints, int timeout) {
+        const QVariant urgency = hints.value("urgency");
         calls << QStringList{app,
                              QString::number(replaces),
                              icon,
                              summary,
                              body,
                              actions.join(','),
-                             QString::number(hints.value("urgency").toInt()) +
-                                 hints.value("urgency").metaType().name() + " " +
+                             QString::number(urgency.toInt()) + urgency.metaType().name() + " " +
                                  hints.value("category").toString(),
                              QString::number(timeout)}
                      .join('|');
         if (!answer.isEmpty())
             QTimer::singleShot(20, this, [this, key = answer] { Invoke(key); });
-        return LastId();
+        return 40 + static_cast<uint>(calls.size());
     }
-    // The user chooses `key` on the newest notification.
-    void Invoke(const QString& key) {
-        QDBusMessage invoked = QDBusMessage::createSignal("/org/freedesktop/Notifications",
-                                                          "org.freedesktop.Notifications", "ActionInvoked");
-        invoked << LastId() << key;
-        QDBusConnection(QStringLiteral("service")).send(invoked);
-    }
-    [[nodiscard]] uint LastId() const { return 40 + static_cast<uint>(calls.size()); }
     void CloseNotification(uint id) { calls << QStringLiteral("close %1").arg(id); }
 };
 
@@ -122,40 +113,39 @@ class TestDesktop : public QObject {
 private slots:
     void initTestCase() {
         qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit()); // the choices at their defaults
-        const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
-        if (daemon.isEmpty())
-            QSKIP("no dbus-daemon here");
-        m_daemon.start(daemon, {"--session", "--nofork", "--nopidfile", "--print-address=1"});
+        m_daemon.start(QStandardPaths::findExecutable("dbus-daemon"),
+                       {"--session", "--nofork", "--nopidfile", "--print-address=1"});
         QVERIFY(m_daemon.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(m_daemon.canReadLine(), 10000);
         m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
-        QDBusConnection logind = QDBusConnection::connectToBus(m_address, QStringLiteral("logind"));
-        QVERIFY(logind.isConnected());
-        QVERIFY(logind.registerService(kService));
-        QDBusConnection service = QDBusConnection::connectToBus(m_address, QStringLiteral("service"));
-        QVERIFY(service.registerService(QStringLiteral("org.freedesktop.Notifications")));
-        QVERIFY(service.registerService(QStringLiteral("org.freedesktop.ScreenSaver")));
-        QVERIFY(service.registerObject("/org/freedesktop/Notifications", &m_notifications,
-                                       QDBusConnection::ExportAllSlots));
+        QDBusConnection bus = QDBusConnection::connectToBus(m_address, QStringLiteral("stand-ins"));
+        for (const char* name :
+             {"org.freedesktop.login1", "org.freedesktop.Notifications", "org.freedesktop.ScreenSaver"})
+            QVERIFY(bus.registerService(QString::fromLatin1(name)));
+        QVERIFY(bus.registerObject("/org/freedesktop/Notifications", &m_notifications,
+                                   QDBusConnection::ExportAllSlots));
+        QVERIFY(bus.registerObject(kPath, &m_logind, QDBusConnection::ExportAllSlots));
+        QVERIFY(bus.registerObject(kSessionPath, &m_session, QDBusConnection::ExportAllProperties));
+        qputenv("TZ", "UTC0");
+        tzset();
     }
     void cleanup() { CloseDialogs(); }
+    void cleanupTestCase() {
+        for (const char* name : {"stand-ins", "system", "program"})
+            QDBusConnection::disconnectFromBus(QString::fromLatin1(name));
+        m_daemon.kill();
+        m_daemon.waitForFinished();
+    }
 
     // Started while the screen is locked; back, with nothing running, nothing is asked. A lock
     // after 7 idle minutes with two clocks running gives each goal 7 minutes back and, on return,
-    // one question names both; Yes restarts both. A sleep while locked stops nothing more.
+    // one question names both; its notification's Yes restarts both. A sleep while locked stops
+    // nothing more.
     void awayFromTheDesk() {
-        qputenv("TZ", "UTC0");
-        tzset();
         auto clock = TestClock::Install(CTime(2026, 12, 7, 10, 0, 0).GetTime());
-        FakeLogind logind;
-        FakeSession session;
-        QDBusConnection bus(QStringLiteral("logind"));
-        QVERIFY(bus.registerObject(kPath, &logind, QDBusConnection::ExportAllSlots));
-        QVERIFY(bus.registerObject(kSessionPath, &session, QDBusConnection::ExportAllProperties));
         QTemporaryDir dir;
         QVERIFY(WriteBytes(dir.filePath("Ordalune.cdf"),
-                           "File Version : 1\r\nUser : Pat\r\nWrite,1:00,1:00\r\n"
-                           "Read,1:00,1:00\r\n"));
+                           "File Version : 1\r\nUser : Pat\r\nWrite,1:00,1:00\r\nRead,1:00,1:00\r\n"));
         CMainFrame frame(dir.path().toStdString());
         CGoalView* view = frame.View();
         view->Timer().stop();
@@ -165,7 +155,6 @@ private slots:
         connect(&monitor, &AwayMonitor::away, view, &CGoalView::OnAway);
         connect(&monitor, &AwayMonitor::back, view, &CGoalView::OnBack);
         QTRY_VERIFY(monitor.IsAway());
-        // The question is answered on the desktop: its notification's Yes restarts the clocks.
         Notifier notifier(QDBusConnection::connectToBus(m_address, QStringLiteral("program")), nullptr);
         view->SetNotifier(&notifier);
         m_notifications.answer = QStringLiteral("yes");
@@ -173,10 +162,12 @@ private slots:
         const auto watch = WhenModal([&](QWidget* box) { asked << qobject_cast<QMessageBox*>(box)->text(); });
         Session({{"LockedHint", false}});
         QTRY_VERIFY(!monitor.IsAway());
-        ScreenSaver(true); // with no clock running, nothing is stopped or asked
-        QTRY_VERIFY(monitor.IsAway());
-        ScreenSaver(false);
-        QTRY_VERIFY(!monitor.IsAway());
+        for (const bool active : {true, false}) { // with no clock running, nothing is stopped or asked
+            QDBusMessage signal = QDBusMessage::createSignal("/org/freedesktop/ScreenSaver",
+                                                             "org.freedesktop.ScreenSaver", "ActiveChanged");
+            QVERIFY(QDBusConnection(QStringLiteral("stand-ins")).send(signal << active));
+            QTRY_COMPARE(monitor.IsAway(), active);
+        }
         view->Goals().GetAt(0).ToggleRunning();
         view->Goals().GetAt(1).ToggleRunning();
         for (int minute = 0; minute < 10; ++minute) {
@@ -197,64 +188,41 @@ private slots:
         QTRY_COMPARE(Describe(view->Goals()),
                      QStringLiteral("Write 1:00/0:57 running, Read 1:00/0:57 running"));
         m_notifications.answer.clear();
-        bus.unregisterObject(kPath);
-        bus.unregisterObject(kSessionPath);
         TestClock::Uninstall();
     }
-    void cleanupTestCase() {
-        QDBusConnection::disconnectFromBus(QStringLiteral("logind"));
-        QDBusConnection::disconnectFromBus(QStringLiteral("monitor"));
-        QDBusConnection::disconnectFromBus(QStringLiteral("service"));
-        QDBusConnection::disconnectFromBus(QStringLiteral("program"));
-        QDBusConnection::disconnectFromBus(QStringLiteral("system"));
-        m_daemon.kill();
-        m_daemon.waitForFinished();
-    }
 
+    // Held from the start; still held while the clocks stop for sleep, let go as soon as they
+    // have; taken again on waking, when the window is asked to the front.
     void inhibitorHeldLetGoAndTakenAgain() {
-        FakeLogind fake;
-        QVERIFY(QDBusConnection(QStringLiteral("logind"))
-                    .registerObject(kPath, &fake, QDBusConnection::ExportAllSlots));
-        PowerMonitor monitor(QDBusConnection::connectToBus(m_address, QStringLiteral("monitor")), nullptr);
+        m_logind.calls.clear();
+        PowerMonitor monitor(QDBusConnection::connectToBus(m_address, QStringLiteral("system")), nullptr);
         QVERIFY(monitor.IsConnected());
         QTRY_VERIFY(monitor.HoldsInhibitor());
-        QCOMPARE(fake.calls, QStringList{"sleep|Ordalune Tracker|Stopping the running goal clocks|delay"});
-        QVERIFY(!Released(fake.readEnds.at(0)));
-
-        // Going to sleep: still held while the clocks stop, let go as soon as they have.
+        QCOMPARE(m_logind.calls,
+                 QStringList{"sleep|Ordalune Tracker|Stopping the running goal clocks|delay"});
+        const int first = m_logind.readEnds.back();
         bool heldWhileStopping = false;
         connect(&monitor, &PowerMonitor::suspending, this, [&] {
-            heldWhileStopping = !Released(fake.readEnds.at(0));
+            heldWhileStopping = !Released(first);
             monitor.ReleaseInhibitor();
         });
-        Emit(true);
-        QTRY_VERIFY(Released(fake.readEnds.at(0)));
-        QVERIFY(heldWhileStopping);
-        QVERIFY(!monitor.HoldsInhibitor());
-
-        // Awake again: a new inhibitor, and the window is asked to the front.
         QSignalSpy resumed(&monitor, &PowerMonitor::resumed);
-        Emit(false);
+        for (const bool start : {true, false}) {
+            QDBusMessage signal =
+                QDBusMessage::createSignal(kPath, "org.freedesktop.login1.Manager", "PrepareForSleep");
+            QVERIFY(QDBusConnection(QStringLiteral("stand-ins")).send(signal << start));
+            QTRY_VERIFY(Released(first));
+        }
+        QVERIFY(heldWhileStopping);
         QTRY_COMPARE(resumed.count(), 1);
         QTRY_VERIFY(monitor.HoldsInhibitor());
-        QCOMPARE(fake.calls.size(), 2);
-        QVERIFY(!Released(fake.readEnds.at(1)));
-        QDBusConnection(QStringLiteral("logind")).unregisterObject(kPath);
-    }
-    void withoutABusItIsSilent() {
-        PowerMonitor monitor(QDBusConnection(QStringLiteral("no such bus")), nullptr);
-        QVERIFY(!monitor.IsConnected());
-        QVERIFY(!monitor.HoldsInhibitor());
-        // Nor does a question fail without notifications: the window alone answers it.
-        Notifier notifier(QDBusConnection(QStringLiteral("no such bus")), nullptr);
-        WindowHost host(nullptr, nullptr);
-        host.SetNotifier(&notifier);
-        const auto watch = WhenModal([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
-        QCOMPARE(host.AskTimesUp("Essay").choice, 0);
+        QCOMPARE(m_logind.calls.size(), 2);
+        QVERIFY(!Released(m_logind.readEnds.back()));
     }
 
     // Time's up reaches the desktop as a notification; its "15 more minutes" answers the
     // question as the dialog's continue with 15 minutes does, and its overrun question too.
+    // Answered in the window first, the notification is withdrawn.
     void notificationAnswersTheQuestion() {
         auto clock = TestClock::Install();
         Notifier notifier(QDBusConnection::connectToBus(m_address, QStringLiteral("program")), nullptr);
@@ -285,7 +253,6 @@ private slots:
         QVERIFY(
             m_notifications.calls.last().startsWith("Ordalune Tracker|0|ordalune|Essay|Over 2 minutes have "
                                                     "passed.|yes,Yes,no,No|"));
-        // Answered in the window first: the notification is withdrawn.
         m_notifications.answer.clear();
         const auto watch = WhenModal([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
         QCOMPARE(host.AskTimesUp("Gym").choice, 0);
@@ -296,28 +263,17 @@ private slots:
 private:
     void Session(const QVariantMap& changed) {
         QDBusMessage signal =
-            QDBusMessage::createSignal(kSessionPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                       QStringLiteral("PropertiesChanged"));
+            QDBusMessage::createSignal(kSessionPath, "org.freedesktop.DBus.Properties", "PropertiesChanged");
         signal << QStringLiteral("org.freedesktop.login1.Session") << changed << QStringList();
-        QVERIFY(QDBusConnection(QStringLiteral("logind")).send(signal));
-    }
-    void ScreenSaver(bool active) {
-        QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/ScreenSaver"),
-                                                         QStringLiteral("org.freedesktop.ScreenSaver"),
-                                                         QStringLiteral("ActiveChanged"));
-        signal << active;
-        QVERIFY(QDBusConnection(QStringLiteral("service")).send(signal));
-    }
-    void Emit(bool start) {
-        QDBusMessage signal = QDBusMessage::createSignal(kPath, kManager, QStringLiteral("PrepareForSleep"));
-        signal << start;
-        QVERIFY(QDBusConnection(QStringLiteral("logind")).send(signal));
+        QVERIFY(QDBusConnection(QStringLiteral("stand-ins")).send(signal));
     }
 
     QTemporaryDir m_config;
     QProcess m_daemon;
     QString m_address;
     FakeNotifications m_notifications;
+    FakeLogind m_logind;
+    FakeSession m_session;
 };
 
 QTEST_MAIN(TestDesktop)

@@ -76,18 +76,15 @@ private slots:
         TestClock::Uninstall();
     }
     // The parts of a line, left to right, with the gaps that keep them apart; bars scale with the
-    // largest Total.
+    // largest Total; names are measured as wide as they are drawn, plain ASCII or not.
     void layout() {
         const GoalPainter& p = Painter();
-        QVERIFY(p.GetLineHeight() >= 18 && p.GetLineHeight() <= 24);
-        const int name = p.GetNameWidth(m_goals.GetAt(2));
-        QVERIFY(name > p.GetNameWidth(m_goals.GetAt(0)));
-        // Names are measured as wide as they are drawn, plain ASCII or not.
         for (const char* text : {"Essay", "A&B WAVE", "Caf\xc3\xa9 au lait", "e\xcc\x81t\xc3\xa9",
                                  "\xe6\x97\xa5\xe6\x9c\xac", "\xc9\x90\xc9\x8f"}) {
             const qreal drawn = QFontMetricsF(p.NameFont()).horizontalAdvance(QString::fromUtf8(text));
             QCOMPARE(p.GetNameWidth(Goal(text, Minutes(1), Minutes(1))), qCeil(drawn - 1e-6));
         }
+        const int name = p.GetNameWidth(m_goals.GetAt(2));
         QCOMPARE(m_list->GetIdealSize(),
                  QSize(p.GetTimeWidth() + p.GetClockWidth() + name + p.GetLineHeight() + 169,
                        3 * p.GetLineHeight()));
@@ -97,7 +94,6 @@ private slots:
         QCOMPARE(p.GetNameRect(item).left(), p.GetLineHeight() + 6);
         QCOMPARE(p.GetRemainingRect(item).left(), p.GetNameRect(item).right() + 11);
         const QRect area = p.GetBarAreaRect(item);
-        QCOMPARE(area.width(), 138);
         QCOMPARE(p.GetBarRect(m_goals.GetAt(0), item), QRect(area.left(), area.top(), 138, area.height()));
         QCOMPARE(p.GetBarRect(m_goals.GetAt(1), item).width(), 69);
         QCOMPARE(p.GetFinishRect(m_goals.GetAt(1), item).left(), area.left() + 69 + 3);
@@ -105,11 +101,20 @@ private slots:
         QCOMPARE(m_list->ItemAt(item.center()), 1);
         QCOMPARE(m_list->ItemAt(QPoint(5, 3 * p.GetLineHeight())), -1);
         m_goals.Append(std::make_unique<Goal>("Longer than all the others", Minutes(240), Minutes(240)));
-        QVERIFY(m_list->UpdateLayout());
-        QVERIFY(!m_list->UpdateLayout());
+        QVERIFY(m_list->UpdateLayout() && !m_list->UpdateLayout());
         QCOMPARE(p.GetBarRect(m_goals.GetAt(0), item).width(), p.GetBarAreaRect(item).width() / 2);
         m_goals.Clear();
         QCOMPARE(m_list->GetIdealSize().height(), p.GetLineHeight());
+        // Fonts are made at the size they are drawn from their faces' proportions: the sizes
+        // measuring the faces gives.
+        const auto measured = [](QFont font, int cell) {
+            font.setPixelSize(cell);
+            font.setPixelSize(cell * cell / QFontMetrics(font).height());
+            return font;
+        };
+        QCOMPARE(p.NameFont().pixelSize(), measured(p.NameFont(), 20).pixelSize());
+        QCOMPARE(p.ClockFont().pixelSize(), measured(p.ClockFont(), 13).pixelSize());
+        QCOMPARE(p.GetLineHeight(), QFontMetrics(measured(p.TimeFont(), 20)).height());
     }
     // Colours of an open, a done and a running goal, the bars, and the selection and focus frames.
     void pixels() {
@@ -122,57 +127,48 @@ private slots:
         m_list->viewport()->repaint();
         const QImage image = Grab();
         const GoalPainter& p = Painter();
-        QCOMPARE(Brightest(image, p.GetNameRect(Item(0))), GoalPainter::kNameColor);
-        QCOMPARE(Brightest(image, p.GetNameRect(Item(2))), GoalPainter::kDoneNameColor);
-        QCOMPARE(Brightest(image, p.GetRemainingRect(Item(0))), GoalPainter::kTimeColor);
-        QCOMPARE(Brightest(image, p.GetRemainingRect(Item(2))), GoalPainter::kDoneTimeColor);
-        // The time's digits sit clear of the frame rows; the finish time is bold.
-        const QRect time = p.GetRemainingRect(Item(0));
-        QStringList lit;
-        for (int y = Item(0).top(); y <= Item(0).bottom(); ++y)
-            lit << (Brightest(image, QRect(time.left(), y, time.width(), 1)) == QColor(Qt::black) ? "."
-                                                                                                  : "#");
-        QVERIFY2(lit.join("").contains(QRegularExpression("^\\.\\.\\.+#{10,}\\.\\.\\.+$")),
-                 qPrintable(lit.join("")));
-        QVERIFY(QFontInfo(p.ClockFont()).bold() && QFontInfo(p.ClockFont()).italic());
-        // Fonts are made at the size they are drawn from their faces' proportions: the sizes
-        // measuring the faces gives.
-        const auto measured = [](QFont font, int cell) {
-            font.setPixelSize(cell);
-            font.setPixelSize(cell * cell / QFontMetrics(font).height());
-            return font;
-        };
-        QCOMPARE(p.NameFont().pixelSize(), measured(p.NameFont(), 20).pixelSize());
-        QCOMPARE(p.ClockFont().pixelSize(), measured(p.ClockFont(), 13).pixelSize());
-        QCOMPARE(p.GetLineHeight(), QFontMetrics(measured(p.TimeFont(), 20)).height());
-        const QRect bar = p.GetBarRect(m_goals.GetAt(0), Item(0));
+        const QRect bar = p.GetBarRect(m_goals.GetAt(0), Item(0)),
+                    done = p.GetBarRect(m_goals.GetAt(2), Item(2));
+        const QRect focus = Item(2);
         const int mid = bar.center().y();
-        QCOMPARE(image.pixelColor(bar.left(), mid), GoalPainter::kBarFrameColor);
-        QCOMPARE(image.pixelColor(bar.right(), mid), GoalPainter::kBarFrameColor);
-        QCOMPARE(image.pixelColor(bar.left() + 5, bar.top() + 2), GoalPainter::kBarFrameColor);
-        QCOMPARE(image.pixelColor(bar.left() + 5, bar.bottom() - 2), GoalPainter::kBarFrameColor);
-        QCOMPARE(image.pixelColor(bar.left() + 5, bar.top() + 1), QColor(Qt::black));
-        QCOMPARE(image.pixelColor(bar.left() + 1, mid), GoalPainter::kBarFillColor);
-        QCOMPARE(image.pixelColor(bar.left() + 67, mid), GoalPainter::kBarFillColor);
-        QCOMPARE(image.pixelColor(bar.left() + 69, mid), QColor(Qt::black));
-        const QRect doneBar = p.GetBarRect(m_goals.GetAt(2), Item(2));
-        QCOMPARE(image.pixelColor(doneBar.right() - 1, doneBar.center().y()), GoalPainter::kDoneBarColor);
-        QCOMPARE(image.pixelColor(doneBar.left(), doneBar.center().y()), GoalPainter::kDoneBarColor);
-        // Wheel and finish time only on the running goal; the finish time's colour, antialiased.
-        QCOMPARE(Brightest(image, p.GetWheelRect(Item(1))), GoalPainter::kSpokeColor);
-        QCOMPARE(Brightest(image, p.GetWheelRect(Item(0))), QColor(Qt::black));
-        QCOMPARE(Brightest(image, p.GetFinishRect(m_goals.GetAt(0), Item(0))), QColor(Qt::black));
+        using G = GoalPainter;
+        const std::pair<QRect, QColor> brightest[] = {
+            {p.GetNameRect(Item(0)), G::kNameColor},
+            {p.GetNameRect(Item(2)), G::kDoneNameColor},
+            {p.GetRemainingRect(Item(0)), G::kTimeColor},
+            {p.GetRemainingRect(Item(2)), G::kDoneTimeColor},
+            {p.GetWheelRect(Item(1)), G::kSpokeColor},
+            {p.GetWheelRect(Item(0)), Qt::black},
+            {p.GetFinishRect(m_goals.GetAt(0), Item(0)), Qt::black},
+            // the bar's frame and filling; the focus frame on item 2 (nothing selected), its right edge one
+            // pixel in
+            {{bar.left(), mid, 1, 1}, G::kBarFrameColor},
+            {{bar.right(), mid, 1, 1}, G::kBarFrameColor},
+            {{bar.left() + 5, bar.top() + 2, 1, 1}, G::kBarFrameColor},
+            {{bar.left() + 5, bar.bottom() - 2, 1, 1}, G::kBarFrameColor},
+            {{bar.left() + 5, bar.top() + 1, 1, 1}, Qt::black},
+            {{bar.left() + 1, mid, 67, 1}, G::kBarFillColor},
+            {{bar.left() + 69, mid, 1, 1}, Qt::black},
+            {{done.left(), done.center().y(), done.width() - 1, 1}, G::kDoneBarColor},
+            {{focus.left(), focus.center().y(), 1, 1}, G::kFocusFrameColor},
+            {{focus.right() - 1, focus.top(), 1, 1}, G::kFocusFrameColor},
+            {{focus.right() - 1, focus.center().y(), 1, 1}, G::kFocusFrameColor},
+            {{focus.right(), focus.center().y(), 1, 1}, Qt::black},
+            {{5, focus.bottom(), 1, 1}, G::kFocusFrameColor},
+            {{0, Item(0).top(), 1, 1}, Qt::black}};
+        for (const auto& [rect, colour] : brightest)
+            QVERIFY2(Brightest(image, rect) == colour,
+                     qPrintable(QString("%1,%2").arg(rect.x()).arg(rect.y())));
+        // The time's digits sit clear of the frame rows; the finish time is bold, its colour antialiased.
+        const QRect time = p.GetRemainingRect(Item(0));
+        QString lit;
+        for (int y = Item(0).top(); y <= Item(0).bottom(); ++y)
+            lit += Brightest(image, QRect(time.left(), y, time.width(), 1)) == QColor(Qt::black) ? "." : "#";
+        QVERIFY2(lit.contains(QRegularExpression("^\\.\\.\\.+#{10,}\\.\\.\\.+$")), qPrintable(lit));
+        QVERIFY(QFontInfo(p.ClockFont()).bold() && QFontInfo(p.ClockFont()).italic());
         const QColor finish = Brightest(image, p.GetFinishRect(m_goals.GetAt(1), Item(1)));
         QVERIFY2(finish.red() == 0 && finish.green() == finish.blue() && finish.green() > 160,
                  qPrintable(finish.name()));
-        // The focus frame on item 2 (nothing selected), its right edge one pixel in.
-        const QRect focus = Item(2);
-        QCOMPARE(image.pixelColor(focus.left(), focus.center().y()), GoalPainter::kFocusFrameColor);
-        QCOMPARE(image.pixelColor(focus.right() - 1, focus.top()), GoalPainter::kFocusFrameColor);
-        QCOMPARE(image.pixelColor(focus.right() - 1, focus.center().y()), GoalPainter::kFocusFrameColor);
-        QCOMPARE(image.pixelColor(focus.right(), focus.center().y()), QColor(Qt::black));
-        QCOMPARE(image.pixelColor(5, focus.bottom()), GoalPainter::kFocusFrameColor);
-        QCOMPARE(image.pixelColor(0, Item(0).top()), QColor(Qt::black));
         m_list->clearFocus(); // the focus frame leaves the screen with the focus
         QTRY_VERIFY(!m_list->hasFocus());
         ShownAsFull();
@@ -184,36 +180,34 @@ private slots:
     void wheelTurnsClockwise() {
         const int side = 40;
         const QRect rect(0, 0, side, side - 2);
-        const auto spokeColor = [&](const QImage& image, int spoke) {
-            // Three quarters of the way out along the spoke, clockwise from three o'clock.
-            const double theta = -spoke * M_PI / 6, radius = (side - 2) / 2.0 * 0.75;
-            const int x = (rect.width() + 1) / 2 + static_cast<int>(std::lround(radius * std::cos(theta)));
-            const int y = (rect.height() + 1) / 2 - static_cast<int>(std::lround(radius * std::sin(theta)));
-            return Brightest(image, QRect(x - 1, y - 1, 3, 3));
-        };
         ClockWheel wheel;
-        for (int tick = 0; tick < 13; ++tick) {
+        for (int tick = 0; tick < 13; ++tick, wheel.Advance()) {
             QImage image(side, side, QImage::Format_RGB32);
             image.fill(Qt::black);
             QPainter painter(&image);
             GoalPainter::DrawWheel(painter, wheel, rect);
             painter.end();
             QCOMPARE(Painter().WheelImage(wheel, rect.size()), image.copy(rect)); // the copies drawn
-            for (int spoke = 0; spoke < 12; ++spoke)
-                QCOMPARE(spokeColor(image, spoke),
+            for (int spoke = 0; spoke < 12; ++spoke) {
+                // Three quarters of the way out along the spoke, clockwise from three o'clock.
+                const double theta = -spoke * M_PI / 6, radius = (side - 2) / 2.0 * 0.75;
+                const QPoint at((side + 1) / 2 + static_cast<int>(std::lround(radius * std::cos(theta))),
+                                (side - 1) / 2 - static_cast<int>(std::lround(radius * std::sin(theta))));
+                QCOMPARE(Brightest(image, QRect(at - QPoint(1, 1), QSize(3, 3))),
                          spoke == wheel.GetCurrent() ? QColor(Qt::black) : GoalPainter::kSpokeColor);
-            wheel.Advance();
+            }
         }
     }
     // A tick repaints the wheel and the bar, the Remaining text once a minute; a new selection
-    // repaints only the one-pixel frames.
+    // repaints only the one-pixel frames. After a run of such ticks, the screen shows what a
+    // full repaint draws.
     void repaintsOnlyWhatChanged() {
         m_goals.GetAt(0).Set("Essay", Minutes(120), Minutes(60) + CTimeSpan(30));
         m_goals.GetAt(0).ToggleRunning();
         const QRect item = Item(0);
         const QRect remaining = Painter().GetRemainingRect(item);
         int textRepaints = 0;
-        for (int second = 0; second < 100; ++second) {
+        for (int second = 0; second < 130; ++second) {
             Settle();
             m_clock->Advance(1);
             m_list->RepaintTick(TickGoals(m_goals, m_host));
@@ -226,6 +220,7 @@ private slots:
             textRepaints += m_spy->painted.intersects(remaining) ? 1 : 0;
         }
         QCOMPARE(textRepaints, 2);
+        ShownAsFull();
         m_list->SetSelection(0);
         Settle();
         m_list->SetSelection(1);
@@ -233,19 +228,6 @@ private slots:
         QVERIFY(!m_spy->painted.intersects(item.adjusted(2, 2, -3, -2)));
         QVERIFY(m_spy->painted.contains(QRect(item.left(), item.top(), item.width() - 1, 1)));
         QVERIFY(m_spy->painted.contains(QRect(0, Item(1).bottom(), 10, 1)));
-    }
-    // After a run of ticks drawn piece by piece, what is on screen is what a full repaint draws.
-    void ticksDrawTheSamePixels() {
-        m_goals.GetAt(0).Set("Essay", Minutes(120), Minutes(60) + CTimeSpan(5));
-        m_goals.GetAt(0).ToggleRunning();
-        m_goals.GetAt(1).ToggleRunning();
-        m_list->SetSelection(1);
-        for (int second = 0; second < 130; ++second) {
-            m_clock->Advance(1);
-            m_list->RepaintTick(TickGoals(m_goals, m_host));
-            QCoreApplication::processEvents();
-        }
-        ShownAsFull();
     }
 
     // A double-click starts the goal and stops the others, unless Ctrl is held; a second one stops
@@ -255,28 +237,25 @@ private slots:
             QString states;
             for (int i = 0; i < m_goals.GetCount(); ++i)
                 states += m_goals.GetAt(i).IsRunning() ? 'R' : '-';
-            return states;
+            return states + QString::number(m_goals.GetSelection());
         };
         m_goals.GetAt(0).ToggleRunning();
         DoubleClick(1);
         ShownAsFull(); // the stopped goal's wheel and the old frames are gone
-        QCOMPARE(m_goals.GetSelection(), 1);
-        QCOMPARE(running(), QStringLiteral("-R-"));
+        QCOMPARE(running(), QStringLiteral("-R-1"));
         Settle();
         DoubleClick(0, Qt::ControlModifier);
         QCoreApplication::processEvents();
         QVERIFY(m_spy->painted.contains(Painter().GetWheelRect(Item(0)))); // the wheel shows at once
-        QCOMPARE(running(), QStringLiteral("RR-"));
+        QCOMPARE(running(), QStringLiteral("RR-0"));
         DoubleClick(1);
-        QCOMPARE(running(), QStringLiteral("R--"));
         DoubleClick(2);
-        QCOMPARE(running(), QStringLiteral("R--"));
+        QCOMPARE(running(), QStringLiteral("R--2"));
         QTest::mouseDClick(m_list->viewport(), Qt::RightButton, Qt::NoModifier, Item(0).center());
         m_list->SetSelection(-1);
         QTest::mouseDClick(m_list->viewport(), Qt::LeftButton, Qt::NoModifier,
                            QPoint(5, Item(2).bottom() + 2));
-        QCOMPARE(running(), QStringLiteral("R--"));
-        QCOMPARE(m_goals.GetSelection(), -1);
+        QCOMPARE(running(), QStringLiteral("R---1"));
     }
     void keysMoveTheSelection() {
         for (int i = 0; i < 20; ++i)
@@ -290,13 +269,12 @@ private slots:
                               Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_End, Qt::Key_Down,
                               Qt::Key_PageDown, Qt::Key_Home, Qt::Key_PageUp}) {
             QTest::keyClick(m_list.get(), static_cast<Qt::Key>(key));
-            seen << QString::number(m_goals.GetSelection());
+            seen << QString::number(m_goals.GetSelection()) +
+                        (key == Qt::Key_End ? "@" + QString::number(Item(22).bottom()) : "");
         }
-        QCOMPARE(seen.join(' '), QStringLiteral("0 1 0 0 0 5 10 5 22 22 22 0 0"));
         // The last item scrolled into view, and back.
-        QTest::keyClick(m_list.get(), Qt::Key_End);
-        QCOMPARE(Item(22).bottom(), m_list->viewport()->height() - 1);
-        QTest::keyClick(m_list.get(), Qt::Key_Home);
+        QCOMPARE(seen.join(' '),
+                 QStringLiteral("0 1 0 0 0 5 10 5 22@%1 22 22 0 0").arg(m_list->viewport()->height() - 1));
         QCOMPARE(Item(0).top(), 0);
         // Fewer items than the caret's place: it comes back into the list, with its focus frame.
         QTest::keyClick(m_list.get(), Qt::Key_End);

@@ -39,10 +39,9 @@ private slots:
         m_processes.clear();
     }
     void handOverReachesTheRunningCopy() {
-        const QStringList args[] = {{"o"}, {"o", "-m"}, {"o", "-Multi"}, {"o", "-x"}, {"o", "m"}, {"o", "-"}};
         QString allowed;
-        for (const QStringList& arguments : args)
-            allowed += SingleInstance::AllowsAnotherCopy(arguments) ? '1' : '0';
+        for (const char* option : {"", "-m", "-Multi", "-x", "m", "-"})
+            allowed += SingleInstance::AllowsAnotherCopy({"o", option}) ? '1' : '0';
         QCOMPARE(allowed, QStringLiteral("011000"));
         QCOMPARE(SingleInstance::ServerName(), QStringLiteral("ordalune-%1-_ordalune-test-%2")
                                                    .arg(getuid())
@@ -60,14 +59,12 @@ private slots:
     // second copy in the folder it writes nothing on the way out, even when ended during start-up.
     void secondStartHandsOverAndEnds() {
         QProcess* first = Start();
-        QVERIFY(WaitUntilListening());
+        QTRY_VERIFY_WITH_TIMEOUT(Listening(), 20000);
         // The audio libraries wait for the first alert, in a module of their own; no image format
         // is looked for.
         const QByteArray maps = ReadBytes(QStringLiteral("/proc/%1/maps").arg(first->processId()));
-        QVERIFY(maps.contains("libQt6Widgets"));
-        QVERIFY(!maps.contains("libQt6Multimedia") && !maps.contains("libQt6Network"));
-        QVERIFY2(!maps.contains("imageformats"), "no image file is read at start");
-        QVERIFY(!AlertSound::IsLoaded());
+        QVERIFY(maps.contains("libQt6Widgets") && !maps.contains("libQt6Multimedia"));
+        QVERIFY(!maps.contains("libQt6Network") && !maps.contains("imageformats") && !AlertSound::IsLoaded());
         AlertSound::Play(); // loads the module from beside the program, as the program does
         QVERIFY(AlertSound::IsLoaded());
         const QByteArray before = Goals();
@@ -78,8 +75,7 @@ private slots:
         QProcess* third = Start({QStringLiteral("-m")});
         QVERIFY(!third->waitForFinished(2500));
         third->terminate();
-        QVERIFY(third->waitForFinished(15000));
-        QCOMPARE(third->exitStatus(), QProcess::NormalExit);
+        QVERIFY(third->waitForFinished(15000) && third->exitStatus() == QProcess::NormalExit);
         QCOMPARE(third->exitCode(), 0);
         QCOMPARE(Goals(), before);
         QVERIFY(!QFile::exists(m_dir->filePath("ordalune.bak")));
@@ -101,7 +97,7 @@ private slots:
         if (!withFile)
             QVERIFY(QFile::remove(m_dir->filePath("Ordalune.cdf"))); // no name: the name dialog opens
         QProcess* program = Start();
-        QVERIFY(WaitUntilListening());
+        QTRY_VERIFY_WITH_TIMEOUT(Listening(), 20000);
         if (saveFails)
             QVERIFY(QDir(m_dir->path()).mkdir("Ordalune.cdf.new"));
         QTest::qWait(200);
@@ -132,15 +128,6 @@ private:
     static bool Listening() {
         return ReadBytes(QStringLiteral("/proc/net/unix"))
             .contains('@' + SingleInstance::ServerName().toUtf8() + '\n');
-    }
-    static bool WaitUntilListening() {
-        for (QElapsedTimer clock; !clock.isValid() || clock.elapsed() < 20000; QTest::qWait(50)) {
-            if (!clock.isValid())
-                clock.start();
-            if (Listening())
-                return true;
-        }
-        return false;
     }
     QByteArray Goals() const { return ReadBytes(m_dir->filePath("Ordalune.cdf")); }
 
