@@ -172,6 +172,19 @@ private slots:
         QCOMPARE(linked.Save(), QStringLiteral("saved"));
     }
 
+    // A second copy shows the goals and never writes them, even once the first has gone: its goals
+    // may be older than those the first saved last.
+    void secondCopyNeverWrites() {
+        Write(kHeader + "Mine,01:00,00:30\r\n");
+        auto first = std::make_unique<Copy>(m_dir->path());
+        Copy second(m_dir->path());
+        QCOMPARE(first->Load(), QString());
+        QVERIFY(second.Load().startsWith("Another running copy"));
+        QCOMPARE(Describe(second.list), QStringLiteral("Mine 1:00/0:30"));
+        first.reset();
+        QCOMPARE(second.Save(true).left(9), QStringLiteral("not owner"));
+    }
+
     // A full disk or a folder that cannot be written: the old file stays whole, and the backup
     // is named only when there is one.
     void failedSavesKeepTheOldFile() {

@@ -165,6 +165,16 @@ private slots:
         for (int y = Item(0).top(); y <= Item(0).bottom(); ++y)
             lit += Brightest(image, QRect(time.left(), y, time.width(), 1)) == QColor(Qt::black) ? "." : "#";
         QVERIFY2(lit.contains(QRegularExpression("^\\.\\.\\.+#{10,}\\.\\.\\.+$")), qPrintable(lit));
+        QVERIFY2(std::abs(lit.indexOf('#') - (lit.size() - 1 - lit.lastIndexOf('#'))) <= 1, qPrintable(lit));
+        // Right-aligned: the time's ink ends where its advance ends, at its column's right edge.
+        int ink = time.left();
+        for (int x = time.left(); x <= time.right(); ++x)
+            if (Brightest(image, QRect(x, time.top(), 1, time.height())) != QColor(Qt::black))
+                ink = x;
+        const QFontMetrics digits(p.TimeFont());
+        const QString text = QString::fromStdString(m_goals.GetAt(0).GetRemainingText());
+        QVERIFY(std::abs(time.right() + 1 - digits.horizontalAdvance(text) +
+                         digits.tightBoundingRect(text).right() - ink) <= 1);
         QVERIFY(QFontInfo(p.ClockFont()).bold() && QFontInfo(p.ClockFont()).italic());
         const QColor finish = Brightest(image, p.GetFinishRect(m_goals.GetAt(1), Item(1)));
         QVERIFY2(finish.red() == 0 && finish.green() == finish.blue() && finish.green() > 160,
