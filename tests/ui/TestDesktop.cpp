@@ -11,6 +11,7 @@
 
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
 #include <QDBusUnixFileDescriptor>
 #include <QProcess>
 #include <QSignalSpy>
@@ -131,7 +132,7 @@ private slots:
     }
     void cleanup() { CloseDialogs(); }
     void cleanupTestCase() {
-        for (const char* name : {"stand-ins", "system", "program"})
+        for (const char* name : {"stand-ins", "system", "program", "late"})
             QDBusConnection::disconnectFromBus(QString::fromLatin1(name));
         m_daemon.kill();
         m_daemon.waitForFinished();
@@ -188,6 +189,8 @@ private slots:
         QTRY_COMPARE(Describe(view->Goals()),
                      QStringLiteral("Write 1:00/0:57 running, Read 1:00/0:57 running"));
         m_notifications.answer.clear();
+        // Answered calls are let go: a monitor running for weeks does not pile them up.
+        QTRY_VERIFY(monitor.findChildren<QDBusPendingCallWatcher*>().isEmpty());
         TestClock::Uninstall();
     }
 
@@ -208,9 +211,7 @@ private slots:
         });
         QSignalSpy resumed(&monitor, &PowerMonitor::resumed);
         for (const bool start : {true, false}) {
-            QDBusMessage signal =
-                QDBusMessage::createSignal(kPath, "org.freedesktop.login1.Manager", "PrepareForSleep");
-            QVERIFY(QDBusConnection(QStringLiteral("stand-ins")).send(signal << start));
+            PrepareForSleep(start);
             QTRY_VERIFY(Released(first));
         }
         QVERIFY(heldWhileStopping);
@@ -218,6 +219,12 @@ private slots:
         QTRY_VERIFY(monitor.HoldsInhibitor());
         QCOMPARE(m_logind.calls.size(), 2);
         QVERIFY(!Released(m_logind.readEnds.back()));
+        // Asleep before its first inhibitor came back: that one is let go at once.
+        PowerMonitor late(QDBusConnection::connectToBus(m_address, QStringLiteral("late")), nullptr);
+        PrepareForSleep(true);
+        QTRY_COMPARE(m_logind.calls.size(), 3);
+        QTRY_VERIFY(Released(m_logind.readEnds.back()));
+        QVERIFY(!late.HoldsInhibitor());
     }
 
     // Time's up reaches the desktop as a notification; its "15 more minutes" answers the
@@ -257,10 +264,18 @@ private slots:
         const auto watch = WhenModal([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
         QCOMPARE(host.AskTimesUp("Gym").choice, 0);
         QTRY_COMPARE(m_notifications.calls.last(), QStringLiteral("close 43"));
+        // Withdrawn also when the answer comes before the desktop has told the notification's id.
+        notifier.Close(notifier.Show(QStringLiteral("Essay"), QStringLiteral("up"), {}));
+        QTRY_COMPARE(m_notifications.calls.last(), QStringLiteral("close 45"));
         TestClock::Uninstall();
     }
 
 private:
+    void PrepareForSleep(bool start) {
+        QDBusMessage signal =
+            QDBusMessage::createSignal(kPath, "org.freedesktop.login1.Manager", "PrepareForSleep");
+        QVERIFY(QDBusConnection(QStringLiteral("stand-ins")).send(signal << start));
+    }
     void Session(const QVariantMap& changed) {
         QDBusMessage signal =
             QDBusMessage::createSignal(kSessionPath, "org.freedesktop.DBus.Properties", "PropertiesChanged");

@@ -142,6 +142,7 @@ private slots:
         QCOMPARE(m_frame->Action("goalFinish")->statusTip(),
                  QStringLiteral("Goal is finished; set remaining time to zero, adjusting total time"));
         QCOMPARE(m_view->Goals().GetSelection(), 0);
+        QVERIFY(!m_view->ListBox()->UpdateLayout()); // laid out for the goals read
         QCOMPARE(
             QStringList({Pane(0), Pane(1), Pane(2), Pane(3), Pane(4)}).join('|'),
             QStringLiteral("Think ahead!| Elapsed : 1:30 | Remain : 1:30 | Finish : 11:29 AM | 9:59 AM "));
@@ -158,6 +159,7 @@ private slots:
         Key(Qt::Key_O);
         QCOMPARE(Describe(),
                  QStringLiteral("A much longer goal name than any before it 40:00/30:00, x 0:00/0:00 done"));
+        QVERIFY(!list->UpdateLayout());
         // Only the new selection is framed, and the first row is drawn anew.
         QCOMPARE(Shown(list->viewport()),
                  list->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32));
@@ -295,6 +297,7 @@ private slots:
     // new Total.
     void timeUpThroughTheDialogs() {
         Open("Out,00:30,00:01\r\nOther,01:00,01:00\r\n");
+        m_frame->ConnectDesktop(nullptr);
         m_view->Goals().GetAt(0).ToggleRunning();
         m_view->Goals().GetAt(1).ToggleRunning();
         m_clock->Advance(60);
@@ -302,16 +305,18 @@ private slots:
         SeenBox overrun;
         std::optional<ModalWatch> second;
         const auto watch = WhenModal([&](QWidget* dialog) {
-            m_clock->Advance(125);
-            QTRY_COMPARE(Pane(4), QStringLiteral(" 10:02 AM "));
-            m_view->Timer().stop();
-            whileOpen = dialog->windowTitle() + " " + Describe() + " " + QString::number(m_view->TickCount());
+            // Armed first, so the question that follows is answered even if a check here fails.
             second.emplace(
                 [&](QWidget* box) {
                     overrun = {qobject_cast<QMessageBox*>(box)->text(), box->windowTitle()};
                     qobject_cast<QMessageBox*>(box)->button(QMessageBox::Yes)->click();
                 },
                 dialog);
+            m_clock->Advance(125);
+            QTRY_COMPARE(Pane(4), QStringLiteral(" 10:02 AM "));
+            QVERIFY(m_frame->Tray()->ToolTip().endsWith("Other: 1:00 left, done at 11:02 AM"));
+            m_view->Timer().stop();
+            whileOpen = dialog->windowTitle() + " " + Describe() + " " + QString::number(m_view->TickCount());
             QTest::mouseClick(Field(dialog, "minutes"), Qt::LeftButton);
             Retype(dialog, "minutes", "600");
             Click(dialog, "ok");
@@ -374,6 +379,7 @@ private slots:
                 [&](const QString& title) { titles << title; });
         Key(Qt::Key_N);
         QVERIFY(m_frame->ToolBar()->isVisible());
+        QCOMPARE(m_frame->ToolBar()->iconSize(), QSize(16, 16)); // as drawn
         QStringList tools;
         for (QAction* action : m_frame->ToolBar()->actions())
             tools << action->text() + (action->isEnabled() ? "" : "-");

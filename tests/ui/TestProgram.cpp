@@ -1,5 +1,8 @@
 #include "support/Fixtures.h"
+#include "support/ModalDriver.h"
 #include "ui/AlertSound.h"
+#include "ui/CMainFrame.h"
+#include "ui/GoalApp.h"
 #include "ui/SingleInstance.h"
 
 #include <QDir>
@@ -114,6 +117,23 @@ private slots:
                                           : "User : Please enter your name\r\nNo Goals,00:00,00:00\r\n"));
     }
 
+    // Last, for it leaves this process's own copy running: ended by a signal while a message of
+    // the goal file's is open at start, that copy finishes starting, then closes its window and
+    // saves. Its desktop file name ties its windows to the desktop entry.
+    void terminationDuringStartUp() {
+        auto* app = qobject_cast<GoalApp*>(QCoreApplication::instance());
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("ordalune"));
+        QVERIFY(QFile::rename(m_dir->filePath("Ordalune.cdf"), m_dir->filePath("ordalune.bak")));
+        const auto watch = WhenModal([&](QWidget* box) {
+            QVERIFY(::raise(SIGTERM) == 0);
+            QTRY_VERIFY(!box->isVisible());
+            QCoreApplication::processEvents(); // the close it asked for comes before start-up is done
+        });
+        QVERIFY(app->InitInstance(m_dir->path().toStdString()));
+        QTRY_VERIFY(!app->MainFrame()->isVisible());
+        QVERIFY(Goals().contains("Essay,02:00,01:30"));
+    }
+
 private:
     QProcess* Start(const QStringList& arguments = {}) {
         m_processes.push_back(std::make_unique<QProcess>());
@@ -136,5 +156,9 @@ private:
     QProcessEnvironment m_environment;
 };
 
-QTEST_MAIN(TestProgram)
+int main(int argc, char** argv) {
+    GoalApp app(argc, argv); // the application object as the program makes it
+    TestProgram test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "TestProgram.moc"
