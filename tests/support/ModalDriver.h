@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -78,3 +79,27 @@ struct SeenBox {
         },
         notThis);
 }
+
+// Closes a dialog left open ten seconds with nothing to answer it, and fails the test: a check
+// that went wrong can open one no watch was armed for, which would otherwise hang the test.
+class DialogGuard final {
+public:
+    DialogGuard() {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal != m_seen) {
+                m_seen = modal;
+                m_since.start();
+            } else if (modal != nullptr && m_since.hasExpired(10000)) {
+                CloseDialogs();
+                QTest::qFail("a dialog was left open", __FILE__, __LINE__);
+            }
+        });
+        m_timer.start(100);
+    }
+
+private:
+    QTimer m_timer;
+    QPointer<QWidget> m_seen;
+    QElapsedTimer m_since;
+};

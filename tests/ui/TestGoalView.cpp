@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -99,6 +100,7 @@ class TestGoalView : public QObject {
     std::shared_ptr<TestClock> m_clock;
     std::unique_ptr<CMainFrame> m_frame;
     CGoalView* m_view = nullptr;
+    std::optional<DialogGuard> m_guard;
 
 private slots:
     void initTestCase() {
@@ -109,6 +111,7 @@ private slots:
         GoalPainter::RegisterFontSubstitutes();
     }
     void init() {
+        m_guard.emplace();
         m_dir = std::make_unique<QTemporaryDir>();
         m_clock = TestClock::Install(CTime(2026, 12, 6, 9, 59, 30).GetTime());
     }
@@ -117,6 +120,7 @@ private slots:
         if (m_frame)
             m_view->SetQuitting();
         m_frame.reset();
+        m_guard.reset();
         TestClock::Uninstall();
     }
 
@@ -579,6 +583,16 @@ private slots:
         QCOMPARE(remove(QMessageBox::Yes, Qt::Key_D, Qt::ControlModifier),
                  QStringLiteral("no goals: Delete this goal? -1 No Goals 0:00/0:00 done"));
         QCOMPARE(Pane(3), QString());
+        // In a list longer than the screen, a deletion shortens the scroll range by its row.
+        QByteArray many;
+        for (int i = 0; i < 60; ++i)
+            many += "g" + QByteArray::number(i) + ",1:00,1:00\r\n";
+        Open(many);
+        const QScrollBar* bar = m_view->ListBox()->verticalScrollBar();
+        const int range = bar->maximum();
+        m_view->ListBox()->SetSelection(59);
+        (void)remove(QMessageBox::Yes, Qt::Key_Delete, Qt::NoModifier);
+        QCOMPARE(bar->maximum(), range - m_view->ListBox()->Painter().GetLineHeight());
     }
 
     // The user name, pasted with a line break, and the report; then About and Help.
@@ -613,6 +627,10 @@ private slots:
                 for (QLabel* label : about->findChildren<QLabel*>())
                     if (label->isVisible())
                         texts << (label->pixmap().isNull() ? label->text() : QStringLiteral("picture"));
+                // The title stands centred in the room right of the icon.
+                const QRect icon = about->findChild<QLabel*>("icon")->geometry();
+                const QRect title = about->findChildren<QLabel*>().at(2)->geometry();
+                QVERIFY(std::abs(title.center().x() - (icon.right() + about->width()) / 2) < 20);
                 about->close();
             });
             m_frame->Action("appAbout")->trigger();
