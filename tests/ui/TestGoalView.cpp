@@ -236,12 +236,13 @@ private slots:
         for (const bool relock : {true, false}) {
             const auto watch = WhenModal([&](QWidget* box) {
                 asked << qobject_cast<QMessageBox*>(box)->text();
-                m_view->OnBack();
-                m_clock->Advance(relock ? 600 : 0);
-                if (relock)
+                m_view->OnBack(); // asks nothing while the question is open
+                if (relock) {
+                    m_clock->Advance(600);
                     m_view->OnAway(0);
-                else
+                } else {
                     qobject_cast<QMessageBox*>(box)->button(QMessageBox::Yes)->click();
+                }
             });
             m_view->OnBack();
         }
@@ -252,8 +253,7 @@ private slots:
     }
 
     // Panes every 15 ticks, the goal file every 60 even with nothing running, the clock pane at
-    // the minute, shown on screen without laying the status bar out again; a running goal's
-    // wheel turns on screen.
+    // the minute and on screen; a running goal's wheel turns on screen.
     void tickSchedule() {
         Open("Essay,02:00,01:30\r\n");
         QSignalSpy panes(m_view, &CGoalView::statusTextsChanged);
