@@ -100,25 +100,25 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("refusal");
         QTest::addColumn<QString>("user");
-        const QString noVersion = "Invalid ORDALUNE.CDF :  No version line found... ignoring rest of file";
-        const QString badVersion = "Incompatible ORDALUNE.CDF : incorrect version ... ignoring rest of file";
-        const QString noUser = "Invalid ORDALUNE.CDF:  No user line found ... ignoring rest of file";
-        const QString ask = GoalFile::kAskName;
-        QTest::newRow("empty file") << QByteArray() << noVersion << ask;
-        QTest::newRow("no version line") << QByteArray("User : a\r\nGym,01:00,00:30\r\n") << noVersion << ask;
-        QTest::newRow("lower-case key") << QByteArray("file Version : 1\r\nUser : a\r\n") << noVersion << ask;
-        QTest::newRow("version 2") << QByteArray("File Version : 2\r\nUser : a\r\nG,1:00,0:30\r\n")
-                                   << badVersion << ask;
-        QTest::newRow("no user line")
-            << QByteArray("File Version : 1\r\nGym,01:00,00:30\r\n") << noUser << ask;
-        QTest::newRow("user without blank") << QByteArray("File Version : 1\r\nUser: a\r\n") << noUser << ask;
-        QTest::newRow("plain") << QByteArray("File Version : 1 beta\r\nUser : night shift\r\n") << ""
-                               << "night shift";
-        QTest::newRow("LF, two blanks") << QByteArray("File Version :  1\nUser :  b,,c\n") << ""
-                                        << " b,c";
-        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF") + kHeader << ""
-                                         << "Pat";
-        QTest::newRow("empty name asks") << QByteArray("File Version : 1\r\nUser :   \r\n") << "" << ask;
+        const char* noVersion = "Invalid ORDALUNE.CDF :  No version line found... ignoring rest of file";
+        const char* badVersion = "Incompatible ORDALUNE.CDF : incorrect version ... ignoring rest of file";
+        const char* noUser = "Invalid ORDALUNE.CDF:  No user line found ... ignoring rest of file";
+        const char* ask = GoalFile::kAskName;
+        // clang-format off
+        const std::tuple<const char*, QByteArray, const char*, const char*> rows[] = {
+            {"empty file", "", noVersion, ask},
+            {"no version line", "User : a\r\nGym,01:00,00:30\r\n", noVersion, ask},
+            {"lower-case key", "file Version : 1\r\nUser : a\r\n", noVersion, ask},
+            {"version 2", "File Version : 2\r\nUser : a\r\nG,1:00,0:30\r\n", badVersion, ask},
+            {"no user line", "File Version : 1\r\nGym,01:00,00:30\r\n", noUser, ask},
+            {"user without blank", "File Version : 1\r\nUser: a\r\n", noUser, ask},
+            {"plain", "File Version : 1 beta\r\nUser : night shift\r\n", "", "night shift"},
+            {"LF, two blanks", "File Version :  1\nUser :  b,,c\n", "", " b,c"},
+            {"byte-order mark", "\xEF\xBB\xBF" + kHeader, "", "Pat"},
+            {"empty name asks", "File Version : 1\r\nUser :   \r\n", "", ask}};
+        // clang-format on
+        for (const auto& [name, content, refusal, user] : rows)
+            QTest::newRow(name) << content << refusal << user;
     }
     // A refused file gives its message and is kept aside, never over an earlier refused file;
     // only the placeholder is left.

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QImage>
+#include <QTest>
+
+// Compares a drawing with its reference picture in tests/data; after a change made on purpose,
+// ORDALUNE_UPDATE_ARTWORK=1 writes the reference anew. Antialiasing may round a little
+// differently on another processor; a moved edge or a changed colour does not.
+inline void MatchesReference(const QImage& drawn, const char* name) {
+    const QString path = QStringLiteral(ORDALUNE_TEST_DATA "/") + QLatin1String(name);
+    const QImage image = drawn.convertToFormat(QImage::Format_RGB32);
+    if (qEnvironmentVariableIsSet("ORDALUNE_UPDATE_ARTWORK"))
+        QVERIFY(image.save(path));
+    const QImage expected = QImage(path).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(expected.size(), image.size());
+    QStringList differing;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (const QColor a = image.pixelColor(x, y), b = expected.pixelColor(x, y);
+                std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                    std::abs(a.blue() - b.blue()) >
+                48)
+                differing << QStringLiteral("%1,%2").arg(x).arg(y);
+    QVERIFY2(differing.isEmpty(), qPrintable(differing.mid(0, 10).join(' ')));
+}
