@@ -4,23 +4,38 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QToolButton>
-
-#include <functional>
-
-using Play = std::function<void(TimesUpDialog*)>;
-Q_DECLARE_METATYPE(Play)
 
 namespace {
 
 QLineEdit* Minutes(TimesUpDialog* d) { return d->findChild<QLineEdit*>("minutes"); }
-void Click(TimesUpDialog* d, const char* name) {
+void Click(TimesUpDialog* d, const QString& name) {
     QTest::mouseClick(d->findChild<QWidget*>(name), Qt::LeftButton);
 }
-void Type(TimesUpDialog* d, const char* text) {
-    Click(d, "minutes");
-    Minutes(d)->selectAll();
-    QTest::keyClicks(Minutes(d), text);
+
+// Plays the user's part from a script: a widget's name clicks it, "=text" clicks into the minutes
+// and types over them, "+text" types where the focus is, "?text" checks the minutes, and Tab,
+// Return, Escape, Up and Down are keys.
+void Play(TimesUpDialog* d, const QString& script) {
+    const QHash<QString, Qt::Key> keys{{"Tab", Qt::Key_Tab},
+                                       {"Return", Qt::Key_Return},
+                                       {"Escape", Qt::Key_Escape},
+                                       {"Up", Qt::Key_Up},
+                                       {"Down", Qt::Key_Down}};
+    for (const QString& step : script.split(' ')) {
+        if (keys.contains(step)) {
+            QTest::keyClick(QApplication::focusWidget(), keys[step]);
+        } else if (step[0] == '=') {
+            Click(d, "minutes");
+            Minutes(d)->selectAll();
+            QTest::keyClicks(Minutes(d), step.mid(1));
+        } else if (step[0] == '+') {
+            QTest::keyClicks(QApplication::focusWidget(), step.mid(1));
+        } else if (step[0] == '?') {
+            QCOMPARE(Minutes(d)->text(), step.mid(1));
+        } else {
+            Click(d, step);
+        }
+    }
 }
 
 } // namespace
@@ -32,71 +47,43 @@ class TestTimesUpDialog : public QObject {
 private slots:
     void cleanup() { CloseDialogs(); }
     void answers_data() {
-        QTest::addColumn<Play>("play");
+        QTest::addColumn<QString>("script");
         QTest::addColumn<int>("choice");
         QTest::addColumn<QString>("minutes");
-        QTest::newRow("OK at once") << Play([](TimesUpDialog* d) { Click(d, "ok"); }) << 0 << "15";
-        QTest::newRow("click into minutes") << Play([](TimesUpDialog* d) {
-            Click(d, "minutes");
-            Click(d, "ok");
-        }) << 1 << "15";
-        QTest::newRow("30 typed, stop chosen again") << Play([](TimesUpDialog* d) {
-            Type(d, "30");
-            Click(d, "stop");
-            Click(d, "ok");
-        }) << 0 << "30";
-        QTest::newRow("tab into minutes") << Play([](TimesUpDialog* d) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QTest::keyClick(d, Qt::Key_Return);
-        }) << 1 << "15";
-        QTest::newRow("Esc at once") << Play([](TimesUpDialog* d) { QTest::keyClick(d, Qt::Key_Escape); })
-                                     << 0 << "15";
-        QTest::newRow("30 typed, then Esc") << Play([](TimesUpDialog* d) {
-            Type(d, "30");
-            QTest::keyClick(d, Qt::Key_Escape);
-        }) << 1 << "15";
-        QTest::newRow("letters accepted") << Play([](TimesUpDialog* d) {
-            Type(d, "abc");
-            QTest::keyClick(d, Qt::Key_Return);
-        }) << 1 << "abc";
-        // The arrows lead into the field and step the number within 0..9999.
-        QTest::newRow("arrows") << Play([](TimesUpDialog* d) {
-            Click(d, "up");
-            QTest::keyClick(Minutes(d), Qt::Key_Down);
-            QTest::keyClick(Minutes(d), Qt::Key_Down);
-            QCOMPARE(Minutes(d)->text(), QStringLiteral("14"));
-            Minutes(d)->setText(QStringLiteral("0"));
-            Click(d, "down");
-            QCOMPARE(Minutes(d)->text(), QStringLiteral("0"));
-            Minutes(d)->setText(QStringLiteral("9999"));
-            QTest::keyClick(Minutes(d), Qt::Key_Up);
-            Click(d, "ok");
-        }) << 1 << "9999";
-        // The stepped number is selected, so typing replaces it.
-        QTest::newRow("down arrow first") << Play([](TimesUpDialog* d) {
-            Click(d, "down");
-            QCOMPARE(Minutes(d)->text(), QStringLiteral("14"));
-            QTest::keyClicks(Minutes(d), "5");
-            Click(d, "ok");
-        }) << 1 << "5";
+        // clang-format off
+        const std::tuple<const char*, const char*, int, const char*> rows[] = {
+            {"OK at once", "ok", 0, "15"},
+            {"click into minutes", "minutes ok", 1, "15"},
+            {"30 typed, stop chosen again", "=30 stop ok", 0, "30"},
+            {"tab into minutes", "Tab Return", 1, "15"},
+            {"Esc at once", "Escape", 0, "15"},
+            {"30 typed, then Esc", "=30 Escape", 1, "15"},
+            {"letters accepted", "=abc Return", 1, "abc"},
+            // The arrows lead into the field and step the number within 0..9999.
+            {"arrows", "up Down Down ?14 =0 down ?0 =9999 Up ok", 1, "9999"},
+            // The stepped number is selected, so typing replaces it.
+            {"down arrow first", "down ?14 +5 ok", 1, "5"}};
+        // clang-format on
+        for (const auto& [name, script, choice, minutes] : rows)
+            QTest::newRow(name) << script << choice << minutes;
     }
     void answers() {
-        QFETCH(Play, play);
+        QFETCH(QString, script);
         QFETCH(int, choice);
         QFETCH(QString, minutes);
         TimesUpDialog dialog;
         dialog.m_strGoalName = QStringLiteral("Write & <b>edit</b>");
         const auto watch = WhenModal([&](QWidget*) {
-            QCOMPARE(dialog.windowTitle(), QStringLiteral("Time's Up!"));
+            QCOMPARE(dialog.windowTitle(), "Time's Up!");
             QCOMPARE(dialog.findChild<QLabel*>("goalName")->text(), dialog.m_strGoalName);
             const QRect name = dialog.findChild<QWidget*>("goalName")->geometry();
             QVERIFY(dialog.findChild<QWidget*>("ok")->x() > name.right()); // OK beside the question
             QVERIFY(dialog.findChild<QWidget*>("stop")->geometry().left() < name.center().x());
             for (const char* shown : {"goalName", "up", "down", "ok", "minutes"})
                 QVERIFY2(dialog.findChild<QWidget*>(shown)->isVisible(), shown);
-            QCOMPARE(Minutes(&dialog)->text(), QStringLiteral("15"));
+            QCOMPARE(Minutes(&dialog)->text(), "15");
             QVERIFY(dialog.findChild<QRadioButton*>("stop")->isChecked());
-            play(&dialog);
+            Play(&dialog, script);
         });
         dialog.exec();
         QCOMPARE(dialog.m_nChoice, choice);

@@ -104,7 +104,7 @@ private slots:
         QString texts;
         for (const Cause cause : {Cause::DiskFull, Cause::AccessDenied, Cause::FileNotFound, Cause::Generic})
             texts += QString::fromStdString(CFileException(cause, "f").GetErrorText()) + "|";
-        QCOMPARE(texts, QStringLiteral("f: disk full|f: access denied|f: file not found|f: file error|"));
+        QCOMPARE(texts, "f: disk full|f: access denied|f: file not found|f: file error|");
     }
 
     // Text that is not UTF-8 (from the Windows version) is read as Windows-1252.

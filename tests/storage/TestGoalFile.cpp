@@ -135,10 +135,10 @@ private slots:
         QCOMPARE(copy.list.GetSelection(), 0);
         if (!refusal.isEmpty()) {
             QCOMPARE(told, refusal + "\n\nThe file was kept as Ordalune.cdf.refused.1.");
-            QCOMPARE(Describe(copy.list), QStringLiteral("No Goals 0:00/0:00 done"));
+            QCOMPARE(Describe(copy.list), "No Goals 0:00/0:00 done");
             QCOMPARE(ReadBytes(Path("Ordalune.cdf.refused.1")), content);
         }
-        QCOMPARE(copy.Save(), QStringLiteral("saved"));
+        QCOMPARE(copy.Save(), "saved");
         QCOMPARE(ReadBytes(Path("Ordalune.cdf.refused")), QByteArray("an older refused file"));
     }
 
@@ -153,25 +153,24 @@ private slots:
         Copy copy(synced.path());
         QCOMPARE(copy.Load(),
                  "Ordalune.cdf was missing, so the goals were read from its backup ordalune.bak.");
-        QCOMPARE(Describe(copy.list), QStringLiteral("Saved 1:00/0:20"));
-        QCOMPARE(copy.Save(), QStringLiteral("saved"));
+        QCOMPARE(Describe(copy.list), "Saved 1:00/0:20");
+        QCOMPARE(copy.Save(), "saved");
         QCOMPARE(ReadBytes(synced.filePath("ordalune.bak")), kHeader + "Saved,01:00,00:20\r\n");
         QVERIFY(QFile::link(synced.filePath("Ordalune.cdf"), Path("Ordalune.cdf")));
         Copy linked(m_dir->path());
         QCOMPARE(linked.Load(), QString());
-        QCOMPARE(Describe(linked.list), QStringLiteral("Saved 1:00/0:20"));
+        QCOMPARE(Describe(linked.list), "Saved 1:00/0:20");
         const QByteArray first = ReadBytes(Path("Ordalune.cdf"));
         QVERIFY(WriteBytes(Path("ordalune.bak.new"), "left by a crash"));
         linked.user = "second";
-        QCOMPARE(linked.Save(), QStringLiteral("saved"));
+        QCOMPARE(linked.Save(), "saved");
         QCOMPARE(ReadBytes(Path("ordalune.bak")), first);
         QVERIFY(ReadBytes(synced.filePath("Ordalune.cdf")).contains("User : second"));
         QVERIFY(!QFile::exists(Path("ordalune.bak.new")));
         QVERIFY(QFile::remove(Path("ordalune.bak")) && QDir(m_dir->path()).mkdir("ordalune.bak"));
-        QCOMPARE(linked.Save(),
-                 QStringLiteral("saved: No backup of your goals is being kept: ordalune.bak could "
-                                "not be written (Is a directory)."));
-        QCOMPARE(linked.Save(), QStringLiteral("saved"));
+        QCOMPARE(linked.Save(), "saved: No backup of your goals is being kept: ordalune.bak could "
+                                "not be written (Is a directory).");
+        QCOMPARE(linked.Save(), "saved");
     }
 
     // A second copy shows the goals and never writes them, even once the first has gone: its goals
@@ -182,9 +181,9 @@ private slots:
         Copy second(m_dir->path());
         QCOMPARE(first->Load(), QString());
         QVERIFY(second.Load().startsWith("Another running copy"));
-        QCOMPARE(Describe(second.list), QStringLiteral("Mine 1:00/0:30"));
+        QCOMPARE(Describe(second.list), "Mine 1:00/0:30");
         first.reset();
-        QCOMPARE(second.Save(true).left(9), QStringLiteral("not owner"));
+        QCOMPARE(second.Save(true).left(9), "not owner");
     }
 
     // A full disk or a folder that cannot be written: the old file stays whole, and the backup
@@ -205,12 +204,10 @@ private slots:
             return QString::fromStdString(result.messages.at(0).caption + ": " + result.messages.at(0).text +
                                           " (" + result.detail + ")");
         };
-        QCOMPARE(InChild(fullDisk),
-                 QStringLiteral("File Error: Your goals could not be saved. (File too large)"));
+        QCOMPARE(InChild(fullDisk), "File Error: Your goals could not be saved. (File too large)");
         QVERIFY(WriteBytes(Path("ordalune.bak"), "old backup"));
         QCOMPARE(InChild(fullDisk),
-                 QStringLiteral(
-                     "File Error: Your goals could not be saved.  Use backup ORDALUNE.BAK (File too large)"));
+                 "File Error: Your goals could not be saved.  Use backup ORDALUNE.BAK (File too large)");
         Chmod(m_dir->path(), 0555);
         QCOMPARE(InChild([&] { return copy.Save().left(6); }, true), QStringLiteral("failed"));
         QCOMPARE(ReadBytes(Path("Ordalune.cdf")), original);
@@ -236,12 +233,11 @@ private slots:
                 return steps.join(QStringLiteral(" | "));
             },
             true);
-        QCOMPARE(said,
-                 QStringLiteral("Ordalune.cdf could not be read: Permission denied.\n\nNothing will be saved "
-                                "over it until it can be read; then choose File > Open. | No Goals 0:00/0:00 "
-                                "done | held back | held back: Ordalune.cdf could not be read, so nothing is "
-                                "saved over it. Make it readable, then choose File > Open. |  | No Goals "
-                                "0:00/0:00 done, Precious 9:00/8:00 | saved"));
+        QCOMPARE(said, "Ordalune.cdf could not be read: Permission denied.\n\nNothing will be saved "
+                       "over it until it can be read; then choose File > Open. | No Goals 0:00/0:00 "
+                       "done | held back | held back: Ordalune.cdf could not be read, so nothing is "
+                       "saved over it. Make it readable, then choose File > Open. |  | No Goals "
+                       "0:00/0:00 done, Precious 9:00/8:00 | saved");
         QCOMPARE(ReadBytes(Path("ordalune.bak")), original);
     }
 

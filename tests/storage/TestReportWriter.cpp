@@ -41,7 +41,7 @@ private slots:
                 ReportWriter::Write(list, CTime(2026, 12, 6, 13, 7, 0), path.toStdString());
             return QString::fromStdString(message.caption + ": " + message.text);
         };
-        QCOMPARE(write(dir.filePath("ORDALUNE.REP")), QStringLiteral("Done: Report saved to ORDALUNE.REP"));
+        QCOMPARE(write(dir.filePath("ORDALUNE.REP")), "Done: Report saved to ORDALUNE.REP");
         QCOMPARE(ReadBytes(dir.filePath("ORDALUNE.REP")),
                  QByteArray("Sun 12/6/26  1:07 PM\r\n\r\n    ") + QByteArray(59, 'a') + " 1.50\r\n    " +
                      QByteArray(60, 'b') + "10.00\r\n    Café  au lait" + QByteArray(59 - 13, ' ') +

@@ -10,10 +10,13 @@
 #include "ui/WindowHost.h"
 
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusUnixFileDescriptor>
+#include <QDBusVirtualObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -26,78 +29,56 @@ namespace {
 const QString kPath = QStringLiteral("/org/freedesktop/login1");
 const QString kSessionPath = QStringLiteral("/org/freedesktop/login1/session/_3");
 
-// Stands in for logind's session object: the screen was locked when the program started.
-class FakeSession final : public QObject {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Session")
-    Q_PROPERTY(bool LockedHint READ LockedHint)
-
-public:
-    [[nodiscard]] bool LockedHint() const { return true; }
-};
-
-// Stands in for logind's manager: hands out sleep inhibitors as pipes, whose read ends show
-// when every copy of the inhibitor has been let go.
-class FakeLogind final : public QObject {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Manager")
-
+// Stands in for logind and the desktop's notification service: records each call as one line and
+// answers as they would. The session was locked when the program started; sleep inhibitors are
+// pipes, whose read ends show when every copy has been let go; a notification can be answered
+// with one of its buttons as soon as it shows.
+class StandIns final : public QDBusVirtualObject {
 public:
     QStringList calls;
     std::vector<int> readEnds;
+    QString answer;
+    uint lastId = 40;
 
-public slots:
-    QDBusObjectPath GetSessionByPID(uint) { return QDBusObjectPath(kSessionPath); }
-    QDBusUnixFileDescriptor Inhibit(const QString& what, const QString& who, const QString& why,
-                                    const QString& mode) {
-        calls << QStringList{what, who, why, mode}.join(QLatin1Char('|'));
-        int fds[2];
-        if (pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0)
-            return {};
-        readEnds.push_back(fds[0]);
-        QDBusUnixFileDescriptor handed(fds[1]); // a copy goes out; ours is closed
-        close(fds[1]);
-        return handed;
+    [[nodiscard]] QStringList Calls(const QString& member) const {
+        return calls.filter(QRegularExpression("^" + member + "\\|"));
     }
-};
-
-// Stands in for the desktop's notification service: records what it is asked and can answer
-// with one of a notification's buttons.
-class FakeNotifications final : public QObject {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
-
-public:
-    QStringList calls;
-    QString answer; // the button chosen as soon as a notification shows
-
     // The user chooses `key` on the newest notification.
     void Invoke(const QString& key) {
         QDBusMessage invoked = QDBusMessage::createSignal("/org/freedesktop/Notifications",
                                                           "org.freedesktop.Notifications", "ActionInvoked");
-        QDBusConnection(QStringLiteral("stand-ins"))
-            .send(invoked << 40 + static_cast<uint>(calls.size()) << key);
+        QDBusConnection(QStringLiteral("stand-ins")).send(invoked << lastId << key);
     }
-
-public slots:
-    uint Notify(const QString& app, uint replaces, const QString& icon, const QString& summary,
-                const QString& body, const QStringList& actions, const QVariantMap& hints, int timeout) {
-        const QVariant urgency = hints.value("urgency");
-        calls << QStringList{app,
-                             QString::number(replaces),
-                             icon,
-                             summary,
-                             body,
-                             actions.join(','),
-                             QString::number(urgency.toInt()) + urgency.metaType().name() + " " +
-                                 hints.value("category").toString(),
-                             QString::number(timeout)}
-                     .join('|');
-        if (!answer.isEmpty())
-            QTimer::singleShot(20, this, [this, key = answer] { Invoke(key); });
-        return 40 + static_cast<uint>(calls.size());
+    QString introspect(const QString&) const override { return {}; }
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
+        QStringList said{message.member()};
+        for (const QVariant& argument : message.arguments()) {
+            if (argument.canConvert<QDBusArgument>()) { // the hints
+                const auto hints = qdbus_cast<QVariantMap>(argument.value<QDBusArgument>());
+                said << QString::number(hints.value("urgency").toInt()) + hints.value("urgency").typeName() +
+                            " " + hints.value("category").toString();
+            } else {
+                said << (argument.canConvert<QStringList>() ? argument.toStringList().join(',')
+                                                            : argument.toString());
+            }
+        }
+        calls << said.join('|');
+        QVariant reply;
+        if (message.member() == "GetSessionByPID") {
+            reply = QVariant::fromValue(QDBusObjectPath(kSessionPath));
+        } else if (message.member() == "GetAll") {
+            reply = QVariantMap{{"LockedHint", true}};
+        } else if (int fds[2]; message.member() == "Inhibit" && pipe2(fds, O_CLOEXEC | O_NONBLOCK) == 0) {
+            readEnds.push_back(fds[0]);
+            reply = QVariant::fromValue(QDBusUnixFileDescriptor(fds[1])); // a copy goes out; ours is closed
+            close(fds[1]);
+        } else if (message.member() == "Notify") {
+            reply = ++lastId;
+            if (!answer.isEmpty())
+                QTimer::singleShot(20, [this, key = answer] { Invoke(key); });
+        }
+        return connection.send(reply.isValid() ? message.createReply(reply) : message.createReply());
     }
-    void CloseNotification(uint id) { calls << QStringLiteral("close %1").arg(id); }
 };
 
 bool Released(int readEnd) {
@@ -123,10 +104,7 @@ private slots:
         for (const char* name :
              {"org.freedesktop.login1", "org.freedesktop.Notifications", "org.freedesktop.ScreenSaver"})
             QVERIFY(bus.registerService(QString::fromLatin1(name)));
-        QVERIFY(bus.registerObject("/org/freedesktop/Notifications", &m_notifications,
-                                   QDBusConnection::ExportAllSlots));
-        QVERIFY(bus.registerObject(kPath, &m_logind, QDBusConnection::ExportAllSlots));
-        QVERIFY(bus.registerObject(kSessionPath, &m_session, QDBusConnection::ExportAllProperties));
+        QVERIFY(bus.registerVirtualObject("/org/freedesktop", &m_standIns, QDBusConnection::SubPath));
         qputenv("TZ", "UTC0");
         tzset();
     }
@@ -158,15 +136,13 @@ private slots:
         QTRY_VERIFY(monitor.IsAway());
         Notifier notifier(QDBusConnection::connectToBus(m_address, QStringLiteral("program")), nullptr);
         view->SetNotifier(&notifier);
-        m_notifications.answer = QStringLiteral("yes");
+        m_standIns.answer = QStringLiteral("yes");
         QStringList asked;
         const auto watch = WhenModal([&](QWidget* box) { asked << qobject_cast<QMessageBox*>(box)->text(); });
         Session({{"LockedHint", false}});
         QTRY_VERIFY(!monitor.IsAway());
         for (const bool active : {true, false}) { // with no clock running, nothing is stopped or asked
-            QDBusMessage signal = QDBusMessage::createSignal("/org/freedesktop/ScreenSaver",
-                                                             "org.freedesktop.ScreenSaver", "ActiveChanged");
-            QVERIFY(QDBusConnection(QStringLiteral("stand-ins")).send(signal << active));
+            Signal("/org/freedesktop/ScreenSaver", "org.freedesktop.ScreenSaver", "ActiveChanged", {active});
             QTRY_COMPARE(monitor.IsAway(), active);
         }
         view->Goals().GetAt(0).ToggleRunning();
@@ -178,7 +154,7 @@ private slots:
         Session({{"IdleHint", true},
                  {"IdleSinceHint", QVariant::fromValue<quint64>((clock->Now() - 420) * 1000000ULL)}});
         Session({{"LockedHint", true}});
-        QTRY_COMPARE(Describe(view->Goals()), QStringLiteral("Write 1:00/0:57, Read 1:00/0:57"));
+        QTRY_COMPARE(Describe(view->Goals()), "Write 1:00/0:57, Read 1:00/0:57");
         (void)view->File(); // written in the background
         QVERIFY(ReadBytes(dir.filePath("Ordalune.cdf")).contains("Write,01:00,00:57"));
         view->OnPowerSuspend(); // asleep while locked: nothing more to stop, nothing shown
@@ -186,9 +162,8 @@ private slots:
         Session({{"LockedHint", false}, {"IdleHint", false}});
         QTRY_COMPARE(asked.join('|'),
                      "You were away 0:32 (10:03 to 10:35). Restart the clocks of Write, Read?");
-        QTRY_COMPARE(Describe(view->Goals()),
-                     QStringLiteral("Write 1:00/0:57 running, Read 1:00/0:57 running"));
-        m_notifications.answer.clear();
+        QTRY_COMPARE(Describe(view->Goals()), "Write 1:00/0:57 running, Read 1:00/0:57 running");
+        m_standIns.answer.clear();
         // Answered calls are let go: a monitor running for weeks does not pile them up.
         QTRY_VERIFY(monitor.findChildren<QDBusPendingCallWatcher*>().isEmpty());
         TestClock::Uninstall();
@@ -197,13 +172,12 @@ private slots:
     // Held from the start; still held while the clocks stop for sleep, let go as soon as they
     // have; taken again on waking, when the window is asked to the front.
     void inhibitorHeldLetGoAndTakenAgain() {
-        m_logind.calls.clear();
         PowerMonitor monitor(QDBusConnection::connectToBus(m_address, QStringLiteral("system")), nullptr);
         QVERIFY(monitor.IsConnected());
         QTRY_VERIFY(monitor.HoldsInhibitor());
-        QCOMPARE(m_logind.calls,
-                 QStringList{"sleep|Ordalune Tracker|Stopping the running goal clocks|delay"});
-        const int first = m_logind.readEnds.back();
+        QCOMPARE(m_standIns.Calls("Inhibit"),
+                 QStringList{"Inhibit|sleep|Ordalune Tracker|Stopping the running goal clocks|delay"});
+        const int first = m_standIns.readEnds.back();
         bool heldWhileStopping = false;
         connect(&monitor, &PowerMonitor::suspending, this, [&] {
             heldWhileStopping = !Released(first);
@@ -217,13 +191,13 @@ private slots:
         QVERIFY(heldWhileStopping);
         QTRY_COMPARE(resumed.count(), 1);
         QTRY_VERIFY(monitor.HoldsInhibitor());
-        QCOMPARE(m_logind.calls.size(), 2);
-        QVERIFY(!Released(m_logind.readEnds.back()));
+        QCOMPARE(m_standIns.Calls("Inhibit").size(), 2);
+        QVERIFY(!Released(m_standIns.readEnds.back()));
         // Asleep before its first inhibitor came back: that one is let go at once.
         PowerMonitor late(QDBusConnection::connectToBus(m_address, QStringLiteral("late")), nullptr);
         PrepareForSleep(true);
-        QTRY_COMPARE(m_logind.calls.size(), 3);
-        QTRY_VERIFY(Released(m_logind.readEnds.back()));
+        QTRY_COMPARE(m_standIns.Calls("Inhibit").size(), 3);
+        QTRY_VERIFY(Released(m_standIns.readEnds.back()));
         QVERIFY(!late.HoldsInhibitor());
     }
 
@@ -239,56 +213,56 @@ private slots:
         goals.Append(std::make_unique<Goal>("Essay & <b>", Minutes(60), Minutes(1)));
         goals.GetAt(0).ToggleRunning();
         clock->Advance(60);
-        m_notifications.calls.clear();
+        m_standIns.calls.clear();
+        m_standIns.lastId = 40;
         {
             // Typed into the dialog, then answered on the desktop: its own 15 minutes count.
             const auto watch = WhenModal([&](QWidget* dialog) {
                 QTest::mouseClick(dialog->findChild<QWidget*>("minutes"), Qt::LeftButton);
                 QTest::keyClicks(dialog->findChild<QWidget*>("minutes"), "45");
-                QTRY_COMPARE(m_notifications.calls.size(), 1); // shown before it can be chosen
-                m_notifications.Invoke(QStringLiteral("more"));
+                QTRY_COMPARE(m_standIns.Calls("Notify").size(), 1); // shown before it can be chosen
+                m_standIns.Invoke(QStringLiteral("more"));
             });
             (void)TickGoals(goals, host);
         }
-        QCOMPARE(Describe(goals), QStringLiteral("Essay & <b> 1:15/0:15 running"));
-        QCOMPARE(
-            m_notifications.calls.join('\n'),
-            QStringLiteral("Ordalune Tracker|0|ordalune|Time's Up!|Your time for Essay &amp; &lt;b&gt; is "
-                           "up.|done,Mark done,more,15 more minutes|2uchar x-ordalune.time-up|0"));
-        m_notifications.answer = QStringLiteral("yes");
+        QCOMPARE(Describe(goals), "Essay & <b> 1:15/0:15 running");
+        QCOMPARE(m_standIns.Calls("Notify").join('\n'),
+                 "Notify|Ordalune Tracker|0|ordalune|Time's Up!|Your time for Essay &amp; &lt;b&gt; is "
+                 "up.|done,Mark done,more,15 more minutes|2uchar x-ordalune.time-up|0");
+        m_standIns.answer = QStringLiteral("yes");
         QVERIFY(host.AskOverrun("Essay", "Over 2 minutes have passed."));
         QVERIFY(
-            m_notifications.calls.last().startsWith("Ordalune Tracker|0|ordalune|Essay|Over 2 minutes have "
-                                                    "passed.|yes,Yes,no,No|"));
-        m_notifications.answer.clear();
+            m_standIns.calls.last().startsWith("Notify|Ordalune Tracker|0|ordalune|Essay|Over 2 minutes have "
+                                               "passed.|yes,Yes,no,No|"));
+        m_standIns.answer.clear();
         const auto watch = WhenModal([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
         QCOMPARE(host.AskTimesUp("Gym").choice, 0);
-        QTRY_COMPARE(m_notifications.calls.last(), QStringLiteral("close 43"));
+        QTRY_COMPARE(m_standIns.calls.last(), "CloseNotification|43");
         // Withdrawn also when the answer comes before the desktop has told the notification's id.
         notifier.Close(notifier.Show(QStringLiteral("Essay"), QStringLiteral("up"), {}));
-        QTRY_COMPARE(m_notifications.calls.last(), QStringLiteral("close 45"));
+        QTRY_COMPARE(m_standIns.calls.last(), "CloseNotification|44");
         TestClock::Uninstall();
     }
 
 private:
+    void Signal(const QString& path, const QString& interface, const QString& name,
+                const QVariantList& arguments) {
+        QDBusMessage signal = QDBusMessage::createSignal(path, interface, name);
+        signal.setArguments(arguments);
+        QVERIFY(QDBusConnection(QStringLiteral("stand-ins")).send(signal));
+    }
     void PrepareForSleep(bool start) {
-        QDBusMessage signal =
-            QDBusMessage::createSignal(kPath, "org.freedesktop.login1.Manager", "PrepareForSleep");
-        QVERIFY(QDBusConnection(QStringLiteral("stand-ins")).send(signal << start));
+        Signal(kPath, "org.freedesktop.login1.Manager", "PrepareForSleep", {start});
     }
     void Session(const QVariantMap& changed) {
-        QDBusMessage signal =
-            QDBusMessage::createSignal(kSessionPath, "org.freedesktop.DBus.Properties", "PropertiesChanged");
-        signal << QStringLiteral("org.freedesktop.login1.Session") << changed << QStringList();
-        QVERIFY(QDBusConnection(QStringLiteral("stand-ins")).send(signal));
+        Signal(kSessionPath, "org.freedesktop.DBus.Properties", "PropertiesChanged",
+               {"org.freedesktop.login1.Session", changed, QStringList()});
     }
 
     QTemporaryDir m_config;
     QProcess m_daemon;
     QString m_address;
-    FakeNotifications m_notifications;
-    FakeLogind m_logind;
-    FakeSession m_session;
+    StandIns m_standIns;
 };
 
 QTEST_MAIN(TestDesktop)

@@ -147,12 +147,12 @@ private slots:
         QCOMPARE(running(), QStringLiteral("RR-0"));
         DoubleClick(1);
         DoubleClick(2);
-        QCOMPARE(running(), QStringLiteral("R--2"));
+        QCOMPARE(running(), "R--2");
         QTest::mouseDClick(m_list->viewport(), Qt::RightButton, Qt::NoModifier, Item(0).center());
         m_list->SetSelection(-1);
         QTest::mouseDClick(m_list->viewport(), Qt::LeftButton, Qt::NoModifier,
                            QPoint(5, Item(2).bottom() + 2));
-        QCOMPARE(running(), QStringLiteral("R---1"));
+        QCOMPARE(running(), "R---1");
     }
     void keysMoveTheSelection() {
         for (int i = 0; i < 20; ++i)

@@ -137,7 +137,7 @@ private slots:
     // Open reads the goals again in place.
     void startsWithTheFile() {
         Open("Essay,02:00,01:30\r\nGym,01:00,00:00\r\n");
-        QCOMPARE(m_frame->windowTitle(), QStringLiteral("Ordalune Tracker - Pat"));
+        QCOMPARE(m_frame->windowTitle(), "Ordalune Tracker - Pat");
         QVERIFY(m_frame->ToolBar()->isHidden());
         QStringList menus;
         for (QAction* menu : m_frame->menuBar()->actions())
@@ -164,8 +164,7 @@ private slots:
         m_view->Goals().GetAt(0).ToggleRunning();
         list->SetSelection(1);
         Key(Qt::Key_O);
-        QCOMPARE(Describe(),
-                 QStringLiteral("A much longer goal name than any before it 40:00/30:00, x 0:00/0:00 done"));
+        QCOMPARE(Describe(), "A much longer goal name than any before it 40:00/30:00, x 0:00/0:00 done");
         QVERIFY(!list->UpdateLayout());
         // Only the new selection is framed, and the first row is drawn anew.
         QCOMPARE(Shown(list->viewport()),
@@ -173,8 +172,7 @@ private slots:
         const QImage frames = list->viewport()->grab().toImage();
         QCOMPARE(frames.pixelColor(0, list->GetItemRect(0).center().y()), GoalPainter::kSelectedFrameColor);
         QCOMPARE(frames.pixelColor(0, list->GetItemRect(1).center().y()), QColor(Qt::black));
-        QCOMPARE(Pane(1) + Pane(2) + Pane(3),
-                 QStringLiteral(" Elapsed : 10:00  Remain : 30:00  Finish : 3:59 PM "));
+        QCOMPARE(Pane(1) + Pane(2) + Pane(3), " Elapsed : 10:00  Remain : 30:00  Finish : 3:59 PM ");
         QTRY_VERIFY(list->viewport()->width() >= list->GetIdealSize().width());
     }
 
@@ -185,18 +183,17 @@ private slots:
         m_frame->ConnectDesktop(nullptr);
         TrayIcon* tray = m_frame->Tray();
         QVERIFY(tray != nullptr && !Coloured(tray->Icon()));
-        QCOMPARE(tray->ToolTip(), QStringLiteral("Ordalune Tracker\nNo clock is running"));
+        QCOMPARE(tray->ToolTip(), "Ordalune Tracker\nNo clock is running");
         m_frame->Action("goalStart")->trigger();
-        QCOMPARE(Items(tray->Menu()->actions()),
-                 QStringLiteral("Stop Essay |-|Show Ordalune Tracker |Exit "));
+        QCOMPARE(Items(tray->Menu()->actions()), "Stop Essay |-|Show Ordalune Tracker |Exit ");
         Tick(60);
-        QCOMPARE(tray->ToolTip(), QStringLiteral("Ordalune Tracker\nEssay: 1:29 left, done at 11:29 AM"));
+        QCOMPARE(tray->ToolTip(), "Ordalune Tracker\nEssay: 1:29 left, done at 11:29 AM");
         QVERIFY(Coloured(tray->Icon()));
         m_view->ListBox()->SetSelection(1);
         tray->Menu()->actions().first()->trigger();
         for (const int index : {-1, 0, 2}) // gone or stopped already: nothing happens
             m_view->StopGoal(index);
-        QCOMPARE(Describe(), QStringLiteral("Essay 2:00/1:29, Gym 1:00/0:30"));
+        QCOMPARE(Describe(), "Essay 2:00/1:29, Gym 1:00/0:30");
         QVERIFY(!Coloured(tray->Icon()) && m_view->Goals().GetSelection() == 1);
         m_frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
@@ -260,7 +257,7 @@ private slots:
                 },
                 dialog);
             m_clock->Advance(125);
-            QTRY_COMPARE(Pane(4), QStringLiteral(" 10:02 AM "));
+            QTRY_COMPARE(Pane(4), " 10:02 AM ");
             QVERIFY(m_frame->Tray()->ToolTip().endsWith("Other: 1:00 left, done at 11:02 AM"));
             m_view->Timer().stop();
             whileOpen = dialog->windowTitle() + " " + Describe() + " " + QString::number(m_view->TickCount());
@@ -270,12 +267,12 @@ private slots:
         });
         m_view->Timer().start(10);
         QTRY_VERIFY(!overrun.text.isEmpty() && !CGoalView::InTimer());
-        QCOMPARE(whileOpen, QStringLiteral("Time's Up! Out 0:30/0:00, Other 1:00/1:00 running 1"));
+        QCOMPARE(whileOpen, "Time's Up! Out 0:30/0:00, Other 1:00/1:00 running 1");
         QCOMPARE(Said(overrun),
                  "Out: Over 2 minutes have passed since this goal's time was up.  Apply time to goal?");
-        QCOMPARE(Describe(), QStringLiteral("Out 10:32/10:00 running, Other 1:00/0:56 running"));
+        QCOMPARE(Describe(), "Out 10:32/10:00 running, Other 1:00/0:56 running");
         QCOMPARE(m_view->TickCount(), 1u);
-        QCOMPARE(Pane(2), QStringLiteral(" Remain : 10:56 "));
+        QCOMPARE(Pane(2), " Remain : 10:56 ");
         // Laid out again for the new largest Total: the other goal's bar shrinks to match.
         GoalListBox* list = m_view->ListBox();
         QCOMPARE(list->Painter().GetBarRect(m_view->Goals().GetAt(1), list->GetItemRect(1)).width(),
@@ -314,8 +311,7 @@ private slots:
             "What's &This? Shift+F1");
         Key(Qt::Key_N);
         QVERIFY(m_frame->ToolBar()->isHidden());
-        QCOMPARE(titles.join('|') + " " + Describe(),
-                 QStringLiteral("Untitled|Pat|Untitled|Pat Essay 2:00/1:30"));
+        QCOMPARE(titles.join('|') + " " + Describe(), "Untitled|Pat|Untitled|Pat Essay 2:00/1:30");
         SeenBox refusal;
         QString asked;
         std::optional<ModalWatch> nameWatch;
@@ -334,9 +330,9 @@ private slots:
         QCOMPARE(Said(refusal),
                  "Ordalune: Incompatible ORDALUNE.CDF : incorrect version ... ignoring rest of file");
         QCOMPARE(refusal.icon, QMessageBox::Warning);
-        QTRY_COMPARE(asked, QStringLiteral("Set User Name: Please enter your name"));
+        QTRY_COMPARE(asked, "Set User Name: Please enter your name");
         QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
-        QCOMPARE(m_frame->windowTitle(), QStringLiteral("Ordalune Tracker - Untitled"));
+        QCOMPARE(m_frame->windowTitle(), "Ordalune Tracker - Untitled");
     }
 
     // Closing saves once; when that save fails the user chooses: keep the window open, or Retry.
@@ -353,7 +349,7 @@ private slots:
             QVERIFY(!m_frame->close());
         }
         QVERIFY(m_frame->isVisible() && m_view->Timer().isActive());
-        QCOMPARE(Said(seen), QStringLiteral("File Error: Your goals could not be saved.\n\nIs a directory"));
+        QCOMPARE(Said(seen), "File Error: Your goals could not be saved.\n\nIs a directory");
         const auto watch = WhenModal([&](QWidget* box) {
             QVERIFY(QDir(m_dir->filePath("Ordalune.cdf.new")).removeRecursively());
             qobject_cast<QMessageBox*>(box)->buttons().at(0)->click(); // Retry
@@ -381,8 +377,8 @@ private slots:
             QTest::keyClicks(Field(dialog, "total"), "1.5");
             QTest::keyClick(Field(dialog, "total"), Qt::Key_Return);
         });
-        QCOMPARE(seen, QStringLiteral("Add Goal|Enter the title of your goal|Hours:Mins"));
-        QCOMPARE(Pane(2), QStringLiteral(" Remain : 1:30 "));
+        QCOMPARE(seen, "Add Goal|Enter the title of your goal|Hours:Mins");
+        QCOMPARE(Pane(2), " Remain : 1:30 ");
         WithDialog(Qt::Key_A, [&](QWidget* dialog) { Click(dialog, "cancel"); });
         WithDialog(Qt::Key_A, [&](QWidget* dialog) { Click(dialog, "ok"); });
         QCOMPARE(Describe(), "Line one Line two   1:30/1:30, Enter the title of your goal 0:00/0:00 done");
@@ -436,8 +432,7 @@ private slots:
         });
         QCOMPARE(seen.join(' '),
                  "Edit Goal 01:30/00:45 " + shown + " " + shown.section('/', 0, 0) + "/100:15");
-        QCOMPARE(Said(refusal),
-                 QStringLiteral("Ordalune: The Remaining time must not exceed the Total time"));
+        QCOMPARE(Said(refusal), "Ordalune: The Remaining time must not exceed the Total time");
         QCOMPARE(Describe(), "Essay " + shown.section('/', 0, 0) + "/0:10");
         QWidget* rows = m_view->ListBox()->viewport();
         QCOMPARE(Shown(rows), rows->grab().toImage().convertToFormat(QImage::Format_RGB32));
@@ -447,7 +442,7 @@ private slots:
     // none of them, even called straight; Delete asks and moves the selection.
     void commandsFollowTheSelection() {
         Open("");
-        QCOMPARE(Enabled(), QStringLiteral("00000"));
+        QCOMPARE(Enabled(), "00000");
         bool opened = false;
         {
             const auto watch = WhenModal([&](QWidget*) { opened = true; });
@@ -459,21 +454,21 @@ private slots:
             m_view->OnFinishEarly();
         }
         QVERIFY(!opened);
-        QCOMPARE(Describe(), QStringLiteral("No Goals 0:00/0:00 done"));
+        QCOMPARE(Describe(), "No Goals 0:00/0:00 done");
         Open("no goals,2:00,0:45\r\nb,1:00,1:00\r\nc,1:00,1:00\r\n");
-        QCOMPARE(Enabled(), QStringLiteral("11101"));
+        QCOMPARE(Enabled(), "11101");
         m_frame->Action("goalStart")->trigger();
-        QCOMPARE(Enabled(), QStringLiteral("11011"));
+        QCOMPARE(Enabled(), "11011");
         m_view->ListBox()->SetSelection(1);
         m_frame->Action("goalStart")->trigger();
         m_clock->Advance(29 * 60 + 31);
         m_view->OnTimer();
         Key(Qt::Key_F); // on a running goal: stopped, Total cut to the time spent
         QCOMPARE(Describe(), QStringLiteral("no goals 2:00/0:15 running, b 0:29/0:00 done, c 1:00/1:00"));
-        QCOMPARE(Enabled(), QStringLiteral("11000"));
+        QCOMPARE(Enabled(), "11000");
         m_view->ListBox()->SetSelection(0);
         m_frame->Action("goalStop")->trigger();
-        QCOMPARE(Enabled(), QStringLiteral("11101"));
+        QCOMPARE(Enabled(), "11101");
         const auto remove = [&](QMessageBox::StandardButton button, int key,
                                 Qt::KeyboardModifiers modifiers) {
             SeenBox seen;
@@ -485,11 +480,11 @@ private slots:
         QCOMPARE(remove(QMessageBox::No, Qt::Key_D, Qt::ControlModifier).left(24),
                  "b: Delete this goal? 1 n");
         QCOMPARE(remove(QMessageBox::Yes, Qt::Key_Delete, Qt::NoModifier),
-                 QStringLiteral("b: Delete this goal? 1 no goals 2:00/0:15, c 1:00/1:00"));
+                 "b: Delete this goal? 1 no goals 2:00/0:15, c 1:00/1:00");
         QCOMPARE(remove(QMessageBox::Yes, Qt::Key_D, Qt::ControlModifier),
-                 QStringLiteral("c: Delete this goal? 0 no goals 2:00/0:15"));
+                 "c: Delete this goal? 0 no goals 2:00/0:15");
         QCOMPARE(remove(QMessageBox::Yes, Qt::Key_D, Qt::ControlModifier),
-                 QStringLiteral("no goals: Delete this goal? -1 No Goals 0:00/0:00 done"));
+                 "no goals: Delete this goal? -1 No Goals 0:00/0:00 done");
         QCOMPARE(Pane(3), QString());
         // In a list longer than the screen, a deletion shortens the scroll range by its row.
         QByteArray many;
@@ -517,16 +512,14 @@ private slots:
             });
             m_frame->Action("optionsUserName")->trigger();
         }
-        QCOMPARE(
-            preset + m_frame->windowTitle(),
-            QStringLiteral("Set User Name: Pat;Set User Name: night shift;Ordalune Tracker - night shift"));
+        QCOMPARE(preset + m_frame->windowTitle(),
+                 "Set User Name: Pat;Set User Name: night shift;Ordalune Tracker - night shift");
         SeenBox seen;
         {
             const auto watch = AnswerBox(seen);
             m_frame->Action("fileReport")->trigger();
         }
-        QCOMPARE(Said(seen) + QString::number(seen.icon),
-                 QStringLiteral("Done: Report saved to ORDALUNE.REP0"));
+        QCOMPARE(Said(seen) + QString::number(seen.icon), "Done: Report saved to ORDALUNE.REP0");
         QVERIFY(
             ReadBytes(m_dir->filePath("ORDALUNE.REP")).startsWith("Sun 12/6/26  9:59 AM\r\n\r\n    Essay"));
         QStringList texts;
@@ -543,7 +536,7 @@ private slots:
             });
             m_frame->Action("appAbout")->trigger();
         }
-        QCOMPARE(texts.join('|'), QStringLiteral("picture|picture|Ordalune Tracker|Version 1.1"));
+        QCOMPARE(texts.join('|'), "picture|picture|Ordalune Tracker|Version 1.1");
         Key(Qt::Key_F1, Qt::NoModifier);
         auto* help = m_frame->findChild<HelpWindow*>();
         QVERIFY(help != nullptr && help->isVisible());
