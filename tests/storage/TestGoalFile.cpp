@@ -244,31 +244,29 @@ private slots:
     // A child saves in a loop, reporting each finished save; it is killed at random moments.
     // Every time, the goal file loads whole, holding the last reported save or the one after it.
     void crashDuringSaveLeavesACompleteFile() {
-        constexpr int kGoals = 300;
-        const auto contentOf = [](int n) {
+        const auto goals = [](int n) {
             GoalList list;
-            for (int i = 0; i < kGoals; ++i)
+            for (int i = 0; i < 300; ++i)
                 list.Append(std::make_unique<Goal>(std::to_string(n), Minutes(i), Minutes(i)));
             return list;
         };
         int last = 0;
-        QCOMPARE(Copy(m_dir->path()).file.SaveGoals(contentOf(0), "0").messages.size(), 0u);
+        QVERIFY(GoalFile(m_dir->path().toStdString()).SaveGoals(goals(0), "0").messages.empty());
         for (int round = 0; round < 150; ++round) {
             int fds[2];
             QVERIFY(pipe(fds) == 0);
-            if (const pid_t pid = fork(); pid == 0) {
+            const pid_t pid = fork();
+            if (pid == 0) {
                 GoalFile file(m_dir->path().toStdString());
-                for (int n = last + 1;; ++n)
-                    if (file.SaveGoals(contentOf(n), std::to_string(n)).status !=
-                            GoalFile::SaveResult::Status::Saved ||
-                        write(fds[1], &n, sizeof n) != sizeof n)
-                        _exit(3);
-            } else {
-                close(fds[1]);
-                usleep(static_cast<useconds_t>(QRandomGenerator::global()->bounded(2000, 25000)));
-                kill(pid, SIGKILL);
-                waitpid(pid, nullptr, 0);
+                for (int n = last + 1; file.SaveGoals(goals(n), std::to_string(n)).messages.empty(); ++n)
+                    if (write(fds[1], &n, sizeof n) != sizeof n)
+                        break;
+                _exit(3);
             }
+            close(fds[1]);
+            usleep(static_cast<useconds_t>(QRandomGenerator::global()->bounded(2000, 25000)));
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
             for (int n = 0; read(fds[0], &n, sizeof n) == sizeof n;)
                 last = n;
             close(fds[0]);
@@ -277,8 +275,8 @@ private slots:
             const int saved = std::stoi(copy.user);
             QVERIFY2(saved == last || saved == last + 1,
                      qPrintable(QStringLiteral("%1 after %2").arg(saved).arg(last)));
-            QCOMPARE(copy.list.GetCount(), kGoals);
-            for (int i = 0; i < kGoals; ++i)
+            QCOMPARE(copy.list.GetCount(), 300);
+            for (int i = 0; i < 300; ++i)
                 QVERIFY(copy.list.GetAt(i).GetName() == copy.user &&
                         copy.list.GetAt(i).GetTotal() == Minutes(i));
             last = saved;
