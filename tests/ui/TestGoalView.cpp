@@ -211,6 +211,19 @@ private slots:
         QVERIFY(!m_frame->isVisible());
     }
 
+    // Back at the desk with the return question already open: nothing more is asked.
+    void oneReturnQuestion() {
+        Open("Essay,02:00,01:30\r\n");
+        m_frame->Action("goalStart")->trigger();
+        m_view->OnAway(0);
+        const auto watch = WhenModal([&](QWidget* box) {
+            m_view->OnBack();
+            qobject_cast<QMessageBox*>(box)->button(QMessageBox::Yes)->click();
+        });
+        m_view->OnBack();
+        QCOMPARE(Describe(), "Essay 2:00/1:30 running");
+    }
+
     // Panes every 15 ticks, the goal file every 60 even with nothing running, the clock pane at
     // the minute and on screen.
     void tickSchedule() {
