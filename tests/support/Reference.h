@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QImage>
+#include <QScreen>
 #include <QTest>
+#include <QWidget>
 
 // Compares a drawing with its reference picture in tests/data; after a change made on purpose,
 // ORDALUNE_UPDATE_ARTWORK=1 writes the reference anew. Antialiasing may round a little
@@ -22,4 +24,14 @@ inline void MatchesReference(const QImage& drawn, const char* name) {
                 48)
                 differing << QStringLiteral("%1,%2").arg(x).arg(y);
     QVERIFY2(differing.isEmpty(), qPrintable(differing.mid(0, 10).join(' ')));
+}
+
+// The screen shows what a full repaint of `widget` draws: no stale pixels are left on it.
+inline void ShownAsRepainted(QWidget* widget) {
+    QCoreApplication::processEvents();
+    QWidget* window = widget->window();
+    const QImage screen = window->screen()->grabWindow(window->winId()).toImage();
+    QCOMPARE(screen.copy(widget->rect().translated(widget->mapTo(window, QPoint())))
+                 .convertToFormat(QImage::Format_RGB32),
+             widget->grab().toImage().convertToFormat(QImage::Format_RGB32));
 }

@@ -1,5 +1,6 @@
 #include "support/Fixtures.h"
 #include "support/ModalDriver.h"
+#include "support/Reference.h"
 #include "support/TestClock.h"
 #include "ui/CGoalView.h"
 #include "ui/CMainFrame.h"
@@ -78,16 +79,6 @@ class TestGoalView : public QObject {
             m_view->OnTimer();
         }
     }
-    // What the window shows of `widget` (or a part of it) on screen.
-    QImage Shown(QWidget* widget, const QRect& part = {}) {
-        QCoreApplication::processEvents();
-        const QRect rect = part.isNull() ? widget->rect() : part;
-        return m_frame->screen()
-            ->grabWindow(m_frame->winId())
-            .toImage()
-            .copy(rect.translated(widget->mapTo(m_frame.get(), QPoint())))
-            .convertToFormat(QImage::Format_RGB32);
-    }
     QString Enabled() const {
         QString states;
         for (const char* name : {"goalEdit", "goalDelete", "goalStart", "goalStop", "goalFinish"})
@@ -158,8 +149,7 @@ private slots:
         QCOMPARE(Describe(), "A much longer goal name than any before it 40:00/30:00, x 0:00/0:00 done");
         QVERIFY(!list->UpdateLayout());
         // Only the new selection is framed, and the first row is drawn anew.
-        QCOMPARE(Shown(list->viewport()),
-                 list->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32));
+        ShownAsRepainted(list->viewport());
         const QImage frames = list->viewport()->grab().toImage();
         QCOMPARE(frames.pixelColor(0, list->GetItemRect(0).center().y()), GoalPainter::kSelectedFrameColor);
         QCOMPARE(frames.pixelColor(0, list->GetItemRect(1).center().y()), QColor(Qt::black));
@@ -237,8 +227,7 @@ private slots:
             if (tick == 29 || tick == 30)
                 QCOMPARE(Pane(4), tick == 29 ? QStringLiteral(" 9:59 AM ") : QStringLiteral(" 10:00 AM "));
         }
-        QCOMPARE(Shown(m_frame->Pane(4)),
-                 m_frame->Pane(4)->grab().toImage().convertToFormat(QImage::Format_RGB32));
+        ShownAsRepainted(m_frame->Pane(4));
     }
 
     // The real timer, Time's Up dialog and overrun question: the tick waits on them, timer messages
@@ -439,8 +428,7 @@ private slots:
                  "Edit Goal 01:30/00:45 " + shown + " " + shown.section('/', 0, 0) + "/100:15");
         QCOMPARE(Said(refusal), "Ordalune: The Remaining time must not exceed the Total time");
         QCOMPARE(Describe(), "Essay " + shown.section('/', 0, 0) + "/0:10");
-        QWidget* rows = m_view->ListBox()->viewport();
-        QCOMPARE(Shown(rows), rows->grab().toImage().convertToFormat(QImage::Format_RGB32));
+        ShownAsRepainted(m_view->ListBox()->viewport());
     }
 
     // Edit, Delete, Start, Stop and Finish Early follow the selected goal; the placeholder allows
