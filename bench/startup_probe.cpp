@@ -4,9 +4,9 @@
 //   stall SAVES    asks for SAVES saves a quarter of a second apart and reports the longest time
 //                  the window's thread was kept from its events meanwhile; 0 saves measures the
 //                  same time without saves.
+#include "app/GoalApp.h"
 #include "ui/CGoalView.h"
 #include "ui/CMainFrame.h"
-#include "ui/GoalApp.h"
 #include "ui/GoalListBox.h"
 
 #include <QElapsedTimer>

@@ -4,25 +4,33 @@
 
 bool AwaySpan::Stop(GoalList& goals, CTime now, std::optional<CTime> idleSince) {
     const CTime from = idleSince && *idleSince < now ? *idleSince : now;
-    bool stopped = false;
+    // Only what the clock counted while the user was idle goes back: not before it started (or
+    // restarted after a time's-up answer), not after its last tick.
+    std::vector<CTimeSpan> back(static_cast<std::size_t>(goals.GetCount()));
     for (int i = 0; i < goals.GetCount(); ++i) {
-        Goal& goal = goals.GetAt(i);
-        if (!goal.IsRunning())
-            continue;
-        // Only what the clock counted while the user was idle goes back: not before it started
-        // (or restarted after a time's-up answer), not after its last tick.
+        const Goal& goal = goals.GetAt(i);
         const CTime counted = std::max(from, goal.GetRunningSince());
-        const CTimeSpan back = goal.GetLastTick() > counted ? goal.GetLastTick() - counted : CTimeSpan();
-        goal.ToggleRunning();
-        goal.Set(goal.GetName(), goal.GetTotal(), goal.GetRemaining() + back);
-        if (m_stopped.empty())
-            m_from = from;
-        m_stopped.push_back({&goal, goal.GetName(), goal.GetTotal(), goal.GetRemaining()});
-        stopped = true;
+        if (goal.IsRunning() && goal.GetLastTick() > counted)
+            back[static_cast<std::size_t>(i)] = goal.GetLastTick() - counted;
     }
-    if (stopped && from < m_from)
+    const std::vector<int> stopped = goals.StopAllGoals();
+    for (const int i : stopped) {
+        Goal& goal = goals.GetAt(i);
+        goal.Set(goal.GetName(), goal.GetTotal(), goal.GetRemaining() + back[static_cast<std::size_t>(i)]);
+    }
+    Remember(goals, stopped, from);
+    return !stopped.empty();
+}
+
+void AwaySpan::Remember(const GoalList& goals, const std::vector<int>& stopped, CTime from) {
+    if (stopped.empty())
+        return;
+    if (m_stopped.empty() || from < m_from)
         m_from = from;
-    return stopped;
+    for (const int i : stopped) {
+        const Goal& goal = goals.GetAt(i);
+        m_stopped.push_back({&goal, goal.GetName(), goal.GetTotal(), goal.GetRemaining()});
+    }
 }
 
 std::string AwaySpan::Question(CTime back) const {

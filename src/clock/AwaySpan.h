@@ -16,6 +16,8 @@ public:
     // its clock counted since then. A second stop before the question is answered adds to the
     // same span. Returns whether any clock was stopped.
     bool Stop(GoalList& goals, CTime now, std::optional<CTime> idleSince = {});
+    // Remembers goals already stopped at `from` (before the computer sleeps) for the question.
+    void Remember(const GoalList& goals, const std::vector<int>& stopped, CTime from);
     [[nodiscard]] bool IsWaiting() const { return !m_stopped.empty(); }
     // "You were away 0:25 (10:05 to 10:30). Restart the clocks of Write, Read?"
     [[nodiscard]] std::string Question(CTime back) const;

@@ -27,7 +27,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     icon->setObjectName(QStringLiteral("icon"));
     icon->setPixmap(QPixmap::fromImage(Artwork::Icon(32)));
     auto* title = new QLabel(QStringLiteral("Ordalune Tracker"), this);
-    auto* version = new QLabel(QStringLiteral("Version 1.1"), this);
+    auto* version = new QLabel(QStringLiteral("Version " ORDALUNE_VERSION), this);
     for (QLabel* line : {title, version})
         line->setAlignment(Qt::AlignCenter);
     auto* buttons = new QDialogButtonBox(this);

@@ -1,13 +1,14 @@
 #include "ui/CMainFrame.h"
 
 #include "model/CTime.h"
+#include "session/GoalSession.h"
+#include "session/Settings.h"
 #include "ui/AboutDialog.h"
 #include "ui/Artwork.h"
 #include "ui/CGoalView.h"
+#include "ui/GoalListBox.h"
 #include "ui/HelpWindow.h"
-#include "ui/Notifier.h"
 #include "ui/StatusPane.h"
-#include "ui/TrayIcon.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -16,7 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QSettings>
+#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -27,24 +28,26 @@
 #include <tuple>
 #include <utility>
 
-CMainFrame::CMainFrame(std::string directory, QWidget* parent) : QMainWindow(parent) {
+CMainFrame::CMainFrame(GoalSession& session, Settings& settings, QWidget* parent)
+    : QMainWindow(parent), m_session(session), m_settings(settings) {
     setObjectName(QStringLiteral("mainFrame"));
-    m_view = new CGoalView(this, std::move(directory));
+    m_view = new CGoalView(session, this);
     setCentralWidget(m_view);
     createActions();
     createMenus();
     createToolBar();
     createStatusBar();
-    ApplyDesktopChoices();
+    m_toolBar->hide(); // until the user asks for it with New
     SetDocumentTitle(m_documentTitle);
 
-    connect(m_view, &CGoalView::statusTextsChanged, this, &CMainFrame::SetStatusTexts);
-    connect(m_view, &CGoalView::documentTitleChanged, this, &CMainFrame::SetDocumentTitle);
-    connect(m_view, &CGoalView::toolbarToggleRequested, this,
-            [this] { m_toolBar->setVisible(m_toolBar->isHidden()); });
-    connect(m_view, &CGoalView::ticked, this, &CMainFrame::UpdateClockPane);
-    connect(m_view, &CGoalView::commandsChanged, this, &CMainFrame::UpdateCommands);
+    connect(&session, &GoalSession::statusTextsChanged, this, &CMainFrame::SetStatusTexts);
+    connect(&session, &GoalSession::userNameChanged, this, &CMainFrame::SetDocumentTitle);
+    connect(&session, &GoalSession::timerFired, this, &CMainFrame::UpdateClockPane);
+    connect(&session, &GoalSession::commandsChanged, this, &CMainFrame::UpdateCommands);
+    connect(m_view, &CGoalView::selectionChanged, this, &CMainFrame::UpdateCommands);
+    connect(m_view, &CGoalView::fitRequested, this, &CMainFrame::FitFrameToList);
     UpdateClockPane();
+    UpdateCommands();
 }
 
 QAction* CMainFrame::addCommand(const QString& name, const QString& text, const QString& prompt,
@@ -61,56 +64,60 @@ QAction* CMainFrame::addCommand(const QString& name, const QString& text, const 
 QAction* CMainFrame::Action(const QString& name) const { return findChild<QAction*>(name); }
 
 void CMainFrame::createActions() {
-    const auto on = [this](QAction* action, auto slot) {
-        connect(action, &QAction::triggered, m_view, slot);
+    GoalSession* session = &m_session;
+    const auto on = [this](QAction* action, auto* target, auto slot) {
+        connect(action, &QAction::triggered, target, slot);
     };
     on(addCommand("fileOpen", "&Open...", "Read the goals again from the goal file",
                   {QKeySequence(Qt::CTRL | Qt::Key_O)}),
-       &CGoalView::OnFileOpen);
+       session, &GoalSession::Reload);
     on(addCommand("fileSave", "&Save", "Save the goals to the goal file",
                   {QKeySequence(Qt::CTRL | Qt::Key_S)}),
-       &CGoalView::OnFileSave);
+       this, [session] { session->Save(true); });
     on(addCommand("fileNew", "&New", "Read the goals again and show or hide the toolbar",
                   {QKeySequence(Qt::CTRL | Qt::Key_N)}),
-       &CGoalView::OnFileNew);
-    on(addCommand("fileReport", "&Generate report", "Generate a report of time spent on each goal"),
-       &CGoalView::OnFileReport);
-    connect(addCommand("appExit", "E&xit", "Quit the application"), &QAction::triggered, this,
-            &QWidget::close);
+       this, [this] {
+           SetDocumentTitle(QStringLiteral("Untitled"));
+           m_toolBar->setVisible(m_toolBar->isHidden());
+           m_session.Reload();
+       });
+    on(addCommand("fileReport", "&Generate report", "Generate a report of time spent on each goal"), session,
+       &GoalSession::WriteReport);
+    on(addCommand("appExit", "E&xit", "Quit the application"), this, &QWidget::close);
 
-    on(addCommand("goalAdd", "&Add ...", "Add new goal", {QKeySequence(Qt::CTRL | Qt::Key_A)}),
+    on(addCommand("goalAdd", "&Add ...", "Add new goal", {QKeySequence(Qt::CTRL | Qt::Key_A)}), m_view,
        &CGoalView::OnGoalAdd);
     on(addCommand("goalEdit", "&Edit ...", "Edit selected goal", {QKeySequence(Qt::CTRL | Qt::Key_E)}),
-       &CGoalView::OnGoalEdit);
+       m_view, &CGoalView::OnGoalEdit);
     on(addCommand("goalDelete", "&Delete", "Delete selected goal",
                   {QKeySequence(Qt::CTRL | Qt::Key_D), QKeySequence(Qt::Key_Delete)}),
-       &CGoalView::OnGoalDelete);
-    on(addCommand("goalStart", "&Start clock", "Start clock for current goal"), &CGoalView::OnGoalStart);
-    on(addCommand("goalStop", "&Stop clock", "Stop clock for current goal"), &CGoalView::OnGoalStop);
+       session, &GoalSession::DeleteSelected);
+    on(addCommand("goalStart", "&Start clock", "Start clock for current goal"), session,
+       &GoalSession::StartSelected);
+    on(addCommand("goalStop", "&Stop clock", "Stop clock for current goal"), session,
+       &GoalSession::StopSelected);
     on(addCommand("goalFinish", "&Finish Early",
                   "Goal is finished; set remaining time to zero, adjusting total time",
                   {QKeySequence(Qt::CTRL | Qt::Key_F)}),
-       &CGoalView::OnFinishEarly);
+       session, &GoalSession::FinishEarly);
     on(addCommand("optionsUserName", "&User name ...", "Set your name that appears in the caption bar"),
-       &CGoalView::OnUserName);
-    // Choices of this user's, kept in the configuration folder, never in the goal file.
-    const QSettings settings(QStringLiteral("Ordalune"), QStringLiteral("Ordalune Tracker"));
-    for (const auto& [name, text, prompt, key] :
+       m_view, &CGoalView::OnUserName);
+    using Choice = Settings::Choice;
+    for (const auto& [name, text, prompt, choice] :
          {std::tuple{"optionsNotifications", "&Desktop notifications",
-                     "Tell time's up as a desktop notification too, which can answer it", "notifications"},
-          std::tuple{"optionsTray", "&Tray icon", "Show the running clocks in the system tray", "trayIcon"},
+                     "Tell time's up as a desktop notification too, which can answer it",
+                     Choice::Notifications},
+          std::tuple{"optionsTray", "&Tray icon", "Show the running clocks in the system tray",
+                     Choice::TrayIcon},
           std::tuple{"optionsStopOnLock", "Stop clocks when the screen &locks",
                      "Stop the running clocks while the screen is locked, giving back the idle time",
-                     "stopOnLock"}}) {
-        QAction* choice =
+                     Choice::StopOnLock}}) {
+        QAction* action =
             addCommand(QString::fromLatin1(name), QString::fromLatin1(text), QString::fromLatin1(prompt));
-        choice->setCheckable(true);
-        choice->setChecked(settings.value(QString::fromLatin1(key), true).toBool());
-        connect(choice, &QAction::toggled, this, [this, key](bool on) {
-            QSettings(QStringLiteral("Ordalune"), QStringLiteral("Ordalune Tracker"))
-                .setValue(QString::fromLatin1(key), on);
-            ApplyDesktopChoices();
-        });
+        action->setCheckable(true);
+        action->setChecked(m_settings.Get(choice));
+        const Choice which = choice;
+        connect(action, &QAction::toggled, this, [this, which](bool on) { m_settings.Set(which, on); });
     }
 
     connect(addCommand("helpFinder", "&Help Topics", "List Help topics"), &QAction::triggered, this,
@@ -275,28 +282,39 @@ void CMainFrame::UpdateCommands() {
     if (m_ruled.empty())
         for (const char* name : {"goalEdit", "goalDelete", "goalStart", "goalStop", "goalFinish"})
             m_ruled.push_back(Action(QString::fromLatin1(name)));
-    const bool rules[] = {m_view->CanEditDelete(), m_view->CanEditDelete(), m_view->CanStartClock(),
-                          m_view->CanStopClock(), m_view->CanFinishEarly()};
+    const bool rules[] = {m_session.CanEditDelete(), m_session.CanEditDelete(), m_session.CanStartClock(),
+                          m_session.CanStopClock(), m_session.CanFinishEarly()};
     for (std::size_t i = 0; i < m_ruled.size(); ++i)
         m_ruled[i]->setEnabled(rules[i]);
 }
 
-void CMainFrame::ConnectDesktop(Notifier* notifier) {
-    m_notifier = notifier;
-    m_desktopConnected = true;
-    ApplyDesktopChoices();
-}
-
-void CMainFrame::ApplyDesktopChoices() {
-    m_view->SetStopOnLock(Action("optionsStopOnLock")->isChecked());
-    if (!m_desktopConnected)
-        return;
-    m_view->SetNotifier(Action("optionsNotifications")->isChecked() ? m_notifier.data() : nullptr);
-    const bool tray = Action("optionsTray")->isChecked();
-    if (tray && m_tray == nullptr)
-        m_tray = new TrayIcon(this);
-    else if (!tray && m_tray != nullptr)
-        delete std::exchange(m_tray, nullptr);
+void CMainFrame::FitFrameToList() {
+    ensurePolished(); // sizes as they will be shown, also before the first show
+    GoalListBox* list = m_view->ListBox();
+    const QSize ideal = list->GetIdealSize();
+    QSize chrome = size() - list->size();
+    if (!isVisible()) {
+        // Not laid out yet: the list gets the whole width, and the height less the bars around it.
+        int bars = 0;
+        for (QWidget* bar : {static_cast<QWidget*>(menuBar()), static_cast<QWidget*>(m_toolBar),
+                             static_cast<QWidget*>(statusBar())})
+            if (!bar->isHidden())
+                bars += bar->sizeHint().height();
+        chrome = QSize(0, bars);
+    }
+    // Never so narrow that the status panes are cut.
+    QSize target(std::max(chrome.width() + ideal.width(), statusBar()->sizeHint().width()),
+                 chrome.height() + ideal.height() + 4);
+    // A list longer than the screen scrolls instead of running off it.
+    if (const QScreen* shown = screen()) {
+        const QSize room = shown->availableGeometry().size() - (frameGeometry().size() - size());
+        if (target.height() > room.height()) {
+            target.setHeight(room.height());
+            target.rwidth() += list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        }
+        target.setWidth(std::min(target.width(), room.width()));
+    }
+    resize(target);
 }
 
 void CMainFrame::ShowHelp() {
@@ -312,12 +330,12 @@ void CMainFrame::showEvent(QShowEvent* event) {
     // Fitted once more now that the bars have their shown sizes.
     if (!m_shown) {
         m_shown = true;
-        m_view->FitFrameToList();
+        FitFrameToList();
     }
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (m_view->OnDestroy())
+    if (m_session.Close())
         event->accept();
     else
         event->ignore();

@@ -6,9 +6,9 @@
 #include <vector>
 
 class CGoalView;
+class GoalSession;
 class HelpWindow;
-class Notifier;
-class TrayIcon;
+class Settings;
 class QAction;
 class QLabel;
 class QMenu;
@@ -16,13 +16,13 @@ class QToolBar;
 class StatusPane;
 
 // The main window: caption, menus and their keys, the hidden toolbar, and the status bar with
-// its Elapsed, Remain, Finish and clock panes. The goal view fills it.
+// its Elapsed, Remain, Finish and clock panes. The goal view fills it, and the frame fits itself to
+// the list.
 class CMainFrame final : public QMainWindow {
     Q_OBJECT
 
 public:
-    // The goal file lives in `directory`; empty means the current directory.
-    explicit CMainFrame(std::string directory = {}, QWidget* parent = nullptr);
+    CMainFrame(GoalSession& session, Settings& settings, QWidget* parent = nullptr);
 
     [[nodiscard]] CGoalView* View() const { return m_view; }
     [[nodiscard]] QToolBar* ToolBar() const { return m_toolBar; }
@@ -41,10 +41,8 @@ public:
     // Enables each goal command by its rule.
     void UpdateCommands();
     void ShowHelp();
-    // The desktop's services, once the window is up: notifications and the tray, each as the
-    // user's choice in Options has it.
-    void ConnectDesktop(Notifier* notifier);
-    [[nodiscard]] TrayIcon* Tray() const { return m_tray; }
+    // As tall as the list and as wide as its items or the status panes, within the screen.
+    void FitFrameToList();
 
 protected:
     bool event(QEvent* event) override;
@@ -57,10 +55,11 @@ private:
     void createMenus();
     void createToolBar();
     void createStatusBar();
-    void ApplyDesktopChoices();
     QAction* addCommand(const QString& name, const QString& text, const QString& prompt,
                         const QList<QKeySequence>& keys = {});
 
+    GoalSession& m_session;
+    Settings& m_settings;
     CGoalView* m_view = nullptr;
     QToolBar* m_toolBar = nullptr;
     QLabel* m_idle = nullptr;
@@ -70,9 +69,6 @@ private:
     StatusPane* m_clock = nullptr;
     QString m_documentTitle = QStringLiteral("Untitled");
     QPointer<HelpWindow> m_help;
-    QPointer<Notifier> m_notifier;
-    TrayIcon* m_tray = nullptr;
-    bool m_desktopConnected = false;
     bool m_shown = false;
     std::vector<QAction*> m_ruled; // the goal commands with enable rules, in UpdateCommands' order
 };

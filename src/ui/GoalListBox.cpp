@@ -88,8 +88,6 @@ void GoalListBox::InvalidateItem(int index) {
         viewport()->update(GetItemRect(index));
 }
 
-void GoalListBox::InvalidateRect(const QRect& rect) { viewport()->update(rect); }
-
 void GoalListBox::InvalidateClock(int index) {
     if (index < 0 || index >= m_goals.GetCount())
         return;
@@ -158,23 +156,8 @@ void GoalListBox::mousePressEvent(QMouseEvent* event) {
 
 // Starts or stops the selected goal. Starting one stops the others, unless Ctrl is held.
 void GoalListBox::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return;
-    Goal* goal = m_goals.GetSelectedGoal();
-    if (goal == nullptr || goal->GetRemaining() <= CTimeSpan())
-        return;
-    if (!goal->IsRunning() && !(event->modifiers() & Qt::ControlModifier)) {
-        for (int i = 0; i < m_goals.GetCount(); ++i) {
-            if (m_goals.GetAt(i).IsRunning()) {
-                m_goals.GetAt(i).ToggleRunning();
-                InvalidateClock(i);
-            }
-        }
-    }
-    InvalidateClock(m_goals.GetSelection());
-    goal->ToggleRunning();
-    InvalidateClock(m_goals.GetSelection());
-    emit clocksChanged();
+    if (event->button() == Qt::LeftButton)
+        emit toggleRequested(event->modifiers().testFlag(Qt::ControlModifier));
 }
 
 void GoalListBox::keyPressEvent(QKeyEvent* event) {

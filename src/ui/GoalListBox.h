@@ -35,7 +35,6 @@ public:
     void ItemsChanged();
     void InvalidateAll();
     void InvalidateItem(int index);
-    void InvalidateRect(const QRect& rect);
     // Repaints what a tick changed: wheel and bar, the Remaining time when its text changed,
     // the whole item when the goal's time ran out.
     void RepaintTick(const TickResult& result);
@@ -44,7 +43,9 @@ public:
 
 signals:
     void selectionChanged();
-    void clocksChanged();
+    // A double-click on the selected goal: start or stop its clock, keeping the others running
+    // when `keepOthers`.
+    void toggleRequested(bool keepOthers);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,13 +1,13 @@
-#include "clock/TickGoals.h"
+#include "desktop/AwayMonitor.h"
+#include "desktop/DesktopMirror.h"
+#include "desktop/Notifier.h"
+#include "desktop/PowerMonitor.h"
+#include "desktop/TrayIcon.h"
+#include "session/GoalSession.h"
 #include "support/Fixtures.h"
 #include "support/ModalDriver.h"
 #include "support/TestClock.h"
-#include "ui/AwayMonitor.h"
-#include "ui/CGoalView.h"
-#include "ui/CMainFrame.h"
-#include "ui/Notifier.h"
-#include "ui/PowerMonitor.h"
-#include "ui/WindowHost.h"
+#include "ui/WindowPrompter.h"
 
 #include <QDBusMessage>
 #include <QDBusMetaType>
@@ -15,13 +15,16 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusUnixFileDescriptor>
 #include <QDBusVirtualObject>
+#include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <fcntl.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace {
@@ -95,6 +98,8 @@ class TestDesktop : public QObject {
 private slots:
     void initTestCase() {
         qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit()); // the choices at their defaults
+        // The bus ends with this test, however the test ends.
+        m_daemon.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
         m_daemon.start(QStandardPaths::findExecutable("dbus-daemon"),
                        {"--session", "--nofork", "--nopidfile", "--print-address=1"});
         QVERIFY(m_daemon.waitForStarted());
@@ -125,17 +130,20 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(WriteBytes(dir.filePath("Ordalune.cdf"),
                            "File Version : 1\r\nUser : Pat\r\nWrite,1:00,1:00\r\nRead,1:00,1:00\r\n"));
-        CMainFrame frame(dir.path().toStdString());
-        CGoalView* view = frame.View();
-        view->Timer().stop();
-        view->OnInitialUpdate();
+        GoalSession session(dir.path().toStdString());
+        session.Timer().stop();
+        WindowPrompter prompter(nullptr, nullptr);
+        session.SetPrompter(&prompter);
+        session.LoadNow();
         AwayMonitor monitor(QDBusConnection::connectToBus(m_address, QStringLiteral("system")),
                             QDBusConnection::connectToBus(m_address, QStringLiteral("program")), nullptr);
-        connect(&monitor, &AwayMonitor::away, view, &CGoalView::OnAway);
-        connect(&monitor, &AwayMonitor::back, view, &CGoalView::OnBack);
+        connect(&monitor, &AwayMonitor::away, &session, &GoalSession::OnAway);
+        connect(&monitor, &AwayMonitor::back, &session, &GoalSession::OnBack);
         QTRY_VERIFY(monitor.IsAway());
         Notifier notifier(QDBusConnection::connectToBus(m_address, QStringLiteral("program")), nullptr);
-        view->SetNotifier(&notifier);
+        DesktopMirror mirror(nullptr);
+        mirror.SetNotifier(&notifier);
+        prompter.SetMirror(&mirror);
         m_standIns.answer = QStringLiteral("yes");
         QStringList asked;
         const auto watch = WhenModal([&](QWidget* box) { asked << qobject_cast<QMessageBox*>(box)->text(); });
@@ -145,24 +153,25 @@ private slots:
             Signal("/org/freedesktop/ScreenSaver", "org.freedesktop.ScreenSaver", "ActiveChanged", {active});
             QTRY_COMPARE(monitor.IsAway(), active);
         }
-        view->Goals().GetAt(0).ToggleRunning();
-        view->Goals().GetAt(1).ToggleRunning();
+        session.Goals().GetAt(0).ToggleRunning();
+        session.Goals().GetAt(1).ToggleRunning();
         for (int minute = 0; minute < 10; ++minute) {
             clock->Advance(60);
-            view->OnTimer();
+            session.Tick();
         }
         Session({{"IdleHint", true},
                  {"IdleSinceHint", QVariant::fromValue<quint64>((clock->Now() - 420) * 1000000ULL)}});
         Session({{"LockedHint", true}});
-        QTRY_COMPARE(Describe(view->Goals()), "Write 1:00/0:57, Read 1:00/0:57");
-        (void)view->File(); // written in the background
+        QTRY_COMPARE(Describe(session.Goals()), "Write 1:00/0:57, Read 1:00/0:57");
+        session.Flush(); // written in the background
         QVERIFY(ReadBytes(dir.filePath("Ordalune.cdf")).contains("Write,01:00,00:57"));
-        view->OnPowerSuspend(); // asleep while locked: nothing more to stop, nothing shown
+        session.OnSuspend(); // asleep while locked: nothing more to stop, nothing shown
         clock->Advance(25 * 60);
         Session({{"LockedHint", false}, {"IdleHint", false}});
         QTRY_COMPARE(asked.join('|'),
                      "You were away 0:32 (10:03 to 10:35). Restart the clocks of Write, Read?");
-        QTRY_COMPARE(Describe(view->Goals()), "Write 1:00/0:57 running, Read 1:00/0:57 running");
+        QTRY_COMPARE(Describe(session.Goals()), "Write 1:00/0:57 running, Read 1:00/0:57 running");
+        session.SetQuitting();
         m_standIns.answer.clear();
         // Answered calls are let go: a monitor running for weeks does not pile them up.
         QTRY_VERIFY(monitor.findChildren<QDBusPendingCallWatcher*>().isEmpty());
@@ -205,14 +214,11 @@ private slots:
     // question as the dialog's continue with 15 minutes does, and its overrun question too.
     // Answered in the window first, the notification is withdrawn.
     void notificationAnswersTheQuestion() {
-        auto clock = TestClock::Install();
         Notifier notifier(QDBusConnection::connectToBus(m_address, QStringLiteral("program")), nullptr);
-        WindowHost host(nullptr, nullptr);
-        host.SetNotifier(&notifier);
-        GoalList goals;
-        goals.Append(std::make_unique<Goal>("Essay & <b>", Minutes(60), Minutes(1)));
-        goals.GetAt(0).ToggleRunning();
-        clock->Advance(60);
+        WindowPrompter host(nullptr, nullptr);
+        DesktopMirror mirror(nullptr);
+        mirror.SetNotifier(&notifier);
+        host.SetMirror(&mirror);
         m_standIns.calls.clear();
         m_standIns.lastId = 40;
         {
@@ -223,9 +229,9 @@ private slots:
                 QTRY_COMPARE(m_standIns.Calls("Notify").size(), 1); // shown before it can be chosen
                 m_standIns.Invoke(QStringLiteral("more"));
             });
-            (void)TickGoals(goals, host);
+            const TimesUpHost::Answer answer = host.AskTimesUp("Essay & <b>");
+            QCOMPARE(QString::number(answer.choice) + " " + QString::fromStdString(answer.minutes), "1 15");
         }
-        QCOMPARE(Describe(goals), "Essay & <b> 1:15/0:15 running");
         QCOMPARE(m_standIns.Calls("Notify").join('\n'),
                  "Notify|Ordalune Tracker|0|ordalune|Time's Up!|Your time for Essay &amp; &lt;b&gt; is "
                  "up.|done,Mark done,more,15 more minutes|2uchar x-ordalune.time-up|0");
@@ -241,7 +247,36 @@ private slots:
         // Withdrawn also when the answer comes before the desktop has told the notification's id.
         notifier.Close(notifier.Show(QStringLiteral("Essay"), QStringLiteral("up"), {}));
         QTRY_COMPARE(m_standIns.calls.last(), "CloseNotification|44");
-        TestClock::Uninstall();
+    }
+
+    // The tray lists the running goals and asks for them to be stopped, for the window and for the
+    // end; its icon is in colour while a clock runs; it is written anew only when a clock starts
+    // or stops or the minute turns.
+    void trayIcon() {
+        QImage red(32, 32, QImage::Format_ARGB32);
+        red.fill(Qt::red);
+        const std::int64_t now = CTime(2026, 12, 7, 10, 0, 0).GetTime();
+        TrayIcon tray(red);
+        const QImage idle = tray.Icon().pixmap(32).toImage();
+        QVERIFY(idle.pixelColor(5, 5) != QColor(Qt::red));
+        QCOMPARE(tray.ToolTip(), "Ordalune Tracker\nNo clock is running");
+        QStringList asked;
+        connect(&tray, &TrayIcon::stopRequested, this, [&](int index) { asked << QString::number(index); });
+        connect(&tray, &TrayIcon::showRequested, this, [&] { asked << "show"; });
+        connect(&tray, &TrayIcon::quitRequested, this, [&] { asked << "quit"; });
+        tray.Refresh({{2, "Essay", "1:29", now + 5340}}, now);
+        QCOMPARE(tray.ToolTip(), "Ordalune Tracker\nEssay: 1:29 left, done at 11:29 AM");
+        QCOMPARE(tray.Icon().pixmap(32).toImage().pixelColor(5, 5), QColor(Qt::red));
+        for (QAction* action : tray.Menu()->actions())
+            action->trigger();
+        QCOMPARE(asked.join('|'), "2|show|quit");
+        tray.Refresh({{2, "Essay", "1:28", now + 5340}}, now + 59);
+        QVERIFY(tray.ToolTip().contains("1:29"));
+        tray.Refresh({{2, "Essay", "1:28", now + 5340}}, now + 60);
+        QVERIFY(tray.ToolTip().contains("1:28"));
+        tray.Refresh({}, now + 60);
+        QCOMPARE(tray.Icon().pixmap(32).toImage(), idle);
+        QCOMPARE(tray.Menu()->actions().size(), 3);
     }
 
 private:

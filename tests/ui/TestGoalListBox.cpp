@@ -1,7 +1,9 @@
 #include "clock/TickGoals.h"
+#include "session/GoalSession.h"
 #include "support/Fixtures.h"
 #include "support/Reference.h"
 #include "support/TestClock.h"
+#include "ui/CGoalView.h"
 #include "ui/GoalListBox.h"
 
 #include <QPaintEvent>
@@ -34,7 +36,8 @@ public:
 
 } // namespace
 
-// The goal list on screen: its layout and pixels, what it repaints, and the mouse and keys.
+// The goal list on screen, in the view that connects it to the session: its layout and pixels,
+// what it repaints, and the mouse and keys.
 class TestGoalListBox : public QObject {
     Q_OBJECT
 
@@ -43,6 +46,7 @@ private slots:
         qputenv("TZ", "UTC0"); // the finish times drawn
         tzset();
         GoalPainter::RegisterFontSubstitutes();
+        m_session.Timer().stop();
     }
     void init() {
         m_clock = TestClock::Install(1'700'000'000 - 1'700'000'000 % 60); // on a whole minute
@@ -50,18 +54,19 @@ private slots:
         m_goals.Append(std::make_unique<Goal>("Essay", Minutes(120), Minutes(60)));
         m_goals.Append(std::make_unique<Goal>("Gym", Minutes(60), Minutes(60)));
         m_goals.Append(std::make_unique<Goal>("Done & dusted", Minutes(30), CTimeSpan()));
-        m_list = std::make_unique<GoalListBox>(m_goals);
+        m_view = std::make_unique<CGoalView>(m_session, nullptr);
+        m_list = m_view->ListBox();
         m_list->UpdateLayout();
         m_list->ItemsChanged();
-        m_list->resize(m_list->GetIdealSize());
-        m_list->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_list.get()));
+        m_view->resize(m_list->GetIdealSize());
+        m_view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
         m_spy = std::make_unique<PaintSpy>(m_list->viewport());
         Settle();
     }
     void cleanup() {
         m_spy.reset();
-        m_list.reset();
+        m_view.reset();
         TestClock::Uninstall();
     }
     // Open, running and done goals, names in other scripts, the focus frame with nothing selected,
@@ -71,7 +76,7 @@ private slots:
         m_goals.Append(std::make_unique<Goal>("Caf\xc3\xa9 e\xcc\x81t\xc3\xa9", Minutes(200), Minutes(5)));
         m_goals.GetAt(1).ToggleRunning();
         QVERIFY(m_list->UpdateLayout() && !m_list->UpdateLayout());
-        m_list->resize(m_list->GetIdealSize());
+        m_view->resize(m_list->GetIdealSize());
         m_list->activateWindow();
         m_list->setFocus();
         m_list->SetSelection(2);
@@ -159,14 +164,14 @@ private slots:
         for (int i = 0; i < 20; ++i)
             m_goals.Append(std::make_unique<Goal>("more", Minutes(1), Minutes(1)));
         m_list->ItemsChanged();
-        m_list->resize(m_list->width(), Painter().GetLineHeight() * 5);
+        m_view->resize(m_list->width(), Painter().GetLineHeight() * 5);
         m_list->activateWindow();
         m_list->setFocus();
         QStringList seen;
         for (const int key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up,
                               Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_End, Qt::Key_Down,
                               Qt::Key_PageDown, Qt::Key_Home, Qt::Key_PageUp}) {
-            QTest::keyClick(m_list.get(), static_cast<Qt::Key>(key));
+            QTest::keyClick(m_list, static_cast<Qt::Key>(key));
             seen << QString::number(m_goals.GetSelection()) +
                         (key == Qt::Key_End ? "@" + QString::number(Item(22).bottom()) : "");
         }
@@ -175,7 +180,7 @@ private slots:
                  QStringLiteral("0 1 0 0 0 5 10 5 22@%1 22 22 0 0").arg(m_list->viewport()->height() - 1));
         QCOMPARE(Item(0).top(), 0);
         // Fewer items than the caret's place: it comes back into the list, with its focus frame.
-        QTest::keyClick(m_list.get(), Qt::Key_End);
+        QTest::keyClick(m_list, Qt::Key_End);
         m_goals.Clear();
         m_goals.Append(std::make_unique<Goal>("one", Minutes(1), Minutes(1)));
         m_list->ItemsChanged();
@@ -184,7 +189,7 @@ private slots:
         QCOMPARE(Grab().pixelColor(0, Item(0).center().y()), GoalPainter::kFocusFrameColor);
         m_goals.Clear();
         m_list->ItemsChanged();
-        QTest::keyClick(m_list.get(), Qt::Key_Down);
+        QTest::keyClick(m_list, Qt::Key_Down);
         QCOMPARE(m_goals.GetSelection(), -1);
     }
 
@@ -203,8 +208,10 @@ private:
     QRect Item(int index) const { return m_list->GetItemRect(index); }
 
     std::shared_ptr<TestClock> m_clock;
-    GoalList m_goals;
-    std::unique_ptr<GoalListBox> m_list;
+    GoalSession m_session;
+    GoalList& m_goals = m_session.Goals();
+    std::unique_ptr<CGoalView> m_view;
+    GoalListBox* m_list = nullptr;
     std::unique_ptr<PaintSpy> m_spy;
     SilentHost m_host;
 };

@@ -1,9 +1,9 @@
+#include "app/GoalApp.h"
+#include "desktop/AlertSound.h"
+#include "desktop/SingleInstance.h"
 #include "support/Fixtures.h"
 #include "support/ModalDriver.h"
-#include "ui/AlertSound.h"
 #include "ui/CMainFrame.h"
-#include "ui/GoalApp.h"
-#include "ui/SingleInstance.h"
 
 #include <QDir>
 #include <QProcess>
@@ -87,6 +87,19 @@ private slots:
         QVERIFY(first->waitForFinished(15000) && first->exitStatus() == QProcess::NormalExit);
         QCOMPARE(first->exitCode(), 0);
         QCOMPARE(ReadBytes(m_dir->filePath("ordalune.bak")), before);
+    }
+    // A save that fails as a signal ends the program names the file and the reason on standard
+    // error, and the program ends with status 1.
+    void failedSaveOnASignal() {
+        QVERIFY(QDir(m_dir->path()).mkdir("Ordalune.cdf.new")); // in the way of every save
+        QProcess* copy = Start();
+        QTRY_VERIFY_WITH_TIMEOUT(Listening(), 20000);
+        copy->terminate();
+        QVERIFY(copy->waitForFinished(15000) && copy->exitStatus() == QProcess::NormalExit);
+        QCOMPARE(copy->exitCode(), 1);
+        QVERIFY(copy->readAllStandardError().contains("ordalune: the goals could not be saved to " +
+                                                      m_dir->filePath("Ordalune.cdf").toUtf8() +
+                                                      ": Is a directory\n"));
     }
     // Last, for it leaves this process's own copy running: ended by a signal while a message of
     // the goal file's is open at start, that copy finishes starting, then closes its window and

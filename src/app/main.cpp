@@ -1,4 +1,4 @@
-#include "ui/GoalApp.h"
+#include "app/GoalApp.h"
 
 int main(int argc, char* argv[]) {
     GoalApp app(argc, argv);

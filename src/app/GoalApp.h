@@ -7,12 +7,17 @@
 
 class AwayMonitor;
 class CMainFrame;
+class DesktopMirror;
+class GoalSession;
+class Notifier;
 class PowerMonitor;
+class Settings;
 class SignalHandler;
 class SingleInstance;
+class TrayIcon;
 
-// The application: one copy per user and display, the main window, and the notices from outside
-// (a later start, termination signals, sleep and resume).
+// The application: one copy per user and display; the goals' session, the main window and the
+// desktop's services, built here and connected to each other.
 class GoalApp final : public QApplication {
     Q_OBJECT
 
@@ -22,20 +27,29 @@ public:
 
     // False when a running copy took over: this one ends at once, without a window and without
     // touching the goal file. `directory` holds the goal file; empty means the current one.
-    bool InitInstance(const std::string& directory = {});
+    // `settings` names the choices file; empty means the user's own.
+    bool InitInstance(const std::string& directory = {}, const QString& settings = {});
 
     [[nodiscard]] CMainFrame* MainFrame() const { return m_frame.get(); }
+    [[nodiscard]] GoalSession* Session() const { return m_session.get(); }
+    [[nodiscard]] TrayIcon* Tray() const { return m_tray; }
 
     // Closes the program as closing its window does, also from inside a dialog.
     void OnTerminate();
     // Non-zero when the goals could not be saved as the program closed on a signal.
     [[nodiscard]] int ExitCode() const;
+    // Sleep notices, the lock screen, notifications, the tray and the marker for later starts.
+    void ConnectServices();
 
 private:
     void CloseMainWindow();
-    // Sleep notices, the lock screen, notifications and the marker for later starts.
-    void ConnectServices();
+    // Notifications, the tray and stopping on lock, as the user's choices have them.
+    void ApplyChoices();
+    void RefreshTray();
 
+    std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<GoalSession> m_session;
+    std::unique_ptr<DesktopMirror> m_mirror;
     std::unique_ptr<CMainFrame> m_frame;
     bool m_started = false;
     bool m_closePending = false;
@@ -43,4 +57,6 @@ private:
     SignalHandler* m_signals = nullptr;
     PowerMonitor* m_power = nullptr;
     AwayMonitor* m_away = nullptr;
+    Notifier* m_notifier = nullptr;
+    TrayIcon* m_tray = nullptr;
 };

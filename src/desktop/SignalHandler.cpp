@@ -1,4 +1,4 @@
-#include "ui/SignalHandler.h"
+#include "desktop/SignalHandler.h"
 
 #include <QSocketNotifier>
 

@@ -1,4 +1,4 @@
-#include "ui/SingleInstance.h"
+#include "desktop/SingleInstance.h"
 
 #include <QSocketNotifier>
 

@@ -1,5 +1,5 @@
-#include "clock/TimesUpDialog.h"
 #include "support/ModalDriver.h"
+#include "ui/TimesUpDialog.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "ui/DesktopQuestion.h"
+#include "desktop/DesktopQuestion.h"
 
-#include "ui/Notifier.h"
+#include "desktop/Notifier.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "clock/TimesUpDialog.h"
+#include "ui/TimesUpDialog.h"
 
 #include "model/ParseHoursMinutes.h"
 

@@ -1,4 +1,4 @@
-#include "ui/Notifier.h"
+#include "desktop/Notifier.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>

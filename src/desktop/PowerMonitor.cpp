@@ -1,4 +1,4 @@
-#include "ui/PowerMonitor.h"
+#include "desktop/PowerMonitor.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>

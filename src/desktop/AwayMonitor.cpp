@@ -1,4 +1,4 @@
-#include "ui/AwayMonitor.h"
+#include "desktop/AwayMonitor.h"
 
 #include <QDBusMessage>
 #include <QDBusObjectPath>

@@ -1,22 +1,26 @@
 #pragma once
 
+#include "session/RunningClock.h"
+
 #include <QIcon>
+#include <QImage>
 #include <QObject>
 
 #include <cstdint>
 #include <memory>
 
-class CMainFrame;
 class QMenu;
 class QSystemTrayIcon;
 
 // The tray icon, where the desktop has a tray: it shows whether any clock runs, lists the running
-// goals with their Remaining and finish times, stops them, and brings the window back.
+// goals with their Remaining and finish times, and asks for them to be stopped, for the window
+// and for the end of the program. It knows no window: it is handed its lines.
 class TrayIcon final : public QObject {
     Q_OBJECT
 
 public:
-    explicit TrayIcon(CMainFrame* frame);
+    // `icon` is the program's, shown in colour while a clock runs and grey otherwise.
+    explicit TrayIcon(const QImage& icon, QObject* parent = nullptr);
     ~TrayIcon() override;
 
     [[nodiscard]] QMenu* Menu() const { return m_menu.get(); }
@@ -24,13 +28,20 @@ public:
     [[nodiscard]] bool ShowsRunning() const { return m_running; }
     // The icon on the panel: in colour while a clock runs, grey otherwise.
     [[nodiscard]] QIcon Icon() const;
-    // Brings up the window, or minimises it when it is already the active one.
-    void Activate();
-    // Follows the goals: at once when a clock starts or stops, else once a minute.
-    void Refresh();
+    // Follows the running goals: rewritten only when a clock started or stopped or the minute
+    // `now` falls in is another.
+    void Refresh(const QList<RunningClock>& running, std::int64_t now);
+
+signals:
+    void stopRequested(int index);
+    // The icon was clicked: bring up the window, or put it away when it is already in front.
+    void activated();
+    void showRequested();
+    void quitRequested();
 
 private:
-    CMainFrame* m_frame;
+    QIcon m_coloured;
+    QIcon m_grey;
     std::unique_ptr<QMenu> m_menu;
     std::unique_ptr<QSystemTrayIcon> m_icon;
     QList<int> m_shown;         // the running goals the menu lists

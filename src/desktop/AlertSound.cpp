@@ -1,4 +1,4 @@
-#include "ui/AlertSound.h"
+#include "desktop/AlertSound.h"
 
 #include <QApplication>
 #include <QLibrary>

@@ -1,0 +1,139 @@
+#include "app/GoalApp.h"
+
+#include "desktop/AlertSound.h"
+#include "desktop/AwayMonitor.h"
+#include "desktop/DesktopMirror.h"
+#include "desktop/Notifier.h"
+#include "desktop/PowerMonitor.h"
+#include "desktop/SignalHandler.h"
+#include "desktop/SingleInstance.h"
+#include "desktop/TrayIcon.h"
+#include "model/CTime.h"
+#include "session/GoalSession.h"
+#include "session/Settings.h"
+#include "ui/Artwork.h"
+#include "ui/CGoalView.h"
+#include "ui/CMainFrame.h"
+#include "ui/ChevronStyle.h"
+#include "ui/GoalPainter.h"
+
+#include <QDialog>
+#include <QIcon>
+#include <QPixmap>
+#include <QTimer>
+
+GoalApp::GoalApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Ordalune"));
+    setApplicationVersion(QStringLiteral(ORDALUNE_VERSION));
+    setDesktopFileName(QStringLiteral("ordalune"));
+}
+
+GoalApp::~GoalApp() = default;
+
+bool GoalApp::InitInstance(const std::string& directory, const QString& settings) {
+    if (!SingleInstance::AllowsAnotherCopy(arguments()) && SingleInstance::HandOver())
+        return false;
+
+    setStyle(new ChevronStyle);
+    setWindowIcon(QIcon(QPixmap::fromImage(Artwork::Icon(64))));
+    GoalPainter::RegisterFontSubstitutes();
+
+    m_signals = new SignalHandler(this);
+    connect(m_signals, &SignalHandler::terminationRequested, this, &GoalApp::OnTerminate);
+
+    m_settings = std::make_unique<Settings>(settings);
+    m_session = std::make_unique<GoalSession>(directory);
+    m_session->SetAlert(&AlertSound::Play);
+    m_frame = std::make_unique<CMainFrame>(*m_session, *m_settings);
+    m_mirror = std::make_unique<DesktopMirror>(m_frame.get());
+    m_frame->View()->Asker().SetMirror(m_mirror.get());
+    connect(m_settings.get(), &Settings::changed, this, &GoalApp::ApplyChoices);
+    ApplyChoices();
+    m_session->LoadNow(); // before the first show, so the window opens fitted to the goals
+    m_frame->show();
+    m_started = true;
+    if (m_closePending) // a signal came while the goal file's messages were open
+        QMetaObject::invokeMethod(this, &GoalApp::CloseMainWindow, Qt::QueuedConnection);
+
+    // Sleep notices, the desktop's services and the marker for later starts are set up once the
+    // list has been painted, so they never hold up the window; a window that starts hidden gets
+    // them a little later.
+    connect(m_frame->View(), &CGoalView::firstPainted, this, &GoalApp::ConnectServices, Qt::QueuedConnection);
+    QTimer::singleShot(2000, this, &GoalApp::ConnectServices);
+    return true;
+}
+
+void GoalApp::ConnectServices() {
+    if (m_instance != nullptr)
+        return; // done already
+    GoalSession* session = m_session.get();
+    m_power = new PowerMonitor(this);
+    connect(m_power, &PowerMonitor::suspending, this,
+            [this] { m_session->OnSuspend([this] { m_power->ReleaseInhibitor(); }); });
+    m_away = new AwayMonitor(this);
+    connect(m_away, &AwayMonitor::away, session, &GoalSession::OnAway);
+    connect(m_away, &AwayMonitor::back, session, &GoalSession::OnBack);
+    connect(m_power, &PowerMonitor::resumed, this, [this] {
+        m_frame->BringToFront();
+        if (!m_away->IsAway()) // else asked once the screen is unlocked
+            m_session->OnBack();
+    });
+    m_notifier = new Notifier(this);
+    connect(session, &GoalSession::timerFired, this, &GoalApp::RefreshTray);
+    connect(session, &GoalSession::commandsChanged, this, &GoalApp::RefreshTray);
+    m_instance = new SingleInstance(this);
+    connect(m_instance, &SingleInstance::showRequested, m_frame.get(), &CMainFrame::BringToFront);
+    ApplyChoices();
+    m_instance->Publish();
+}
+
+void GoalApp::ApplyChoices() {
+    m_session->SetStopOnLock(m_settings->StopOnLock());
+    if (m_notifier == nullptr)
+        return; // the desktop's services come once the window is up
+    m_mirror->SetNotifier(m_settings->Notifications() ? m_notifier : nullptr);
+    const bool tray = m_settings->TrayIcon();
+    if (tray && m_tray == nullptr) {
+        m_tray = new TrayIcon(Artwork::Icon(32), this);
+        connect(m_tray, &TrayIcon::stopRequested, m_session.get(), &GoalSession::StopGoal);
+        connect(m_tray, &TrayIcon::showRequested, m_frame.get(), &CMainFrame::BringToFront);
+        connect(m_tray, &TrayIcon::quitRequested, m_frame.get(), &QWidget::close);
+        connect(m_tray, &TrayIcon::activated, this, [this] {
+            if (m_frame->isActiveWindow() && !m_frame->isMinimized())
+                m_frame->showMinimized();
+            else
+                m_frame->BringToFront();
+        });
+        RefreshTray();
+    } else if (!tray && m_tray != nullptr) {
+        delete std::exchange(m_tray, nullptr);
+    }
+}
+
+void GoalApp::RefreshTray() {
+    if (m_tray != nullptr)
+        m_tray->Refresh(m_session->RunningClocks(), CTime::GetCurrentTime().GetTime());
+}
+
+void GoalApp::OnTerminate() {
+    if (!m_session)
+        return;
+    m_session->SetQuitting();
+    // Every open dialog ends as Esc would end it, so the handlers waiting on them return...
+    for (QWidget* widget : topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<QDialog*>(widget); dialog != nullptr && dialog->isVisible())
+            dialog->reject();
+    }
+    // ...and the window closes from the main loop, saving the goals once on the way.
+    QMetaObject::invokeMethod(this, &GoalApp::CloseMainWindow, Qt::QueuedConnection);
+}
+
+int GoalApp::ExitCode() const { return m_session && m_session->ExitSaveFailed() ? 1 : 0; }
+
+void GoalApp::CloseMainWindow() {
+    if (!m_started) {
+        m_closePending = true; // start-up is still under way: close once it is done
+        return;
+    }
+    m_frame->close();
+}

@@ -1,0 +1,346 @@
+#include "session/GoalSession.h"
+
+#include "model/CTime.h"
+#include "session/Prompter.h"
+#include "storage/ReportWriter.h"
+
+#include <QDir>
+
+#include <cstdio>
+#include <utility>
+
+namespace {
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+} // namespace
+
+GoalSession::GoalSession(std::string directory, QObject* parent)
+    : QObject(parent), m_store(std::move(directory)) {
+    m_timer.setInterval(kTickMs);
+    // Queued, so the timer's own delivery has returned before a tick can open a question: a timer
+    // is never fired again while its handler runs, and the clock pane must move on meanwhile.
+    connect(&m_timer, &QTimer::timeout, this, &GoalSession::Tick, Qt::QueuedConnection);
+    m_timer.start();
+}
+
+GoalSession::~GoalSession() = default;
+
+void GoalSession::Show(const UserMessage& message) {
+    if (!m_quitting && m_prompter != nullptr)
+        m_prompter->ShowMessage(message);
+}
+
+void GoalSession::LoadNow() { Apply(m_store.LoadNow()); }
+
+void GoalSession::Reload() {
+    m_store.Load([this](GoalStore::Loaded loaded) {
+        auto held = std::make_shared<GoalStore::Loaded>(std::move(loaded));
+        QMetaObject::invokeMethod(
+            this, [this, held] { Apply(std::move(*held)); }, Qt::QueuedConnection);
+    });
+}
+
+void GoalSession::Apply(GoalStore::Loaded loaded) {
+    if (m_inTick) { // a time's-up question stands open on one of the goals listed now
+        m_heldLoad = std::make_unique<GoalStore::Loaded>(std::move(loaded));
+        return;
+    }
+    m_goals = std::move(loaded.goals);
+    m_userName = std::move(loaded.userName);
+    emit goalsReset();
+    UpdateStatusPanes();
+    emit commandsChanged();
+    for (const UserMessage& message : loaded.result.messages)
+        Show(message);
+    if (loaded.result.askUserName)
+        emit userNameWanted();
+    else
+        emit userNameChanged(Text(m_userName));
+}
+
+void GoalSession::Save(bool askedFor) {
+    m_store.Save(m_goals.Copy(), m_userName, askedFor, [this](const GoalFile::SaveResult& result) {
+        // Told on the session's thread, between its other work.
+        QMetaObject::invokeMethod(
+            this, [this, result] { OnSaved(result); }, Qt::QueuedConnection);
+    });
+}
+
+void GoalSession::OnSaved(const GoalFile::SaveResult& result) {
+    // While one save's messages are open, a later save's (the same failure, a minute on) are not.
+    if (m_saveMessageOpen)
+        return;
+    m_saveMessageOpen = true;
+    for (const UserMessage& message : result.messages)
+        Show(message);
+    m_saveMessageOpen = false;
+}
+
+void GoalSession::WriteReport() {
+    Show(ReportWriter::Write(m_goals, CTime::GetCurrentTime(), Path(ReportWriter::kFileName)));
+}
+
+void GoalSession::UpdateStatusPanes() {
+    const CTimeSpan remaining = m_goals.GetTotalRemaining();
+    const QString elapsed =
+        QStringLiteral(" Elapsed : %1 ").arg(Text(m_goals.GetTotalElapsed().FormatShort()));
+    const QString remain = QStringLiteral(" Remain : %1 ").arg(Text(remaining.FormatShort()));
+    QString finish;
+    if (remaining > CTimeSpan())
+        finish = QStringLiteral(" Finish : %1 ")
+                     .arg(Text((CTime::GetCurrentTime() + remaining).Format("%#I:%M %p")));
+    emit statusTextsChanged(elapsed, remain, finish);
+}
+
+void GoalSession::Tick() {
+    if (m_closed)
+        return; // a tick queued before the closing save changes nothing after it
+    if (m_inTick) {
+        emit timerFired(); // the time of day still moves on
+        return;            // a tick is still being handled: a time's-up question is open
+    }
+    m_inTick = true;
+    ++m_nTicks;
+    const TickResult result = TickGoals(m_goals, *this);
+    emit ticked(result);
+    if (result.changed)
+        UpdateStatusPanes();
+    if (m_nTicks % kPaneTicks == 0)
+        UpdateStatusPanes();
+    if (m_nTicks % kSaveTicks == 0)
+        Save();
+    if (!result.repaints.empty())
+        emit commandsChanged();
+    emit timerFired();
+    m_inTick = false;
+    if (m_heldLoad)
+        Apply(std::move(*std::exchange(m_heldLoad, nullptr)));
+}
+
+void GoalSession::Changed(int index) {
+    emit goalChanged(index);
+    UpdateStatusPanes();
+    emit commandsChanged();
+}
+
+void GoalSession::AddGoal(const std::string& name, CTimeSpan total, CTimeSpan remaining) {
+    if (m_goals.GetCount() == 1 && GoalList::IsPlaceholder(m_goals.GetAt(0)))
+        m_goals.Remove(0);
+    m_goals.Append(std::make_unique<Goal>(name, total, remaining));
+    emit goalsReset();
+    UpdateStatusPanes();
+    emit commandsChanged();
+}
+
+void GoalSession::EditSelected(const std::string& name, CTimeSpan total, CTimeSpan remaining) {
+    if (!CanEditDelete())
+        return;
+    Goal& goal = *m_goals.GetSelectedGoal();
+    goal.Set(name, total, remaining);
+    goal.SetDone(remaining == CTimeSpan());
+    Changed(m_goals.GetSelection());
+}
+
+void GoalSession::DeleteSelected() {
+    if (!CanEditDelete() || m_quitting || m_prompter == nullptr)
+        return;
+    const int selection = m_goals.GetSelection();
+    if (!m_prompter->AskYesNo(Text(m_goals.GetAt(selection).GetName()), QStringLiteral("Delete this goal?")))
+        return;
+    m_goals.Remove(selection);
+    if (m_goals.AddPlaceholderIfEmpty())
+        m_goals.SetSelection(GoalList::kNoSelection);
+    else if (!m_goals.SetSelection(selection))
+        m_goals.SetSelection(selection - 1);
+    emit goalsReset();
+    UpdateStatusPanes();
+    emit commandsChanged();
+}
+
+void GoalSession::FinishEarly() {
+    if (!CanFinishEarly())
+        return;
+    Goal& goal = *m_goals.GetSelectedGoal();
+    if (goal.IsRunning()) {
+        goal.ToggleRunning();
+        emit clockChanged(m_goals.GetSelection());
+    }
+    goal.Set(goal.GetName(), goal.GetElapsed(), CTimeSpan());
+    goal.SetDone(true);
+    Changed(m_goals.GetSelection());
+}
+
+void GoalSession::SetUserName(const std::string& name) {
+    m_userName = name;
+    emit userNameChanged(Text(name));
+}
+
+void GoalSession::StartSelected() {
+    if (CanStartClock())
+        Toggle(m_goals.GetSelection());
+}
+
+void GoalSession::StopSelected() {
+    if (CanStopClock())
+        Toggle(m_goals.GetSelection());
+}
+
+void GoalSession::ToggleFromList(bool keepOthers) {
+    Goal* goal = m_goals.GetSelectedGoal();
+    if (goal == nullptr || goal->GetRemaining() <= CTimeSpan())
+        return;
+    if (!goal->IsRunning() && !keepOthers)
+        for (const int stopped : m_goals.StopAllGoals())
+            emit clockChanged(stopped);
+    goal->ToggleRunning();
+    emit clockChanged(m_goals.GetSelection());
+    emit commandsChanged();
+}
+
+void GoalSession::StopGoal(int index) {
+    if (index >= 0 && index < m_goals.GetCount() && m_goals.GetAt(index).IsRunning())
+        Toggle(index);
+}
+
+void GoalSession::Toggle(int index) {
+    m_goals.GetAt(index).ToggleRunning();
+    emit clockChanged(index);
+    emit commandsChanged();
+}
+
+void GoalSession::OnAway(qint64 idleSince) {
+    if (!m_stopOnLock)
+        return;
+    if (m_askingAway) { // gone again before answering: the same span goes on
+        m_awaySuperseded = true;
+        m_prompter->WithdrawAwayQuestion();
+    }
+    const std::optional<CTime> idle = idleSince > 0 ? std::optional(CTime(idleSince)) : std::nullopt;
+    if (!m_away.Stop(m_goals, CTime::GetCurrentTime(), idle))
+        return;
+    Changed(-1);
+    Save();
+}
+
+void GoalSession::OnBack() {
+    if (!m_away.IsWaiting() || m_askingAway || m_quitting || m_prompter == nullptr)
+        return;
+    m_askingAway = true;
+    const bool yes = m_prompter->AskAway(Text(m_away.Question(CTime::GetCurrentTime())));
+    m_askingAway = false;
+    if (std::exchange(m_awaySuperseded, false))
+        return; // asked again on the next return, for the whole span
+    if (!yes) {
+        m_away.Forget();
+        return;
+    }
+    if (m_away.Restart(m_goals) > 0) {
+        emit goalChanged(-1);
+        emit commandsChanged();
+    }
+}
+
+void GoalSession::OnSuspend(const std::function<void()>& saved) {
+    const std::vector<int> stopped = m_goals.StopAllGoals();
+    m_away.Remember(m_goals, stopped, CTime::GetCurrentTime()); // for the question on return
+    for (const int index : stopped)
+        emit clockChanged(index);
+    // Nothing half-written while the machine sleeps, and the stopped clocks on disk.
+    m_store.Save(m_goals.Copy(), m_userName, false, [this, saved](const GoalFile::SaveResult&) {
+        if (saved)
+            QMetaObject::invokeMethod(this, saved, Qt::QueuedConnection);
+    });
+    if (stopped.empty())
+        return;
+    emit commandsChanged();
+    if (m_prompter == nullptr || m_quitting)
+        return;
+    m_prompter->ShowWindow();
+    Show({"Before suspending the PC, running goals were stopped", "Ordalune Warning",
+          UserMessage::Icon::None});
+}
+
+bool GoalSession::Close() {
+    if (m_closed)
+        return true;
+    m_timer.stop();
+    for (;;) {
+        const GoalFile::SaveResult result = m_store.SaveNow(m_goals.Copy(), m_userName);
+        if (result.status != GoalFile::SaveResult::Status::Failed)
+            break;
+        if (m_quitting || m_prompter == nullptr) {
+            const QString path = QDir::current().absoluteFilePath(Text(Path(GoalFile::kFileName)));
+            std::fprintf(stderr, "ordalune: the goals could not be saved to %s: %s\n", qPrintable(path),
+                         result.detail.c_str());
+            m_exitSaveFailed = true;
+            break;
+        }
+        // The changes since the last save would be lost without a word: let the user decide.
+        const Prompter::ExitChoice choice =
+            m_prompter->AskExitRetry(result.messages.front(), Text(result.detail));
+        if (choice == Prompter::ExitChoice::QuitAnyway)
+            break;
+        if (choice == Prompter::ExitChoice::KeepOpen) {
+            m_timer.start();
+            return false;
+        }
+    }
+    m_closed = true;
+    return true;
+}
+
+QList<RunningClock> GoalSession::RunningClocks() const {
+    const CTime now = CTime::GetCurrentTime();
+    QList<RunningClock> running;
+    for (int i = 0; i < m_goals.GetCount(); ++i)
+        if (const Goal& goal = m_goals.GetAt(i); goal.IsRunning())
+            running.append({i, Text(goal.GetName()), Text(goal.GetRemainingText()),
+                            (now + goal.GetRemaining()).GetTime()});
+    return running;
+}
+
+bool GoalSession::CanEditDelete() const {
+    const Goal* goal = m_goals.GetSelectedGoal();
+    return goal != nullptr && !GoalList::IsPlaceholder(*goal);
+}
+
+bool GoalSession::CanStartClock() const {
+    const Goal* goal = m_goals.GetSelectedGoal();
+    return goal != nullptr && !goal->IsRunning() && goal->GetRemaining() > CTimeSpan();
+}
+
+bool GoalSession::CanStopClock() const {
+    const Goal* goal = m_goals.GetSelectedGoal();
+    return goal != nullptr && goal->IsRunning();
+}
+
+bool GoalSession::CanFinishEarly() const {
+    const Goal* goal = m_goals.GetSelectedGoal();
+    return goal != nullptr && goal->GetRemaining() > CTimeSpan();
+}
+
+void GoalSession::PlayAlert() {
+    if (m_alert)
+        m_alert();
+}
+
+void GoalSession::BringToFront() {
+    if (m_prompter != nullptr)
+        m_prompter->BringToFront();
+}
+
+TimesUpHost::Answer GoalSession::AskTimesUp(const std::string& goalName) {
+    if (m_quitting || m_prompter == nullptr)
+        return {0, "15"}; // as Esc answers it
+    return m_prompter->AskTimesUp(goalName);
+}
+
+bool GoalSession::AskOverrun(const std::string& goalName, const std::string& question) {
+    return !m_quitting && m_prompter != nullptr && m_prompter->AskOverrun(goalName, question);
+}
+
+void GoalSession::HandBack() {
+    if (m_prompter != nullptr)
+        m_prompter->HandBack();
+}

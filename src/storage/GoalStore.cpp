@@ -1,0 +1,98 @@
+#include "storage/GoalStore.h"
+
+#include <future>
+
+GoalStore::GoalStore(std::string directory)
+    : m_pathPrefix(directory.empty() ? std::string() : directory + "/"), m_file(std::move(directory)),
+      m_thread([this] { Run(); }) {}
+
+GoalStore::~GoalStore() {
+    {
+        const std::lock_guard lock(m_mutex);
+        m_stopping = true;
+    }
+    m_changed.notify_all();
+    m_thread.join();
+}
+
+void GoalStore::Queue(Job job) {
+    {
+        const std::lock_guard lock(m_mutex);
+        if (job.kind == Job::Kind::Save && !m_jobs.empty() && m_jobs.back().kind == Job::Kind::Save) {
+            Job& waiting = m_jobs.back(); // not started yet: the newer goals take its place
+            waiting.goals = std::move(job.goals);
+            waiting.userName = std::move(job.userName);
+            waiting.asked = waiting.asked || job.asked;
+            for (SaveDone& done : job.saved)
+                waiting.saved.push_back(std::move(done));
+        } else {
+            m_jobs.push_back(std::move(job));
+        }
+    }
+    m_changed.notify_all();
+}
+
+void GoalStore::Load(LoadDone done) {
+    Job job;
+    job.kind = Job::Kind::Load;
+    job.loaded = std::move(done);
+    Queue(std::move(job));
+}
+
+void GoalStore::Save(GoalList goals, std::string userName, bool asked, SaveDone done) {
+    Job job;
+    job.goals = std::move(goals);
+    job.userName = std::move(userName);
+    job.asked = asked;
+    if (done)
+        job.saved.push_back(std::move(done));
+    Queue(std::move(job));
+}
+
+GoalStore::Loaded GoalStore::LoadNow() {
+    std::promise<Loaded> result;
+    Load([&result](Loaded loaded) { result.set_value(std::move(loaded)); });
+    return result.get_future().get();
+}
+
+GoalFile::SaveResult GoalStore::SaveNow(GoalList goals, std::string userName) {
+    std::promise<GoalFile::SaveResult> result;
+    Save(std::move(goals), std::move(userName), false,
+         [&result](GoalFile::SaveResult saved) { result.set_value(std::move(saved)); });
+    return result.get_future().get();
+}
+
+void GoalStore::Flush() {
+    std::promise<void> done;
+    Job job;
+    job.kind = Job::Kind::Flush;
+    job.flushed = [&done] { done.set_value(); };
+    Queue(std::move(job));
+    done.get_future().get();
+}
+
+void GoalStore::Run() {
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        m_changed.wait(lock, [this] { return !m_jobs.empty() || m_stopping; });
+        if (m_jobs.empty())
+            return; // stopping, with nothing left to do
+        Job job = std::move(m_jobs.front());
+        m_jobs.pop_front();
+        lock.unlock();
+        if (job.kind == Job::Kind::Flush) {
+            job.flushed();
+        } else if (job.kind == Job::Kind::Load) {
+            Loaded loaded;
+            loaded.result = m_file.LoadGoals(loaded.goals, loaded.userName);
+            m_owns = m_file.OwnsGoals();
+            job.loaded(std::move(loaded));
+        } else {
+            GoalFile::SaveResult result = m_file.SaveGoals(job.goals, job.userName, job.asked);
+            m_owns = m_file.OwnsGoals();
+            for (SaveDone& done : job.saved)
+                done(result);
+        }
+        lock.lock();
+    }
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "model/GoalList.h"
+#include "storage/GoalFile.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+
+// The one way to the goal file: loads and saves are carried out on a thread of the store's own,
+// one at a time and in the order they were asked for, so a slow disk never holds up the window
+// and no two threads ever touch the file. Each save writes a copy of the goals taken when it was
+// asked for; a save still waiting when a newer one comes is replaced by it, since only the newest
+// goals need writing.
+class GoalStore final {
+public:
+    struct Loaded {
+        GoalList goals;
+        std::string userName;
+        GoalFile::LoadResult result;
+    };
+    // Called on the store's thread once the job is done.
+    using LoadDone = std::function<void(Loaded)>;
+    using SaveDone = std::function<void(GoalFile::SaveResult)>;
+
+    // The goal file lives in `directory`; empty means the current directory.
+    explicit GoalStore(std::string directory = {});
+    // Finishes the job under way and every one waiting.
+    ~GoalStore();
+    GoalStore(const GoalStore&) = delete;
+    GoalStore& operator=(const GoalStore&) = delete;
+
+    void Load(LoadDone done);
+    // Queues a save. A save the user asked for stays asked for when a newer copy replaces it, and
+    // every caller waiting on a replaced save is told of the newer one's result.
+    void Save(GoalList goals, std::string userName, bool asked, SaveDone done = {});
+    // The same, waiting for the result: at start, before the window shows, and at exit.
+    [[nodiscard]] Loaded LoadNow();
+    [[nodiscard]] GoalFile::SaveResult SaveNow(GoalList goals, std::string userName);
+    // Returns once every job asked for so far is done.
+    void Flush();
+
+    // False while another running copy holds these goals; as of the last job done.
+    [[nodiscard]] bool OwnsGoals() const { return m_owns.load(); }
+    [[nodiscard]] std::string Path(const std::string& name) const { return m_pathPrefix + name; }
+
+private:
+    struct Job {
+        enum class Kind { Load, Save, Flush } kind = Kind::Save;
+        GoalList goals;
+        std::string userName;
+        bool asked = false;
+        std::vector<SaveDone> saved;
+        LoadDone loaded;
+        std::function<void()> flushed;
+    };
+
+    void Run();
+    void Queue(Job job);
+
+    const std::string m_pathPrefix;
+    GoalFile m_file; // only the store's thread touches it once the thread runs
+    std::atomic<bool> m_owns{true};
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<Job> m_jobs;
+    bool m_stopping = false;
+    std::thread m_thread; // last: starts once everything it reads exists
+};

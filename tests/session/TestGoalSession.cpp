@@ -1,0 +1,348 @@
+#include "session/GoalSession.h"
+#include "support/Fixtures.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestClock.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <ctime>
+
+using Choice = Prompter::ExitChoice;
+
+// The session's rules with a scripted user, a test clock and a real goal file; no window.
+class TestGoalSession : public QObject {
+    Q_OBJECT
+
+    void Open(const QByteArray& goals, const QByteArray& header = "File Version : 1\r\nUser : Pat\r\n") {
+        QVERIFY(WriteBytes(Path("Ordalune.cdf"), header + goals));
+        m_session.reset(); // lets go of the folder first
+        m_session = std::make_unique<GoalSession>(m_dir->path().toStdString());
+        m_session->Timer().stop(); // ticked by hand
+        m_session->SetPrompter(&m_user);
+        m_session->LoadNow();
+    }
+    QString Path(const char* name) const { return m_dir->filePath(QString::fromLatin1(name)); }
+    GoalList& Goals() { return m_session->Goals(); }
+    QString Describe() { return ::Describe(Goals()); }
+    void Tick(int seconds) {
+        for (int i = 0; i < seconds; ++i) {
+            m_clock->Advance(1);
+            m_session->Tick();
+        }
+    }
+    void Select(int index) { Goals().SetSelection(index); }
+    QString Log() { return m_user.log.join('|'); }
+    // The results of every save so far, told.
+    void Settle() {
+        m_session->Flush();
+        QCoreApplication::processEvents();
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::shared_ptr<TestClock> m_clock;
+    ScriptedPrompter m_user;
+    std::unique_ptr<GoalSession> m_session;
+
+private slots:
+    void initTestCase() {
+        qputenv("TZ", "UTC0");
+        tzset();
+    }
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_clock = TestClock::Install(CTime(2026, 12, 6, 9, 59, 30).GetTime());
+        m_user = ScriptedPrompter();
+    }
+    void cleanup() {
+        if (m_session)
+            m_session->SetQuitting();
+        m_session.reset();
+        TestClock::Uninstall();
+    }
+
+    // Panes every 15 ticks, the goal file every 60 even with nothing running; nothing after the
+    // closing save.
+    void tickSchedule() {
+        Open("Essay,02:00,01:30\r\n");
+        QSignalSpy panes(m_session.get(), &GoalSession::statusTextsChanged);
+        for (int tick = 1; tick <= 120; ++tick) {
+            Tick(1);
+            m_session->Flush();
+            QCOMPARE(panes.count(), tick / 15);
+            QCOMPARE(QFile::exists(Path("ordalune.bak")), tick >= 60);
+        }
+        QCOMPARE(panes.at(0).at(0).toString() + panes.at(0).at(1).toString() + panes.at(0).at(2).toString(),
+                 " Elapsed : 0:30  Remain : 1:30  Finish : 11:29 AM ");
+        QVERIFY(m_session->Close() && m_session->Close());
+        Tick(60);
+        QCOMPARE(m_session->TickCount(), 120u);
+    }
+
+    void timeUp_data() {
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<int>("thinking"); // seconds the questions stood open
+        QTest::addColumn<bool>("applyOverrun");
+        QTest::addColumn<QString>("asked");
+        QTest::addColumn<QString>("goals");
+        QTest::newRow("done") << 0 << 30 << false << "front|time's up Out"
+                              << "Out 0:30/0:00 done, Other 3:00/2:58 running";
+        QTest::newRow("ten more") << 1 << 60 << false << "front|time's up Out|hand back"
+                                  << "Out 0:40/0:10 running, Other 3:00/2:58 running";
+        QTest::newRow("overrun applied")
+            << 1 << 125 << true
+            << "front|time's up Out|overrun Out: Over 2 minutes have passed since this goal's time was up.  "
+               "Apply time to goal?|hand back"
+            << "Out 0:42/0:10 running, Other 3:00/2:56 running";
+        QTest::newRow("overrun of hours refused")
+            << 0 << 7300 << false
+            << "front|time's up Out|overrun Out: Over 2 hours have passed since this goal's time was up.  "
+               "Apply time to goal?"
+            << "Out 0:30/0:00 done, Other 3:00/0:57 running";
+    }
+    // A goal whose time runs out stops and asks; the other clocks run on; the time the questions
+    // stood open is not taken off; the file read meanwhile waits for the tick to end.
+    void timeUp() {
+        QFETCH(int, choice);
+        QFETCH(int, thinking);
+        QFETCH(bool, applyOverrun);
+        QFETCH(QString, asked);
+        QFETCH(QString, goals);
+        Open("Out,00:30,00:01\r\nOther,03:00,03:00\r\n");
+        Goals().GetAt(0).ToggleRunning();
+        Goals().GetAt(1).ToggleRunning();
+        m_user.timesUp = {{choice, "10"}};
+        m_user.yes = {applyOverrun};
+        QStringList seen;
+        m_user.during = [&](const QString& line) {
+            if (!line.startsWith("time's up"))
+                return;
+            m_clock->Advance(thinking);
+            m_session->Reload();
+            Settle();
+            seen << Describe() << QString::number(m_session->InTick());
+        };
+        int alerts = 0;
+        m_session->SetAlert([&] { ++alerts; });
+        QString answered;
+        bool changed = false;
+        connect(m_session.get(), &GoalSession::ticked, this, [&](const TickResult& result) {
+            if (result.repaints.size() == 2 && result.repaints[0].wholeItem) {
+                answered = Describe();
+                changed = result.changed;
+            }
+        });
+        Tick(60);
+        QCOMPARE(Log(), asked);
+        QCOMPARE(alerts, 1);
+        QCOMPARE(seen.join(' '), "Out 0:30/0:00, Other 3:00/2:59 running 1");
+        QCOMPARE(changed, choice != 0 || applyOverrun);
+        QCOMPARE(answered, goals);
+        QCOMPARE(Describe(), "Out 0:30/0:01, Other 3:00/3:00"); // the file read meanwhile, after the tick
+    }
+
+    // The Start command leaves the other clocks running, a double-click stops them unless Ctrl is
+    // held; a goal with no time left starts by neither; each command is allowed by its rule.
+    void startStopRules() {
+        Open("a,1:00,1:00\r\nb,1:00,1:00\r\nc,1:00,0:00\r\n");
+        const auto can = [&] {
+            return QString("%1%2%3%4")
+                .arg(m_session->CanEditDelete())
+                .arg(m_session->CanStartClock())
+                .arg(m_session->CanStopClock())
+                .arg(m_session->CanFinishEarly());
+        };
+        QCOMPARE(can(), "1101");
+        m_session->StartSelected();
+        QCOMPARE(can(), "1011");
+        Select(1);
+        m_session->StartSelected();
+        QCOMPARE(Describe(), "a 1:00/1:00 running, b 1:00/1:00 running, c 1:00/0:00 done");
+        m_session->ToggleFromList(false); // stops the selected one
+        m_session->ToggleFromList(false); // starts it alone
+        QCOMPARE(Describe(), "a 1:00/1:00, b 1:00/1:00 running, c 1:00/0:00 done");
+        Select(0);
+        m_session->ToggleFromList(true);
+        QCOMPARE(Describe(), "a 1:00/1:00 running, b 1:00/1:00 running, c 1:00/0:00 done");
+        m_session->StopSelected();
+        m_session->StopSelected(); // stopped already: nothing
+        Select(2);
+        QCOMPARE(can(), "1000");
+        m_session->StartSelected();
+        m_session->ToggleFromList(false);
+        for (const int index : {-1, 0, 2, 3}) // gone or stopped already: nothing happens
+            m_session->StopGoal(index);
+        QCOMPARE(Describe(), "a 1:00/1:00, b 1:00/1:00 running, c 1:00/0:00 done");
+        const QList<RunningClock> running = m_session->RunningClocks();
+        QCOMPARE(running.size(), 1);
+        QCOMPARE(QString("%1 %2 %3 %4")
+                     .arg(running[0].index)
+                     .arg(running[0].name, running[0].remaining)
+                     .arg(running[0].finish - m_clock->Now()),
+                 "1 b 1:00 3600");
+        m_session->StopGoal(1);
+        QCOMPARE(Describe(), "a 1:00/1:00, b 1:00/1:00, c 1:00/0:00 done");
+        Select(-1);
+        QCOMPARE(can(), "0000");
+        m_session->ToggleFromList(false);
+        Open("");
+        QCOMPARE(can(), "0000"); // the placeholder allows nothing
+        m_session->EditSelected("x", Minutes(1), Minutes(1));
+        m_session->DeleteSelected();
+        m_session->FinishEarly();
+        QCOMPARE(Describe() + Log(), "No Goals 0:00/0:00 done");
+    }
+
+    // Add replaces the placeholder; Edit marks a goal with no time left done; Finish Early stops the
+    // clock and cuts the Total to the time spent; Delete asks and moves the selection.
+    void goalCommands() {
+        Open("");
+        m_session->AddGoal("Essay", Minutes(90), Minutes(90));
+        m_session->AddGoal("Gym", Minutes(60), Minutes(60));
+        QCOMPARE(Describe(), "Essay 1:30/1:30, Gym 1:00/1:00");
+        Select(1);
+        m_session->EditSelected("Run", Minutes(60), Minutes(0));
+        Select(0);
+        m_session->StartSelected();
+        Tick(1800);
+        m_session->FinishEarly();
+        QCOMPARE(Describe(), "Essay 0:30/0:00 done, Run 1:00/0:00 done");
+        QVERIFY(!m_session->CanFinishEarly());
+        m_session->AddGoal("Read", Minutes(60), Minutes(60));
+        const auto remove = [&](int index, bool yes) {
+            Select(index);
+            m_user.yes = {yes};
+            m_session->DeleteSelected();
+            return QString::number(Goals().GetSelection()) + " " + Describe();
+        };
+        QCOMPARE(remove(1, false), "1 Essay 0:30/0:00 done, Run 1:00/0:00 done, Read 1:00/1:00");
+        QCOMPARE(remove(1, true), "1 Essay 0:30/0:00 done, Read 1:00/1:00");
+        QCOMPARE(remove(1, true), "0 Essay 0:30/0:00 done");
+        QCOMPARE(remove(0, true), "-1 No Goals 0:00/0:00 done");
+        QCOMPARE(Log(),
+                 "yes/no Run: Delete this goal?|yes/no Run: Delete this goal?|yes/no Read: Delete this "
+                 "goal?|yes/no Essay: Delete this goal?");
+        m_session->WriteReport();
+        QCOMPARE(m_user.log.last(), "message Done: Report saved to ORDALUNE.REP");
+    }
+
+    // A locked screen stops the clocks and gives back the idle minutes; the one question on return
+    // restarts them; gone again before answering, it is withdrawn and asked for the whole span.
+    void awayAndSleep() {
+        Open("Essay,02:00,01:30\r\nGym,01:00,00:30\r\n");
+        m_session->StartSelected();
+        Tick(600);
+        m_session->OnAway(m_clock->Now() - 420);
+        QCOMPARE(Describe(), "Essay 2:00/1:27, Gym 1:00/0:30");
+        m_clock->Advance(600);
+        m_user.during = [&](const QString& line) {
+            if (line.startsWith("away") && m_user.log.size() == 1) {
+                m_session->OnBack(); // asked already: not again
+                m_session->OnAway(0);
+            }
+        };
+        m_user.yes = {false, true};
+        m_session->OnBack();
+        m_session->OnBack();
+        QCOMPARE(Log(), "away You were away 0:17 (10:02 to 10:19). Restart the clocks of Essay?|withdraw|"
+                        "away You were away 0:17 (10:02 to 10:19). Restart the clocks of Essay?");
+        QCOMPARE(Describe(), "Essay 2:00/1:27 running, Gym 1:00/0:30");
+        m_user.during = nullptr;
+        m_user.log.clear();
+        m_session->OnBack(); // nothing waits: nothing asked
+        // Before sleep every clock stops, on disk before the computer is let go.
+        bool saved = false;
+        m_session->OnSuspend([&] { saved = ReadBytes(Path("Ordalune.cdf")).contains("Essay,02:00,01:27"); });
+        QTRY_VERIFY(saved);
+        QCOMPARE(Log(),
+                 "show|message Ordalune Warning: Before suspending the PC, running goals were stopped");
+        m_user.log.clear();
+        m_session->OnBack();
+        QCOMPARE(Log(), "away You were away 0:00 (10:19 to 10:19). Restart the clocks of Essay?");
+        m_session->OnSuspend(); // nothing runs: nothing said
+        m_session->SetStopOnLock(false);
+        m_session->StartSelected();
+        m_session->OnAway(0);
+        QCOMPARE(Describe() + QString::number(m_user.log.size()), "Essay 2:00/1:27 running, Gym 1:00/0:301");
+    }
+
+    // Another copy holding the folder: shown, never saved; no name on file: asked once the window
+    // is up; a refused file is told of.
+    void loading() {
+        Open("Essay,02:00,01:30\r\n");
+        QVERIFY(m_session->OwnsGoals());
+        GoalSession second(m_dir->path().toStdString());
+        ScriptedPrompter user;
+        second.SetPrompter(&user);
+        QSignalSpy title(&second, &GoalSession::userNameChanged);
+        second.LoadNow();
+        QVERIFY(!second.OwnsGoals());
+        QCOMPARE(title.takeFirst().at(0).toString() + " " + ::Describe(second.Goals()),
+                 "Pat Essay 2:00/1:30");
+        QVERIFY(user.log.join('|').contains("will not save them"));
+        second.SetQuitting();
+        QVERIFY(second.Close());
+        QVERIFY(WriteBytes(Path("Ordalune.cdf"), "File Version : 1\r\nUser :\r\n"));
+        QSignalSpy wanted(m_session.get(), &GoalSession::userNameWanted);
+        m_session->Reload();
+        QTRY_COMPARE(wanted.count(), 1);
+        QCOMPARE(m_session->UserName(), GoalFile::kAskName);
+        QCOMPARE(Describe() + Log(), "No Goals 0:00/0:00 done");
+    }
+
+    // Closing saves once. When that save fails the user chooses: keep the program running, Retry,
+    // or Quit Anyway, which writes nothing; closed by a signal, nothing is asked.
+    void exitSave_data() {
+        QTest::addColumn<QList<Choice>>("answers");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("keep open") << QList<Choice>{Choice::KeepOpen} << false << false;
+        QTest::newRow("retry") << QList<Choice>{Choice::Retry, Choice::Retry} << true << true;
+        QTest::newRow("quit anyway") << QList<Choice>{Choice::Retry, Choice::QuitAnyway} << true << false;
+        QTest::newRow("on a signal") << QList<Choice>{} << true << false;
+    }
+    void exitSave() {
+        QFETCH(QList<Choice>, answers);
+        Open("Essay,02:00,01:30\r\n");
+        m_session->AddGoal("New", Minutes(60), Minutes(60));
+        QVERIFY(QDir(m_dir->path()).mkdir("Ordalune.cdf.new")); // in the way of every save
+        m_user.exits = answers;
+        m_user.during = [&](const QString&) {
+            if (m_user.exits.size() == 1) // the second answer finds the way clear
+                QVERIFY(QDir(m_dir->filePath("Ordalune.cdf.new")).removeRecursively());
+        };
+        if (answers.isEmpty())
+            m_session->SetQuitting();
+        QFETCH(bool, closed);
+        QFETCH(bool, saved);
+        QCOMPARE(m_session->Close(), closed);
+        QCOMPARE(m_session->Timer().isActive(), !closed);
+        QCOMPARE(m_session->ExitSaveFailed(), answers.isEmpty());
+        QCOMPARE(m_user.log.size(), answers.size());
+        QCOMPARE(ReadBytes(Path("Ordalune.cdf")).contains("New"), saved);
+        if (!answers.isEmpty())
+            QCOMPARE(m_user.log.first(), "exit Your goals could not be saved. Is a directory");
+    }
+
+    // A failed save says so once, with the backup named; a second failure while that message is
+    // open is not stacked on it. Saves that wait are merged, and an asked one stays asked.
+    void saveFailures() {
+        Open("Essay,02:00,01:30\r\n");
+        m_session->Save();
+        Settle();
+        QVERIFY(QDir(m_dir->path()).mkdir("Ordalune.cdf.new"));
+        m_user.during = [&](const QString&) {
+            m_session->Save(true);
+            Settle();
+        };
+        m_session->Save(true);
+        Settle();
+        QCOMPARE(Log(), "message File Error: Your goals could not be saved.  Use backup ORDALUNE.BAK");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGoalSession)
+#include "TestGoalSession.moc"
