@@ -5,6 +5,7 @@
 //                  the window's thread was kept from its events meanwhile; 0 saves measures the
 //                  same time without saves.
 #include "app/GoalApp.h"
+#include "session/GoalSession.h"
 #include "ui/CGoalView.h"
 #include "ui/CMainFrame.h"
 #include "ui/GoalListBox.h"
@@ -66,9 +67,10 @@ int main(int argc, char* argv[]) {
     if (!app.InitInstance())
         return 1;
     CGoalView* view = app.MainFrame()->View();
+    GoalSession* session = app.Session();
     if (std::strcmp(mode, "cpu") == 0) {
-        for (int i = 0; i < view->Goals().GetCount(); ++i)
-            view->Goals().GetAt(i).ToggleRunning();
+        for (int i = 0; i < session->Goals().GetCount(); ++i)
+            session->Goals().GetAt(i).ToggleRunning();
         double start = 0;
         QTimer::singleShot(2000, [&] { start = CpuMs(); }); // past start-up
         QTimer::singleShot(2000 + count * 1000,
@@ -92,7 +94,7 @@ int main(int argc, char* argv[]) {
         int asked = 0;
         QObject::connect(&saves, &QTimer::timeout, [&] {
             if (asked++ < count)
-                view->OnFileSave();
+                session->Save(true);
         });
         QTimer::singleShot(1000, [&] { // past start-up
             clock.start();

@@ -25,8 +25,7 @@ std::string Describe(CFileException::Cause cause, const std::string& fileName, i
 } // namespace
 
 CFileException::CFileException(Cause cause, std::string fileName, int osError)
-    : std::runtime_error(Describe(cause, fileName, osError)), m_cause(cause), m_fileName(std::move(fileName)),
-      m_osError(osError) {}
+    : std::runtime_error(Describe(cause, fileName, osError)), m_cause(cause), m_osError(osError) {}
 
 CFileException CFileException::FromErrno(int error, std::string fileName, Cause fallback) {
     Cause cause = fallback;

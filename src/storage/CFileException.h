@@ -15,13 +15,10 @@ public:
     [[nodiscard]] static CFileException FromErrno(int error, std::string fileName, Cause fallback);
 
     [[nodiscard]] Cause GetCause() const { return m_cause; }
-    [[nodiscard]] int GetOsError() const { return m_osError; }
-    [[nodiscard]] const std::string& GetFileName() const { return m_fileName; }
     // The system's text for the error ("No space left on device"), or a plain one.
     [[nodiscard]] std::string GetErrorText() const;
 
 private:
     Cause m_cause;
-    std::string m_fileName;
     int m_osError;
 };

@@ -27,10 +27,6 @@ public:
 
     GoalPainter();
 
-    [[nodiscard]] const QFont& NameFont() const { return m_nameFont; }
-    [[nodiscard]] const QFont& TimeFont() const { return m_timeFont; }
-    [[nodiscard]] const QFont& ClockFont() const { return m_clockFont; }
-
     [[nodiscard]] int GetLineHeight() const { return m_lineHeight; }
     [[nodiscard]] int GetTimeWidth() const { return m_timeWidth; }
     [[nodiscard]] int GetClockWidth() const { return m_clockWidth; }

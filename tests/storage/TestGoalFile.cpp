@@ -1,4 +1,5 @@
 #include "storage/GoalFile.h"
+#include "storage/GoalStore.h"
 #include "support/Fixtures.h"
 #include "support/TestClock.h"
 
@@ -8,13 +9,30 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <climits>
 #include <csignal>
 #include <functional>
+#include <future>
 #include <grp.h>
+#include <sys/syscall.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+// While set, flushing a backup's copy to disk fails, as on a disk that lost it.
+static bool g_failBackupSync = false;
+
+extern "C" int fsync(int fd) {
+    char path[PATH_MAX] = {};
+    if (g_failBackupSync &&
+        readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), path, sizeof path - 1) > 0 &&
+        std::string_view(path).ends_with("ordalune.bak.new")) {
+        errno = EIO;
+        return -1;
+    }
+    return static_cast<int>(syscall(SYS_fsync, fd));
+}
 
 namespace {
 
@@ -157,20 +175,53 @@ private slots:
         QCOMPARE(copy.Save(), "saved");
         QCOMPARE(ReadBytes(synced.filePath("ordalune.bak")), kHeader + "Saved,01:00,00:20\r\n");
         QVERIFY(QFile::link(synced.filePath("Ordalune.cdf"), Path("Ordalune.cdf")));
-        Copy linked(m_dir->path());
-        QCOMPARE(linked.Load(), QString());
-        QCOMPARE(Describe(linked.list), "Saved 1:00/0:20");
+        auto linked = std::make_unique<Copy>(m_dir->path());
+        QCOMPARE(linked->Load(), QString());
+        QCOMPARE(Describe(linked->list), "Saved 1:00/0:20");
         const QByteArray first = ReadBytes(Path("Ordalune.cdf"));
         QVERIFY(WriteBytes(Path("ordalune.bak.new"), "left by a crash"));
-        linked.user = "second";
-        QCOMPARE(linked.Save(), "saved");
+        linked->user = "second";
+        QCOMPARE(linked->Save(), "saved");
         QCOMPARE(ReadBytes(Path("ordalune.bak")), first);
         QVERIFY(ReadBytes(synced.filePath("Ordalune.cdf")).contains("User : second"));
         QVERIFY(!QFile::exists(Path("ordalune.bak.new")));
+        // A copy that never reached the disk is no backup: the old one stays.
+        g_failBackupSync = true;
+        QCOMPARE(linked->Save(), "saved: No backup of your goals is being kept: ordalune.bak could "
+                                 "not be written (it could not be copied).");
+        g_failBackupSync = false;
+        QCOMPARE(ReadBytes(Path("ordalune.bak")), first);
+        QVERIFY(!QFile::exists(Path("ordalune.bak.new")));
+        linked.reset();
+        Copy again(m_dir->path());
+        QCOMPARE(again.Load(), QString());
         QVERIFY(QFile::remove(Path("ordalune.bak")) && QDir(m_dir->path()).mkdir("ordalune.bak"));
-        QCOMPARE(linked.Save(), "saved: No backup of your goals is being kept: ordalune.bak could "
-                                "not be written (Is a directory).");
-        QCOMPARE(linked.Save(), "saved");
+        QCOMPARE(again.Save(), "saved: No backup of your goals is being kept: ordalune.bak could "
+                               "not be written (Is a directory).");
+        QCOMPARE(again.Save(), "saved");
+    }
+
+    // The store does one job at a time, in order. A save that waits is replaced by a newer one,
+    // which stays asked for when either was, and each caller is told its result.
+    void storeMergesWaitingSaves() {
+        Write(kHeader + "Mine,01:00,00:30\r\n");
+        Copy first(m_dir->path()); // holds the folder
+        QCOMPARE(first.Load(), QString());
+        GoalStore store(m_dir->path().toStdString());
+        std::promise<void> go;
+        QStringList said;
+        store.Load([&, gate = go.get_future().share()](const GoalStore::Loaded& loaded) {
+            gate.wait();
+            said << "loaded " + Texts(loaded.result.messages).left(12);
+        });
+        for (const bool asked : {true, false})
+            store.Save(GoalList(), "Pat", asked, [&, asked](const GoalFile::SaveResult& result) {
+                said << QString::number(asked) + " " + Texts(result.messages).left(12);
+            });
+        go.set_value();
+        store.Flush();
+        QCOMPARE(said.join('|'), "loaded Another runn|1 Another runn|0 Another runn");
+        QVERIFY(!store.OwnsGoals());
     }
 
     // A second copy shows the goals and never writes them, even once the first has gone: its goals
