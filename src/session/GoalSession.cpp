@@ -326,7 +326,7 @@ void GoalSession::PlayAlert() {
 }
 
 void GoalSession::BringToFront() {
-    if (m_prompter != nullptr)
+    if (m_prompter != nullptr && !m_quitting)
         m_prompter->BringToFront();
 }
 
@@ -341,6 +341,6 @@ bool GoalSession::AskOverrun(const std::string& goalName, const std::string& que
 }
 
 void GoalSession::HandBack() {
-    if (m_prompter != nullptr)
+    if (m_prompter != nullptr && !m_quitting)
         m_prompter->HandBack();
 }

@@ -1,4 +1,5 @@
 #include "session/GoalSession.h"
+#include "session/Settings.h"
 #include "support/Fixtures.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestClock.h"
@@ -82,66 +83,44 @@ private slots:
         QCOMPARE(m_session->TickCount(), 120u);
     }
 
-    void timeUp_data() {
-        QTest::addColumn<int>("choice");
-        QTest::addColumn<int>("thinking"); // seconds the questions stood open
-        QTest::addColumn<bool>("applyOverrun");
-        QTest::addColumn<QString>("asked");
-        QTest::addColumn<QString>("goals");
-        QTest::newRow("done") << 0 << 30 << false << "front|time's up Out"
-                              << "Out 0:30/0:00 done, Other 3:00/2:58 running";
-        QTest::newRow("ten more") << 1 << 60 << false << "front|time's up Out|hand back"
-                                  << "Out 0:40/0:10 running, Other 3:00/2:58 running";
-        QTest::newRow("overrun applied")
-            << 1 << 125 << true
-            << "front|time's up Out|overrun Out: Over 2 minutes have passed since this goal's time was up.  "
-               "Apply time to goal?|hand back"
-            << "Out 0:42/0:10 running, Other 3:00/2:56 running";
-        QTest::newRow("overrun of hours refused")
-            << 0 << 7300 << false
-            << "front|time's up Out|overrun Out: Over 2 hours have passed since this goal's time was up.  "
-               "Apply time to goal?"
-            << "Out 0:30/0:00 done, Other 3:00/0:57 running";
-    }
-    // A goal whose time runs out stops and asks; the other clocks run on; the time the questions
-    // stood open is not taken off; the file read meanwhile waits for the tick to end.
+    // A goal whose time runs out sounds, stops and asks; the other clocks run on; the time the
+    // questions stood open is not taken off; a file read meanwhile waits for the tick to end. The
+    // answers' rules are the tick's own; closing, nothing is asked and the goal is done.
     void timeUp() {
-        QFETCH(int, choice);
-        QFETCH(int, thinking);
-        QFETCH(bool, applyOverrun);
-        QFETCH(QString, asked);
-        QFETCH(QString, goals);
         Open("Out,00:30,00:01\r\nOther,03:00,03:00\r\n");
         Goals().GetAt(0).ToggleRunning();
         Goals().GetAt(1).ToggleRunning();
-        m_user.timesUp = {{choice, "10"}};
-        m_user.yes = {applyOverrun};
-        QStringList seen;
+        m_user.timesUp = {{1, "10"}};
+        m_user.yes = {true};
+        QString seen;
         m_user.during = [&](const QString& line) {
             if (!line.startsWith("time's up"))
                 return;
-            m_clock->Advance(thinking);
+            m_clock->Advance(125);
             m_session->Reload();
             Settle();
-            seen << Describe() << QString::number(m_session->InTick());
+            seen = Describe() + " " + QString::number(m_session->InTick());
         };
         int alerts = 0;
         m_session->SetAlert([&] { ++alerts; });
         QString answered;
-        bool changed = false;
         connect(m_session.get(), &GoalSession::ticked, this, [&](const TickResult& result) {
-            if (result.repaints.size() == 2 && result.repaints[0].wholeItem) {
+            if (result.changed)
                 answered = Describe();
-                changed = result.changed;
-            }
         });
         Tick(60);
-        QCOMPARE(Log(), asked);
+        QCOMPARE(Log(),
+                 "front|time's up Out|overrun Out: Over 2 minutes have passed since this goal's time was "
+                 "up.  Apply time to goal?|hand back");
         QCOMPARE(alerts, 1);
-        QCOMPARE(seen.join(' '), "Out 0:30/0:00, Other 3:00/2:59 running 1");
-        QCOMPARE(changed, choice != 0 || applyOverrun);
-        QCOMPARE(answered, goals);
+        QCOMPARE(seen, "Out 0:30/0:00, Other 3:00/2:59 running 1");
+        QCOMPARE(answered, "Out 0:42/0:10 running, Other 3:00/2:56 running");
         QCOMPARE(Describe(), "Out 0:30/0:01, Other 3:00/3:00"); // the file read meanwhile, after the tick
+        m_user.log.clear();
+        m_session->SetQuitting();
+        Goals().GetAt(0).ToggleRunning();
+        Tick(60);
+        QCOMPARE(Describe() + Log(), "Out 0:30/0:00 done, Other 3:00/3:00");
     }
 
     // The Start command leaves the other clocks running, a double-click stops them unless Ctrl is
@@ -167,6 +146,13 @@ private slots:
         Select(0);
         m_session->ToggleFromList(true);
         QCOMPARE(Describe(), "a 1:00/1:00 running, b 1:00/1:00 running, c 1:00/0:00 done");
+        QStringList running;
+        for (const RunningClock& clock : m_session->RunningClocks())
+            running << QString("%1 %2 %3 %4")
+                           .arg(clock.index)
+                           .arg(clock.name, clock.remaining)
+                           .arg(clock.finish - m_clock->Now());
+        QCOMPARE(running.join('|'), "0 a 1:00 3600|1 b 1:00 3600");
         m_session->StopSelected();
         m_session->StopSelected(); // stopped already: nothing
         Select(2);
@@ -176,13 +162,6 @@ private slots:
         for (const int index : {-1, 0, 2, 3}) // gone or stopped already: nothing happens
             m_session->StopGoal(index);
         QCOMPARE(Describe(), "a 1:00/1:00, b 1:00/1:00 running, c 1:00/0:00 done");
-        const QList<RunningClock> running = m_session->RunningClocks();
-        QCOMPARE(running.size(), 1);
-        QCOMPARE(QString("%1 %2 %3 %4")
-                     .arg(running[0].index)
-                     .arg(running[0].name, running[0].remaining)
-                     .arg(running[0].finish - m_clock->Now()),
-                 "1 b 1:00 3600");
         m_session->StopGoal(1);
         QCOMPARE(Describe(), "a 1:00/1:00, b 1:00/1:00, c 1:00/0:00 done");
         Select(-1);
@@ -269,28 +248,36 @@ private slots:
         QCOMPARE(Describe() + QString::number(m_user.log.size()), "Essay 2:00/1:27 running, Gym 1:00/0:301");
     }
 
-    // Another copy holding the folder: shown, never saved; no name on file: asked once the window
-    // is up; a refused file is told of.
+    // A file with no name: the name is asked once the window is up; with one, it is the title.
     void loading() {
         Open("Essay,02:00,01:30\r\n");
-        QVERIFY(m_session->OwnsGoals());
-        GoalSession second(m_dir->path().toStdString());
-        ScriptedPrompter user;
-        second.SetPrompter(&user);
-        QSignalSpy title(&second, &GoalSession::userNameChanged);
-        second.LoadNow();
-        QVERIFY(!second.OwnsGoals());
-        QCOMPARE(title.takeFirst().at(0).toString() + " " + ::Describe(second.Goals()),
-                 "Pat Essay 2:00/1:30");
-        QVERIFY(user.log.join('|').contains("will not save them"));
-        second.SetQuitting();
-        QVERIFY(second.Close());
-        QVERIFY(WriteBytes(Path("Ordalune.cdf"), "File Version : 1\r\nUser :\r\n"));
+        QSignalSpy title(m_session.get(), &GoalSession::userNameChanged);
         QSignalSpy wanted(m_session.get(), &GoalSession::userNameWanted);
+        QVERIFY(WriteBytes(Path("Ordalune.cdf"), "File Version : 1\r\nUser :\r\n"));
         m_session->Reload();
         QTRY_COMPARE(wanted.count(), 1);
-        QCOMPARE(m_session->UserName(), GoalFile::kAskName);
-        QCOMPARE(Describe() + Log(), "No Goals 0:00/0:00 done");
+        QCOMPARE(m_session->UserName() + Describe().toStdString(),
+                 GoalFile::kAskName + std::string("No Goals 0:00/0:00 done"));
+        m_session->SetUserName("Pat");
+        QCOMPARE(title.takeFirst().at(0).toString() + Log(), "Pat");
+    }
+
+    // The choices are on at first, kept under the keys users' files have, and told when changed.
+    void choices() {
+        const QString file = m_dir->filePath("choices.conf");
+        {
+            Settings first(file);
+            QSignalSpy changed(&first, &Settings::changed);
+            QVERIFY(first.Notifications() && first.TrayIcon() && first.StopOnLock());
+            for (const bool on : {false, false, true})
+                first.SetTrayIcon(on);
+            first.SetStopOnLock(false);
+            first.SetNotifications(false);
+            QCOMPARE(changed.count(), 4);
+        }
+        const Settings second(file);
+        QVERIFY(!second.Notifications() && second.TrayIcon() && !second.StopOnLock());
+        QVERIFY(ReadBytes(file).contains("notifications=false\nstopOnLock=false\ntrayIcon=true"));
     }
 
     // Closing saves once. When that save fails the user chooses: keep the program running, Retry,

@@ -116,6 +116,7 @@ private slots:
             {"\xf0\x90\x80\x80", "\U00010000"},
             {"a\xc3", "aÃ"},
             {"\xe0\x80\x80", "à€€"},
+            {"\xe0\x9f\xbf", "àŸ¿"},
             {"\xed\xa0\x80", "í\u00a0€"},
             {"\xed\xbf\xbf", "í¿¿"},
             {"\xed\x9f\xbf", "\ud7ff"},

@@ -14,9 +14,9 @@
 #include <functional>
 #include <future>
 #include <grp.h>
-#include <sys/syscall.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 

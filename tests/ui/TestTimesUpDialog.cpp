@@ -12,15 +12,15 @@ void Click(TimesUpDialog* d, const QString& name) {
     QTest::mouseClick(d->findChild<QWidget*>(name), Qt::LeftButton);
 }
 
-// Plays the user's part from a script: a widget's name clicks it, "=text" clicks into the minutes
-// and types over them, "+text" types where the focus is, "?text" checks the minutes, and Tab,
-// Return, Escape, Up and Down are keys.
+// Plays the user's part from a script: "key:Up" presses a key, "=text" clicks into the minutes
+// and types over them, "+text" types where the focus is, "?text" checks the minutes, and any other
+// word clicks the widget of that name. A word that names no key or widget fails the test.
 void Play(TimesUpDialog* d, const QString& script) {
-    const QHash<QString, Qt::Key> keys{{"Tab", Qt::Key_Tab},
-                                       {"Return", Qt::Key_Return},
-                                       {"Escape", Qt::Key_Escape},
-                                       {"Up", Qt::Key_Up},
-                                       {"Down", Qt::Key_Down}};
+    const QHash<QString, Qt::Key> keys{{"key:Tab", Qt::Key_Tab},
+                                       {"key:Return", Qt::Key_Return},
+                                       {"key:Escape", Qt::Key_Escape},
+                                       {"key:Up", Qt::Key_Up},
+                                       {"key:Down", Qt::Key_Down}};
     for (const QString& step : script.split(' ')) {
         if (keys.contains(step)) {
             QTest::keyClick(QApplication::focusWidget(), keys[step]);
@@ -33,6 +33,7 @@ void Play(TimesUpDialog* d, const QString& script) {
         } else if (step[0] == '?') {
             QCOMPARE(Minutes(d)->text(), step.mid(1));
         } else {
+            QVERIFY2(d->findChild<QWidget*>(step) != nullptr, qPrintable("no such key or widget: " + step));
             Click(d, step);
         }
     }
@@ -55,12 +56,12 @@ private slots:
             {"OK at once", "ok", 0, "15"},
             {"click into minutes", "minutes ok", 1, "15"},
             {"30 typed, stop chosen again", "=30 stop ok", 0, "30"},
-            {"tab into minutes", "Tab Return", 1, "15"},
-            {"Esc at once", "Escape", 0, "15"},
-            {"30 typed, then Esc", "=30 Escape", 1, "15"},
-            {"letters accepted", "=abc Return", 1, "abc"},
+            {"tab into minutes", "key:Tab key:Return", 1, "15"},
+            {"Esc at once", "key:Escape", 0, "15"},
+            {"30 typed, then Esc", "=30 key:Escape", 1, "15"},
+            {"letters accepted", "=abc key:Return", 1, "abc"},
             // The arrows lead into the field and step the number within 0..9999.
-            {"arrows", "up Down Down ?14 =0 down ?0 =9999 Up ok", 1, "9999"},
+            {"arrows", "up key:Down key:Down ?14 =0 down ?0 =9999 key:Up ok", 1, "9999"},
             // The stepped number is selected, so typing replaces it.
             {"down arrow first", "down ?14 +5 ok", 1, "5"}};
         // clang-format on
