@@ -30,8 +30,10 @@ SignalHandler::SignalHandler(QObject* parent) : QObject(parent) {
 }
 
 SignalHandler::~SignalHandler() {
+    // The program is ending and its goals are saved: a signal now must not end it on the way
+    // with another status.
     struct sigaction action {};
-    action.sa_handler = SIG_DFL;
+    action.sa_handler = SIG_IGN;
     for (const int signal : {SIGTERM, SIGINT, SIGHUP})
         sigaction(signal, &action, nullptr);
     for (int& fd : s_fds) {

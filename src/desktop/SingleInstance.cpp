@@ -1,6 +1,9 @@
 #include "desktop/SingleInstance.h"
 
+#include "storage/RuntimeDir.h"
+
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <cerrno>
 #include <cstddef>
@@ -12,14 +15,35 @@
 
 namespace {
 
-// The socket's address in the abstract namespace: a zero byte, then the name.
-socklen_t Address(sockaddr_un& address) {
-    const QByteArray name = SingleInstance::ServerName().toUtf8();
+// The socket's address: a file in the run-time folder, else a name in the abstract namespace
+// (a zero byte, then the name).
+socklen_t MakeAddress(sockaddr_un& address, bool& abstract) {
+    const QByteArray where = SingleInstance::Address().toLocal8Bit();
+    abstract = where.startsWith('@');
     address = {};
     address.sun_family = AF_UNIX;
-    const std::size_t length = std::min(static_cast<std::size_t>(name.size()), sizeof address.sun_path - 1);
-    std::memcpy(address.sun_path + 1, name.constData(), length);
-    return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + length);
+    const std::size_t length = std::min(static_cast<std::size_t>(where.size()), sizeof address.sun_path - 1);
+    std::memcpy(address.sun_path, where.constData(), length);
+    if (abstract)
+        address.sun_path[0] = '\0';
+    return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + length + (abstract ? 0 : 1));
+}
+
+bool SameUser(int fd) {
+    ucred credentials{};
+    socklen_t size = sizeof credentials;
+    return getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0 && credentials.uid == geteuid();
+}
+
+// Whether a copy listens there; it is told nothing.
+bool Answers(const sockaddr_un& address, socklen_t length) {
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    const bool answers =
+        fd >= 0 &&
+        (::connect(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0 || errno == EAGAIN);
+    if (fd >= 0)
+        close(fd);
+    return answers;
 }
 
 } // namespace
@@ -29,6 +53,8 @@ SingleInstance::SingleInstance(QObject* parent) : QObject(parent) {}
 SingleInstance::~SingleInstance() {
     if (m_socket >= 0)
         close(m_socket);
+    if (!m_path.isEmpty())
+        unlink(m_path.constData());
 }
 
 QString SingleInstance::ServerName() {
@@ -38,7 +64,15 @@ QString SingleInstance::ServerName() {
     for (QChar& c : display) // a name any socket takes
         if (!(c.isLetterOrNumber() && c.unicode() < 0x80) && c != u'.' && c != u'_' && c != u'-')
             c = u'_';
-    return QStringLiteral("ordalune-%1-%2").arg(getuid()).arg(display);
+    return QStringLiteral("ordalune-%1-%2").arg(geteuid()).arg(display);
+}
+
+QString SingleInstance::Address() {
+    const QString folder = QString::fromStdString(RuntimeDir());
+    const QString path = folder + QLatin1Char('/') + ServerName();
+    return !folder.isEmpty() && path.toLocal8Bit().size() < static_cast<int>(sizeof(sockaddr_un::sun_path))
+               ? path
+               : QLatin1Char('@') + ServerName();
 }
 
 bool SingleInstance::AllowsAnotherCopy(const QStringList& arguments) {
@@ -53,7 +87,8 @@ bool SingleInstance::HandOver(int timeoutMs) {
     if (fd < 0)
         return false;
     sockaddr_un address;
-    const socklen_t length = Address(address);
+    bool abstract = false;
+    const socklen_t length = MakeAddress(address, abstract);
     bool connected = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0;
     if (!connected && errno == EAGAIN) { // the running copy's queue is full: wait for room
         pollfd ready{fd, POLLOUT, 0};
@@ -62,7 +97,8 @@ bool SingleInstance::HandOver(int timeoutMs) {
         connected = poll(&ready, 1, timeoutMs) == 1 &&
                     getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) == 0 && error == 0;
     }
-    const bool sent = connected && send(fd, "show\n", 5, MSG_NOSIGNAL) == 5;
+    // Another user's listener is nobody to hand over to: this copy starts as usual.
+    const bool sent = connected && SameUser(fd) && send(fd, "show\n", 5, MSG_NOSIGNAL) == 5;
     close(fd);
     return sent;
 }
@@ -74,41 +110,54 @@ bool SingleInstance::Publish() {
     if (fd < 0)
         return false;
     sockaddr_un address;
-    const socklen_t length = Address(address);
-    if (bind(fd, reinterpret_cast<const sockaddr*>(&address), length) != 0 || listen(fd, 8) != 0) {
+    bool abstract = false;
+    const socklen_t length = MakeAddress(address, abstract);
+    bool bound = bind(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0;
+    if (!bound && !abstract && errno == EADDRINUSE && !Answers(address, length)) {
+        unlink(address.sun_path); // left by a copy that was killed: nobody answers there
+        bound = bind(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0;
+    }
+    if (!bound || listen(fd, 8) != 0) {
         close(fd);
         return false; // the program runs on; only the hand-over is lost
     }
     m_socket = fd;
+    if (!abstract)
+        m_path = address.sun_path;
     m_notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, [this] {
         for (int peer; (peer = accept4(m_socket, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0;) {
-            // Anyone on the machine can reach an abstract socket: only this user's starts count.
-            ucred credentials{};
-            socklen_t size = sizeof credentials;
-            if (getsockopt(peer, SOL_SOCKET, SO_PEERCRED, &credentials, &size) != 0 ||
-                credentials.uid != getuid()) {
+            // Only this user's starts count, and only a few at a time.
+            if (m_peers >= kMaxPeers || !SameUser(peer))
                 close(peer);
-                continue;
-            }
-            Listen(peer);
+            else
+                Listen(peer);
         }
     });
     return true;
 }
 
 void SingleInstance::Listen(int peer) {
+    ++m_peers;
     auto* notifier = new QSocketNotifier(peer, QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, [this, notifier, peer] {
+    auto* deadline = new QTimer(notifier);
+    const auto done = [this, notifier, peer] {
+        notifier->setEnabled(false);
+        notifier->deleteLater();
+        close(peer);
+        --m_peers;
+    };
+    connect(notifier, &QSocketNotifier::activated, this, [this, peer, deadline, done] {
         char request[16];
         const ssize_t n = recv(peer, request, sizeof request, 0);
         if (n < 0 && (errno == EAGAIN || errno == EINTR))
             return;
+        deadline->stop();
         if (n > 0 && QByteArray::fromRawData(request, static_cast<int>(n)).contains("show"))
             emit showRequested();
-        // One request a connection: done with it.
-        notifier->setEnabled(false);
-        notifier->deleteLater();
-        close(peer);
+        done(); // one request a connection
     });
+    deadline->setSingleShot(true);
+    connect(deadline, &QTimer::timeout, this, done); // silent too long: let go
+    deadline->start(kPeerDeadlineMs);
 }

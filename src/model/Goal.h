@@ -11,6 +11,10 @@
 // and a done mark. Its Remaining time moves with the wall clock, not with the number of ticks.
 class Goal final {
 public:
+    // The longest name, in characters, wherever one enters (a goal's or the user's): its line of
+    // the goal file stays far below the longest line a goal file may have.
+    static constexpr int kMaxNameLength = 1000;
+
     Goal(std::string name, CTimeSpan total, CTimeSpan remaining);
 
     void Set(std::string name, CTimeSpan total, CTimeSpan remaining);

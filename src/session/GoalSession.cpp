@@ -13,6 +13,17 @@ namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
+// What the goal file holds of the goals, to the minute.
+std::string Image(const GoalList& goals, const std::string& userName) {
+    std::string image = userName;
+    for (int i = 0; i < goals.GetCount(); ++i) {
+        const Goal& goal = goals.GetAt(i);
+        image += '\n' + goal.GetName() + '\t' + goal.GetTotal().Format("%H:%M") + '\t' +
+                 goal.GetRemaining().Format("%H:%M");
+    }
+    return image;
+}
+
 } // namespace
 
 GoalSession::GoalSession(std::string directory, QObject* parent)
@@ -48,6 +59,7 @@ void GoalSession::Apply(GoalStore::Loaded loaded) {
     }
     m_goals = std::move(loaded.goals);
     m_userName = std::move(loaded.userName);
+    m_savedImage = Image(m_goals, m_userName);
     emit goalsReset();
     UpdateStatusPanes();
     emit commandsChanged();
@@ -59,12 +71,51 @@ void GoalSession::Apply(GoalStore::Loaded loaded) {
         emit userNameChanged(Text(m_userName));
 }
 
-void GoalSession::Save(bool askedFor) {
-    m_store.Save(m_goals.Copy(), m_userName, askedFor, [this](const GoalFile::SaveResult& result) {
-        // Told on the session's thread, between its other work.
-        QMetaObject::invokeMethod(
-            this, [this, result] { OnSaved(result); }, Qt::QueuedConnection);
-    });
+bool GoalSession::Unsaved() const {
+    for (int i = 0; i < m_goals.GetCount(); ++i)
+        if (m_goals.GetAt(i).IsRunning())
+            return true;
+    return Image(m_goals, m_userName) != m_savedImage;
+}
+
+bool GoalSession::ReadAgain() {
+    if (!Unsaved() || !OwnsGoals() || m_quitting || m_prompter == nullptr) {
+        Reload(); // nothing to lose, or nothing this copy could save
+        return true;
+    }
+    switch (m_prompter->AskYesNoCancel(
+        QStringLiteral("Ordalune"), QStringLiteral("Save the goals before reading the goal file again?"))) {
+    case Prompter::Reply::Yes:
+        Save(true, [this](bool saved) { // a save that failed says so, and nothing is read
+            if (saved)
+                Reload();
+        });
+        return true;
+    case Prompter::Reply::No:
+        Reload();
+        return true;
+    case Prompter::Reply::Cancel:
+        break;
+    }
+    return false;
+}
+
+void GoalSession::Save(bool askedFor, const std::function<void(bool)>& then) {
+    m_store.Save(m_goals.Copy(), m_userName, askedFor,
+                 [this, then, image = Image(m_goals, m_userName)](const GoalFile::SaveResult& result) {
+                     // Told on the session's thread, between its other work.
+                     QMetaObject::invokeMethod(
+                         this,
+                         [this, then, image, result] {
+                             const bool saved = result.status == GoalFile::SaveResult::Status::Saved;
+                             if (saved)
+                                 m_savedImage = image;
+                             OnSaved(result);
+                             if (then)
+                                 then(saved);
+                         },
+                         Qt::QueuedConnection);
+                 });
 }
 
 void GoalSession::OnSaved(const GoalFile::SaveResult& result) {
@@ -72,8 +123,13 @@ void GoalSession::OnSaved(const GoalFile::SaveResult& result) {
     if (m_saveMessageOpen)
         return;
     m_saveMessageOpen = true;
-    for (const UserMessage& message : result.messages)
+    for (UserMessage message : result.messages) {
+        if (result.status == GoalFile::SaveResult::Status::Failed) // where, and the system's words
+            message.text += "\n\n" +
+                            QDir::current().absoluteFilePath(Text(Path(GoalFile::kFileName))).toStdString() +
+                            ": " + result.detail;
         Show(message);
+    }
     m_saveMessageOpen = false;
 }
 

@@ -62,7 +62,11 @@ public:
     // never hold up the window.
     void LoadNow();
     void Reload();
-    void Save(bool askedFor = false);
+    // File > Open and New: reads the goal file again, asking first whether to save what changed
+    // since the last save. False when the user cancelled.
+    bool ReadAgain();
+    // `then` learns, once the save is done, whether the goals were written.
+    void Save(bool askedFor = false, const std::function<void(bool)>& then = {});
     // Returns once every load and save asked for so far is done; their results are told next.
     void Flush() { m_store.Flush(); }
     void WriteReport();
@@ -118,6 +122,9 @@ signals:
 private:
     void Apply(GoalStore::Loaded loaded);
     void OnSaved(const GoalFile::SaveResult& result);
+    // Whether the goal file would differ from the last one read or written: a running clock
+    // always has counted time since.
+    [[nodiscard]] bool Unsaved() const;
     void UpdateStatusPanes();
     void Show(const UserMessage& message);
     void Changed(int index);
@@ -138,6 +145,7 @@ private:
     std::function<void()> m_alert;
     AwaySpan m_away;
     std::unique_ptr<GoalStore::Loaded> m_heldLoad; // read while a tick stood open
+    std::string m_savedImage;                      // the goals as last read or written
     bool m_stopOnLock = true;
     bool m_inTick = false;
     bool m_askingAway = false;

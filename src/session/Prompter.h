@@ -10,6 +10,7 @@
 class Prompter {
 public:
     enum class ExitChoice { Retry, QuitAnyway, KeepOpen };
+    enum class Reply { Yes, No, Cancel };
 
     virtual ~Prompter() = default;
 
@@ -25,6 +26,7 @@ public:
     virtual void ShowMessage(const UserMessage& message) = 0;
     // True for Yes.
     virtual bool AskYesNo(const QString& caption, const QString& text) = 0;
+    virtual Reply AskYesNoCancel(const QString& caption, const QString& text) = 0;
     // The question on return to the desk; true for Yes. Withdrawn (answered No) by
     // WithdrawAwayQuestion while it stands open.
     virtual bool AskAway(const QString& question) = 0;

@@ -5,21 +5,27 @@
 
 namespace {
 
-std::string Describe(CFileException::Cause cause, const std::string& fileName, int osError) {
-    std::string text = fileName + ": ";
-    if (osError != 0)
-        return text + std::strerror(osError);
+// The words for a cause, when the system has none.
+const char* CauseText(CFileException::Cause cause) {
     switch (cause) {
     case CFileException::Cause::FileNotFound:
-        return text + "file not found";
+        return "file not found";
     case CFileException::Cause::AccessDenied:
-        return text + "access denied";
+        return "access denied";
     case CFileException::Cause::DiskFull:
-        return text + "disk full";
+        return "disk full";
+    case CFileException::Cause::NotAFile:
+        return "it is not a regular file";
+    case CFileException::Cause::LineTooLong:
+        return "a line is longer than 64 KiB";
     case CFileException::Cause::Generic:
         break;
     }
-    return text + "file error";
+    return "file error";
+}
+
+std::string Describe(CFileException::Cause cause, const std::string& fileName, int osError) {
+    return fileName + ": " + (osError != 0 ? std::strerror(osError) : CauseText(cause));
 }
 
 } // namespace
@@ -51,5 +57,6 @@ CFileException CFileException::FromErrno(int error, std::string fileName, Cause 
 }
 
 std::string CFileException::GetErrorText() const {
-    return m_osError != 0 ? std::string(std::strerror(m_osError)) : std::string(what());
+    const bool ours = m_cause == Cause::NotAFile || m_cause == Cause::LineTooLong;
+    return m_osError != 0 ? std::string(std::strerror(m_osError)) : ours ? CauseText(m_cause) : what();
 }

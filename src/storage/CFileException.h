@@ -7,7 +7,7 @@
 // system's own words for it. Storage catches it and turns it into what the user is told.
 class CFileException final : public std::runtime_error {
 public:
-    enum class Cause { Generic, FileNotFound, AccessDenied, DiskFull };
+    enum class Cause { Generic, FileNotFound, AccessDenied, DiskFull, NotAFile, LineTooLong };
 
     CFileException(Cause cause, std::string fileName, int osError = 0);
 

@@ -2,6 +2,9 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -21,16 +24,30 @@ std::string_view Trim(std::string_view text) {
 } // namespace
 
 CdfFile::CdfFile(std::string fileName, Mode mode) : m_fileName(std::move(fileName)) {
-    m_file = std::fopen(m_fileName.c_str(), mode == Mode::Read ? "rb" : "wb");
-    if (m_file == nullptr)
+    const int fd = mode == Mode::Read
+                       ? open(m_fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)
+                       : open(m_fileName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0)
         Fail(CFileException::Cause::Generic);
+    struct stat info {};
+    if (mode == Mode::Read && (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
+        close(fd); // a FIFO, a device or a folder: never read, so never waited on
+        throw CFileException(CFileException::Cause::NotAFile, m_fileName);
+    }
+    if (mode == Mode::Read)
+        fcntl(fd, F_SETFL, 0); // a regular file never blocks; reads wait for the disk as usual
+    m_file = fdopen(fd, mode == Mode::Read ? "rb" : "wb");
+    if (m_file == nullptr) {
+        const int error = errno;
+        close(fd);
+        throw CFileException::FromErrno(error, m_fileName, CFileException::Cause::Generic);
+    }
     Clear();
 }
 
 CdfFile::~CdfFile() {
     if (m_file != nullptr)
         std::fclose(m_file);
-    std::free(m_readBuffer);
 }
 
 void CdfFile::Clear() {
@@ -58,26 +75,43 @@ void CdfFile::WriteLine() {
 }
 
 bool CdfFile::ReadLine() {
-    errno = 0;
-    const ssize_t n = getline(&m_readBuffer, &m_readCapacity, m_file);
     m_pos = 0;
-    if (n < 0) {
-        if (std::ferror(m_file))
-            Fail(CFileException::Cause::Generic);
-        m_line.clear();
-        return false;
+    m_line.clear();
+    for (bool ended = false; !ended;) {
+        if (m_bufferPos == m_buffer.size()) {
+            m_buffer.resize(kMaxLine);
+            errno = 0;
+            m_buffer.resize(std::fread(m_buffer.data(), 1, m_buffer.size(), m_file));
+            m_bufferPos = 0;
+            if (m_buffer.empty()) {
+                if (std::ferror(m_file))
+                    Fail(CFileException::Cause::Generic);
+                if (m_line.empty())
+                    return false;
+                break;
+            }
+        }
+        const char* start = m_buffer.data() + m_bufferPos;
+        const auto* end = static_cast<const char*>(std::memchr(start, '\n', m_buffer.size() - m_bufferPos));
+        ended = end != nullptr;
+        const std::size_t take =
+            ended ? static_cast<std::size_t>(end - start) + 1 : m_buffer.size() - m_bufferPos;
+        // A line without end (a file of zeros, say) never fills the memory: two line ends' room.
+        if (m_line.size() + take > kMaxLine + 2)
+            throw CFileException(CFileException::Cause::LineTooLong, m_fileName);
+        m_line.append(start, take);
+        m_bufferPos += take;
     }
-    std::size_t length = static_cast<std::size_t>(n);
-    if (length > 0 && m_readBuffer[length - 1] == '\n') {
-        --length;
-        if (length > 0 && m_readBuffer[length - 1] == '\r')
-            --length;
+    if (!m_line.empty() && m_line.back() == '\n') {
+        m_line.pop_back();
+        if (!m_line.empty() && m_line.back() == '\r')
+            m_line.pop_back();
     }
-    std::size_t start = 0;
-    if (m_firstLine && std::string_view(m_readBuffer, length).starts_with("\xEF\xBB\xBF"))
-        start = 3; // editors on Windows often begin UTF-8 text with a byte-order mark
+    if (m_line.size() > kMaxLine)
+        throw CFileException(CFileException::Cause::LineTooLong, m_fileName);
+    if (m_firstLine && m_line.starts_with("\xEF\xBB\xBF"))
+        m_line.erase(0, 3); // editors on Windows often begin UTF-8 text with a byte-order mark
     m_firstLine = false;
-    m_line.assign(m_readBuffer + start, length - start);
     return true;
 }
 

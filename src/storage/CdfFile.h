@@ -13,8 +13,11 @@
 class CdfFile final {
 public:
     enum class Mode { Read, Write };
+    // The longest line read, line end aside: a longer one makes the file unreadable.
+    static constexpr std::size_t kMaxLine = 64 * 1024;
 
-    // Opens for reading, or creates (truncating) for writing.
+    // Opens a regular file (or a link to one) for reading, without waiting on a FIFO or a device;
+    // or creates a new file for writing, never through a link and never over a file that exists.
     CdfFile(std::string fileName, Mode mode);
     ~CdfFile();
     CdfFile(const CdfFile&) = delete;
@@ -27,8 +30,8 @@ public:
     // Writes the line built so far with its CR LF; the line keeps its text until Clear.
     void WriteLine();
 
-    // Reads the next line whole, whatever its length. False at the end of the file, however
-    // much the file was said to hold when it was opened; the line is then empty.
+    // Reads the next line whole, up to kMaxLine. False at the end of the file, however much the
+    // file was said to hold when it was opened; the line is then empty.
     bool ReadLine();
     // The next field of the line read, trimmed of white space; empty once the line is used up.
     std::string GetField();
@@ -50,6 +53,6 @@ private:
     std::size_t m_pos = 0;
     int m_fields = 0;
     bool m_firstLine = true;
-    char* m_readBuffer = nullptr;
-    std::size_t m_readCapacity = 0;
+    std::string m_buffer; // read ahead of the line
+    std::size_t m_bufferPos = 0;
 };

@@ -1,8 +1,12 @@
 #include "storage/FileLock.h"
 
+#include "storage/RuntimeDir.h"
+
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 FileLock::FileLock(std::string directory) : m_directory(directory.empty() ? "." : std::move(directory)) {}
@@ -12,13 +16,17 @@ FileLock::~FileLock() { Unlock(); }
 FileLock::Result FileLock::TryLock() {
     if (m_fd >= 0)
         return Result::Held;
-    int fd = open(m_directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) // a folder that can be written but not read
-        fd = open((m_directory + "/" + kLockFileName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    return fd < 0 ? Result::Unsupported : Lock(fd);
-}
-
-FileLock::Result FileLock::Lock(int fd) {
+    struct stat folder {};
+    const std::string runtime = RuntimeDir();
+    if (runtime.empty() || stat(m_directory.c_str(), &folder) != 0)
+        return Result::Unsupported;
+    char name[64];
+    std::snprintf(name, sizeof name, "/ordalune-%llx-%llx.lock",
+                  static_cast<unsigned long long>(folder.st_dev),
+                  static_cast<unsigned long long>(folder.st_ino));
+    const int fd = open((runtime + name).c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return Result::Unsupported;
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const bool busy = errno == EWOULDBLOCK;
         close(fd);

@@ -5,6 +5,7 @@
 #include "storage/TextCodec.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -23,6 +24,8 @@ const char* const kNoUser = "Invalid ORDALUNE.CDF:  No user line found ... ignor
 const char* const kSaveFailed = "Your goals could not be saved.";
 const char* const kUseBackup = "  Use backup ORDALUNE.BAK";
 const char* const kNotOwner = "Another running copy of Ordalune Tracker is using the goals in this folder";
+const char* const kUntilReadable =
+    "Nothing will be saved over it until it can be read; then choose File > Open.";
 
 bool Exists(const std::string& path) {
     struct stat info {};
@@ -43,6 +46,16 @@ std::string LinkTarget(const std::string& path) {
     return target;
 }
 
+// What a link names when nothing is there (a synced folder not mounted yet, say); else empty.
+std::string MissingTarget(const std::string& path) {
+    struct stat info {};
+    if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode) || stat(path.c_str(), &info) == 0 ||
+        errno != ENOENT)
+        return {};
+    char target[PATH_MAX] = {};
+    return readlink(path.c_str(), target, sizeof target - 1) > 0 ? target : "?";
+}
+
 std::string FolderOf(const std::string& path) {
     const auto slash = path.rfind('/');
     return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
@@ -58,7 +71,7 @@ bool CopyFile(const std::string& from, const std::string& to) {
     const int in = open(from.c_str(), O_RDONLY | O_CLOEXEC);
     if (in < 0)
         return false;
-    const int out = open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    const int out = open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     bool ok = out >= 0;
     char buffer[65536];
     ssize_t n = 0;
@@ -139,25 +152,32 @@ GoalFile::LoadResult GoalFile::LoadGoals(GoalList& list, std::string& userName) 
                                    UserMessage::Icon::Information});
     }
 
-    try {
-        if (std::string refusal = ReadGoals(path, list, userName); !refusal.empty()) {
-            if (!m_readOnly) {
-                m_refusedPath = path;
-                refusal += KeepRefusedFile() ? "\n\nThe file was kept as " + m_keptAs + "."
-                                             : "\n\nThe file could not be moved aside, so nothing will be "
-                                               "saved over it.";
+    if (const std::string target = MissingTarget(path); !target.empty()) {
+        // Never read as empty and saved over: the link stays until its target is back.
+        m_unreadable = true;
+        result.messages.push_back(Warning(path.substr(path.rfind('/') + 1) + " points to " + target +
+                                          " which does not exist.\n\n" + kUntilReadable));
+    } else {
+        try {
+            if (std::string refusal = ReadGoals(path, list, userName); !refusal.empty()) {
+                if (!m_readOnly) {
+                    m_refusedPath = path;
+                    refusal += KeepRefusedFile()
+                                   ? "\n\nThe file was kept as " + m_keptAs + "."
+                                   : "\n\nThe file could not be moved aside, so nothing will be "
+                                     "saved over it.";
+                }
+                result.messages.push_back(Warning(std::move(refusal)));
             }
-            result.messages.push_back(Warning(std::move(refusal)));
-        }
-    } catch (const CFileException& e) {
-        // A file that is there but cannot be read (or fails part way) is never saved over: what
-        // was read is shown, and saving waits until Open reads the file whole.
-        if (e.GetCause() != CFileException::Cause::FileNotFound) {
-            m_unreadable = true;
-            const std::string name = path.substr(path.rfind('/') + 1);
-            result.messages.push_back(Warning(name + " could not be read: " + e.GetErrorText() +
-                                              ".\n\nNothing will be saved over it until it can be read; "
-                                              "then choose File > Open."));
+        } catch (const CFileException& e) {
+            // A file that is there but cannot be read (or fails part way) is never saved over: what
+            // was read is shown, and saving waits until Open reads the file whole.
+            if (e.GetCause() != CFileException::Cause::FileNotFound) {
+                m_unreadable = true;
+                const std::string name = path.substr(path.rfind('/') + 1);
+                result.messages.push_back(
+                    Warning(name + " could not be read: " + e.GetErrorText() + ".\n\n" + kUntilReadable));
+            }
         }
     }
 
@@ -233,6 +253,13 @@ GoalFile::SaveResult GoalFile::SaveGoals(const GoalList& list, const std::string
         return holdBack(SaveResult::Status::HeldBack,
                         std::string(kFileName) + " could not be read, so nothing is saved over it. Make "
                                                  "it readable, then choose File > Open.");
+    if (const std::string target = MissingTarget(Path(kFileName)); !target.empty()) {
+        m_unreadable = true; // gone since it was read: read it again once it is back
+        return holdBack(SaveResult::Status::HeldBack,
+                        std::string(kFileName) + " points to " + target +
+                            " which does not exist, so nothing is saved over it. Once it is back, choose "
+                            "File > Open.");
+    }
     if (m_unlocked && !m_lock.IsHeld() && !asked) {
         result.status = SaveResult::Status::HeldBack;
         return result;
@@ -243,6 +270,7 @@ GoalFile::SaveResult GoalFile::SaveGoals(const GoalList& list, const std::string
     try {
         if (!KeepRefusedFile())
             throw CFileException(CFileException::Cause::AccessDenied, m_refusedPath);
+        unlink(temp.c_str()); // a stale one, or a link planted in its place, is removed, never followed
         CdfFile file(temp, CdfFile::Mode::Write);
         file.Clear();
         file.AppendField(std::string(kVersionKey) + std::to_string(kVersion));

@@ -70,16 +70,17 @@ void CMainFrame::createActions() {
     };
     on(addCommand("fileOpen", "&Open...", "Read the goals again from the goal file",
                   {QKeySequence(Qt::CTRL | Qt::Key_O)}),
-       session, &GoalSession::Reload);
+       session, &GoalSession::ReadAgain);
     on(addCommand("fileSave", "&Save", "Save the goals to the goal file",
                   {QKeySequence(Qt::CTRL | Qt::Key_S)}),
        this, [session] { session->Save(true); });
     on(addCommand("fileNew", "&New", "Read the goals again and show or hide the toolbar",
                   {QKeySequence(Qt::CTRL | Qt::Key_N)}),
        this, [this] {
+           if (!m_session.ReadAgain())
+               return;
            SetDocumentTitle(QStringLiteral("Untitled"));
            m_toolBar->setVisible(m_toolBar->isHidden());
-           m_session.Reload();
        });
     on(addCommand("fileReport", "&Generate report", "Generate a report of time spent on each goal"), session,
        &GoalSession::WriteReport);

@@ -1,6 +1,9 @@
 #include "ui/NameEdit.h"
 
+#include "model/Goal.h"
+
 NameEdit::NameEdit(QWidget* parent) : QLineEdit(parent) {
+    setMaxLength(Goal::kMaxNameLength);
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
         const QString clean = OneLine(text);
         if (clean == text)

@@ -104,6 +104,13 @@ bool WindowPrompter::AskYesNo(const QString& caption, const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
+Prompter::Reply WindowPrompter::AskYesNoCancel(const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, caption, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_owner);
+    const int answer = box.exec();
+    return answer == QMessageBox::Yes ? Reply::Yes : answer == QMessageBox::No ? Reply::No : Reply::Cancel;
+}
+
 bool WindowPrompter::AskAway(const QString& question) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Ordalune"), question,
                     QMessageBox::Yes | QMessageBox::No, m_owner);

@@ -25,6 +25,7 @@ public:
     void HandBack() override;
     void ShowMessage(const UserMessage& message) override;
     bool AskYesNo(const QString& caption, const QString& text) override;
+    Reply AskYesNoCancel(const QString& caption, const QString& text) override;
     bool AskAway(const QString& question) override;
     void WithdrawAwayQuestion() override;
     ExitChoice AskExitRetry(const UserMessage& failure, const QString& detail) override;

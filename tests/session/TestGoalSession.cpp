@@ -262,6 +262,35 @@ private slots:
         QCOMPARE(title.takeFirst().at(0).toString() + Log(), "Pat");
     }
 
+    // Open asks first when anything changed since the last save: Yes saves, then reads; No reads;
+    // Cancel does nothing. A Yes whose save fails reads nothing and says why.
+    void readAgain() {
+        using Reply = Prompter::Reply;
+        Open("Essay,02:00,01:30\r\n");
+        QVERIFY(m_session->ReadAgain()); // nothing changed: read without a word
+        Settle();
+        m_session->AddGoal("Gym", Minutes(60), Minutes(60));
+        m_user.replies = {Reply::Cancel, Reply::No, Reply::Yes, Reply::Yes};
+        QVERIFY(!m_session->ReadAgain());
+        Settle();
+        QCOMPARE(Describe(), "Essay 2:00/1:30, Gym 1:00/1:00");
+        QVERIFY(m_session->ReadAgain());
+        QTRY_COMPARE(Describe(), "Essay 2:00/1:30");
+        m_session->AddGoal("Run", Minutes(60), Minutes(60));
+        QVERIFY(m_session->ReadAgain());
+        QTRY_VERIFY(ReadBytes(Path("Ordalune.cdf")).contains("Run"));
+        QVERIFY(QDir(m_dir->path()).mkdir("Ordalune.cdf.new"));
+        Goals().GetAt(0).ToggleRunning(); // time counted since the last save
+        QVERIFY(m_session->ReadAgain());
+        QTRY_COMPARE(m_user.log.size(), 5);
+        QCOMPARE(Describe(), "Essay 2:00/1:30 running, Run 1:00/1:00");
+        QCOMPARE(
+            m_user.log.filter("yes/no/cancel Ordalune: Save the goals before reading the goal file again?")
+                .size(),
+            4);
+        QVERIFY(m_user.log.last().startsWith("message File Error: Your goals could not be saved."));
+    }
+
     // The choices are on at first, kept under the keys users' files have, and told when changed.
     void choices() {
         const QString file = m_dir->filePath("choices.conf");
@@ -311,7 +340,7 @@ private slots:
         QCOMPARE(m_user.log.size(), answers.size());
         QCOMPARE(ReadBytes(Path("Ordalune.cdf")).contains("New"), saved);
         if (!answers.isEmpty())
-            QCOMPARE(m_user.log.first(), "exit Your goals could not be saved. Is a directory");
+            QCOMPARE(m_user.log.first(), "exit Your goals could not be saved. File exists");
     }
 
     // A failed save says so once, with the backup named; a second failure while that message is
@@ -327,7 +356,8 @@ private slots:
         };
         m_session->Save(true);
         Settle();
-        QCOMPARE(Log(), "message File Error: Your goals could not be saved.  Use backup ORDALUNE.BAK");
+        QCOMPARE(Log(), "message File Error: Your goals could not be saved.  Use backup ORDALUNE.BAK\n\n" +
+                            Path("Ordalune.cdf") + ": File exists");
     }
 };
 

@@ -6,6 +6,8 @@
 #include <QTest>
 
 #include <cerrno>
+#include <cstdio>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using Fields = std::vector<std::string>;
@@ -32,7 +34,7 @@ private slots:
         QTest::addColumn<Fields>("fields");
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<Fields>("readBack");
-        const std::string longName(100000, 'n');
+        const std::string longName(60000, 'n'); // two of them cross a read-ahead block
         QTest::newRow("commas") << Fields{"a,b", "12:30"} << QByteArray("a,,b,12:30")
                                 << Fields{"a,b", "12:30"};
         QTest::newRow("at the ends") << Fields{",x,", "y"} << QByteArray(",,x,,,y") << Fields{",x,", "y"};
@@ -50,6 +52,7 @@ private slots:
         QFETCH(QByteArray, line);
         QFETCH(Fields, readBack);
         {
+            std::remove(Path("rt.cdf").c_str()); // a new file is made, never one that exists
             CdfFile file(Path("rt.cdf"), CdfFile::Mode::Write);
             for (int copy = 0; copy < 2; ++copy) {
                 file.Clear();
@@ -90,8 +93,23 @@ private slots:
                  std::pair(Cause::FileNotFound,
                            QString::fromStdString(Path("missing") + ": No such file or directory")));
         QCOMPARE(failure(Path("no/dir.cdf"), CdfFile::Mode::Write).first, Cause::FileNotFound);
-        QCOMPARE(failure("/dev/full", CdfFile::Mode::Write).first, Cause::DiskFull);
         QCOMPARE(failure(m_dir.path().toStdString(), CdfFile::Mode::Write).first, Cause::Generic);
+        // Never through a planted link, never waiting on a FIFO or a device, never a line past 64 KiB.
+        QVERIFY(WriteBytes(QString::fromStdString(Path("victim")), "mine"));
+        QVERIFY(symlink(Path("victim").c_str(), Path("planted").c_str()) == 0 &&
+                mkfifo(Path("fifo").c_str(), 0600) == 0);
+        QCOMPARE(failure(Path("planted"), CdfFile::Mode::Write).second,
+                 QString::fromStdString(Path("planted") + ": File exists"));
+        QCOMPARE(ReadBytes(QString::fromStdString(Path("victim"))), "mine");
+        for (const std::string& device : {Path("fifo"), std::string("/dev/zero"), m_dir.path().toStdString()})
+            QCOMPARE(
+                failure(device, CdfFile::Mode::Read),
+                std::pair(Cause::NotAFile, QString::fromStdString(device + ": it is not a regular file")));
+        QVERIFY(WriteBytes(QString::fromStdString(Path("long")), QByteArray(CdfFile::kMaxLine, 'x') + "\r\n" +
+                                                                     QByteArray(CdfFile::kMaxLine + 1, 'y')));
+        CdfFile longLines(Path("long"), CdfFile::Mode::Read);
+        QVERIFY(longLines.ReadLine() && longLines.GetLine().size() == CdfFile::kMaxLine);
+        QVERIFY_THROWS_EXCEPTION(CFileException, longLines.ReadLine());
         const std::pair<int, Cause> causes[] = {{ENOSPC, Cause::DiskFull},    {EDQUOT, Cause::DiskFull},
                                                 {EFBIG, Cause::DiskFull},     {EROFS, Cause::AccessDenied},
                                                 {EPERM, Cause::AccessDenied}, {ENOTDIR, Cause::FileNotFound}};

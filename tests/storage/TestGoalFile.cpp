@@ -11,9 +11,11 @@
 
 #include <climits>
 #include <csignal>
+#include <fcntl.h>
 #include <functional>
 #include <future>
 #include <grp.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -199,6 +201,44 @@ private slots:
         QCOMPARE(again.Save(), "saved: No backup of your goals is being kept: ordalune.bak could "
                                "not be written (Is a directory).");
         QCOMPARE(again.Save(), "saved");
+    }
+
+    // A FIFO in place of the goal file is refused at once and never saved over. A link whose
+    // target is missing is told of and stays a link until the target is back. A temporary file
+    // planted as a link is never followed. A lock another process takes on the folder stops
+    // nothing.
+    void hostileFolder() {
+        QVERIFY(mkfifo(qPrintable(Path("Ordalune.cdf")), 0600) == 0);
+        const QString until =
+            "\n\nNothing will be saved over it until it can be read; then choose File > Open.";
+        {
+            Copy fifo(m_dir->path());
+            QCOMPARE(fifo.Load(), "Ordalune.cdf could not be read: it is not a regular file." + until);
+            QCOMPARE(fifo.Save() + " " + Describe(fifo.list), "held back No Goals 0:00/0:00 done");
+        }
+        QVERIFY(QFile::remove(Path("Ordalune.cdf")) &&
+                QFile::link(Path("synced/goals.cdf"), Path("Ordalune.cdf")));
+        const int folder = open(qPrintable(m_dir->path()), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        QVERIFY(flock(folder, LOCK_EX | LOCK_NB) == 0); // as another user of a shared folder might
+        Copy copy(m_dir->path());
+        QCOMPARE(copy.Load(),
+                 "Ordalune.cdf points to " + Path("synced/goals.cdf") + " which does not exist." + until);
+        QCOMPARE(copy.Save(), "held back");
+        QVERIFY(QDir(m_dir->path()).mkdir("synced") &&
+                WriteBytes(Path("synced/goals.cdf"), kHeader + "Gym,1:00,0:30\r\n"));
+        QVERIFY(QFile::link(Path("victim"), Path("synced/goals.cdf.new")));
+        copy.list.Clear();
+        QCOMPARE(copy.Load(), QString());
+        QCOMPARE(Describe(copy.list), "Gym 1:00/0:30");
+        QCOMPARE(copy.Save(), "saved");
+        QVERIFY(QFileInfo(Path("Ordalune.cdf")).isSymLink() && !QFile::exists(Path("victim")));
+        QVERIFY(ReadBytes(Path("synced/goals.cdf")).endsWith("Gym,01:00,00:30\r\n"));
+        QVERIFY(QFile::remove(Path("synced/goals.cdf")));
+        QCOMPARE(copy.Save(true), "held back: Ordalune.cdf points to " + Path("synced/goals.cdf") +
+                                      " which does not exist, so nothing is saved over it. Once it is back, "
+                                      "choose File > Open.");
+        QVERIFY(QFileInfo(Path("Ordalune.cdf")).isSymLink());
+        close(folder);
     }
 
     // The store does one job at a time, in order. A save that waits is replaced by a newer one,

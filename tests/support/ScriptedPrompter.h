@@ -15,6 +15,7 @@ public:
     QList<bool> yes;                    // yes/no, overrun and away answers, in turn
     QList<TimesUpHost::Answer> timesUp; // Time's Up answers
     QList<ExitChoice> exits;            // exit-retry answers
+    QList<Reply> replies;               // yes/no/cancel answers
     std::function<void(const QString&)> during;
 
     void BringToFront() override { Note("front"); }
@@ -35,6 +36,10 @@ public:
         return Yes("yes/no " + caption + ": " + text);
     }
     bool AskAway(const QString& question) override { return Yes("away " + question); }
+    Reply AskYesNoCancel(const QString& caption, const QString& text) override {
+        Note("yes/no/cancel " + caption + ": " + text);
+        return replies.isEmpty() ? Reply::Cancel : replies.takeFirst();
+    }
     ExitChoice AskExitRetry(const UserMessage& failure, const QString& detail) override {
         Note("exit " + QString::fromStdString(failure.text) + " " + detail);
         return exits.isEmpty() ? ExitChoice::KeepOpen : exits.takeFirst();

@@ -155,7 +155,12 @@ private slots:
                            "name than any before it,40:00,30:00\r\nx,0:00,0:00\r\n"));
         Goals().GetAt(0).ToggleRunning();
         list->SetSelection(1);
-        Key(Qt::Key_O);
+        SeenBox asked;
+        {
+            const auto watch = AnswerBox(asked, QMessageBox::No); // a running clock has counted since
+            Key(Qt::Key_O);
+        }
+        QCOMPARE(asked.text, "Save the goals before reading the goal file again?");
         QTRY_COMPARE(Describe(), "A much longer goal name than any before it 40:00/30:00, x 0:00/0:00 done");
         QVERIFY(!list->UpdateLayout());
         // Only the new selection is framed, and the first row is drawn anew.
@@ -283,7 +288,7 @@ private slots:
             QVERIFY(!m_frame->close());
         }
         QVERIFY(m_frame->isVisible() && m_session->Timer().isActive());
-        QCOMPARE(Said(seen), "File Error: Your goals could not be saved.\n\nIs a directory");
+        QCOMPARE(Said(seen), "File Error: Your goals could not be saved.\n\nFile exists");
         const auto watch = WhenModal([&](QWidget* box) {
             QVERIFY(QDir(m_dir->filePath("Ordalune.cdf.new")).removeRecursively());
             qobject_cast<QMessageBox*>(box)->buttons().at(0)->click(); // Retry

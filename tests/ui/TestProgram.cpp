@@ -13,6 +13,12 @@
 #include <QTimer>
 
 #include <csignal>
+#include <cstddef>
+#include <cstring>
+#include <grp.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 // Runs the built program as a user would start it, in a folder of its own and on a display name
@@ -49,14 +55,50 @@ private slots:
         QCOMPARE(SingleInstance::ServerName(), QStringLiteral("ordalune-%1-_ordalune-test-%2")
                                                    .arg(getuid())
                                                    .arg(QCoreApplication::applicationPid()));
-        QVERIFY(!SingleInstance::HandOver(200)); // nobody there yet
+        // Another user who holds the name that once marked a running copy takes nothing over.
+        const pid_t squatter = fork();
+        if (squatter == 0) {
+            sockaddr_un address{AF_UNIX, {}};
+            const QByteArray name = SingleInstance::ServerName().toUtf8();
+            std::memcpy(address.sun_path + 1, name.constData(), static_cast<std::size_t>(name.size()));
+            const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+            if ((geteuid() == 0 &&
+                 (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) ||
+                bind(fd, reinterpret_cast<sockaddr*>(&address),
+                     static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size())) != 0 ||
+                listen(fd, 8) != 0)
+                _exit(1);
+            pause();
+        }
+        QTRY_VERIFY(ReadBytes("/proc/net/unix").contains('@' + SingleInstance::ServerName().toUtf8() + '\n'));
+        QVERIFY(!SingleInstance::HandOver(200)); // nobody of ours there yet
         SingleInstance running;
         QVERIFY(running.Publish());
+        kill(squatter, SIGKILL);
+        waitpid(squatter, nullptr, 0);
         QSignalSpy shown(&running, &SingleInstance::showRequested);
         bool handedOver = false;
         QTimer::singleShot(0, [&] { handedOver = SingleInstance::HandOver(); });
         QTRY_COMPARE(shown.count(), 1);
         QVERIFY(handedOver);
+        // Connections that say nothing are let go after a second, and only a few are heard at once.
+        std::vector<int> idle;
+        for (int i = 0; i < SingleInstance::kMaxPeers + 4; ++i) {
+            idle.push_back(socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+            sockaddr_un address{AF_UNIX, {}};
+            const QByteArray path = SingleInstance::Address().toLocal8Bit();
+            std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+            QVERIFY(::connect(idle.back(), reinterpret_cast<sockaddr*>(&address), sizeof address) == 0);
+            QCoreApplication::processEvents(); // taken in, or turned away
+        }
+        QTRY_COMPARE(running.OpenPeers(), SingleInstance::kMaxPeers);
+        QTRY_COMPARE(running.OpenPeers(), 0);
+        for (const int fd : idle)
+            QCOMPARE(recv(fd, &handedOver, 1, 0), 0); // closed at the other end
+        for (const int fd : idle)
+            close(fd);
+        QTimer::singleShot(0, [&] { handedOver = SingleInstance::HandOver(); });
+        QTRY_COMPARE(shown.count(), 2);
     }
     // A second start hands over and ends without touching the goals; with -m it runs on, and as the
     // second copy in the folder it writes nothing on the way out.
@@ -99,7 +141,20 @@ private slots:
         QCOMPARE(copy->exitCode(), 1);
         QVERIFY(copy->readAllStandardError().contains("ordalune: the goals could not be saved to " +
                                                       m_dir->filePath("Ordalune.cdf").toUtf8() +
-                                                      ": Is a directory\n"));
+                                                      ": File exists\n"));
+    }
+    // A storm of termination signals ends the program once, with its goals saved and status 0.
+    void signalStorm() {
+        for (int storm = 0; storm < 5; ++storm) {
+            QProcess* copy = Start();
+            QTRY_VERIFY_WITH_TIMEOUT(Listening(), 20000);
+            for (int i = 0; i < 300; ++i)
+                ::kill(static_cast<pid_t>(copy->processId()), SIGTERM);
+            QVERIFY(copy->waitForFinished(15000));
+            QCOMPARE(copy->exitStatus(), QProcess::NormalExit);
+            QCOMPARE(copy->exitCode(), 0);
+            QVERIFY(Goals().contains("Essay,02:00,01:30"));
+        }
     }
     // Last, for it leaves this process's own copy running: ended by a signal while a message of
     // the goal file's is open at start, that copy finishes starting, then closes its window and
@@ -131,7 +186,7 @@ private:
     // The running copy publishes its marker once its window is up.
     static bool Listening() {
         return ReadBytes(QStringLiteral("/proc/net/unix"))
-            .contains('@' + SingleInstance::ServerName().toUtf8() + '\n');
+            .contains(SingleInstance::Address().toUtf8() + '\n');
     }
     QByteArray Goals() const { return ReadBytes(m_dir->filePath("Ordalune.cdf")); }
 
