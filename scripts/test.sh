@@ -10,9 +10,6 @@ cmake -S "$root" -B "$root/build-test" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DORDALUNE_SANITIZE=ON -DORDALUNE_WERROR=ON -DORDALUNE_BUILD_TESTS=ON
 cmake --build "$root/build-test"
 
-export QT_QPA_PLATFORM=offscreen
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
-export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
-export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$root/tests/support/lsan.supp:print_suppressions=0}
+# Each test brings its own environment (offscreen, the sanitizers' options): see tests/CMakeLists.txt.
 cd "$root/build-test"
 ctest --output-on-failure -j"$(nproc)"

@@ -2,6 +2,7 @@
 
 #include "desktop/AlertSound.h"
 #include "desktop/AwayMonitor.h"
+#include "desktop/BusProbe.h"
 #include "desktop/DesktopMirror.h"
 #include "desktop/Notifier.h"
 #include "desktop/PowerMonitor.h"
@@ -67,10 +68,19 @@ void GoalApp::ConnectServices() {
     if (m_instance != nullptr)
         return; // done already
     GoalSession* session = m_session.get();
-    m_power = new PowerMonitor(this);
+    // Both buses at once, a second at most: one that does not answer by then is not there.
+    BusProbe sessionProbe(QDBusConnection::SessionBus, QStringLiteral("ordalune-session"));
+    BusProbe systemProbe(QDBusConnection::SystemBus, QStringLiteral("ordalune-system"));
+    const QDeadlineTimer deadline(BusProbe::kDeadlineMs);
+    std::optional<QDBusConnection> sessionBus = sessionProbe.Wait(deadline);
+    std::optional<QDBusConnection> systemBus = systemProbe.Wait(deadline);
+    if (BusProbe::AnyTimedOut()) // Qt's bus thread now waits on that bus: every bus call would too
+        sessionBus = systemBus = BusProbe::None();
+    m_power = new PowerMonitor(systemBus.value_or(BusProbe::None()), this);
     connect(m_power, &PowerMonitor::suspending, this,
             [this] { m_session->OnSuspend([this] { m_power->ReleaseInhibitor(); }); });
-    m_away = new AwayMonitor(this);
+    m_away =
+        new AwayMonitor(systemBus.value_or(BusProbe::None()), sessionBus.value_or(BusProbe::None()), this);
     connect(m_away, &AwayMonitor::away, session, &GoalSession::OnAway);
     connect(m_away, &AwayMonitor::back, session, &GoalSession::OnBack);
     connect(m_power, &PowerMonitor::resumed, this, [this] {
@@ -78,7 +88,7 @@ void GoalApp::ConnectServices() {
         if (!m_away->IsAway()) // else asked once the screen is unlocked
             m_session->OnBack();
     });
-    m_notifier = new Notifier(this);
+    m_notifier = new Notifier(sessionBus.value_or(BusProbe::None()), this);
     connect(session, &GoalSession::timerFired, this, &GoalApp::RefreshTray);
     connect(session, &GoalSession::commandsChanged, this, &GoalApp::RefreshTray);
     m_instance = new SingleInstance(this);
@@ -92,7 +102,8 @@ void GoalApp::ApplyChoices() {
     if (m_notifier == nullptr)
         return; // the desktop's services come once the window is up
     m_mirror->SetNotifier(m_settings->Notifications() ? m_notifier : nullptr);
-    const bool tray = m_settings->TrayIcon();
+    // The tray asks the session bus first where there is one: not while a bus keeps it waiting.
+    const bool tray = m_settings->TrayIcon() && !BusProbe::AnyTimedOut();
     if (tray && m_tray == nullptr) {
         m_tray = new TrayIcon(Artwork::Icon(32), this);
         connect(m_tray, &TrayIcon::stopRequested, m_session.get(), &GoalSession::StopGoal);

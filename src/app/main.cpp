@@ -1,6 +1,8 @@
 #include "app/GoalApp.h"
+#include "desktop/BusProbe.h"
 #include "storage/RuntimeDir.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {
@@ -12,6 +14,13 @@ int main(int argc, char* argv[]) {
     GoalApp app(argc, argv);
     if (!app.InitInstance())
         return 0;
-    const int code = GoalApp::exec();
-    return code != 0 ? code : app.ExitCode();
+    const int exec = GoalApp::exec();
+    const int code = exec != 0 ? exec : app.ExitCode();
+    if (BusProbe::AnyTimedOut()) {
+        // The goals are saved. Qt's bus thread still waits on a bus that never answered, and its
+        // clean-up would wait on that thread: end here instead.
+        std::fflush(nullptr);
+        std::_Exit(code);
+    }
+    return code;
 }

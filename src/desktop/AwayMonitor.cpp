@@ -16,9 +16,6 @@ const QString kSession = QStringLiteral("org.freedesktop.login1.Session");
 
 } // namespace
 
-AwayMonitor::AwayMonitor(QObject* parent)
-    : AwayMonitor(QDBusConnection::systemBus(), QDBusConnection::sessionBus(), parent) {}
-
 AwayMonitor::AwayMonitor(const QDBusConnection& system, const QDBusConnection& session, QObject* parent)
     : QObject(parent), m_system(system) {
     if (m_system.isConnected()) {

@@ -11,7 +11,6 @@ class AwayMonitor final : public QObject {
     Q_OBJECT
 
 public:
-    explicit AwayMonitor(QObject* parent = nullptr);
     AwayMonitor(const QDBusConnection& system, const QDBusConnection& session, QObject* parent);
 
     [[nodiscard]] bool IsAway() const { return m_locked || m_saver; }

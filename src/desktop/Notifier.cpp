@@ -16,8 +16,6 @@ QDBusMessage Call(const QString& method) {
 
 } // namespace
 
-Notifier::Notifier(QObject* parent) : Notifier(QDBusConnection::sessionBus(), parent) {}
-
 Notifier::Notifier(const QDBusConnection& bus, QObject* parent) : QObject(parent), m_bus(bus) {
     if (!m_bus.isConnected())
         return;

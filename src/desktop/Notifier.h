@@ -12,7 +12,6 @@ class Notifier final : public QObject {
     Q_OBJECT
 
 public:
-    explicit Notifier(QObject* parent = nullptr);
     Notifier(const QDBusConnection& bus, QObject* parent);
 
     // Shows a notification that stays until it is closed; `actions` alternate keys and labels.

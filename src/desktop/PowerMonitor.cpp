@@ -12,8 +12,6 @@ const QString kManager = QStringLiteral("org.freedesktop.login1.Manager");
 
 } // namespace
 
-PowerMonitor::PowerMonitor(QObject* parent) : PowerMonitor(QDBusConnection::systemBus(), parent) {}
-
 PowerMonitor::PowerMonitor(const QDBusConnection& bus, QObject* parent) : QObject(parent), m_bus(bus) {
     if (!m_bus.isConnected())
         return;

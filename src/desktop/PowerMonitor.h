@@ -12,7 +12,6 @@ class PowerMonitor final : public QObject {
     Q_OBJECT
 
 public:
-    explicit PowerMonitor(QObject* parent = nullptr);
     // On another bus than the system's (tests run their own).
     PowerMonitor(const QDBusConnection& bus, QObject* parent);
 

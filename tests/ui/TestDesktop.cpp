@@ -5,6 +5,7 @@
 #include "desktop/TrayIcon.h"
 #include "support/Fixtures.h"
 #include "support/ModalDriver.h"
+#include "support/PrivateBus.h"
 #include "support/TestClock.h"
 #include "ui/WindowPrompter.h"
 
@@ -21,9 +22,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <fcntl.h>
-#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace {
@@ -97,13 +96,8 @@ class TestDesktop : public QObject {
 private slots:
     void initTestCase() {
         qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit()); // the choices at their defaults
-        // The bus ends with this test, however the test ends.
-        m_daemon.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
-        m_daemon.start(QStandardPaths::findExecutable("dbus-daemon"),
-                       {"--session", "--nofork", "--nopidfile", "--print-address=1"});
-        QVERIFY(m_daemon.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(m_daemon.canReadLine(), 10000);
-        m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
+        m_address = m_bus.Start();
+        QVERIFY(!m_address.isEmpty());
         QDBusConnection bus = QDBusConnection::connectToBus(m_address, QStringLiteral("stand-ins"));
         for (const char* name :
              {"org.freedesktop.login1", "org.freedesktop.Notifications", "org.freedesktop.ScreenSaver"})
@@ -116,8 +110,6 @@ private slots:
     void cleanupTestCase() {
         for (const char* name : {"stand-ins", "system", "program", "late"})
             QDBusConnection::disconnectFromBus(QString::fromLatin1(name));
-        m_daemon.kill();
-        m_daemon.waitForFinished();
     }
 
     // Started while the screen is locked: unlocking is a return, and so is the screen saver's
@@ -267,7 +259,7 @@ private:
     }
 
     QTemporaryDir m_config;
-    QProcess m_daemon;
+    PrivateBus m_bus;
     QString m_address;
     StandIns m_standIns;
 };

@@ -3,6 +3,7 @@
 #include "desktop/SingleInstance.h"
 #include "support/Fixtures.h"
 #include "support/ModalDriver.h"
+#include "support/PrivateBus.h"
 #include "ui/CMainFrame.h"
 
 #include <QDir>
@@ -31,6 +32,11 @@ private slots:
         qputenv("DISPLAY",
                 QByteArray(":ordalune-test-") + QByteArray::number(QCoreApplication::applicationPid()));
         qunsetenv("WAYLAND_DISPLAY");
+        // Every copy, this one too, talks to a bus of the test's own: none is started on the way.
+        m_busAddress = m_bus.Start();
+        QVERIFY(!m_busAddress.isEmpty());
+        for (const char* name : {"DBUS_SESSION_BUS_ADDRESS", "DBUS_SYSTEM_BUS_ADDRESS"})
+            qputenv(name, m_busAddress.toUtf8());
         m_environment = QProcessEnvironment::systemEnvironment();
         m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     }
@@ -143,6 +149,25 @@ private slots:
                                                       m_dir->filePath("Ordalune.cdf").toUtf8() +
                                                       ": File exists\n"));
     }
+    // A system bus that takes the connection and never answers holds nothing up: the copy comes
+    // up, listens for later starts, and ends on a signal as ever.
+    void silentBus() {
+        const QByteArray path = m_dir->filePath("silent-bus").toLocal8Bit();
+        sockaddr_un address{AF_UNIX, {}};
+        std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+        const int silent = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        QVERIFY(bind(silent, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+                listen(silent, 64) == 0);
+        m_environment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"),
+                             "unix:path=" + QString::fromLocal8Bit(path));
+        QProcess* copy = Start();
+        m_environment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), m_busAddress);
+        QTRY_VERIFY_WITH_TIMEOUT(Listening(), 10000);
+        copy->terminate();
+        QVERIFY(copy->waitForFinished(5000) && copy->exitStatus() == QProcess::NormalExit);
+        QCOMPARE(copy->exitCode(), 0);
+        close(silent);
+    }
     // A storm of termination signals ends the program once, with its goals saved and status 0.
     void signalStorm() {
         for (int storm = 0; storm < 5; ++storm) {
@@ -190,6 +215,8 @@ private:
     }
     QByteArray Goals() const { return ReadBytes(m_dir->filePath("Ordalune.cdf")); }
 
+    PrivateBus m_bus;
+    QString m_busAddress;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::vector<std::unique_ptr<QProcess>> m_processes;
     QProcessEnvironment m_environment;
