@@ -153,7 +153,7 @@ private slots:
                            .arg(clock.name, clock.remaining)
                            .arg(clock.finish - m_clock->Now());
         QCOMPARE(running.join('|'), "0 a 1:00 3600|1 b 1:00 3600");
-        m_session->StopSelected();
+        m_session->StopGoal(0); // as the tray asks, whichever goal is selected
         m_session->StopSelected(); // stopped already: nothing
         Select(2);
         QCOMPARE(can(), "1000");

@@ -206,6 +206,8 @@ private slots:
         // Withdrawn also when the answer comes before the desktop has told the notification's id.
         notifier.Close(notifier.Show(QStringLiteral("Essay"), QStringLiteral("up"), {}));
         QTRY_COMPARE(m_standIns.calls.last(), "CloseNotification|44");
+        m_standIns.answer = QStringLiteral("done"); // "Mark done" on the desktop
+        QCOMPARE(host.AskTimesUp("Gym").choice, 0);
         m_standIns.answer = QStringLiteral("yes"); // the return question too
         QVERIFY(host.AskAway(QStringLiteral("You were away 0:32.")));
         QVERIFY(m_standIns.calls.last().startsWith(

@@ -342,7 +342,7 @@ private slots:
     void leaveRules() {
         QFETCH(QString, total);
         QFETCH(QString, shown);
-        Open("Essay,01:30,00:45\r\n");
+        Open("Essay,01:30,00:45\r\nOther,01:00,00:30\r\n"); // its bar follows the largest Total
         QStringList seen;
         SeenBox refusal;
         std::optional<ModalWatch> box;
@@ -370,7 +370,7 @@ private slots:
         QCOMPARE(seen.join(' '),
                  "Edit Goal 01:30/00:45 " + shown + " " + shown.section('/', 0, 0) + "/100:15");
         QCOMPARE(Said(refusal), "Ordalune: The Remaining time must not exceed the Total time");
-        QCOMPARE(Describe(), "Essay " + shown.section('/', 0, 0) + "/0:10");
+        QCOMPARE(Describe(), "Essay " + shown.section('/', 0, 0) + "/0:10, Other 1:00/0:30");
         ShownAsRepainted(m_view->ListBox()->viewport());
     }
 
