@@ -1,11 +1,8 @@
 #include "app/GoalApp.h"
 
 #include "desktop/AlertSound.h"
-#include "desktop/AwayMonitor.h"
-#include "desktop/BusProbe.h"
 #include "desktop/DesktopMirror.h"
-#include "desktop/Notifier.h"
-#include "desktop/PowerMonitor.h"
+#include "desktop/DesktopServices.h"
 #include "desktop/SignalHandler.h"
 #include "desktop/SingleInstance.h"
 #include "desktop/TrayIcon.h"
@@ -68,27 +65,16 @@ void GoalApp::ConnectServices() {
     if (m_instance != nullptr)
         return; // done already
     GoalSession* session = m_session.get();
-    // Both buses at once, a second at most: one that does not answer by then is not there.
-    BusProbe sessionProbe(QDBusConnection::SessionBus, QStringLiteral("ordalune-session"));
-    BusProbe systemProbe(QDBusConnection::SystemBus, QStringLiteral("ordalune-system"));
-    const QDeadlineTimer deadline(BusProbe::kDeadlineMs);
-    std::optional<QDBusConnection> sessionBus = sessionProbe.Wait(deadline);
-    std::optional<QDBusConnection> systemBus = systemProbe.Wait(deadline);
-    if (BusProbe::AnyTimedOut()) // Qt's bus thread now waits on that bus: every bus call would too
-        sessionBus = systemBus = BusProbe::None();
-    m_power = new PowerMonitor(systemBus.value_or(BusProbe::None()), this);
-    connect(m_power, &PowerMonitor::suspending, this,
-            [this] { m_session->OnSuspend([this] { m_power->ReleaseInhibitor(); }); });
-    m_away =
-        new AwayMonitor(systemBus.value_or(BusProbe::None()), sessionBus.value_or(BusProbe::None()), this);
-    connect(m_away, &AwayMonitor::away, session, &GoalSession::OnAway);
-    connect(m_away, &AwayMonitor::back, session, &GoalSession::OnBack);
-    connect(m_power, &PowerMonitor::resumed, this, [this] {
+    m_services = new DesktopServices(this);
+    connect(m_services, &DesktopServices::suspending, this,
+            [this] { m_session->OnSuspend([this] { m_services->ReleaseSleep(); }); });
+    connect(m_services, &DesktopServices::away, session, &GoalSession::OnAway);
+    connect(m_services, &DesktopServices::back, session, &GoalSession::OnBack);
+    connect(m_services, &DesktopServices::resumed, this, [this] {
         m_frame->BringToFront();
-        if (!m_away->IsAway()) // else asked once the screen is unlocked
+        if (!m_services->IsAway()) // else asked once the screen is unlocked
             m_session->OnBack();
     });
-    m_notifier = new Notifier(sessionBus.value_or(BusProbe::None()), this);
     connect(session, &GoalSession::timerFired, this, &GoalApp::RefreshTray);
     connect(session, &GoalSession::commandsChanged, this, &GoalApp::RefreshTray);
     m_instance = new SingleInstance(this);
@@ -99,11 +85,11 @@ void GoalApp::ConnectServices() {
 
 void GoalApp::ApplyChoices() {
     m_session->SetStopOnLock(m_settings->StopOnLock());
-    if (m_notifier == nullptr)
+    if (m_services == nullptr)
         return; // the desktop's services come once the window is up
-    m_mirror->SetNotifier(m_settings->Notifications() ? m_notifier : nullptr);
+    m_mirror->SetNotifier(m_settings->Notifications() ? m_services->Notifications() : nullptr);
     // The tray asks the session bus first where there is one: not while a bus keeps it waiting.
-    const bool tray = m_settings->TrayIcon() && !BusProbe::AnyTimedOut();
+    const bool tray = m_settings->TrayIcon() && !DesktopServices::AnyBusSilent();
     if (tray && m_tray == nullptr) {
         m_tray = new TrayIcon(Artwork::Icon(32), this);
         connect(m_tray, &TrayIcon::stopRequested, m_session.get(), &GoalSession::StopGoal);

@@ -5,12 +5,10 @@
 #include <memory>
 #include <string>
 
-class AwayMonitor;
 class CMainFrame;
 class DesktopMirror;
+class DesktopServices;
 class GoalSession;
-class Notifier;
-class PowerMonitor;
 class Settings;
 class SignalHandler;
 class SingleInstance;
@@ -55,8 +53,6 @@ private:
     bool m_closePending = false;
     SingleInstance* m_instance = nullptr;
     SignalHandler* m_signals = nullptr;
-    PowerMonitor* m_power = nullptr;
-    AwayMonitor* m_away = nullptr;
-    Notifier* m_notifier = nullptr;
+    DesktopServices* m_services = nullptr;
     TrayIcon* m_tray = nullptr;
 };

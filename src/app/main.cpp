@@ -1,5 +1,5 @@
 #include "app/GoalApp.h"
-#include "desktop/BusProbe.h"
+#include "desktop/DesktopServices.h"
 #include "storage/RuntimeDir.h"
 
 #include <cstdio>
@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
         return 0;
     const int exec = GoalApp::exec();
     const int code = exec != 0 ? exec : app.ExitCode();
-    if (BusProbe::AnyTimedOut()) {
+    if (DesktopServices::AnyBusSilent()) {
         // The goals are saved. Qt's bus thread still waits on a bus that never answered, and its
         // clean-up would wait on that thread: end here instead.
         std::fflush(nullptr);
