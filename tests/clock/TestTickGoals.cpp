@@ -75,6 +75,7 @@ private slots:
         list.GetAt(0).ToggleRunning();
         host.clock->Advance(59);
         QVERIFY(TickGoals(list, host).repaints.at(0).remainingText && host.calls.isEmpty());
+        QCOMPARE(list.GetAt(0).GetBar().GetPosition(), 3599); // the bar fills as the clock runs
         host.clock->Advance(1);
         host.row = row;
         const TickResult result = TickGoals(list, host);

@@ -68,6 +68,7 @@ private slots:
     // Panes every 15 ticks, the goal file every 60 even with nothing running; nothing after the
     // closing save.
     void tickSchedule() {
+        QVERIFY(GoalSession(m_dir->path().toStdString()).Timer().isActive()); // it ticks by itself
         Open("Essay,02:00,01:30\r\n");
         QSignalSpy panes(m_session.get(), &GoalSession::statusTextsChanged);
         for (int tick = 1; tick <= 120; ++tick) {
@@ -153,7 +154,7 @@ private slots:
                            .arg(clock.name, clock.remaining)
                            .arg(clock.finish - m_clock->Now());
         QCOMPARE(running.join('|'), "0 a 1:00 3600|1 b 1:00 3600");
-        m_session->StopGoal(0); // as the tray asks, whichever goal is selected
+        m_session->StopGoal(0);    // as the tray asks, whichever goal is selected
         m_session->StopSelected(); // stopped already: nothing
         Select(2);
         QCOMPARE(can(), "1000");

@@ -1,5 +1,6 @@
 #include "desktop/AwayMonitor.h"
 #include "desktop/DesktopMirror.h"
+#include "desktop/DesktopServices.h"
 #include "desktop/Notifier.h"
 #include "desktop/PowerMonitor.h"
 #include "desktop/TrayIcon.h"
@@ -137,6 +138,32 @@ private slots:
         QTRY_VERIFY(monitor.findChildren<QDBusPendingCallWatcher*>().isEmpty());
     }
 
+    // The program's services find both buses, pass on sleep, resume and the lock, and let the
+    // computer sleep when told.
+    void servicesOnTheBuses() {
+        for (const char* bus : {"DBUS_SESSION_BUS_ADDRESS", "DBUS_SYSTEM_BUS_ADDRESS"})
+            qputenv(bus, m_address.toUtf8());
+        DesktopServices services;
+        QVERIFY(services.Notifications() != nullptr && !DesktopServices::AnyBusSilent());
+        QStringList seen;
+        connect(&services, &DesktopServices::suspending, this, [&] {
+            seen << "sleep";
+            services.ReleaseSleep();
+        });
+        connect(&services, &DesktopServices::resumed, this, [&] { seen << "wake"; });
+        connect(&services, &DesktopServices::away, this, [&] { seen << "away"; });
+        connect(&services, &DesktopServices::back, this, [&] { seen << "back"; });
+        QTRY_COMPARE(seen.join(' '), "away"); // locked at start
+        const int inhibitors = m_standIns.Calls("Inhibit").size();
+        PrepareForSleep(true);
+        QTRY_VERIFY(Released(m_standIns.readEnds.back()));
+        PrepareForSleep(false);
+        Session({{"LockedHint", false}});
+        QTRY_COMPARE(seen.join(' '), "away sleep wake back");
+        QVERIFY(!services.IsAway() && m_standIns.Calls("Inhibit").size() > inhibitors);
+        m_standIns.calls.clear();
+    }
+
     // Held from the start; still held while the clocks stop for sleep, let go as soon as they
     // have; taken again on waking, when the window is asked to the front.
     void inhibitorHeldLetGoAndTakenAgain() {
@@ -208,6 +235,11 @@ private slots:
         QTRY_COMPARE(m_standIns.calls.last(), "CloseNotification|44");
         m_standIns.answer = QStringLiteral("done"); // "Mark done" on the desktop
         QCOMPARE(host.AskTimesUp("Gym").choice, 0);
+        m_standIns.answer.clear();
+        {
+            const auto watch = WhenModal([&](QWidget*) { host.WithdrawAwayQuestion(); }); // gone again
+            QVERIFY(!host.AskAway(QStringLiteral("You were away 0:05.")));
+        }
         m_standIns.answer = QStringLiteral("yes"); // the return question too
         QVERIFY(host.AskAway(QStringLiteral("You were away 0:32.")));
         QVERIFY(m_standIns.calls.last().startsWith(

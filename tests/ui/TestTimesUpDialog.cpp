@@ -79,6 +79,8 @@ private slots:
             QCOMPARE(dialog.findChild<QLabel*>("goalName")->text(), dialog.m_strGoalName);
             const QRect name = dialog.findChild<QWidget*>("goalName")->geometry();
             QVERIFY(dialog.findChild<QWidget*>("ok")->x() > name.right()); // OK beside the question
+            QVERIFY(dialog.findChild<QWidget*>("up")->geometry().right() <
+                    dialog.findChild<QWidget*>("ok")->x());
             QVERIFY(dialog.findChild<QWidget*>("stop")->geometry().left() < name.center().x());
             for (const char* shown : {"goalName", "up", "down", "ok", "minutes"})
                 QVERIFY2(dialog.findChild<QWidget*>(shown)->isVisible(), shown);
