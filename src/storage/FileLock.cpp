@@ -16,29 +16,37 @@ FileLock::~FileLock() { Unlock(); }
 FileLock::Result FileLock::TryLock() {
     if (m_fd >= 0)
         return Result::Held;
-    struct stat folder {};
     const std::string runtime = RuntimeDir();
-    if (runtime.empty() || stat(m_directory.c_str(), &folder) != 0)
+    // Held open while locked, so the folder's inode is never given to another folder meanwhile.
+    const int folderFd = open(m_directory.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    struct stat folder {};
+    if (runtime.empty() || folderFd < 0 || fstat(folderFd, &folder) != 0) {
+        if (folderFd >= 0)
+            close(folderFd);
         return Result::Unsupported;
+    }
     char name[64];
     std::snprintf(name, sizeof name, "/ordalune-%llx-%llx.lock",
                   static_cast<unsigned long long>(folder.st_dev),
                   static_cast<unsigned long long>(folder.st_ino));
     const int fd = open((runtime + name).c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return Result::Unsupported;
-    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        const bool busy = errno == EWOULDBLOCK;
-        close(fd);
+    const bool locked = fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) == 0;
+    const bool busy = fd >= 0 && !locked && errno == EWOULDBLOCK;
+    if (!locked) {
+        if (fd >= 0)
+            close(fd);
+        close(folderFd);
         return busy ? Result::HeldElsewhere : Result::Unsupported;
     }
     m_fd = fd;
+    m_folderFd = folderFd;
     return Result::Held;
 }
 
 void FileLock::Unlock() {
     if (m_fd >= 0) {
         close(m_fd);
-        m_fd = -1;
+        close(m_folderFd);
+        m_fd = m_folderFd = -1;
     }
 }

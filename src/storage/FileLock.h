@@ -24,4 +24,5 @@ public:
 private:
     std::string m_directory;
     int m_fd = -1;
+    int m_folderFd = -1;
 };

@@ -275,6 +275,13 @@ private slots:
         QCOMPARE(Describe(second.list), "Mine 1:00/0:30");
         first.reset();
         QCOMPARE(second.Save(true).left(9), "not owner");
+        // A folder removed while its goals are held leaves no lock on the folder made next.
+        QVERIFY(QDir(m_dir->path()).mkdir("gone"));
+        Copy holder(Path("gone"));
+        QCOMPARE(holder.Load(), QString());
+        QVERIFY(QDir(m_dir->path()).rmdir("gone") && QDir(m_dir->path()).mkdir("next"));
+        Copy next(Path("next"));
+        QCOMPARE(next.Load(), QString());
     }
 
     // A full disk or a folder that cannot be written: the old file stays whole, and the backup
