@@ -280,6 +280,8 @@ private slots:
         m_session->AddGoal("Run", Minutes(60), Minutes(60));
         QVERIFY(m_session->ReadAgain());
         QTRY_VERIFY(ReadBytes(Path("Ordalune.cdf")).contains("Run"));
+        Settle(); // the save told: the reading asked for
+        Settle(); // the reading done
         QVERIFY(QDir(m_dir->path()).mkdir("Ordalune.cdf.new"));
         Goals().GetAt(0).ToggleRunning(); // time counted since the last save
         QVERIFY(m_session->ReadAgain());
