@@ -8,6 +8,15 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <cstdlib>
+
+namespace {
+
+std::int64_t Magnitude(const Goal& goal) {
+    return std::abs(std::int64_t{goal.GetRemaining().GetTotalSeconds()});
+}
+
+} // namespace
 
 GoalListBox::GoalListBox(GoalList& goals, QWidget* parent) : QAbstractScrollArea(parent), m_goals(goals) {
     setFrameShape(QFrame::NoFrame);
@@ -25,8 +34,8 @@ GoalListBox::GoalListBox(GoalList& goals, QWidget* parent) : QAbstractScrollArea
 
 QRect GoalListBox::GetItemRect(int index) const {
     const int height = m_painter.GetLineHeight();
-    // Items keep their laid-out width: a window widened for its status panes leaves the rest blank.
-    return {0, index * height - verticalScrollBar()->value(), m_painter.GetItemSize().width(), height};
+    // Items span the list: a window widened for its status panes gives the bars the room.
+    return {0, index * height - verticalScrollBar()->value(), viewport()->width(), height};
 }
 
 int GoalListBox::ItemAt(const QPoint& point) const {
@@ -41,12 +50,19 @@ bool GoalListBox::UpdateLayout() {
     const int oldWidth = m_maxNameWidth;
     const CTimeSpan oldTotal = m_maxTotal;
     m_maxNameWidth = 0;
-    for (int i = 0; i < m_goals.GetCount(); ++i)
-        m_maxNameWidth = std::max(m_maxNameWidth, m_painter.GetNameWidth(m_goals.GetAt(i)));
+    const Goal* longest = nullptr; // the Remaining time farthest from zero has the longest text
+    for (int i = 0; i < m_goals.GetCount(); ++i) {
+        const Goal& goal = m_goals.GetAt(i);
+        m_maxNameWidth = std::max(m_maxNameWidth, m_painter.GetNameWidth(goal));
+        if (longest == nullptr || Magnitude(goal) > Magnitude(*longest))
+            longest = &goal;
+    }
     m_maxTotal = m_goals.GetMaxTotal();
     m_painter.SetMaxNameWidth(m_maxNameWidth);
     m_painter.SetMaxTotal(m_maxTotal);
-    return m_maxNameWidth != oldWidth || m_maxTotal != oldTotal;
+    const bool timeWidened = m_painter.SetLongestRemaining(
+        longest == nullptr ? 0 : static_cast<int>(longest->GetRemainingText().size()));
+    return m_maxNameWidth != oldWidth || m_maxTotal != oldTotal || timeWidened;
 }
 
 // As small as one line, so the frame can fit a short list exactly.
@@ -208,6 +224,7 @@ void GoalListBox::focusOutEvent(QFocusEvent* event) {
 void GoalListBox::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     UpdateScrollBar();
+    viewport()->update(); // items span the list's width
 }
 
 void GoalListBox::scrollContentsBy(int, int) { viewport()->update(); }

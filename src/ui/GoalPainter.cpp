@@ -94,7 +94,9 @@ GoalPainter::GoalPainter()
     const int digitHeight = static_cast<int>(std::ceil(digits.boundingRect().height()));
     m_timeBaseline = (m_lineHeight - 2 - digitHeight) / 2 + digitHeight;
     const QFontMetrics time(m_timeFont);
-    m_timeWidth = time.horizontalAdvance(QStringLiteral("88:88"));
+    m_shortTimeWidth = time.horizontalAdvance(QStringLiteral("88:88"));
+    m_timeWidth = m_shortTimeWidth;
+    FitNameFont();
     const CTime sample = CTime::GetCurrentTime();
     std::tm today{};
     (void)sample.GetLocalTm(today);
@@ -102,6 +104,27 @@ GoalPainter::GoalPainter()
     m_clockWidth =
         QFontMetrics(m_clockFont).horizontalAdvance(QString::fromStdString(halfPast.Format("%#I:%M %p")));
     m_wheelSize = m_lineHeight;
+}
+
+// Accents above capitals and descenders below the line must both stay inside the row, between
+// its frame rows: the face is made smaller until their ink fits, and placed where it does.
+void GoalPainter::FitNameFont() {
+    static const QString tallest =
+        QString::fromUtf8("\xc3\x85\xc3\x89\xc3\x91\xc7\xba\xe1\xba\xbegjpqy\xc3\x87|");
+    const int room = m_lineHeight - 2;
+    QRect ink = QFontMetrics(m_nameFont).tightBoundingRect(tallest);
+    while (ink.height() > room && m_nameFont.pixelSize() > 1) {
+        m_nameFont.setPixelSize(m_nameFont.pixelSize() - 1);
+        ink = QFontMetrics(m_nameFont).tightBoundingRect(tallest);
+    }
+    m_nameBaseline = std::max(0, room - ink.height()) / 2 - ink.top(); // below the row's top frame
+}
+
+bool GoalPainter::SetLongestRemaining(int characters) {
+    const int width = std::max(
+        m_shortTimeWidth,
+        QFontMetrics(m_timeFont).horizontalAdvance(QString(characters - 3, u'8') + QStringLiteral(":88")));
+    return std::exchange(m_timeWidth, width) != width;
 }
 
 QSize GoalPainter::GetItemSize() const {
@@ -219,7 +242,8 @@ void GoalPainter::Draw(QPainter& painter, const Goal& goal, const QRect& item, c
         painter.setPen(done ? kDoneNameColor : kNameColor);
         painter.setFont(m_nameFont);
         // Drawn as typed: an '&' in a name is a character, not a mnemonic.
-        DrawText(painter, name, Qt::AlignLeft, QString::fromStdString(goal.GetName()), GetNameWidth(goal));
+        DrawText(painter, name, Qt::AlignLeft, QString::fromStdString(goal.GetName()), GetNameWidth(goal),
+                 m_nameBaseline);
     }
     if (const QRect remaining = GetRemainingRect(item); needed(remaining, 3)) {
         painter.setPen(timeColor);
@@ -233,7 +257,8 @@ void GoalPainter::Draw(QPainter& painter, const Goal& goal, const QRect& item, c
     if (!goal.IsRunning())
         return;
     if (const QRect wheel = GetWheelRect(item); needed(wheel, 0))
-        painter.drawImage(wheel.topLeft(), WheelImage(goal.GetWheel(), wheel.size()));
+        painter.drawImage(wheel.topLeft(),
+                          WheelImage(goal.GetWheel(), wheel.size(), painter.device()->devicePixelRatioF()));
     if (const QRect finish = GetFinishRect(goal, item); needed(finish, 3)) {
         painter.setPen(timeColor);
         painter.setFont(m_clockFont);
@@ -277,17 +302,20 @@ void GoalPainter::DrawBar(QPainter& painter, const ProgressBar& bar, QRect rect,
 
 // The wheel's thirteen states (no gap yet, then a gap at each spoke) drawn once and copied at
 // every tick, instead of twelve lines drawn each time.
-const QImage& GoalPainter::WheelImage(const ClockWheel& wheel, QSize size) const {
-    if (m_wheelImages.front().size() != size) {
+const QImage& GoalPainter::WheelImage(const ClockWheel& wheel, QSize size, qreal ratio) const {
+    const QSize pixels = (QSizeF(size) * ratio).toSize();
+    if (m_wheelImages.front().size() != pixels || m_wheelImages.front().devicePixelRatio() != ratio) {
         for (int gap = -1; gap < ClockWheel::kSpokes; ++gap) {
             QImage& image = m_wheelImages[static_cast<std::size_t>(gap + 1)];
-            image = QImage(size, QImage::Format_RGB32);
+            image = QImage(pixels, QImage::Format_RGB32);
             image.fill(Qt::black);
             QPainter painter(&image);
             ClockWheel state;
             while (state.GetCurrent() != gap)
                 state.Advance();
-            DrawWheel(painter, state, QRect(QPoint(0, 0), size));
+            DrawWheel(painter, state, QRect(QPoint(0, 0), pixels));
+            painter.end();
+            image.setDevicePixelRatio(ratio);
         }
     }
     return m_wheelImages[static_cast<std::size_t>(wheel.GetCurrent() + 1)];

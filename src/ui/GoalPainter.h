@@ -35,6 +35,9 @@ public:
     [[nodiscard]] int GetNameWidth(const Goal& goal) const;
     void SetMaxNameWidth(int width) { m_maxNameWidth = width; }
     void SetMaxTotal(CTimeSpan total) { m_maxTotal = total; }
+    // The Remaining column widens for the longest time shown, so every hour digit is drawn.
+    // Returns whether the width changed.
+    bool SetLongestRemaining(int characters);
 
     // Parts of an item's line, for drawing and for repainting only what changed.
     [[nodiscard]] QRect GetWheelRect(const QRect& item) const;
@@ -54,8 +57,9 @@ public:
                           const QRegion* region = nullptr);
     static void DrawBar(QPainter& painter, const ProgressBar& bar, QRect rect, bool greyed);
     static void DrawWheel(QPainter& painter, const ClockWheel& wheel, const QRect& rect);
-    // The wheel as DrawWheel draws it over black, from images made once per size.
-    [[nodiscard]] const QImage& WheelImage(const ClockWheel& wheel, QSize size) const;
+    // The wheel as DrawWheel draws it over black, from images made once per size: drawn in the
+    // screen's own pixels (`ratio` to a logical one), so its spokes stay one pixel wide and even.
+    [[nodiscard]] const QImage& WheelImage(const ClockWheel& wheel, QSize size, qreal ratio = 1) const;
 
     static inline const QColor kNameColor{255, 255, 255};
     static inline const QColor kDoneNameColor{127, 127, 127};
@@ -69,6 +73,7 @@ public:
     static inline const QColor kFocusFrameColor{128, 128, 128};
 
 private:
+    void FitNameFont();
     // A name character's advance, measured the first time it is met.
     qreal Advance(char16_t code) const;
     // The width of a name that is not plain ASCII.
@@ -83,6 +88,8 @@ private:
 
     int m_lineHeight = 0;
     int m_timeBaseline = -1;
+    int m_nameBaseline = -1;
+    int m_shortTimeWidth = 0;
     int m_timeWidth = 0;
     int m_clockWidth = 0;
     int m_wheelSize = 0;

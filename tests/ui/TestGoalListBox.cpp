@@ -69,14 +69,19 @@ private slots:
         m_view.reset();
         TestClock::Uninstall();
     }
-    // Open, running and done goals, names in other scripts, the focus frame with nothing selected,
+    // Open, running and done goals, names in other scripts and with accented capitals, a Remaining
+    // time of 999 hours, items as wide as the list, the focus frame with nothing selected,
     // then the selection frame, and the wheel's every turn, against a reference picture. Both
     // frames leave the screen with what they show.
     void drawing() {
         m_goals.Append(std::make_unique<Goal>("Caf\xc3\xa9 e\xcc\x81t\xc3\xa9", Minutes(200), Minutes(5)));
+        // Accents above capitals stay whole; every hour digit is shown.
+        m_goals.Append(std::make_unique<Goal>("\xc3\x89tude \xc3\x91"
+                                              "and\xc3\xba gy",
+                                              Minutes(60'000), Minutes(59'999)));
         m_goals.GetAt(1).ToggleRunning();
         QVERIFY(m_list->UpdateLayout() && !m_list->UpdateLayout());
-        m_view->resize(m_list->GetIdealSize());
+        m_view->resize(m_list->GetIdealSize() + QSize(40, 0)); // items span a wider list
         m_list->activateWindow();
         m_list->setFocus();
         m_list->SetSelection(2);
@@ -99,6 +104,11 @@ private slots:
             painter.drawImage(turn * 24, 2 * focused.height(), Painter().WheelImage(wheel, QSize(24, 22)));
         painter.end();
         MatchesReference(sheet, "goallist.png");
+        // On a screen of 1.5 pixels to a point the wheel is drawn in its own pixels, not scaled.
+        QImage fine = Painter().WheelImage(wheel, QSize(24, 22), 1.5);
+        QCOMPARE(fine.devicePixelRatio(), 1.5);
+        fine.setDevicePixelRatio(1);
+        QCOMPARE(fine, Painter().WheelImage(wheel, QSize(36, 33)));
     }
     // A tick repaints the wheel and the bar, the Remaining text once a minute; a new selection
     // repaints only the one-pixel frames. After a run of such ticks, the screen shows what a
