@@ -6,13 +6,12 @@
 #include "desktop/SignalHandler.h"
 #include "desktop/SingleInstance.h"
 #include "desktop/TrayIcon.h"
-#include "model/CTime.h"
 #include "session/GoalSession.h"
 #include "session/Settings.h"
 #include "ui/Artwork.h"
 #include "ui/CGoalView.h"
 #include "ui/CMainFrame.h"
-#include "ui/ChevronStyle.h"
+#include "ui/ProgramStyle.h"
 #include "ui/GoalPainter.h"
 
 #include <QDialog>
@@ -32,7 +31,7 @@ bool GoalApp::InitInstance(const std::string& directory, const QString& settings
     if (!SingleInstance::AllowsAnotherCopy(arguments()) && SingleInstance::HandOver())
         return false;
 
-    setStyle(new ChevronStyle);
+    setStyle(new ProgramStyle);
     setWindowIcon(QIcon(QPixmap::fromImage(Artwork::Icon(64))));
     GoalPainter::RegisterFontSubstitutes();
 
@@ -109,7 +108,7 @@ void GoalApp::ApplyChoices() {
 
 void GoalApp::RefreshTray() {
     if (m_tray != nullptr)
-        m_tray->Refresh(m_session->RunningClocks(), CTime::GetCurrentTime().GetTime());
+        m_tray->Refresh(m_session->RunningClocks());
 }
 
 void GoalApp::OnTerminate() {

@@ -23,7 +23,7 @@ TrayIcon::TrayIcon(const QImage& icon, QObject* parent)
         if (why == QSystemTrayIcon::Trigger)
             emit activated();
     });
-    Refresh({}, CTime::GetCurrentTime().GetTime());
+    Refresh({});
     m_icon->show();
 }
 
@@ -33,32 +33,33 @@ QString TrayIcon::ToolTip() const { return m_icon->toolTip(); }
 
 QIcon TrayIcon::Icon() const { return m_icon->icon(); }
 
-void TrayIcon::Refresh(const QList<RunningClock>& running, std::int64_t now) {
-    QList<int> indexes;
-    for (const RunningClock& line : running)
-        indexes << line.index;
-    // Called at every tick: nothing more is done unless a clock started or stopped or the minute
-    // turned.
-    const std::int64_t minute = now / 60;
-    if (indexes == m_shown && minute == m_minute)
-        return;
-    m_shown = indexes;
-    m_minute = minute;
+void TrayIcon::Refresh(const QList<RunningClock>& running) {
+    // Called at every tick: the tooltip follows the list's own Remaining text, so it is rewritten
+    // when that changes, and the menu only when a clock started or stopped.
     QStringList lines{QStringLiteral("Ordalune Tracker")};
-    m_menu->clear();
+    QStringList stops;
     for (const RunningClock& line : running) {
         lines << QStringLiteral("%1: %2 left, done at %3")
                      .arg(line.name, line.remaining,
                           QString::fromStdString(CTime(line.finish).Format("%#I:%M %p")));
-        m_menu->addAction(QStringLiteral("Stop %1").arg(line.name), this,
-                          [this, index = line.index] { emit stopRequested(index); });
+        stops << QString::number(line.index) + QLatin1Char(' ') + line.name;
     }
     if (running.isEmpty())
         lines << QStringLiteral("No clock is running");
-    m_menu->addSeparator();
-    m_menu->addAction(QStringLiteral("Show Ordalune Tracker"), this, &TrayIcon::showRequested);
-    m_menu->addAction(QStringLiteral("Exit"), this, &TrayIcon::quitRequested);
-    m_icon->setToolTip(lines.join(QLatin1Char('\n')));
+    const QString tip = lines.join(QLatin1Char('\n'));
+    if (tip == m_icon->toolTip() && stops == m_stops)
+        return;
+    if (stops != m_stops || m_menu->isEmpty()) {
+        m_stops = stops;
+        m_menu->clear();
+        for (const RunningClock& line : running)
+            m_menu->addAction(QStringLiteral("Stop %1").arg(line.name), this,
+                              [this, index = line.index] { emit stopRequested(index); });
+        m_menu->addSeparator();
+        m_menu->addAction(QStringLiteral("Show Ordalune Tracker"), this, &TrayIcon::showRequested);
+        m_menu->addAction(QStringLiteral("Exit"), this, &TrayIcon::quitRequested);
+    }
+    m_icon->setToolTip(tip);
     if (m_running != !running.isEmpty()) {
         m_running = !running.isEmpty();
         m_icon->setIcon(m_running ? m_coloured : m_grey);

@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QObject>
+#include <QStringList>
 
 #include <cstdint>
 #include <memory>
@@ -28,9 +29,8 @@ public:
     [[nodiscard]] bool ShowsRunning() const { return m_running; }
     // The icon on the panel: in colour while a clock runs, grey otherwise.
     [[nodiscard]] QIcon Icon() const;
-    // Follows the running goals: rewritten only when a clock started or stopped or the minute
-    // `now` falls in is another.
-    void Refresh(const QList<RunningClock>& running, std::int64_t now);
+    // Follows the running goals, each as the list shows it.
+    void Refresh(const QList<RunningClock>& running);
 
 signals:
     void stopRequested(int index);
@@ -44,7 +44,6 @@ private:
     QIcon m_grey;
     std::unique_ptr<QMenu> m_menu;
     std::unique_ptr<QSystemTrayIcon> m_icon;
-    QList<int> m_shown;         // the running goals the menu lists
-    std::int64_t m_minute = -1; // the minute the tooltip was written in
+    QStringList m_stops; // the running goals the menu lists
     bool m_running = false;
 };

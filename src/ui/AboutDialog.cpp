@@ -2,8 +2,6 @@
 
 #include "ui/Artwork.h"
 
-#include <QDialogButtonBox>
-#include <QGridLayout>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -19,30 +17,35 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     const int baseX = (metrics.horizontalAdvance(alphabet) / 26 + 1) / 2;
     const int baseY = metrics.height();
     const QSize size(203 * baseX / 4, 110 * baseY / 8);
-    const int margin = 7 * baseX / 4;
+    // Dialog units to pixels.
+    const auto at = [baseX, baseY](int x, int y, int width, int height) {
+        return QRect(x * baseX / 4, y * baseY / 8, width * baseX / 4, height * baseY / 8);
+    };
+    // Pictures drawn for the screen's pixel density, as sharp as the text beside them.
+    const qreal ratio = devicePixelRatioF();
+    const auto sharp = [ratio](QImage image) {
+        image.setDevicePixelRatio(ratio);
+        return QPixmap::fromImage(image);
+    };
 
     auto* banner = new QLabel(this);
-    banner->setPixmap(QPixmap::fromImage(Artwork::Banner(size.width() - 2 * margin, 40 * baseY / 8)));
+    const QRect bannerRect = at(7, 3, 178, 19);
+    banner->setGeometry(bannerRect);
+    banner->setPixmap(
+        sharp(Artwork::Banner(qRound(bannerRect.width() * ratio), qRound(bannerRect.height() * ratio))));
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("icon"));
-    icon->setPixmap(QPixmap::fromImage(Artwork::Icon(32)));
+    icon->setGeometry(QRect(at(51, 41, 0, 0).topLeft(), QSize(32, 32)));
+    icon->setPixmap(sharp(Artwork::Icon(qRound(32 * ratio))));
     auto* title = new QLabel(QStringLiteral("Ordalune Tracker"), this);
+    title->setGeometry(at(73, 41, 58, 8));
     auto* version = new QLabel(QStringLiteral("Version " ORDALUNE_VERSION), this);
+    version->setGeometry(at(85, 51, 34, 8));
     for (QLabel* line : {title, version})
         line->setAlignment(Qt::AlignCenter);
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setGeometry(at(146, 90, 50, 14));
     ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &AboutDialog::accept);
-
-    auto* layout = new QGridLayout(this);
-    layout->setContentsMargins(margin, margin, margin, margin);
-    layout->addWidget(banner, 0, 0, 1, 2);
-    layout->addWidget(icon, 1, 0, 2, 1, Qt::AlignLeft | Qt::AlignVCenter);
-    layout->addWidget(title, 1, 1);
-    layout->addWidget(version, 2, 1);
-    layout->setRowStretch(3, 1);
-    layout->addWidget(buttons, 4, 0, 1, 2, Qt::AlignRight);
-    layout->setColumnStretch(1, 1);
+    connect(ok, &QPushButton::clicked, this, &AboutDialog::accept);
     setFixedSize(size);
 }

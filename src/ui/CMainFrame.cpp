@@ -106,13 +106,11 @@ void CMainFrame::createActions() {
     using Choice = Settings::Choice;
     for (const auto& [name, text, prompt, choice] :
          {std::tuple{"optionsNotifications", "&Desktop notifications",
-                     "Tell time's up as a desktop notification too, which can answer it",
-                     Choice::Notifications},
+                     "Also tell time's up as a desktop notification", Choice::Notifications},
           std::tuple{"optionsTray", "&Tray icon", "Show the running clocks in the system tray",
                      Choice::TrayIcon},
           std::tuple{"optionsStopOnLock", "Stop clocks when the screen &locks",
-                     "Stop the running clocks while the screen is locked, giving back the idle time",
-                     Choice::StopOnLock}}) {
+                     "Stop the clocks while the screen is locked", Choice::StopOnLock}}) {
         QAction* action =
             addCommand(QString::fromLatin1(name), QString::fromLatin1(text), QString::fromLatin1(prompt));
         action->setCheckable(true);
@@ -167,25 +165,15 @@ void CMainFrame::createMenus() {
     help->addAction(Action("helpFinder"));
     help->addSeparator();
     help->addAction(Action("appAbout"));
-    // The menus show a prompt only for enabled items; a disabled one's prompt says why it exists.
-    for (QMenu* menu : {file, goal, options, help})
-        menu->installEventFilter(this);
-}
-
-bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove) {
-        if (auto* menu = qobject_cast<QMenu*>(watched)) {
-            QAction* action = menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint());
-            if (action != nullptr && !action->isEnabled()) {
-                QStatusTipEvent tip(action->statusTip());
-                QCoreApplication::sendEvent(this, &tip);
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 bool CMainFrame::event(QEvent* event) {
+    // Framed by the window manager at last: fitted again to the screen with the real frame.
+    if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && !m_framed &&
+        frameGeometry().height() > height()) {
+        m_framed = true;
+        QMetaObject::invokeMethod(this, &CMainFrame::FitFrameToList, Qt::QueuedConnection);
+    }
     // Every top-level window is told when What's This mode begins and ends.
     if (event->type() == QEvent::EnterWhatsThisMode || event->type() == QEvent::LeaveWhatsThisMode)
         m_idle->setText(event->type() == QEvent::EnterWhatsThisMode
@@ -306,16 +294,36 @@ void CMainFrame::FitFrameToList() {
     // Never so narrow that the status panes are cut.
     QSize target(std::max(chrome.width() + ideal.width(), statusBar()->sizeHint().width()),
                  chrome.height() + ideal.height() + 4);
-    // A list longer than the screen scrolls instead of running off it.
-    if (const QScreen* shown = screen()) {
-        const QSize room = shown->availableGeometry().size() - (frameGeometry().size() - size());
-        if (target.height() > room.height()) {
-            target.setHeight(room.height());
-            target.rwidth() += list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-        }
-        target.setWidth(std::min(target.width(), room.width()));
+    // A list longer than the screen scrolls instead of running off it, title bar and all.
+    const QScreen* shown = screen();
+    if (shown == nullptr) {
+        resize(target);
+        return;
     }
+    const QRect area = shown->availableGeometry();
+    const QSize decoration = Decoration();
+    const QSize room = area.size() - decoration;
+    if (target.height() > room.height()) {
+        target.setHeight(room.height());
+        target.rwidth() += list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    }
+    target.setWidth(std::min(target.width(), room.width()));
     resize(target);
+    // Brought up where it would run off the bottom of the screen (a window's position is its frame's).
+    const int tall = target.height() + decoration.height();
+    if (isVisible() && y() + tall > area.bottom() + 1)
+        move(x(), std::max(area.top(), area.bottom() + 1 - tall));
+}
+
+// The window manager's title bar and borders. Until it has framed the window they are not known:
+// a title bar and borders such as most draw stand in for them, and the frame is fitted again
+// once the real ones are known.
+QSize CMainFrame::Decoration() const {
+    const QSize known = frameGeometry().size() - size();
+    if (known.height() > 0)
+        return known;
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    return {2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + 2 * border};
 }
 
 void CMainFrame::ShowHelp() {

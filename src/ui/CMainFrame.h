@@ -46,11 +46,11 @@ public:
 
 protected:
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    [[nodiscard]] QSize Decoration() const;
     void createActions();
     void createMenus();
     void createToolBar();
@@ -70,5 +70,6 @@ private:
     QString m_documentTitle = QStringLiteral("Untitled");
     QPointer<HelpWindow> m_help;
     bool m_shown = false;
+    bool m_framed = false;
     std::vector<QAction*> m_ruled; // the goal commands with enable rules, in UpdateCommands' order
 };

@@ -1,10 +1,10 @@
-#include "ui/ChevronStyle.h"
+#include "ui/ProgramStyle.h"
 
 #include <QPainter>
 #include <QPixmap>
 #include <QWidget>
 
-QIcon ChevronStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
+QIcon ProgramStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
                                  const QWidget* widget) const {
     if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton)
         return QProxyStyle::standardIcon(icon, option, widget);
@@ -22,4 +22,11 @@ QIcon ChevronStyle::standardIcon(StandardPixmap icon, const QStyleOption* option
     }
     painter.end();
     return QIcon(pixmap);
+}
+
+int ProgramStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                            QStyleHintReturn* returned) const {
+    if (hint == SH_Menu_AllowActiveAndDisabled)
+        return 1;
+    return QProxyStyle::styleHint(hint, option, widget, returned);
 }

@@ -1,6 +1,6 @@
 #include "support/Reference.h"
 #include "ui/Artwork.h"
-#include "ui/ChevronStyle.h"
+#include "ui/ProgramStyle.h"
 
 #include <QPainter>
 
@@ -23,7 +23,7 @@ private slots:
             painter.drawPixmap(x, 0, Artwork::ToolIcon(QString::fromLatin1(name)).pixmap(16));
             x += 16;
         }
-        const ChevronStyle style;
+        const ProgramStyle style;
         for (const auto icon :
              {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
             painter.drawPixmap(x, 0, style.standardIcon(icon).pixmap(8, 8));

@@ -8,15 +8,18 @@
 #include "ui/CMainFrame.h"
 #include "ui/GoalListBox.h"
 #include "ui/HelpWindow.h"
+#include "ui/ProgramStyle.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -106,6 +109,7 @@ private slots:
         qputenv("TZ", "UTC0");
         tzset();
         GoalPainter::RegisterFontSubstitutes();
+        QApplication::setStyle(new ProgramStyle);
     }
     void init() {
         m_guard.emplace();
@@ -142,14 +146,20 @@ private slots:
         QVERIFY(!m_settings->Notifications());
         m_frame->Action("optionsNotifications")->trigger();
         QVERIFY(!m_view->ListBox()->UpdateLayout()); // laid out for the goals read
+        for (const char* choice : {"optionsNotifications", "optionsTray", "optionsStopOnLock"})
+            QVERIFY(m_frame->Action(choice)->statusTip().size() < 48); // short enough for the status bar
         QCOMPARE(
             QStringList({Pane(0), Pane(1), Pane(2), Pane(3), Pane(4)}).join('|'),
             QStringLiteral("Think ahead!| Elapsed : 1:30 | Remain : 1:30 | Finish : 11:29 AM | 9:59 AM "));
         GoalListBox* list = m_view->ListBox();
-        // The frame fits a short list; wider for its panes, the items keep their own width.
+        // The frame fits a short list; wider for its panes, the items span the list, and the finish
+        // time of the largest Total ends 5 px before its right edge.
         QCOMPARE(list->geometry(), m_view->rect());
         QCOMPARE(list->viewport()->height(), list->GetIdealSize().height() + 4);
-        QCOMPARE(list->Painter().GetBarAreaRect(list->GetItemRect(1)).width(), 138);
+        const QRect first = list->GetItemRect(0);
+        QVERIFY(list->viewport()->width() > list->GetIdealSize().width() + 100);
+        QCOMPARE(first.width(), list->viewport()->width());
+        QCOMPARE(list->Painter().GetFinishRect(Goals().GetAt(0), first).right(), first.right() - 5);
         QVERIFY(WriteBytes(m_dir->filePath("Ordalune.cdf"),
                            "File Version : 1\r\nUser : Pat\r\nA much longer goal "
                            "name than any before it,40:00,30:00\r\nx,0:00,0:00\r\n"));
@@ -167,6 +177,8 @@ private slots:
         ShownAsRepainted(list->viewport());
         const QImage frames = list->viewport()->grab().toImage();
         QCOMPARE(frames.pixelColor(0, list->GetItemRect(0).center().y()), GoalPainter::kSelectedFrameColor);
+        QCOMPARE(frames.pixelColor(frames.width() - 2, list->GetItemRect(0).center().y()),
+                 GoalPainter::kSelectedFrameColor);
         QCOMPARE(frames.pixelColor(0, list->GetItemRect(1).center().y()), QColor(Qt::black));
         QCOMPARE(Pane(1) + Pane(2) + Pane(3), " Elapsed : 10:00  Remain : 30:00  Finish : 3:59 PM ");
         QTRY_VERIFY(list->viewport()->width() >= list->GetIdealSize().width());
@@ -214,7 +226,9 @@ private slots:
         QCOMPARE(Pane(2), " Remain : 10:56 ");
         // Laid out again for the new largest Total: the other goal's bar shrinks to match.
         GoalListBox* list = m_view->ListBox();
-        QCOMPARE(list->Painter().GetBarRect(Goals().GetAt(1), list->GetItemRect(1)).width(), 138 * 60 / 632);
+        const QRect item = list->GetItemRect(1);
+        QCOMPARE(list->Painter().GetBarRect(Goals().GetAt(1), item).width(),
+                 list->Painter().GetBarAreaRect(item).width() * 60 / 632);
         // A minimised or maximised window comes up, active, for the question and goes back after it.
         Prompter& host = m_view->Asker();
         QWidget other;
@@ -375,8 +389,8 @@ private slots:
     }
 
     // Edit, Delete, Start, Stop and Finish Early are enabled as the selected goal allows, and follow
-    // the selection; Delete asks; in a list longer than the screen, a deletion shortens the scroll
-    // range by its row.
+    // the selection; Delete asks; a list longer than the screen fits it with the window's frame,
+    // and a deletion shortens the scroll range by its row.
     void commandsFollowTheSelection() {
         Open("");
         QCOMPARE(Enabled(), "00000");
@@ -390,7 +404,23 @@ private slots:
         QByteArray many;
         for (int i = 0; i < 60; ++i)
             many += "g" + QByteArray::number(i) + ",1:00,1:00\r\n";
+        Close();
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        {
+            // Before the window manager has framed a window, room is kept for a title bar.
+            QVERIFY(WriteBytes(m_dir->filePath("Ordalune.cdf"), "File Version : 1\r\nUser : Pat\r\n" + many));
+            GoalSession session(m_dir->path().toStdString());
+            CMainFrame frame(session, *m_settings);
+            session.LoadNow();
+            QVERIFY(frame.height() + frame.style()->pixelMetric(QStyle::PM_TitleBarHeight) <= area.height());
+            session.SetQuitting();
+        }
         Open("done,1:00,0:00\r\n" + many);
+        // Longer than the screen: from the first show the window, title bar included, fits the
+        // screen and the list scrolls.
+        QTRY_VERIFY(area.contains(m_frame->frameGeometry()));
+        QCOMPARE(m_frame->frameGeometry().height(), area.height());
+        QVERIFY(m_view->ListBox()->verticalScrollBar()->isVisible());
         QCOMPARE(Enabled(), "11000");
         m_view->ListBox()->SetSelection(1);
         QCOMPARE(Enabled(), "11101");
@@ -400,8 +430,11 @@ private slots:
         QMenu* goal = m_frame->menuBar()->actions().at(1)->menu();
         goal->popup(m_frame->geometry().center());
         QVERIFY(QTest::qWaitForWindowExposed(goal));
+        QTest::mouseMove(goal, goal->actionGeometry(m_frame->Action("goalEdit")).center());
+        QTRY_COMPARE(goal->activeAction(), m_frame->Action("goalEdit"));
         QTest::mouseMove(goal, goal->actionGeometry(m_frame->Action("goalStart")).center());
         QTRY_COMPARE(m_frame->statusBar()->currentMessage(), "Start clock for current goal");
+        QCOMPARE(goal->activeAction(), m_frame->Action("goalStart")); // highlighted too
         goal->close();
         Key(Qt::Key_F);
         QCOMPARE(Enabled(), "11000");
@@ -447,10 +480,17 @@ private slots:
                 for (QLabel* label : about->findChildren<QLabel*>())
                     if (label->isVisible())
                         texts << (label->pixmap().isNull() ? label->text() : QStringLiteral("picture"));
-                // The title stands centred in the room right of the icon.
-                const QRect icon = about->findChild<QLabel*>("icon")->geometry();
-                const QRect title = about->findChildren<QLabel*>().at(2)->geometry();
-                QVERIFY(std::abs(title.center().x() - (icon.right() + about->width()) / 2) < 20);
+                // The icon stands just left of the title, below a banner two lines and a half tall,
+                // both drawn for the screen's pixel density.
+                const QList<QLabel*> labels = about->findChildren<QLabel*>();
+                const QRect icon = labels.at(1)->geometry();
+                const QRect title = labels.at(2)->geometry();
+                QVERIFY(icon.right() < title.left() && title.left() - icon.right() < 12);
+                QVERIFY(labels.at(0)->height() < 3 * about->fontMetrics().height());
+                for (QLabel* picture : {labels.at(0), labels.at(1)}) {
+                    QCOMPARE(picture->pixmap().devicePixelRatio(), about->devicePixelRatioF());
+                    QCOMPARE(picture->pixmap().deviceIndependentSize().toSize(), picture->size());
+                }
                 about->close();
             });
             m_frame->Action("appAbout")->trigger();
