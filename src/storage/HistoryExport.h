@@ -1,0 +1,18 @@
+#pragma once
+
+#include "storage/Interval.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The journal's runs as open formats: CSV (RFC 4180, UTF-8, a header line) and JSON (an array of
+// objects), each with the keys goal, start, end, seconds and ended_by. Instants are written in
+// ISO 8601 with the local offset, e.g. 2026-12-07T10:03:00+01:00.
+class HistoryExport final {
+public:
+    enum class Format { Csv, Json };
+
+    [[nodiscard]] static std::string Write(const std::vector<Interval>& intervals, Format format);
+    [[nodiscard]] static std::string LocalIso8601(std::int64_t instant);
+};

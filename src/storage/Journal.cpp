@@ -1,0 +1,340 @@
+#include "storage/Journal.h"
+
+#include <sqlite3.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <ctime>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using Statement = std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)>;
+
+Statement Prepare(sqlite3* db, const char* sql) {
+    sqlite3_stmt* statement = nullptr;
+    sqlite3_prepare_v2(db, sql, -1, &statement, nullptr);
+    return {statement, &sqlite3_finalize};
+}
+
+// Binds the values in order and runs a statement that returns no rows.
+template <typename... Values> bool Run(sqlite3* db, const char* sql, Values... values) {
+    Statement statement = Prepare(db, sql);
+    if (!statement)
+        return false;
+    [[maybe_unused]] int index = 0;
+    [[maybe_unused]] const auto bind = [&](auto value) {
+        ++index;
+        if constexpr (std::is_same_v<decltype(value), const char*>)
+            sqlite3_bind_text(statement.get(), index, value, -1, SQLITE_TRANSIENT);
+        else
+            sqlite3_bind_int64(statement.get(), index, static_cast<sqlite3_int64>(value));
+    };
+    (bind(values), ...);
+    return sqlite3_step(statement.get()) == SQLITE_DONE;
+}
+
+std::string Text(sqlite3_stmt* statement, int column) {
+    const auto* text = sqlite3_column_text(statement, column);
+    return text == nullptr ? std::string() : std::string(reinterpret_cast<const char*>(text));
+}
+
+// The name a damaged journal is given when it is set aside, after the local time.
+std::string DamagedName(std::int64_t now) {
+    const auto time = static_cast<std::time_t>(now);
+    std::tm local{};
+    localtime_r(&time, &local);
+    char name[64];
+    std::strftime(name, sizeof name, "ordalune-history.damaged-%Y%m%d-%H%M%S.sqlite", &local);
+    return name;
+}
+
+constexpr const char* kSchema = R"(
+CREATE TABLE goals(
+    id INTEGER PRIMARY KEY,
+    name TEXT NOT NULL,
+    deleted INTEGER NOT NULL DEFAULT 0);
+CREATE TABLE intervals(
+    id INTEGER PRIMARY KEY,
+    goal INTEGER NOT NULL REFERENCES goals(id),
+    start INTEGER NOT NULL,
+    end INTEGER NOT NULL,
+    seconds INTEGER NOT NULL,
+    ended_by TEXT NOT NULL);
+CREATE INDEX intervals_by_start ON intervals(start);
+)";
+
+} // namespace
+
+Journal::Journal(std::string directory) : m_directory(std::move(directory)) {
+    if (!m_directory.empty() && m_directory.back() != '/')
+        m_directory += '/';
+}
+
+Journal::~Journal() { Close(); }
+
+void Journal::Close() {
+    if (m_db != nullptr)
+        sqlite3_close_v2(m_db);
+    m_db = nullptr;
+}
+
+Journal::OpenResult Journal::Open(std::int64_t now) {
+    OpenResult result;
+    Close();
+    m_error.clear();
+    const std::string path = Path();
+    // Made by us, for this user alone; never through a link someone planted.
+    if (const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        fd >= 0)
+        close(fd);
+    const auto openAndCheck = [&] {
+        const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW;
+        if (sqlite3_open_v2(path.c_str(), &m_db, flags, nullptr) != SQLITE_OK) {
+            const int code = sqlite3_extended_errcode(m_db);
+            m_error = sqlite3_errmsg(m_db);
+            Close();
+            return code == SQLITE_NOTADB || code == SQLITE_CORRUPT ? -1 : 0;
+        }
+        sqlite3_busy_timeout(m_db, 250); // another copy reading it for an export
+        Statement check = Prepare(m_db, "PRAGMA quick_check");
+        const int step = check ? sqlite3_step(check.get()) : SQLITE_ERROR;
+        if (step == SQLITE_ROW && Text(check.get(), 0) == "ok")
+            return 1;
+        const int code = sqlite3_extended_errcode(m_db);
+        m_error = sqlite3_errmsg(m_db);
+        check.reset();
+        Close();
+        // A file that is not a database, or one whose pages do not hold together, is damaged;
+        // anything else (a lock, a full disk) leaves the file as it is.
+        const int primary = code & 0xff;
+        return step == SQLITE_ROW || primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT ? -1 : 0;
+    };
+    int opened = openAndCheck();
+    if (opened < 0) {
+        const std::string aside = DamagedName(now);
+        if (std::rename(path.c_str(), (m_directory + aside).c_str()) != 0) {
+            result.messages.push_back({"The history of time spent, " + path +
+                                           ", is damaged and could not be "
+                                           "set aside. Time spent is not recorded in this run.",
+                                       "", UserMessage::Icon::Warning});
+            return result;
+        }
+        std::remove((path + "-journal").c_str()); // belonged to the damaged file
+        result.messages.push_back({"The history of time spent was damaged. It was renamed " + aside +
+                                       " and a new history, " + std::string(kFileName) + ", was started.",
+                                   "", UserMessage::Icon::Warning});
+        if (const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+            fd >= 0)
+            close(fd);
+        opened = openAndCheck();
+    }
+    if (opened <= 0 || !Exec("PRAGMA journal_mode=DELETE") || !Exec("PRAGMA synchronous=FULL") ||
+        !Exec("PRAGMA foreign_keys=ON") || !Migrate() ||
+        !Run(m_db, "UPDATE intervals SET ended_by = 'crashed' WHERE ended_by = 'running'")) {
+        if (m_db != nullptr && m_error.empty())
+            m_error = sqlite3_errmsg(m_db);
+        Close();
+        result.messages.push_back(
+            {"The history of time spent, " + path + ", could not be opened: " + m_error +
+                 ". Your goals are kept as always; time spent is not recorded in this run.",
+             "", UserMessage::Icon::Warning});
+        return result;
+    }
+    m_failureTold = false;
+    result.opened = true;
+    return result;
+}
+
+bool Journal::OpenToRead() {
+    Close();
+    const std::string path = Path();
+    if (sqlite3_open_v2(path.c_str(), &m_db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOFOLLOW, nullptr) !=
+        SQLITE_OK) {
+        m_error = "no history of time spent here (" + path + ")";
+        Close();
+        return false;
+    }
+    Statement version = Prepare(m_db, "PRAGMA user_version");
+    Statement check = Prepare(m_db, "PRAGMA quick_check");
+    const bool known = version && sqlite3_step(version.get()) == SQLITE_ROW &&
+                       sqlite3_column_int(version.get(), 0) >= 1 &&
+                       sqlite3_column_int(version.get(), 0) <= kSchemaVersion;
+    const bool sound = check && sqlite3_step(check.get()) == SQLITE_ROW && Text(check.get(), 0) == "ok";
+    if (!known || !sound) {
+        m_error = (sound ? "the history of time spent is of an unknown kind ("
+                         : "the history of time spent is "
+                           "damaged (") +
+                  path + ")";
+        version.reset();
+        check.reset();
+        Close();
+        return false;
+    }
+    return true;
+}
+
+bool Journal::Exec(const char* sql) {
+    return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+// The schema's version is kept in user_version; each step takes it one version on.
+bool Journal::Migrate() {
+    Statement version = Prepare(m_db, "PRAGMA user_version");
+    if (!version || sqlite3_step(version.get()) != SQLITE_ROW)
+        return false;
+    const int current = sqlite3_column_int(version.get(), 0);
+    version.reset();
+    if (current > kSchemaVersion) {
+        m_error = "it was written by a later version of the program";
+        return false;
+    }
+    if (current == 0) {
+        if (!Exec("BEGIN") || !Exec(kSchema) || !Exec("PRAGMA user_version = 1") || !Exec("COMMIT")) {
+            Exec("ROLLBACK");
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Journal::Failed(const char* what) {
+    if (m_db != nullptr)
+        m_error = std::string(what) + ": " + sqlite3_errmsg(m_db);
+    m_failurePending = !m_failureTold;
+    m_failureTold = true;
+    Close(); // not written again in this run
+    return false;
+}
+
+std::vector<UserMessage> Journal::TakeFailure() {
+    if (!m_failurePending)
+        return {};
+    m_failurePending = false;
+    return {{"The history of time spent, " + Path() + ", could not be written (" + m_error +
+                 "). Your goals are kept as always; time spent is no longer recorded in this run.",
+             "", UserMessage::Icon::Warning}};
+}
+
+std::vector<std::int64_t> Journal::MatchGoals(const std::vector<std::string>& names) {
+    if (m_db == nullptr)
+        return {};
+    struct Known {
+        std::int64_t id;
+        std::string name;
+        bool taken;
+    };
+    std::vector<Known> known;
+    {
+        Statement all = Prepare(m_db, "SELECT id, name FROM goals WHERE deleted = 0 ORDER BY id");
+        while (all && sqlite3_step(all.get()) == SQLITE_ROW)
+            known.push_back({sqlite3_column_int64(all.get(), 0), Text(all.get(), 1), false});
+    }
+    std::vector<std::int64_t> ids;
+    Exec("BEGIN");
+    for (const std::string& name : names) {
+        std::int64_t id = 0;
+        for (Known& candidate : known)
+            if (!candidate.taken && candidate.name == name) {
+                candidate.taken = true;
+                id = candidate.id;
+                break;
+            }
+        if (id == 0) {
+            if (!Run(m_db, "INSERT INTO goals(name) VALUES(?)", name.c_str())) {
+                Exec("ROLLBACK");
+                Failed("a goal could not be added");
+                return {};
+            }
+            id = sqlite3_last_insert_rowid(m_db);
+        }
+        ids.push_back(id);
+    }
+    if (!Exec("COMMIT")) {
+        Failed("the goals could not be recorded");
+        return {};
+    }
+    return ids;
+}
+
+bool Journal::Rename(std::int64_t goal, const std::string& name) {
+    return m_db != nullptr && (Run(m_db, "UPDATE goals SET name = ? WHERE id = ?", name.c_str(), goal) ||
+                               Failed("a rename failed"));
+}
+
+bool Journal::MarkDeleted(std::int64_t goal) {
+    return m_db != nullptr &&
+           (Run(m_db, "UPDATE goals SET deleted = 1 WHERE id = ?", goal) || Failed("a deletion failed"));
+}
+
+std::int64_t Journal::Begin(std::int64_t goal, std::int64_t start) {
+    if (m_db == nullptr)
+        return 0;
+    if (!Run(m_db, "INSERT INTO intervals(goal, start, end, seconds, ended_by) VALUES(?, ?, ?, 0, 'running')",
+             goal, start, start)) {
+        Failed("a run could not be recorded");
+        return 0;
+    }
+    return sqlite3_last_insert_rowid(m_db);
+}
+
+bool Journal::Update(std::int64_t interval, std::int64_t end, std::int64_t seconds, Interval::End endedBy) {
+    const std::string name(Interval::Name(endedBy));
+    return m_db != nullptr &&
+           (Run(m_db, "UPDATE intervals SET end = ?, seconds = ?, ended_by = ? WHERE id = ?", end, seconds,
+                name.c_str(), interval) ||
+            Failed("a run could not be brought up to date"));
+}
+
+std::int64_t Journal::Add(const Interval& interval) {
+    const std::string name(Interval::Name(interval.endedBy));
+    if (m_db == nullptr ||
+        !Run(m_db, "INSERT INTO intervals(goal, start, end, seconds, ended_by) VALUES(?, ?, ?, ?, ?)",
+             interval.goal, interval.start, interval.end, interval.seconds, name.c_str()))
+        return 0;
+    return sqlite3_last_insert_rowid(m_db);
+}
+
+bool Journal::Change(const Interval& interval) {
+    const std::string name(Interval::Name(interval.endedBy));
+    return m_db != nullptr &&
+           Run(m_db,
+               "UPDATE intervals SET goal = ?, start = ?, end = ?, seconds = ?, ended_by = ? WHERE id = ?",
+               interval.goal, interval.start, interval.end, interval.seconds, name.c_str(), interval.id) &&
+           sqlite3_changes(m_db) == 1;
+}
+
+bool Journal::Remove(std::int64_t interval) {
+    return m_db != nullptr && Run(m_db, "DELETE FROM intervals WHERE id = ?", interval) &&
+           sqlite3_changes(m_db) == 1;
+}
+
+std::vector<Interval> Journal::Between(std::int64_t from, std::int64_t to) {
+    std::vector<Interval> found;
+    if (m_db == nullptr)
+        return found;
+    Statement select =
+        Prepare(m_db, "SELECT i.id, i.goal, g.name, g.deleted, i.start, i.end, i.seconds, i.ended_by "
+                      "FROM intervals i JOIN goals g ON g.id = i.goal "
+                      "WHERE i.start < ? AND i.end >= ? ORDER BY i.start, i.id");
+    if (!select)
+        return found;
+    sqlite3_bind_int64(select.get(), 1, to);
+    sqlite3_bind_int64(select.get(), 2, from);
+    while (sqlite3_step(select.get()) == SQLITE_ROW) {
+        Interval interval;
+        interval.id = sqlite3_column_int64(select.get(), 0);
+        interval.goal = sqlite3_column_int64(select.get(), 1);
+        interval.goalName = Text(select.get(), 2);
+        interval.goalDeleted = sqlite3_column_int(select.get(), 3) != 0;
+        interval.start = sqlite3_column_int64(select.get(), 4);
+        interval.end = sqlite3_column_int64(select.get(), 5);
+        interval.seconds = sqlite3_column_int64(select.get(), 6);
+        interval.endedBy = Interval::FromName(Text(select.get(), 7)).value_or(Interval::End::Crashed);
+        found.push_back(std::move(interval));
+    }
+    return found;
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "storage/Interval.h"
+#include "storage/UserMessage.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct sqlite3;
+
+// The journal of time spent, "ordalune-history.sqlite" beside the goal file: every run of every
+// clock, and an identity for each goal so that its past follows it through renames. The goal file
+// never depends on it: when the journal cannot be opened or written, the user is told once and
+// nothing more is written to it.
+class Journal final {
+public:
+    static constexpr const char* kFileName = "ordalune-history.sqlite";
+    static constexpr int kSchemaVersion = 1;
+
+    struct OpenResult {
+        bool opened = false;
+        std::vector<UserMessage> messages; // a damaged journal set aside, or no journal at all
+    };
+
+    // The journal lives in `directory`; empty means the current directory.
+    explicit Journal(std::string directory = {});
+    ~Journal();
+    Journal(const Journal&) = delete;
+    Journal& operator=(const Journal&) = delete;
+
+    // Opens or creates the journal for writing. A damaged one is renamed aside (named after `now`)
+    // and a new one started; runs left open by a crash are closed as crashed.
+    [[nodiscard]] OpenResult Open(std::int64_t now);
+    // Opens an existing journal only to read it; false with the reason in LastError().
+    [[nodiscard]] bool OpenToRead();
+    [[nodiscard]] bool IsOpen() const { return m_db != nullptr; }
+    [[nodiscard]] const std::string& LastError() const { return m_error; }
+    // Once a write has failed, the user is told once per run; after that the journal is shut.
+    [[nodiscard]] std::vector<UserMessage> TakeFailure();
+
+    // The identities of the goals named, in order: the first "Gym" is the first "Gym" the journal
+    // knows; a name it does not know gets a new identity. Empty on failure.
+    [[nodiscard]] std::vector<std::int64_t> MatchGoals(const std::vector<std::string>& names);
+    bool Rename(std::int64_t goal, const std::string& name);
+    bool MarkDeleted(std::int64_t goal);
+
+    // A run begins; returns its id, 0 on failure.
+    [[nodiscard]] std::int64_t Begin(std::int64_t goal, std::int64_t start);
+    // Brings a run up to date: its end so far (or its end), the seconds counted, how it stands.
+    bool Update(std::int64_t interval, std::int64_t end, std::int64_t seconds, Interval::End endedBy);
+
+    // Corrections.
+    [[nodiscard]] std::int64_t Add(const Interval& interval);
+    bool Change(const Interval& interval);
+    bool Remove(std::int64_t interval);
+
+    // Every run that overlaps [from, to), oldest first, with its goal's current name.
+    [[nodiscard]] std::vector<Interval> Between(std::int64_t from, std::int64_t to);
+    [[nodiscard]] std::string Path() const { return m_directory + kFileName; }
+
+private:
+    bool Exec(const char* sql);
+    bool Migrate();
+    bool Failed(const char* what);
+    void Close();
+
+    std::string m_directory; // ends with '/' unless empty
+    sqlite3* m_db = nullptr;
+    std::string m_error;
+    bool m_failureTold = false;
+    bool m_failurePending = false;
+};
