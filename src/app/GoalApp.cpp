@@ -11,8 +11,8 @@
 #include "ui/Artwork.h"
 #include "ui/CGoalView.h"
 #include "ui/CMainFrame.h"
-#include "ui/ProgramStyle.h"
 #include "ui/GoalPainter.h"
+#include "ui/ProgramStyle.h"
 
 #include <QDialog>
 #include <QIcon>

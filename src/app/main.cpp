@@ -1,4 +1,5 @@
 #include "app/GoalApp.h"
+#include "app/HistoryCommand.h"
 #include "desktop/DesktopServices.h"
 #include "storage/RuntimeDir.h"
 
@@ -6,6 +7,8 @@
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> exported = HistoryCommand::Run(argc, argv))
+        return *exported;
     // Without a run-time folder Qt warns at every start and makes one of its own; this user's
     // own folder is found quietly instead.
     if (std::getenv("XDG_RUNTIME_DIR") == nullptr)

@@ -1,6 +1,15 @@
 #include "model/Goal.h"
 
-Goal::Goal(std::string name, CTimeSpan total, CTimeSpan remaining) : m_done(remaining == CTimeSpan()) {
+#include <atomic>
+
+namespace {
+
+std::atomic<std::uint64_t> g_lastKey{0};
+
+} // namespace
+
+Goal::Goal(std::string name, CTimeSpan total, CTimeSpan remaining)
+    : m_key(++g_lastKey), m_done(remaining == CTimeSpan()) {
     Set(std::move(name), total, remaining);
 }
 

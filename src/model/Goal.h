@@ -5,6 +5,7 @@
 #include "model/ClockWheel.h"
 #include "model/ProgressBar.h"
 
+#include <cstdint>
 #include <string>
 
 // One goal: a name, a planned Total, the Remaining time that counts down while its clock runs,
@@ -26,6 +27,8 @@ public:
     // True when nothing remains.
     bool Tick();
 
+    // Tells this goal apart from every other made in this run, copies of it excepted; never saved.
+    [[nodiscard]] std::uint64_t GetKey() const { return m_key; }
     [[nodiscard]] bool IsRunning() const { return m_running; }
     // When the clock last started, and when it last counted down; meaningful while it runs.
     [[nodiscard]] CTime GetRunningSince() const { return m_runningSince; }
@@ -44,6 +47,7 @@ public:
 private:
     void UpdateBar();
 
+    std::uint64_t m_key;
     std::string m_name;
     CTimeSpan m_total;
     CTimeSpan m_remaining;

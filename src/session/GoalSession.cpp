@@ -33,6 +33,15 @@ GoalSession::GoalSession(std::string directory, QObject* parent)
     // is never fired again while its handler runs, and the clock pane must move on meanwhile.
     connect(&m_timer, &QTimer::timeout, this, &GoalSession::Tick, Qt::QueuedConnection);
     m_timer.start();
+    m_store.SetJournalTold([this](std::vector<UserMessage> told) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, told] {
+                for (const UserMessage& message : told)
+                    Show(message);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 GoalSession::~GoalSession() = default;
@@ -57,8 +66,10 @@ void GoalSession::Apply(GoalStore::Loaded loaded) {
         m_heldLoad = std::make_unique<GoalStore::Loaded>(std::move(loaded));
         return;
     }
+    m_runs.EndAll(Interval::End::Stopped); // the clocks read over are gone
     m_goals = std::move(loaded.goals);
     m_userName = std::move(loaded.userName);
+    m_runs.Loaded(m_goals);
     m_savedImage = Image(m_goals, m_userName);
     emit goalsReset();
     UpdateStatusPanes();
@@ -159,13 +170,16 @@ void GoalSession::Tick() {
     m_inTick = true;
     ++m_nTicks;
     const TickResult result = TickGoals(m_goals, *this);
+    m_runs.Sync(m_goals, Interval::End::TimeUp);
     emit ticked(result);
     if (result.changed)
         UpdateStatusPanes();
     if (m_nTicks % kPaneTicks == 0)
         UpdateStatusPanes();
-    if (m_nTicks % kSaveTicks == 0)
+    if (m_nTicks % kSaveTicks == 0) {
+        m_runs.Checkpoint(); // a crash loses at most this minute
         Save();
+    }
     if (!result.repaints.empty())
         emit commandsChanged();
     emit timerFired();
@@ -184,6 +198,7 @@ void GoalSession::AddGoal(const std::string& name, CTimeSpan total, CTimeSpan re
     if (m_goals.GetCount() == 1 && GoalList::IsPlaceholder(m_goals.GetAt(0)))
         m_goals.Remove(0);
     m_goals.Append(std::make_unique<Goal>(name, total, remaining));
+    m_runs.Added(m_goals.GetAt(m_goals.GetCount() - 1));
     emit goalsReset();
     UpdateStatusPanes();
     emit commandsChanged();
@@ -193,7 +208,10 @@ void GoalSession::EditSelected(const std::string& name, CTimeSpan total, CTimeSp
     if (!CanEditDelete())
         return;
     Goal& goal = *m_goals.GetSelectedGoal();
+    const bool renamed = goal.GetName() != name;
     goal.Set(name, total, remaining);
+    if (renamed)
+        m_runs.Renamed(goal); // its past follows it
     goal.SetDone(remaining == CTimeSpan());
     Changed(m_goals.GetSelection());
 }
@@ -204,7 +222,9 @@ void GoalSession::DeleteSelected() {
     const int selection = m_goals.GetSelection();
     if (!m_prompter->AskYesNo(Text(m_goals.GetAt(selection).GetName()), QStringLiteral("Delete this goal?")))
         return;
+    m_runs.Deleted(m_goals.GetAt(selection)); // its history stays, under its last name
     m_goals.Remove(selection);
+    m_runs.Sync(m_goals, Interval::End::Stopped);
     if (m_goals.AddPlaceholderIfEmpty())
         m_goals.SetSelection(GoalList::kNoSelection);
     else if (!m_goals.SetSelection(selection))
@@ -223,6 +243,7 @@ void GoalSession::FinishEarly() {
         emit clockChanged(m_goals.GetSelection());
     }
     goal.Set(goal.GetName(), goal.GetElapsed(), CTimeSpan());
+    m_runs.Sync(m_goals, Interval::End::FinishedEarly);
     goal.SetDone(true);
     Changed(m_goals.GetSelection());
 }
@@ -250,6 +271,7 @@ void GoalSession::ToggleFromList(bool keepOthers) {
         for (const int stopped : m_goals.StopAllGoals())
             emit clockChanged(stopped);
     goal->ToggleRunning();
+    m_runs.Sync(m_goals, Interval::End::Stopped);
     emit clockChanged(m_goals.GetSelection());
     emit commandsChanged();
 }
@@ -261,6 +283,7 @@ void GoalSession::StopGoal(int index) {
 
 void GoalSession::Toggle(int index) {
     m_goals.GetAt(index).ToggleRunning();
+    m_runs.Sync(m_goals, Interval::End::Stopped);
     emit clockChanged(index);
     emit commandsChanged();
 }
@@ -275,6 +298,7 @@ void GoalSession::OnAway(qint64 idleSince) {
     const std::optional<CTime> idle = idleSince > 0 ? std::optional(CTime(idleSince)) : std::nullopt;
     if (!m_away.Stop(m_goals, CTime::GetCurrentTime(), idle))
         return;
+    m_runs.Sync(m_goals, Interval::End::Locked, idle); // the idle time given back is not counted
     Changed(-1);
     Save();
 }
@@ -292,6 +316,7 @@ void GoalSession::OnBack() {
         return;
     }
     if (m_away.Restart(m_goals) > 0) {
+        m_runs.Sync(m_goals, Interval::End::Stopped);
         emit goalChanged(-1);
         emit commandsChanged();
     }
@@ -300,6 +325,7 @@ void GoalSession::OnBack() {
 void GoalSession::OnSuspend(const std::function<void()>& saved) {
     const std::vector<int> stopped = m_goals.StopAllGoals();
     m_away.Remember(m_goals, stopped, CTime::GetCurrentTime()); // for the question on return
+    m_runs.Sync(m_goals, Interval::End::Sleep);
     for (const int index : stopped)
         emit clockChanged(index);
     // Nothing half-written while the machine sleeps, and the stopped clocks on disk.
@@ -342,6 +368,8 @@ bool GoalSession::Close() {
             return false;
         }
     }
+    m_runs.EndAll(Interval::End::Closed);
+    m_store.Flush(); // written before the program ends
     m_closed = true;
     return true;
 }

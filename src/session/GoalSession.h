@@ -3,6 +3,7 @@
 #include "clock/AwaySpan.h"
 #include "clock/TickGoals.h"
 #include "model/GoalList.h"
+#include "session/RunRecorder.h"
 #include "session/RunningClock.h"
 #include "storage/GoalStore.h"
 
@@ -139,6 +140,7 @@ private:
     GoalList m_goals;
     std::string m_userName;
     GoalStore m_store;
+    RunRecorder m_runs{m_store};
     QTimer m_timer;
     unsigned m_nTicks = 0;
     Prompter* m_prompter = nullptr;

@@ -1,10 +1,12 @@
 #include "storage/GoalStore.h"
 
+#include "model/CTime.h"
+
 #include <future>
 
 GoalStore::GoalStore(std::string directory)
-    : m_pathPrefix(directory.empty() ? std::string() : directory + "/"), m_file(std::move(directory)),
-      m_thread([this] { Run(); }) {}
+    : m_pathPrefix(directory.empty() ? std::string() : directory + "/"), m_file(directory),
+      m_journal(std::move(directory)), m_thread([this] { Run(); }) {}
 
 GoalStore::~GoalStore() {
     {
@@ -71,6 +73,34 @@ void GoalStore::Flush() {
     done.get_future().get();
 }
 
+void GoalStore::Record(std::function<void(JournalRecorder&)> work) {
+    Job job;
+    job.kind = Job::Kind::Record;
+    job.record = std::move(work);
+    Queue(std::move(job));
+}
+
+void GoalStore::SetJournalTold(std::function<void(std::vector<UserMessage>)> told) {
+    const std::lock_guard lock(m_mutex);
+    m_journalTold = std::move(told);
+}
+
+void GoalStore::Record(Job& job) {
+    if (!m_file.OwnsGoals())
+        return; // another copy keeps the goals and their history
+    std::vector<UserMessage> told = m_journal.Open(CTime::GetCurrentTime().GetTime());
+    job.record(m_journal);
+    for (UserMessage& failure : m_journal.TakeFailure())
+        told.push_back(std::move(failure));
+    std::function<void(std::vector<UserMessage>)> tell;
+    {
+        const std::lock_guard lock(m_mutex);
+        tell = m_journalTold;
+    }
+    if (!told.empty() && tell)
+        tell(std::move(told));
+}
+
 void GoalStore::Run() {
     std::unique_lock lock(m_mutex);
     for (;;) {
@@ -82,6 +112,8 @@ void GoalStore::Run() {
         lock.unlock();
         if (job.kind == Job::Kind::Flush) {
             job.flushed();
+        } else if (job.kind == Job::Kind::Record) {
+            Record(job);
         } else if (job.kind == Job::Kind::Load) {
             Loaded loaded;
             loaded.result = m_file.LoadGoals(loaded.goals, loaded.userName);

@@ -2,6 +2,7 @@
 
 #include "model/GoalList.h"
 #include "storage/GoalFile.h"
+#include "storage/JournalRecorder.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -43,6 +44,10 @@ public:
     [[nodiscard]] GoalFile::SaveResult SaveNow(GoalList goals, std::string userName);
     // Returns once every job asked for so far is done.
     void Flush();
+    // Writes to the journal of time spent, in order with the saves, when this copy owns the goals.
+    // What the user must be told of the journal goes to `told`, on the store's thread.
+    void Record(std::function<void(JournalRecorder&)> work);
+    void SetJournalTold(std::function<void(std::vector<UserMessage>)> told);
 
     // False while another running copy holds these goals; as of the last job done.
     [[nodiscard]] bool OwnsGoals() const { return m_owns.load(); }
@@ -50,20 +55,24 @@ public:
 
 private:
     struct Job {
-        enum class Kind { Load, Save, Flush } kind = Kind::Save;
+        enum class Kind { Load, Save, Flush, Record } kind = Kind::Save;
         GoalList goals;
         std::string userName;
         bool asked = false;
         std::vector<SaveDone> saved;
         LoadDone loaded;
         std::function<void()> flushed;
+        std::function<void(JournalRecorder&)> record;
     };
 
     void Run();
     void Queue(Job job);
+    void Record(Job& job);
 
     const std::string m_pathPrefix;
-    GoalFile m_file; // only the store's thread touches it once the thread runs
+    GoalFile m_file; // only the store's thread touches it and the journal once the thread runs
+    JournalRecorder m_journal;
+    std::function<void(std::vector<UserMessage>)> m_journalTold;
     std::atomic<bool> m_owns{true};
     std::mutex m_mutex;
     std::condition_variable m_changed;

@@ -260,6 +260,16 @@ std::vector<std::int64_t> Journal::MatchGoals(const std::vector<std::string>& na
     return ids;
 }
 
+std::int64_t Journal::NewGoal(const std::string& name) {
+    if (m_db == nullptr)
+        return 0;
+    if (!Run(m_db, "INSERT INTO goals(name) VALUES(?)", name.c_str())) {
+        Failed("a goal could not be added");
+        return 0;
+    }
+    return sqlite3_last_insert_rowid(m_db);
+}
+
 bool Journal::Rename(std::int64_t goal, const std::string& name) {
     return m_db != nullptr && (Run(m_db, "UPDATE goals SET name = ? WHERE id = ?", name.c_str(), goal) ||
                                Failed("a rename failed"));
@@ -319,11 +329,12 @@ std::vector<Interval> Journal::Between(std::int64_t from, std::int64_t to) {
     Statement select =
         Prepare(m_db, "SELECT i.id, i.goal, g.name, g.deleted, i.start, i.end, i.seconds, i.ended_by "
                       "FROM intervals i JOIN goals g ON g.id = i.goal "
-                      "WHERE i.start < ? AND i.end >= ? ORDER BY i.start, i.id");
+                      "WHERE i.start < ? AND (i.end > ? OR i.start >= ?) ORDER BY i.start, i.id");
     if (!select)
         return found;
     sqlite3_bind_int64(select.get(), 1, to);
     sqlite3_bind_int64(select.get(), 2, from);
+    sqlite3_bind_int64(select.get(), 3, from);
     while (sqlite3_step(select.get()) == SQLITE_ROW) {
         Interval interval;
         interval.id = sqlite3_column_int64(select.get(), 0);

@@ -42,6 +42,8 @@ public:
     // The identities of the goals named, in order: the first "Gym" is the first "Gym" the journal
     // knows; a name it does not know gets a new identity. Empty on failure.
     [[nodiscard]] std::vector<std::int64_t> MatchGoals(const std::vector<std::string>& names);
+    // A goal added by the user: always an identity of its own. 0 on failure.
+    [[nodiscard]] std::int64_t NewGoal(const std::string& name);
     bool Rename(std::int64_t goal, const std::string& name);
     bool MarkDeleted(std::int64_t goal);
 

@@ -1,5 +1,6 @@
 #include "session/GoalSession.h"
 #include "session/Settings.h"
+#include "storage/Journal.h"
 #include "support/Fixtures.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestClock.h"
@@ -247,6 +248,54 @@ private slots:
         m_session->StartSelected();
         m_session->OnAway(0);
         QCOMPARE(Describe() + QString::number(m_user.log.size()), "Essay 2:00/1:27 running, Gym 1:00/0:301");
+    }
+
+    // The journal: a run per start, brought up to date with the minute save so a crash loses at
+    // most a minute; idle time given back at a lock is not counted; a renamed goal keeps its past;
+    // closing ends what runs. A journal that cannot be opened is told once and the goals are saved.
+    void journal() {
+        Open("Essay,02:00,01:30\r\nGym,01:00,01:00\r\n");
+        const std::int64_t start = m_clock->Now();
+        m_session->StartSelected();
+        Tick(90);
+        m_session.reset(); // as a crash would: no closing save
+        Open("Essay,02:00,01:30\r\nGym,01:00,01:00\r\n");
+        m_session->StartSelected();
+        Tick(30);
+        m_session->EditSelected("Essay 2", Minutes(120), Minutes(60));
+        Tick(30);
+        m_session->StopSelected();
+        Select(1);
+        m_session->StartSelected();
+        Tick(300);
+        m_session->SetStopOnLock(true);
+        m_session->OnAway(m_clock->Now() - 120);
+        Select(0);
+        m_session->StartSelected();
+        Tick(5);
+        QVERIFY(m_session->Close());
+        Journal journal(m_dir->path().toStdString());
+        QVERIFY(journal.OpenToRead());
+        QStringList runs;
+        for (const Interval& run : journal.Between(start, start + 3600))
+            runs << QStringLiteral("%1 %2+%3 %4")
+                        .arg(QString::fromStdString(run.goalName))
+                        .arg(run.start - start)
+                        .arg(run.seconds)
+                        .arg(QString::fromUtf8(Interval::Name(run.endedBy)));
+        QCOMPARE(runs.join(", "), "Essay 2 0+60 crashed, Essay 2 90+60 stopped, Gym 150+180 locked, "
+                                  "Essay 2 450+5 closed");
+        QVERIFY(m_user.log.isEmpty());
+        m_session.reset();
+        QVERIFY(QFile::remove(Path(Journal::kFileName)) && QDir(m_dir->path()).mkdir(Journal::kFileName));
+        Open("Essay,02:00,01:30\r\n");
+        m_session->StartSelected();
+        Tick(120);
+        m_session->Save(true);
+        Settle();
+        QVERIFY(ReadBytes(Path("Ordalune.cdf")).contains("Essay,02:00,01:28"));
+        QCOMPARE(m_user.log.size(), 1);
+        QVERIFY(m_user.log.first().contains("could not be opened"));
     }
 
     // A file with no name: the name is asked once the window is up; with one, it is the title.

@@ -1,6 +1,7 @@
 #include "app/GoalApp.h"
 #include "desktop/AlertSound.h"
 #include "desktop/SingleInstance.h"
+#include "storage/Journal.h"
 #include "support/Fixtures.h"
 #include "support/ModalDriver.h"
 #include "support/PrivateBus.h"
@@ -196,6 +197,41 @@ private slots:
         QVERIFY(app->InitInstance(m_dir->path().toStdString()));
         QTRY_VERIFY(!app->MainFrame()->isVisible());
         QVERIFY(Goals().contains("Essay,02:00,01:30"));
+    }
+
+    // The history is exported without a window or a display, read only: a run still open stays
+    // open; a bad date or no journal ends with status 2 and a reason.
+    void exportHistory() {
+        m_environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        m_environment.remove(QStringLiteral("DISPLAY"));
+        m_environment.insert(QStringLiteral("TZ"), QStringLiteral("UTC0"));
+        qputenv("TZ", "UTC0");
+        tzset();
+        const auto run = [&](const QStringList& arguments) {
+            QProcess* process = Start(arguments);
+            process->waitForFinished(15000);
+            return QString::number(process->exitCode()) + " " + process->readAllStandardOutput() +
+                   process->readAllStandardError();
+        };
+        QCOMPARE(run({"--export-history", "csv"}).left(33), "2 ordalune: no history of time sp");
+        {
+            Journal journal(m_dir->path().toStdString());
+            QVERIFY(journal.Open(0).opened);
+            const std::int64_t day = CTime(2026, 12, 7, 10, 0, 0).GetTime();
+            const std::vector<std::int64_t> goals = journal.MatchGoals({"Essay", "Gym"});
+            QVERIFY(journal.Update(journal.Begin(goals[0], day - 86400), day - 86400 + 60, 60,
+                                   Interval::End::Stopped));
+            QVERIFY(journal.Update(journal.Begin(goals[1], day), day + 120, 120, Interval::End::Running));
+        }
+        QCOMPARE(
+            run({"--export-history", "csv", "--from", "2026-12-07", "--to", "2026-12-07"}),
+            "0 goal,start,end,seconds,ended_by\r\nGym,2026-12-07T10:00:00+00:00,2026-12-07T10:02:00+00:00,"
+            "120,running\r\n");
+        QCOMPARE(run({"--export-history", "json", "--to", "2026-12-06"}).count("\"goal\""), 1);
+        QCOMPARE(run({"--export-history", "csv", "--from", "2026-02-30"}),
+                 "2 ordalune: --from takes a date as YYYY-MM-DD\n");
+        m_environment = QProcessEnvironment::systemEnvironment();
+        m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     }
 
 private:

@@ -1,0 +1,82 @@
+#include "app/HistoryCommand.h"
+
+#include "storage/HistoryExport.h"
+#include "storage/Journal.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <cstdio>
+#include <ctime>
+#include <limits>
+
+namespace {
+
+int Refuse(const QString& reason) {
+    std::fprintf(stderr, "ordalune: %s\n", qPrintable(reason));
+    return 2;
+}
+
+// The first instant of a local date given as YYYY-MM-DD, `days` days on; nothing if it is no date.
+std::optional<std::int64_t> LocalDay(const QString& text, int days) {
+    const QRegularExpressionMatch match =
+        QRegularExpression(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$")).match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    std::tm day{};
+    day.tm_year = match.captured(1).toInt() - 1900;
+    day.tm_mon = match.captured(2).toInt() - 1;
+    day.tm_mday = match.captured(3).toInt();
+    day.tm_isdst = -1;
+    std::tm check = day;
+    if (mktime(&check) == -1 || check.tm_mday != day.tm_mday || check.tm_mon != day.tm_mon)
+        return std::nullopt; // 2026-02-30 and the like
+    day.tm_mday += days;
+    return static_cast<std::int64_t>(mktime(&day));
+}
+
+} // namespace
+
+std::optional<int> HistoryCommand::Run(int argc, char* argv[]) {
+    QStringList arguments;
+    bool asked = false;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+        asked = asked || arguments.last() == QLatin1String("--export-history");
+    }
+    if (!asked)
+        return std::nullopt;
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption exportOption(QStringLiteral("export-history"), QString(),
+                                          QStringLiteral("format"));
+    const QCommandLineOption from(QStringLiteral("from"), QString(), QStringLiteral("date"));
+    const QCommandLineOption to(QStringLiteral("to"), QString(), QStringLiteral("date"));
+    parser.addOptions({exportOption, from, to});
+    if (!parser.parse(arguments))
+        return Refuse(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return Refuse(QStringLiteral("unexpected argument: ") + parser.positionalArguments().first());
+    const QString format = parser.value(exportOption);
+    if (format != QLatin1String("csv") && format != QLatin1String("json"))
+        return Refuse(QStringLiteral("the export format is csv or json, not \"%1\"").arg(format));
+    std::int64_t begin = std::numeric_limits<std::int64_t>::min();
+    std::int64_t end = std::numeric_limits<std::int64_t>::max();
+    for (const auto& [option, bound, days] : {std::tuple{&from, &begin, 0}, std::tuple{&to, &end, 1}}) {
+        if (!parser.isSet(*option))
+            continue;
+        const std::optional<std::int64_t> day = LocalDay(parser.value(*option), days);
+        if (!day)
+            return Refuse(QStringLiteral("--%1 takes a date as YYYY-MM-DD").arg(option->names().first()));
+        *bound = *day;
+    }
+    Journal journal;
+    if (!journal.OpenToRead())
+        return Refuse(QString::fromStdString(journal.LastError()));
+    const std::string text = HistoryExport::Write(
+        journal.Between(begin, end),
+        format == QLatin1String("csv") ? HistoryExport::Format::Csv : HistoryExport::Format::Json);
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : Refuse(QStringLiteral("the history could not be written out"));
+}

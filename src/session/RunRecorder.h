@@ -1,0 +1,32 @@
+#pragma once
+
+#include "clock/RunLog.h"
+#include "storage/GoalStore.h"
+
+#include <optional>
+
+// What the session tells the journal of time spent: the goals' identities as they are read, added,
+// renamed and deleted, and the runs of their clocks. Everything goes through the store, in order
+// with the saves, so the journal never slows a tick.
+class RunRecorder final {
+public:
+    explicit RunRecorder(GoalStore& store) : m_store(store) {}
+
+    void Loaded(const GoalList& goals);
+    void Added(const Goal& goal);
+    void Renamed(const Goal& goal);
+    void Deleted(const Goal& goal);
+    // Runs begin for clocks that started and end for those that stopped, as `how`; a clock that
+    // stopped with its goal done ended as done.
+    void Sync(const GoalList& goals, Interval::End how, std::optional<CTime> countedUntil = {});
+    // The open runs brought up to date, with the minute save.
+    void Checkpoint();
+    // Every open run ends as `how`.
+    void EndAll(Interval::End how);
+
+private:
+    void Write(std::vector<RunLog::Event> events);
+
+    GoalStore& m_store;
+    RunLog m_runs;
+};

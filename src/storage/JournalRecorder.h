@@ -1,0 +1,36 @@
+#pragma once
+
+#include "storage/Journal.h"
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+// Writes the session's goals and runs to the journal, on the store's thread: it knows which
+// identity each goal of this run has and which run each running clock is writing to.
+class JournalRecorder final {
+public:
+    explicit JournalRecorder(std::string directory) : m_journal(std::move(directory)) {}
+
+    // Opened once, on the first change to record; what the user must be told comes back.
+    std::vector<UserMessage> Open(std::int64_t now);
+    // The goals as listed after a load: each takes the identity of the same name, in order.
+    void Loaded(const std::vector<std::pair<std::uint64_t, std::string>>& goals);
+    void Added(std::uint64_t goal, const std::string& name);
+    void Renamed(std::uint64_t goal, const std::string& name);
+    void Deleted(std::uint64_t goal);
+    void Began(std::uint64_t goal, std::int64_t start);
+    // Brings the goal's open run up to date; a run that ended is written no more.
+    void Updated(std::uint64_t goal, std::int64_t end, std::int64_t seconds, Interval::End how);
+    // A failure to write, told once.
+    [[nodiscard]] std::vector<UserMessage> TakeFailure() { return m_journal.TakeFailure(); }
+    [[nodiscard]] Journal& History() { return m_journal; }
+
+private:
+    Journal m_journal;
+    bool m_tried = false;
+    std::unordered_map<std::uint64_t, std::int64_t> m_identities;
+    std::unordered_map<std::uint64_t, std::int64_t> m_runs;
+};
