@@ -23,6 +23,10 @@ GoalApp::GoalApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Ordalune"));
     setApplicationVersion(QStringLiteral(ORDALUNE_VERSION));
     setDesktopFileName(QStringLiteral("ordalune"));
+    // The menu bar stays in the window, where the frame is fitted around it. Offering it to a
+    // desktop's global menu would first ask the session bus, on this thread and without a
+    // deadline, whether there is one.
+    setAttribute(Qt::AA_DontUseNativeMenuBar);
 }
 
 GoalApp::~GoalApp() = default;

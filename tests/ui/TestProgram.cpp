@@ -188,6 +188,7 @@ private slots:
     void terminationDuringStartUp() {
         auto* app = qobject_cast<GoalApp*>(QCoreApplication::instance());
         QCOMPARE(QGuiApplication::desktopFileName(), "ordalune");
+        QVERIFY(QCoreApplication::testAttribute(Qt::AA_DontUseNativeMenuBar)); // no global menu asked for
         QVERIFY(QFile::rename(m_dir->filePath("Ordalune.cdf"), m_dir->filePath("ordalune.bak")));
         const auto watch = WhenModal([&](QWidget* box) {
             QVERIFY(::raise(SIGTERM) == 0);
