@@ -111,8 +111,9 @@ private slots:
         QCOMPARE(sqlite3_open(Path(Journal::kFileName).toUtf8().constData(), &db), SQLITE_OK);
         QCOMPARE(sqlite3_exec(db, "PRAGMA user_version = 9", nullptr, nullptr, nullptr), SQLITE_OK);
         sqlite3_close(db);
-        QVERIFY(Reopen() == nullptr);
-        QVERIFY(m_said.contains("written by a later version of the program"));
+        Journal later(m_dir->path().toStdString());
+        QVERIFY(Texts(later.Open(kNoon).messages).contains("written by a later version of the program"));
+        QVERIFY(!later.IsOpen() && !later.OpenToRead() && !later.IsOpen());
         QVERIFY(QFile::remove(Path(Journal::kFileName)));
         QVERIFY(QFile::link(Path("elsewhere.sqlite"), Path(Journal::kFileName)));
         QVERIFY(Reopen() == nullptr);

@@ -344,14 +344,15 @@ private slots:
                     qobject_cast<QMessageBox*>(modal)->accept();
                 },
                 dialog);
-            Click(dialog, "ok"); // returns once the refusal is answered
-            Retype(dialog, "remaining", "0:10");
+            Click(dialog, "ok");                                   // returns once the refusal is answered
+            Retype(dialog, "remaining", shown.section('/', 0, 0)); // as much as the Total: taken
             Click(dialog, "ok");
         });
         QCOMPARE(seen.join(' '),
                  "Edit Goal 01:30/00:45 " + shown + " " + shown.section('/', 0, 0) + "/100:15");
         QCOMPARE(Said(refusal), "Ordalune: The Remaining time must not exceed the Total time");
-        QCOMPARE(Describe(), "Essay " + shown.section('/', 0, 0) + "/0:10, Other 1:00/0:30");
+        QCOMPARE(Describe(),
+                 "Essay " + shown.section('/', 0, 0) + "/" + shown.section('/', 0, 0) + ", Other 1:00/0:30");
         ShownAsRepainted(m_view->ListBox()->viewport());
     }
 
