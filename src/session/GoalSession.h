@@ -3,6 +3,7 @@
 #include "clock/AwaySpan.h"
 #include "clock/TickGoals.h"
 #include "model/GoalList.h"
+#include "session/HistoryAccess.h"
 #include "session/RunRecorder.h"
 #include "session/RunningClock.h"
 #include "storage/GoalStore.h"
@@ -70,6 +71,8 @@ public:
     void Save(bool askedFor = false, const std::function<void(bool)>& then = {});
     // Returns once every load and save asked for so far is done; their results are told next.
     void Flush() { m_store.Flush(); }
+    // The journal of time spent, for the History window and the export.
+    [[nodiscard]] HistoryAccess& History() { return m_history; }
     void WriteReport();
     // One timer message: every running clock counts down; panes every 15th, a save every 60th.
     void Tick();
@@ -140,7 +143,8 @@ private:
     GoalList m_goals;
     std::string m_userName;
     GoalStore m_store;
-    RunRecorder m_runs{m_store};
+    HistoryAccess m_history{m_store, m_goals};
+    RunRecorder m_runs{m_store, [this] { m_history.Changed(); }};
     QTimer m_timer;
     unsigned m_nTicks = 0;
     Prompter* m_prompter = nullptr;

@@ -48,4 +48,6 @@ void RunRecorder::Write(std::vector<RunLog::Event> events) {
                 journal.Updated(event.goal, event.end, event.seconds, event.how);
         }
     });
+    if (m_written)
+        m_written();
 }

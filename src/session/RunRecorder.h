@@ -3,6 +3,7 @@
 #include "clock/RunLog.h"
 #include "storage/GoalStore.h"
 
+#include <functional>
 #include <optional>
 
 // What the session tells the journal of time spent: the goals' identities as they are read, added,
@@ -10,7 +11,9 @@
 // with the saves, so the journal never slows a tick.
 class RunRecorder final {
 public:
-    explicit RunRecorder(GoalStore& store) : m_store(store) {}
+    // `written` is told after each change to the runs.
+    RunRecorder(GoalStore& store, std::function<void()> written)
+        : m_store(store), m_written(std::move(written)) {}
 
     void Loaded(const GoalList& goals);
     void Added(const Goal& goal);
@@ -28,5 +31,6 @@ private:
     void Write(std::vector<RunLog::Event> events);
 
     GoalStore& m_store;
+    std::function<void()> m_written;
     RunLog m_runs;
 };

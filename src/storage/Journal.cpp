@@ -228,11 +228,8 @@ std::vector<std::int64_t> Journal::MatchGoals(const std::vector<std::string>& na
         bool taken;
     };
     std::vector<Known> known;
-    {
-        Statement all = Prepare(m_db, "SELECT id, name FROM goals WHERE deleted = 0 ORDER BY id");
-        while (all && sqlite3_step(all.get()) == SQLITE_ROW)
-            known.push_back({sqlite3_column_int64(all.get(), 0), Text(all.get(), 1), false});
-    }
+    for (auto& [id, name] : Goals())
+        known.push_back({id, std::move(name), false});
     std::vector<std::int64_t> ids;
     Exec("BEGIN");
     for (const std::string& name : names) {
@@ -280,6 +277,16 @@ bool Journal::MarkDeleted(std::int64_t goal) {
            (Run(m_db, "UPDATE goals SET deleted = 1 WHERE id = ?", goal) || Failed("a deletion failed"));
 }
 
+std::vector<std::pair<std::int64_t, std::string>> Journal::Goals() {
+    std::vector<std::pair<std::int64_t, std::string>> goals;
+    Statement all = m_db == nullptr
+                        ? Statement(nullptr, &sqlite3_finalize)
+                        : Prepare(m_db, "SELECT id, name FROM goals WHERE deleted = 0 ORDER BY id");
+    while (all && sqlite3_step(all.get()) == SQLITE_ROW)
+        goals.emplace_back(sqlite3_column_int64(all.get(), 0), Text(all.get(), 1));
+    return goals;
+}
+
 std::int64_t Journal::Begin(std::int64_t goal, std::int64_t start) {
     if (m_db == nullptr)
         return 0;
@@ -301,9 +308,17 @@ bool Journal::Update(std::int64_t interval, std::int64_t end, std::int64_t secon
 
 std::int64_t Journal::Add(const Interval& interval) {
     const std::string name(Interval::Name(interval.endedBy));
+    // A run made again by an undo keeps the id it had.
     if (m_db == nullptr ||
-        !Run(m_db, "INSERT INTO intervals(goal, start, end, seconds, ended_by) VALUES(?, ?, ?, ?, ?)",
-             interval.goal, interval.start, interval.end, interval.seconds, name.c_str()))
+        !(interval.id != 0
+              ? Run(m_db,
+                    "INSERT INTO intervals(id, goal, start, end, seconds, ended_by) "
+                    "VALUES(?, ?, ?, ?, ?, ?)",
+                    interval.id, interval.goal, interval.start, interval.end, interval.seconds, name.c_str())
+              : Run(m_db,
+                    "INSERT INTO intervals(goal, start, end, seconds, ended_by) "
+                    "VALUES(?, ?, ?, ?, ?)",
+                    interval.goal, interval.start, interval.end, interval.seconds, name.c_str())))
         return 0;
     return sqlite3_last_insert_rowid(m_db);
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct sqlite3;
@@ -46,6 +47,8 @@ public:
     [[nodiscard]] std::int64_t NewGoal(const std::string& name);
     bool Rename(std::int64_t goal, const std::string& name);
     bool MarkDeleted(std::int64_t goal);
+    // The goals not deleted, identity and name, as first recorded.
+    [[nodiscard]] std::vector<std::pair<std::int64_t, std::string>> Goals();
 
     // A run begins; returns its id, 0 on failure.
     [[nodiscard]] std::int64_t Begin(std::int64_t goal, std::int64_t start);

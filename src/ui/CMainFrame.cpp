@@ -8,15 +8,21 @@
 #include "ui/CGoalView.h"
 #include "ui/GoalListBox.h"
 #include "ui/HelpWindow.h"
+#include "ui/HistoryLoader.h"
 #include "ui/StatusPane.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QSaveFile>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
@@ -84,6 +90,9 @@ void CMainFrame::createActions() {
        });
     on(addCommand("fileReport", "&Generate report", "Generate a report of time spent on each goal"), session,
        &GoalSession::WriteReport);
+    on(addCommand("fileExportHistory", "Export &history...",
+                  "Write the history of time spent as CSV or JSON"),
+       this, &CMainFrame::ExportHistory);
     on(addCommand("appExit", "E&xit", "Quit the application"), this, &QWidget::close);
 
     on(addCommand("goalAdd", "&Add ...", "Add new goal", {QKeySequence(Qt::CTRL | Qt::Key_A)}), m_view,
@@ -101,6 +110,9 @@ void CMainFrame::createActions() {
                   "Goal is finished; set remaining time to zero, adjusting total time",
                   {QKeySequence(Qt::CTRL | Qt::Key_F)}),
        session, &GoalSession::FinishEarly);
+    on(addCommand("goalHistory", "&History...", "Show where the time went, day by day",
+                  {QKeySequence(Qt::CTRL | Qt::Key_H)}),
+       this, &CMainFrame::ShowHistory);
     on(addCommand("optionsUserName", "&User name ...", "Set your name that appears in the caption bar"),
        m_view, &CGoalView::OnUserName);
     using Choice = Settings::Choice;
@@ -140,6 +152,7 @@ void CMainFrame::createMenus() {
     file->addAction(Action("fileSave"));
     file->addSeparator();
     file->addAction(Action("fileReport"));
+    file->addAction(Action("fileExportHistory"));
     file->addSeparator();
     file->addAction(Action("appExit"));
 
@@ -152,6 +165,8 @@ void CMainFrame::createMenus() {
     goal->addAction(Action("goalStop"));
     goal->addSeparator();
     goal->addAction(Action("goalFinish"));
+    goal->addSeparator();
+    goal->addAction(Action("goalHistory"));
     connect(goal, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
@@ -324,6 +339,41 @@ QSize CMainFrame::Decoration() const {
         return known;
     const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
     return {2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + 2 * border};
+}
+
+void CMainFrame::ShowHistory() {
+    if (!m_history)
+        m_history = HistoryLoader::Open(m_session.History(), QLocale().firstDayOfWeek() % 7, this);
+    if (!m_history) {
+        QMessageBox::warning(this, QStringLiteral("Ordalune"),
+                             QStringLiteral("The History window could not be loaded."));
+        return;
+    }
+    m_history->show();
+    m_history->raise();
+    m_history->activateWindow();
+}
+
+void CMainFrame::ExportHistory() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Export History"), QStringLiteral("ordalune-history.csv"),
+        QStringLiteral("CSV files (*.csv);;JSON files (*.json)"));
+    if (path.isEmpty())
+        return;
+    const auto format = path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)
+                            ? HistoryExport::Format::Json
+                            : HistoryExport::Format::Csv;
+    m_session.History().Export(format, [frame = QPointer(this), path](const std::string& text) {
+        QSaveFile file(path);
+        if (file.open(QIODevice::WriteOnly) &&
+            file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
+            file.commit())
+            return;
+        if (frame)
+            QMessageBox::warning(
+                frame, QStringLiteral("Ordalune"),
+                QStringLiteral("The history could not be written to %1: %2").arg(path, file.errorString()));
+    });
 }
 
 void CMainFrame::ShowHelp() {

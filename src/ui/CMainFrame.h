@@ -51,6 +51,8 @@ protected:
 
 private:
     [[nodiscard]] QSize Decoration() const;
+    void ShowHistory();
+    void ExportHistory();
     void createActions();
     void createMenus();
     void createToolBar();
@@ -71,5 +73,6 @@ private:
     QPointer<HelpWindow> m_help;
     bool m_shown = false;
     bool m_framed = false;
+    QPointer<QWidget> m_history;
     std::vector<QAction*> m_ruled; // the goal commands with enable rules, in UpdateCommands' order
 };

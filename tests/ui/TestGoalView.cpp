@@ -134,8 +134,10 @@ private slots:
             menus << menu->text() << Items(menu->menu()->actions());
         QCOMPARE(
             menus.join('|'),
-            "&File|&Open... Ctrl+O|&Save Ctrl+S|-|&Generate report |-|E&xit |&Goal|&Add ... Ctrl+A|&Edit ... "
-            "Ctrl+E|&Delete Ctrl+D|-|&Start clock |&Stop clock -|-|&Finish Early Ctrl+F|&Options|&User name "
+            "&File|&Open... Ctrl+O|&Save Ctrl+S|-|&Generate report |Export &history... |-|E&xit |&Goal|&Add "
+            "... "
+            "Ctrl+A|&Edit ... Ctrl+E|&Delete Ctrl+D|-|&Start clock |&Stop clock -|-|&Finish Early Ctrl+F|-|"
+            "&History... Ctrl+H|&Options|&User name "
             "... |-|&Desktop notifications |&Tray icon |Stop clocks when the screen &locks |&Help|&Help "
             "Topics |-|&About Ordalune... ");
         QCOMPARE(Goals().GetSelection(), 0);

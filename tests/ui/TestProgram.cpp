@@ -184,7 +184,8 @@ private slots:
     }
     // Last, for it leaves this process's own copy running: ended by a signal while a message of
     // the goal file's is open at start, that copy finishes starting, then closes its window and
-    // saves. Its desktop file name ties its windows to the desktop entry.
+    // saves. Its desktop file name ties its windows to the desktop entry. Its History window then
+    // brings the chart library in.
     void terminationDuringStartUp() {
         auto* app = qobject_cast<GoalApp*>(QCoreApplication::instance());
         QCOMPARE(QGuiApplication::desktopFileName(), "ordalune");
@@ -198,6 +199,12 @@ private slots:
         QVERIFY(app->InitInstance(m_dir->path().toStdString()));
         QTRY_VERIFY(!app->MainFrame()->isVisible());
         QVERIFY(Goals().contains("Essay,02:00,01:30"));
+        // The charts and the libraries behind them load with the History window, not before.
+        const auto loaded = [] { return ReadBytes("/proc/self/maps"); };
+        QVERIFY(!loaded().contains("libQt6Charts") && !loaded().contains("libQt6OpenGL"));
+        app->MainFrame()->Action("goalHistory")->trigger();
+        QVERIFY(app->MainFrame()->findChild<QWidget*>("HistoryWindow") != nullptr);
+        QVERIFY(loaded().contains("libQt6Charts"));
     }
 
     // The history is exported without a window or a display, read only: a run still open stays

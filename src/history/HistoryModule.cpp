@@ -1,0 +1,7 @@
+// The History window and Qt Charts, loaded only when the window first opens.
+#include "history/HistoryWindow.h"
+
+extern "C" Q_DECL_EXPORT QWidget* ordalune_history_window(HistoryBackend* backend, int firstWeekday,
+                                                          QWidget* parent) {
+    return new HistoryWindow(*backend, firstWeekday, parent);
+}

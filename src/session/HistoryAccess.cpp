@@ -1,0 +1,61 @@
+#include "session/HistoryAccess.h"
+
+#include <limits>
+#include <memory>
+
+HistoryAccess::HistoryAccess(GoalStore& store, const GoalList& goals, QObject* parent)
+    : QObject(parent), m_store(store), m_goals(goals) {}
+
+template <typename Result>
+void HistoryAccess::Ask(std::function<Result(Journal&)> work, std::function<void(Result)> done) {
+    m_store.Record([this, work = std::move(work), done = std::move(done)](JournalRecorder& journal) {
+        auto result = std::make_shared<Result>(work(journal.History()));
+        QMetaObject::invokeMethod(
+            this, [done, result] { done(std::move(*result)); }, Qt::QueuedConnection);
+    });
+}
+
+void HistoryAccess::Query(std::int64_t from, std::int64_t to,
+                          std::function<void(std::vector<Interval>)> done) {
+    Ask<std::vector<Interval>>([from, to](Journal& journal) { return journal.Between(from, to); },
+                               std::move(done));
+}
+
+void HistoryAccess::Goals(std::function<void(std::vector<std::pair<std::int64_t, std::string>>)> done) {
+    Ask<std::vector<std::pair<std::int64_t, std::string>>>([](Journal& journal) { return journal.Goals(); },
+                                                           std::move(done));
+}
+
+void HistoryAccess::Add(Interval run, std::function<void(std::int64_t)> done) {
+    Ask<std::int64_t>([run](Journal& journal) { return journal.Add(run); }, std::move(done));
+}
+
+void HistoryAccess::Change(Interval run, std::function<void(bool)> done) {
+    Ask<bool>([run](Journal& journal) { return journal.Change(run); }, std::move(done));
+}
+
+void HistoryAccess::Remove(std::int64_t run, std::function<void(bool)> done) {
+    Ask<bool>([run](Journal& journal) { return journal.Remove(run); }, std::move(done));
+}
+
+std::optional<CTimeSpan> HistoryAccess::TotalOf(const std::string& name) const {
+    for (int i = 0; i < m_goals.GetCount(); ++i)
+        if (m_goals.GetAt(i).GetName() == name)
+            return m_goals.GetAt(i).GetTotal();
+    return std::nullopt;
+}
+
+void HistoryAccess::Export(HistoryExport::Format format, std::function<void(std::string)> done) {
+    Ask<std::string>(
+        [format](Journal& journal) {
+            return HistoryExport::Write(journal.Between(std::numeric_limits<std::int64_t>::min(),
+                                                        std::numeric_limits<std::int64_t>::max()),
+                                        format);
+        },
+        std::move(done));
+}
+
+void HistoryAccess::Changed() {
+    if (m_changed)
+        m_changed();
+}

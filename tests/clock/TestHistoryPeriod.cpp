@@ -1,0 +1,78 @@
+#include "clock/HistoryPeriod.h"
+#include "clock/HistoryTable.h"
+#include "model/CTime.h"
+
+#include <QTest>
+
+#include <ctime>
+
+namespace {
+
+// "2026-12-07+7": the first day and the number of days.
+QString Describe(const HistoryPeriod& period) {
+    const std::int64_t from = period.From();
+    char day[16];
+    const auto time = static_cast<std::time_t>(from);
+    std::tm local{};
+    localtime_r(&time, &local);
+    std::strftime(day, sizeof day, "%Y-%m-%d", &local);
+    return QStringLiteral("%1+%2").arg(day).arg(period.Days().size() - 1);
+}
+
+std::int64_t At(int year, int month, int day, int hour = 12) {
+    return CTime(year, month, day, hour, 0, 0).GetTime();
+}
+
+} // namespace
+
+// Days, weeks and months in local time, daylight-saving changes included, and the time of runs
+// shared out among the days they fell in.
+class TestHistoryPeriod : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        qputenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3");
+        tzset();
+    }
+    void periods() {
+        using Span = HistoryPeriod::Span;
+        const std::int64_t monday = At(2026, 12, 7);
+        QCOMPARE(Describe(HistoryPeriod::Containing(monday, Span::Day)), "2026-12-07+1");
+        QCOMPARE(Describe(HistoryPeriod::Containing(At(2026, 12, 13), Span::Week, 1)), "2026-12-07+7");
+        QCOMPARE(Describe(HistoryPeriod::Containing(monday, Span::Week, 0)), "2026-12-06+7"); // from Sunday
+        QCOMPARE(Describe(HistoryPeriod::Containing(monday, Span::Month)), "2026-12-01+31");
+        QCOMPARE(Describe(HistoryPeriod::Containing(monday, Span::Month).Next()), "2027-01-01+31");
+        QCOMPARE(Describe(HistoryPeriod::Containing(At(2026, 3, 31), Span::Month).Previous()),
+                 "2026-02-01+28");
+        QCOMPARE(Describe(HistoryPeriod::Containing(monday, Span::Week).Previous()), "2026-11-30+7");
+        QCOMPARE(Describe(HistoryPeriod::Range(At(2026, 12, 30, 0), At(2027, 1, 2, 23))), "2026-12-30+4");
+        // The day the clocks go forward has 23 hours, the week holding it 167.
+        const HistoryPeriod spring = HistoryPeriod::Containing(At(2026, 3, 29), Span::Day);
+        QCOMPARE(spring.To() - spring.From(), 23 * 3600);
+        const HistoryPeriod week = HistoryPeriod::Containing(At(2026, 3, 29), Span::Week);
+        QCOMPARE(week.To() - week.From(), 167 * 3600);
+        QCOMPARE(QString::fromStdString(HistoryPeriod::Containing(monday, Span::Week).Title()),
+                 " 7 Dec 2026 \u2013 13 Dec 2026");
+    }
+    // A run across midnight counts to each day the part that fell in it, in proportion to its
+    // counted seconds, none lost; a run only begun counts to its day.
+    void sharedOutByDay() {
+        const HistoryPeriod period = HistoryPeriod::Containing(At(2026, 12, 7), HistoryPeriod::Span::Week);
+        const std::int64_t midnight = period.Days()[1];
+        const std::vector<Interval> runs = {
+            {1, 7, "Essay", false, midnight - 3600, midnight + 7200, 10799, Interval::End::Stopped},
+            {2, 8, "Gym", true, midnight + 60, midnight + 60, 0, Interval::End::Running},
+            {3, 7, "Essay", false, period.From() - 600, period.From() + 600, 600, Interval::End::Stopped}};
+        const HistoryTable table(runs, period.Days());
+        QCOMPARE(table.Rows().size(), 2u);
+        QCOMPARE(table.Rows()[0].seconds, (std::vector<std::int64_t>{3599 + 300, 7200, 0, 0, 0, 0, 0}));
+        QCOMPARE(table.Rows()[0].total, 10799 + 300);
+        QVERIFY(table.Rows()[1].deleted && table.Rows()[1].total == 0);
+        QCOMPARE(table.DayTotals()[1], 7200);
+        QCOMPARE(table.Total(), 11099);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHistoryPeriod)
+#include "TestHistoryPeriod.moc"

@@ -1,0 +1,97 @@
+#include "history/HistoryWindow.h"
+#include "model/CTime.h"
+#include "session/HistoryAccess.h"
+#include "support/Fixtures.h"
+#include "support/TestClock.h"
+
+#include <QChartView>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <ctime>
+
+// The History window offscreen over a real journal: the table's numbers for known runs, and a
+// correction undone and done again.
+class TestHistoryWindow : public QObject {
+    Q_OBJECT
+
+    // Each row of a table as "header: cell cell ...".
+    static QString Rows(const QTableWidget* table) {
+        QStringList rows;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < table->columnCount(); ++column)
+                cells << (table->item(row, column) ? table->item(row, column)->text() : QString());
+            const QTableWidgetItem* header = table->verticalHeaderItem(row);
+            rows << (header ? header->text() + ": " : QString()) + cells.join(' ').trimmed();
+        }
+        return rows.join('\n');
+    }
+
+private slots:
+    void initTestCase() {
+        qputenv("TZ", "UTC0");
+        tzset();
+    }
+
+    void tableAndCorrections() {
+        QTemporaryDir dir;
+        const std::int64_t monday = CTime(2026, 12, 7, 0, 0, 0).GetTime();
+        {
+            Journal journal(dir.path().toStdString());
+            QVERIFY(journal.Open(0).opened);
+            const std::vector<std::int64_t> ids = journal.MatchGoals({"Essay", "Gym"});
+            for (const auto& [goal, start, end] :
+                 {std::tuple{ids[0], monday + 9 * 3600, monday + 10 * 3600 + 1800},
+                  std::tuple{ids[1], monday + 86400 - 1800, monday + 86400 + 1800}})
+                QVERIFY(journal.Update(journal.Begin(goal, start), end, end - start, Interval::End::Stopped));
+        }
+        const auto clock = TestClock::Install(monday + 2 * 86400 + 43200); // Wednesday noon
+        GoalStore store(dir.path().toStdString());
+        GoalList goals;
+        goals.Append(std::make_unique<Goal>("Essay", Minutes(600), Minutes(300)));
+        HistoryAccess access(store, goals);
+        HistoryWindow window(access, 1);
+        QSignalSpy refreshed(&window, &HistoryWindow::refreshed);
+        window.show();
+        QVERIFY(refreshed.wait());
+        QCOMPARE(Rows(window.Table()), "Essay: 1.50 0.00 0.00 0.00 0.00 0.00 0.00 1.50 10.00\n"
+                                       "Gym: 0.50 0.50 0.00 0.00 0.00 0.00 0.00 1.00\n"
+                                       "Total: 2.00 0.50 0.00 0.00 0.00 0.00 0.00 2.50");
+        QCOMPARE(window.Chart()->chart()->series().size(), 1);
+        // The Essay run made to end an hour later, then undone and done again.
+        QTableWidget* runs = window.Runs();
+        QCOMPARE(runs->item(0, 2)->text(), "2026-12-07 10:30");
+        runs->item(0, 2)->setText("2026-12-07 11:30");
+        QVERIFY(refreshed.wait());
+        QVERIFY(Rows(window.Table()).startsWith("Essay: 2.50 "));
+        window.UndoStack().undo();
+        QVERIFY(refreshed.wait());
+        QVERIFY(Rows(window.Table()).startsWith("Essay: 1.50 "));
+        window.UndoStack().redo();
+        QVERIFY(refreshed.wait());
+        QVERIFY(Rows(window.Table()).startsWith("Essay: 2.50 "));
+        // Deleted, and back under the same run.
+        runs->setCurrentCell(1, 0);
+        QTest::keyClick(&window, Qt::Key_D, Qt::AltModifier);
+        QVERIFY(refreshed.wait());
+        QCOMPARE(runs->rowCount(), 1);
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(refreshed.wait());
+        QCOMPARE(runs->rowCount(), 2);
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(refreshed.wait());
+        QCOMPARE(runs->rowCount(), 1);
+        // The previous week holds nothing.
+        window.ShowPeriod(window.Period().Previous());
+        QVERIFY(refreshed.wait());
+        QCOMPARE(Rows(window.Table()), "Total: 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00");
+        store.Flush();
+        TestClock::Uninstall();
+    }
+};
+
+QTEST_MAIN(TestHistoryWindow)
+#include "TestHistoryWindow.moc"
