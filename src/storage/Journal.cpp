@@ -192,8 +192,15 @@ bool Journal::Migrate() {
         m_error = "it was written by a later version of the program";
         return false;
     }
-    if (current == 0) {
-        if (!Exec("BEGIN") || !Exec(kSchema) || !Exec("PRAGMA user_version = 1") || !Exec("COMMIT")) {
+    // Each step in one transaction with its new version number.
+    const char* const steps[] = {
+        kSchema,
+        // 2: periods are found by their end too, so a recent month is read without the years before.
+        "CREATE INDEX intervals_by_end ON intervals(end);",
+    };
+    for (int step = current; step < kSchemaVersion; ++step) {
+        const std::string version = "PRAGMA user_version = " + std::to_string(step + 1);
+        if (!Exec("BEGIN") || !Exec(steps[step]) || !Exec(version.c_str()) || !Exec("COMMIT")) {
             Exec("ROLLBACK");
             return false;
         }
@@ -344,12 +351,12 @@ std::vector<Interval> Journal::Between(std::int64_t from, std::int64_t to) {
     Statement select =
         Prepare(m_db, "SELECT i.id, i.goal, g.name, g.deleted, i.start, i.end, i.seconds, i.ended_by "
                       "FROM intervals i JOIN goals g ON g.id = i.goal "
-                      "WHERE i.start < ? AND (i.end > ? OR i.start >= ?) ORDER BY i.start, i.id");
+                      "WHERE i.end >= ?2 AND i.start < ?1 AND (i.end > ?2 OR i.start >= ?2) "
+                      "ORDER BY i.start, i.id");
     if (!select)
         return found;
     sqlite3_bind_int64(select.get(), 1, to);
     sqlite3_bind_int64(select.get(), 2, from);
-    sqlite3_bind_int64(select.get(), 3, from);
     while (sqlite3_step(select.get()) == SQLITE_ROW) {
         Interval interval;
         interval.id = sqlite3_column_int64(select.get(), 0);

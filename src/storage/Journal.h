@@ -17,7 +17,7 @@ struct sqlite3;
 class Journal final {
 public:
     static constexpr const char* kFileName = "ordalune-history.sqlite";
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
 
     struct OpenResult {
         bool opened = false;

@@ -107,8 +107,26 @@ private slots:
                          "ordalune-history.sqlite, was started.");
         QCOMPARE(ReadBytes(Path("ordalune-history.damaged-20261207-130000.sqlite")), QByteArray(4096, 'x'));
         QVERIFY(journal->MatchGoals({"Gym"}).size() == 1);
+        journal.reset();
         sqlite3* db = nullptr;
         QCOMPARE(sqlite3_open(Path(Journal::kFileName).toUtf8().constData(), &db), SQLITE_OK);
+        const auto scalar = [db](const char* sql) {
+            sqlite3_stmt* statement = nullptr;
+            sqlite3_prepare_v2(db, sql, -1, &statement, nullptr);
+            const int value = sqlite3_step(statement) == SQLITE_ROW ? sqlite3_column_int(statement, 0) : -1;
+            sqlite3_finalize(statement);
+            return value;
+        };
+        // A journal of the first version is brought up to date, its goals kept.
+        QCOMPARE(sqlite3_exec(db, "DROP INDEX intervals_by_end; PRAGMA user_version = 1", nullptr, nullptr,
+                              nullptr),
+                 SQLITE_OK);
+        QVERIFY(Reopen() != nullptr);
+        QCOMPARE(scalar("PRAGMA user_version") * 10 +
+                     scalar("SELECT count(*) FROM sqlite_master WHERE name = "
+                            "'intervals_by_end'"),
+                 21);
+        QCOMPARE(scalar("SELECT count(*) FROM goals"), 1);
         QCOMPARE(sqlite3_exec(db, "PRAGMA user_version = 9", nullptr, nullptr, nullptr), SQLITE_OK);
         sqlite3_close(db);
         Journal later(m_dir->path().toStdString());
