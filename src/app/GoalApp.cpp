@@ -68,6 +68,7 @@ void GoalApp::ConnectServices() {
     if (m_instance != nullptr)
         return; // done already
     GoalSession* session = m_session.get();
+    session->StartJournal();
     m_services = new DesktopServices(this);
     connect(m_services, &DesktopServices::suspending, this,
             [this] { m_session->OnSuspend([this] { m_services->ReleaseSleep(); }); });

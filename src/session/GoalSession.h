@@ -73,6 +73,8 @@ public:
     void Flush() { m_store.Flush(); }
     // The journal of time spent, for the History window and the export.
     [[nodiscard]] HistoryAccess& History() { return m_history; }
+    // The journal opens and what waited for it is written: once the window is up.
+    void StartJournal() { m_store.StartJournal(); }
     void WriteReport();
     // One timer message: every running clock counts down; panes every 15th, a save every 60th.
     void Tick();

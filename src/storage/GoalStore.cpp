@@ -77,7 +77,25 @@ void GoalStore::Record(std::function<void(JournalRecorder&)> work) {
     Job job;
     job.kind = Job::Kind::Record;
     job.record = std::move(work);
+    {
+        const std::lock_guard lock(m_mutex);
+        if (!m_journalStarted) {
+            m_heldRecords.push_back(std::move(job));
+            return;
+        }
+    }
     Queue(std::move(job));
+}
+
+void GoalStore::StartJournal() {
+    {
+        const std::lock_guard lock(m_mutex);
+        m_journalStarted = true;
+        for (Job& held : m_heldRecords)
+            m_jobs.push_back(std::move(held));
+        m_heldRecords.clear();
+    }
+    m_changed.notify_all();
 }
 
 void GoalStore::SetJournalTold(std::function<void(std::vector<UserMessage>)> told) {

@@ -47,6 +47,9 @@ public:
     // Writes to the journal of time spent, in order with the saves, when this copy owns the goals.
     // What the user must be told of the journal goes to `told`, on the store's thread.
     void Record(std::function<void(JournalRecorder&)> work);
+    // Until this is called, journal work waits: the journal opens once the window is up, so it
+    // never holds up the start.
+    void StartJournal();
     void SetJournalTold(std::function<void(std::vector<UserMessage>)> told);
 
     // False while another running copy holds these goals; as of the last job done.
@@ -77,6 +80,8 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_changed;
     std::deque<Job> m_jobs;
+    std::deque<Job> m_heldRecords; // journal work asked for before the journal was started
+    bool m_journalStarted = false;
     bool m_stopping = false;
     std::thread m_thread; // last: starts once everything it reads exists
 };

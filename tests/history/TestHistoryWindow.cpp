@@ -50,6 +50,7 @@ private slots:
         }
         const auto clock = TestClock::Install(monday + 2 * 86400 + 43200); // Wednesday noon
         GoalStore store(dir.path().toStdString());
+        store.StartJournal();
         GoalList goals;
         goals.Append(std::make_unique<Goal>("Essay", Minutes(600), Minutes(300)));
         HistoryAccess access(store, goals);

@@ -26,6 +26,7 @@ class TestGoalSession : public QObject {
         m_session->Timer().stop(); // ticked by hand
         m_session->SetPrompter(&m_user);
         m_session->LoadNow();
+        m_session->StartJournal();
     }
     QString Path(const char* name) const { return m_dir->filePath(QString::fromLatin1(name)); }
     GoalList& Goals() { return m_session->Goals(); }
