@@ -4,9 +4,13 @@
 //     rectangles once a second;
 //   - time from exec to the first painted goal list with 1,000 goals, and peak memory, against a
 //     bare main window of the same size and its first paint;
-//   - the longest time the window's thread is kept from its events while saves run with every
-//     fsync slowed to 200 ms, against the same program running without saves.
+//   - the same start with ten years of history beside the goal file, against the start without;
+//   - the longest time the window's thread is kept from its events while saves run, or clocks
+//     start and stop (each written to the history), with every fsync slowed to 200 ms, against
+//     the same program doing neither.
 // Prints one table row per target.
+#include "BenchJournal.h"
+#include "BenchProcess.h"
 #include "BenchTable.h"
 
 #include <algorithm>
@@ -14,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <ctime>
 #include <fstream>
 #include <string>
 #include <sys/resource.h>
@@ -22,68 +27,6 @@
 #include <vector>
 
 namespace {
-
-struct Run {
-    double ms = 0; // to the first output
-    long peakKiB = 0;
-    std::string output;
-};
-
-Run Spawn(const std::string& program, const std::vector<std::string>& args, const std::filesystem::path& dir,
-          const std::string& preload = {}) {
-    int fds[2];
-    if (pipe(fds) != 0)
-        std::exit(1);
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        dup2(fds[1], 1);
-        close(fds[0]);
-        if (chdir(dir.c_str()) != 0)
-            _exit(127);
-        if (!preload.empty())
-            setenv("LD_PRELOAD", preload.c_str(), 1);
-        std::vector<char*> argv{const_cast<char*>(program.c_str())};
-        for (const auto& arg : args)
-            argv.push_back(const_cast<char*>(arg.c_str()));
-        argv.push_back(nullptr);
-        execv(program.c_str(), argv.data());
-        _exit(127);
-    }
-    close(fds[1]);
-    Run run;
-    char buffer[256];
-    ssize_t n = 0;
-    bool first = true;
-    while ((n = read(fds[0], buffer, sizeof buffer)) > 0) {
-        if (first)
-            run.ms =
-                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-        first = false;
-        run.output.append(buffer, static_cast<std::size_t>(n));
-    }
-    close(fds[0]);
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    run.peakKiB = usage.ru_maxrss;
-    if (run.output.empty()) {
-        std::fprintf(stderr, "%s reported nothing\n", program.c_str());
-        std::exit(1);
-    }
-    return run;
-}
-
-// The number after `word` in a probe's report.
-double After(const std::string& output, const std::string& word) {
-    const auto at = output.find(word);
-    return at == std::string::npos ? -1 : std::atof(output.c_str() + at + word.size());
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 void WriteGoals(const std::filesystem::path& dir, int count) {
     std::filesystem::remove(dir / "ordalune.bak");
@@ -156,6 +99,23 @@ int main(int argc, char** argv) {
         TableRow("peak memory, 1,000 goals (MiB)", "MiB", pm, bm, "over", pm - bm, 5);
     }
     {
+        // The same start with ten years of history beside the goal file, and without.
+        const auto journalDir = dir / "journal";
+        std::filesystem::create_directories(journalDir);
+        WriteGoals(dir, 1000);
+        WriteGoals(journalDir, 1000);
+        WriteJournal(journalDir, 100000, std::time(nullptr));
+        std::vector<double> with;
+        std::vector<double> without;
+        for (int i = 0; i < kStarts; ++i) {
+            with.push_back(Spawn(program, {"-m"}, journalDir).ms);
+            without.push_back(Spawn(program, {"-m"}, dir).ms);
+        }
+        const double p = Median(with);
+        const double b = Median(without);
+        TableRow("first paint with 100,000 runs of history (ratio)", "ms", p, b, "ratio", p / b, 1.05);
+    }
+    {
         WriteGoals(dir, 1000);
         std::vector<double> mine;
         std::vector<double> base;
@@ -166,6 +126,18 @@ int main(int argc, char** argv) {
         const double p = Median(mine);
         const double b = Median(base);
         TableRow("longest UI stall, saves with fsync +200 ms (ms)", "ms", p, b, "over", p - b, 2);
+    }
+    {
+        WriteGoals(dir, 1000);
+        std::vector<double> mine;
+        std::vector<double> base;
+        for (int i = 0; i < kRuns; ++i) {
+            mine.push_back(After(Spawn(program, {"-m", "runs", "8"}, dir, slow).output, "stall "));
+            base.push_back(After(Spawn(program, {"-m", "runs", "0"}, dir, slow).output, "stall "));
+        }
+        const double p = Median(mine);
+        const double b = Median(base);
+        TableRow("longest UI stall, clocks stopped, fsync +200 ms (ms)", "ms", p, b, "over", p - b, 2);
     }
     std::filesystem::remove_all(dir);
     return 0;

@@ -4,6 +4,7 @@
 //   stall SAVES    asks for SAVES saves a quarter of a second apart and reports the longest time
 //                  the window's thread was kept from its events meanwhile; 0 saves measures the
 //                  same time without saves.
+//   runs COUNT     the same with the first goal's clock started and stopped COUNT times.
 #include "app/GoalApp.h"
 #include "session/GoalSession.h"
 #include "ui/CGoalView.h"
@@ -77,7 +78,8 @@ int main(int argc, char* argv[]) {
                            [&] { Report("cpu %.1f ms over %d s\n", CpuMs() - start, count); });
         return GoalApp::exec();
     }
-    if (std::strcmp(mode, "stall") == 0) {
+    if (std::strcmp(mode, "stall") == 0 || std::strcmp(mode, "runs") == 0) {
+        const bool runs = std::strcmp(mode, "runs") == 0; // clocks started and stopped instead of saves
         // A timer due every millisecond: the longest gap between its calls is the longest stall.
         QTimer beat;
         beat.setTimerType(Qt::PreciseTimer);
@@ -93,8 +95,14 @@ int main(int argc, char* argv[]) {
         QTimer saves;
         int asked = 0;
         QObject::connect(&saves, &QTimer::timeout, [&] {
-            if (asked++ < count)
+            if (asked++ >= count)
+                return;
+            if (!runs)
                 session->Save(true);
+            else if (session->Goals().GetAt(0).IsRunning())
+                session->StopSelected(); // a run ended, written to the history
+            else
+                session->StartSelected();
         });
         QTimer::singleShot(1000, [&] { // past start-up
             clock.start();

@@ -1,0 +1,86 @@
+// The journal of time spent at ten years of heavy use, 100,000 runs: its size; the History window
+// showing a month, against reading that month's runs alone; and the command-line export of it all,
+// against an export of nothing (the program's start and the journal's opening). Prints table rows.
+#include "BenchJournal.h"
+#include "BenchProcess.h"
+#include "BenchTable.h"
+#include "clock/HistoryPeriod.h"
+#include "history/HistoryWindow.h"
+#include "session/HistoryAccess.h"
+
+#include <QApplication>
+#include <QEventLoop>
+
+#include <ctime>
+
+namespace {
+
+double Ms(const std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: bench_history PROGRAM\n");
+        return 2;
+    }
+    const std::string program = std::filesystem::absolute(argv[1]).string();
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    const auto dir = std::filesystem::temp_directory_path() / ("ordalune-history-" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    const std::int64_t now = std::time(nullptr);
+    WriteJournal(dir, 100000, now);
+    constexpr int kRuns = 7;
+
+    {
+        GoalStore store(dir.string());
+        store.StartJournal();
+        GoalList goals;
+        HistoryAccess access(store, goals);
+        HistoryWindow window(access, 1);
+        const HistoryPeriod month = HistoryPeriod::Containing(now, HistoryPeriod::Span::Month);
+        std::vector<double> shown;
+        std::vector<double> read;
+        for (int i = 0; i < kRuns; ++i) {
+            QEventLoop wait;
+            QObject::connect(&window, &HistoryWindow::refreshed, &wait, &QEventLoop::quit);
+            auto start = std::chrono::steady_clock::now();
+            window.ShowPeriod(month);
+            wait.exec();
+            shown.push_back(Ms(start));
+            Journal journal(dir.string());
+            (void)journal.OpenToRead();
+            start = std::chrono::steady_clock::now();
+            (void)journal.Between(month.From(), month.To());
+            read.push_back(Ms(start));
+        }
+        TableRow("History window, a month of 100,000 runs (ms)", "ms", Median(shown), Median(read), "ms",
+                 Median(shown), 150);
+    }
+    {
+        std::vector<double> all;
+        std::vector<double> none;
+        for (int i = 0; i < kRuns; ++i) {
+            auto start = std::chrono::steady_clock::now();
+            const Run whole = Spawn(program, {"--export-history", "csv"}, dir);
+            all.push_back(Ms(start));
+            start = std::chrono::steady_clock::now();
+            (void)Spawn(program, {"--export-history", "csv", "--from", "2999-01-01"}, dir);
+            none.push_back(Ms(start));
+            if (std::count(whole.output.begin(), whole.output.end(), '\n') != 100001)
+                std::fprintf(stderr, "the export holds %ld lines\n",
+                             static_cast<long>(std::count(whole.output.begin(), whole.output.end(), '\n')));
+        }
+        TableRow("--export-history csv, 100,000 runs (ms)", "ms", Median(all), Median(none), "ms", Median(all),
+                 1000);
+    }
+    const double size = static_cast<double>(std::filesystem::file_size(dir / Journal::kFileName)) / 1e6;
+    const Run csv = Spawn(program, {"--export-history", "csv"}, dir);
+    TableRow("journal of 100,000 runs (MB), baseline its CSV", "MB", size,
+             static_cast<double>(csv.output.size()) / 1e6, "MB", size, 15);
+    std::filesystem::remove_all(dir);
+    return 0;
+}
