@@ -21,8 +21,9 @@ inline void WriteJournal(const std::filesystem::path& dir, int runs, std::int64_
     sqlite3_open((dir / Journal::kFileName).c_str(), &db);
     sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
     sqlite3_stmt* insert = nullptr;
-    sqlite3_prepare_v2(db, "INSERT INTO intervals(goal, start, end, seconds, ended_by) VALUES(?, ?, ?, ?, 'stopped')",
-                       -1, &insert, nullptr);
+    sqlite3_prepare_v2(
+        db, "INSERT INTO intervals(goal, start, end, seconds, ended_by) VALUES(?, ?, ?, ?, 'stopped')", -1,
+        &insert, nullptr);
     const std::int64_t step = 86400 / 27;
     for (int i = 0; i < runs; ++i) {
         const std::int64_t start = end - std::int64_t{runs - i} * step;

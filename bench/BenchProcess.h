@@ -19,8 +19,8 @@ struct Run {
     std::string output;
 };
 
-inline Run Spawn(const std::string& program, const std::vector<std::string>& args, const std::filesystem::path& dir,
-          const std::string& preload = {}) {
+inline Run Spawn(const std::string& program, const std::vector<std::string>& args,
+                 const std::filesystem::path& dir, const std::string& preload = {}) {
     int fds[2];
     if (pipe(fds) != 0)
         std::exit(1);
@@ -74,4 +74,3 @@ inline double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }
-

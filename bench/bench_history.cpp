@@ -29,7 +29,8 @@ int main(int argc, char* argv[]) {
     const std::string program = std::filesystem::absolute(argv[1]).string();
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
-    const auto dir = std::filesystem::temp_directory_path() / ("ordalune-history-" + std::to_string(getpid()));
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("ordalune-history-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     const std::int64_t now = std::time(nullptr);
     WriteJournal(dir, 100000, now);
@@ -74,8 +75,8 @@ int main(int argc, char* argv[]) {
                 std::fprintf(stderr, "the export holds %ld lines\n",
                              static_cast<long>(std::count(whole.output.begin(), whole.output.end(), '\n')));
         }
-        TableRow("--export-history csv, 100,000 runs (ms)", "ms", Median(all), Median(none), "ms", Median(all),
-                 1000);
+        TableRow("--export-history csv, 100,000 runs (ms)", "ms", Median(all), Median(none), "ms",
+                 Median(all), 1000);
     }
     const double size = static_cast<double>(std::filesystem::file_size(dir / Journal::kFileName)) / 1e6;
     const Run csv = Spawn(program, {"--export-history", "csv"}, dir);

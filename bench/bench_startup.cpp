@@ -17,8 +17,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <sys/resource.h>
@@ -57,6 +57,7 @@ int main(int argc, char** argv) {
 
     TableHeader();
     constexpr int kRuns = 7;
+    constexpr int kStarts = 21;
     {
         WriteGoals(dir, 3);
         std::vector<double> mine;
@@ -73,7 +74,6 @@ int main(int argc, char** argv) {
     }
     {
         WriteGoals(dir, 1000);
-        constexpr int kStarts = 21;
         std::vector<double> mine;
         std::vector<double> base;
         std::vector<double> minePeak;
