@@ -158,6 +158,7 @@ bool Journal::OpenToRead() {
         Close();
         return false;
     }
+    sqlite3_busy_timeout(m_db, 2000); // the running copy may be writing its minute
     Statement version = Prepare(m_db, "PRAGMA user_version");
     Statement check = Prepare(m_db, "PRAGMA quick_check");
     const bool known = version && sqlite3_step(version.get()) == SQLITE_ROW &&
