@@ -68,7 +68,8 @@ void GoalApp::ConnectServices() {
     if (m_instance != nullptr)
         return; // done already
     GoalSession* session = m_session.get();
-    session->StartJournal();
+    // The journal a moment later still, once the window has answered its first events.
+    QTimer::singleShot(250, session, &GoalSession::StartJournal);
     m_services = new DesktopServices(this);
     connect(m_services, &DesktopServices::suspending, this,
             [this] { m_session->OnSuspend([this] { m_services->ReleaseSleep(); }); });

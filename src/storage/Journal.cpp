@@ -5,10 +5,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
+#include <deque>
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <unordered_map>
 
 namespace {
 
@@ -230,34 +232,30 @@ std::vector<UserMessage> Journal::TakeFailure() {
 std::vector<std::int64_t> Journal::MatchGoals(const std::vector<std::string>& names) {
     if (m_db == nullptr)
         return {};
-    struct Known {
-        std::int64_t id;
-        std::string name;
-        bool taken;
-    };
-    std::vector<Known> known;
+    // Each name's identities in the order they were made; the first not yet taken goes next.
+    std::unordered_map<std::string, std::deque<std::int64_t>> known;
     for (auto& [id, name] : Goals())
-        known.push_back({id, std::move(name), false});
+        known[std::move(name)].push_back(id);
     std::vector<std::int64_t> ids;
     Exec("BEGIN");
+    Statement insert = Prepare(m_db, "INSERT INTO goals(name) VALUES(?)");
     for (const std::string& name : names) {
-        std::int64_t id = 0;
-        for (Known& candidate : known)
-            if (!candidate.taken && candidate.name == name) {
-                candidate.taken = true;
-                id = candidate.id;
-                break;
-            }
-        if (id == 0) {
-            if (!Run(m_db, "INSERT INTO goals(name) VALUES(?)", name.c_str())) {
-                Exec("ROLLBACK");
-                Failed("a goal could not be added");
-                return {};
-            }
-            id = sqlite3_last_insert_rowid(m_db);
+        if (auto found = known.find(name); found != known.end() && !found->second.empty()) {
+            ids.push_back(found->second.front());
+            found->second.pop_front();
+            continue;
         }
-        ids.push_back(id);
+        if (!insert || sqlite3_bind_text(insert.get(), 1, name.c_str(), -1, SQLITE_TRANSIENT) != SQLITE_OK ||
+            sqlite3_step(insert.get()) != SQLITE_DONE) {
+            insert.reset();
+            Exec("ROLLBACK");
+            Failed("a goal could not be added");
+            return {};
+        }
+        sqlite3_reset(insert.get());
+        ids.push_back(sqlite3_last_insert_rowid(m_db));
     }
+    insert.reset();
     if (!Exec("COMMIT")) {
         Failed("the goals could not be recorded");
         return {};
