@@ -114,7 +114,6 @@ Prompter::Reply WindowPrompter::AskYesNoCancel(const QString& caption, const QSt
 bool WindowPrompter::AskAway(const QString& question) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Ordalune"), question,
                     QMessageBox::Yes | QMessageBox::No, m_owner);
-    box.setObjectName(QStringLiteral("awayQuestion"));
     m_awayQuestion = &box;
     std::unique_ptr<MirroredQuestion> mirrored;
     if (m_mirror != nullptr)

@@ -4,8 +4,10 @@
 #include "support/Fixtures.h"
 #include "support/TestClock.h"
 
+#include <QBarSet>
 #include <QChartView>
 #include <QSignalSpy>
+#include <QStackedBarSeries>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -61,7 +63,13 @@ private slots:
         QCOMPARE(Rows(window.Table()), "Essay: 1.50 0.00 0.00 0.00 0.00 0.00 0.00 1.50 10.00\n"
                                        "Gym: 0.50 0.50 0.00 0.00 0.00 0.00 0.00 1.00\n"
                                        "Total: 2.00 0.50 0.00 0.00 0.00 0.00 0.00 2.50");
-        QCOMPARE(window.Chart()->chart()->series().size(), 1);
+        const auto* bars = qobject_cast<QStackedBarSeries*>(window.Chart()->chart()->series().at(0));
+        QCOMPARE(bars->barSets().size(), 2); // a colour a goal, a bar a day
+        QCOMPARE(QString("%1 %2 %3")
+                     .arg(bars->barSets()[0]->label())
+                     .arg(bars->barSets()[1]->at(0))
+                     .arg(bars->barSets()[1]->at(1)),
+                 "Essay 0.5 0.5");
         // The Essay run made to end an hour later, then undone and done again.
         QTableWidget* runs = window.Runs();
         QCOMPARE(runs->item(0, 2)->text(), "2026-12-07 10:30");
@@ -74,6 +82,16 @@ private slots:
         window.UndoStack().redo();
         QVERIFY(refreshed.wait());
         QVERIFY(Rows(window.Table()).startsWith("Essay: 2.50 "));
+        // A forgotten run added for the selected run's goal, half an hour to now, and taken back.
+        runs->setCurrentCell(0, 0);
+        QTest::keyClick(&window, Qt::Key_A, Qt::AltModifier);
+        QVERIFY(refreshed.wait());
+        QCOMPARE(runs->rowCount(), 3);
+        QCOMPARE(runs->item(2, 0)->text() + " " + runs->item(2, 1)->text() + " " + runs->item(2, 3)->text(),
+                 "Essay 2026-12-09 11:30 30");
+        window.UndoStack().undo();
+        QVERIFY(refreshed.wait());
+        QCOMPARE(runs->rowCount(), 2);
         // Deleted, and back under the same run.
         runs->setCurrentCell(1, 0);
         QTest::keyClick(&window, Qt::Key_D, Qt::AltModifier);

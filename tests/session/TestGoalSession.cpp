@@ -256,9 +256,12 @@ private slots:
     // closing ends what runs. A journal that cannot be opened is told once and the goals are saved.
     void journal() {
         Open("Essay,02:00,01:30\r\nGym,01:00,01:00\r\n");
+        int told = 0; // the History window follows the runs
+        m_session->History().OnChanged([&] { ++told; });
         const std::int64_t start = m_clock->Now();
         m_session->StartSelected();
         Tick(90);
+        QCOMPARE(told, 2); // the run begun, and brought up to date with the minute
         m_session.reset(); // as a crash would: no closing save
         Open("Essay,02:00,01:30\r\nGym,01:00,01:00\r\n");
         m_session->StartSelected();

@@ -138,6 +138,7 @@ private slots:
             {"\xed\xa0\x80", "í\u00a0€"},
             {"\xed\xbf\xbf", "í¿¿"},
             {"\xed\x9f\xbf", "\ud7ff"},
+            {"\xef\xbc\x81", "\uff01"},
             {"\xf4\x90\x80\x80", "ô\u0090€€"},
             {"\xc3(", "Ã("}};
         for (const auto& [bytes, text] : rows) {

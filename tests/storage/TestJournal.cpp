@@ -1,5 +1,6 @@
 #include "storage/HistoryExport.h"
 #include "storage/Journal.h"
+#include "storage/JournalRecorder.h"
 #include "support/Fixtures.h"
 
 #include <QDir>
@@ -137,6 +138,20 @@ private slots:
         QVERIFY(Reopen() == nullptr);
         QVERIFY(m_said.contains("could not be opened"));
         QVERIFY(!QFile::exists(Path("elsewhere.sqlite")));
+    }
+
+    // A goal added in this run gets an identity of its own and its runs are written under it; a
+    // goal the journal was never told of writes nothing.
+    void recorder() {
+        JournalRecorder recorder(m_dir->path().toStdString());
+        QVERIFY(recorder.Open(kNoon).empty() && recorder.Open(kNoon).empty());
+        recorder.Added(7, "Run");
+        for (const std::uint64_t goal : {7, 8}) {
+            recorder.Began(goal, kNoon);
+            recorder.Updated(goal, kNoon + 60, 60, Interval::End::Stopped);
+            recorder.Updated(goal, kNoon + 120, 120, Interval::End::Stopped); // ended: written no more
+        }
+        QCOMPARE(Runs(recorder.History().Between(kNoon, kNoon + 60)), "Run 0-1 60 stopped");
     }
 
     // A failed write is told once, and nothing more is written in that run.

@@ -148,6 +148,8 @@ private slots:
         QVERIFY(!m_settings->Notifications());
         m_frame->Action("optionsNotifications")->trigger();
         QVERIFY(!m_view->ListBox()->UpdateLayout()); // laid out for the goals read
+        for (int pane = 1; pane < 5; ++pane)         // each pane says what it shows
+            QVERIFY(!m_frame->Pane(pane)->whatsThis().isEmpty());
         for (const char* choice : {"optionsNotifications", "optionsTray", "optionsStopOnLock"})
             QVERIFY(m_frame->Action(choice)->statusTip().size() < 48); // short enough for the status bar
         QCOMPARE(
@@ -391,6 +393,9 @@ private slots:
         QTRY_VERIFY(area.contains(m_frame->frameGeometry()));
         QCOMPARE(m_frame->frameGeometry().height(), area.height());
         QVERIFY(m_view->ListBox()->verticalScrollBar()->isVisible());
+        m_frame->move(area.left(), area.bottom() - 100); // low on the screen: brought up as it is fitted
+        m_frame->FitFrameToList();
+        QTRY_VERIFY(area.contains(m_frame->frameGeometry()));
         QCOMPARE(Enabled(), "11000");
         m_view->ListBox()->SetSelection(1);
         QCOMPARE(Enabled(), "11101");

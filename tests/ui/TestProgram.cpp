@@ -203,7 +203,9 @@ private slots:
         const auto loaded = [] { return ReadBytes("/proc/self/maps"); };
         QVERIFY(!loaded().contains("libQt6Charts") && !loaded().contains("libQt6OpenGL"));
         app->MainFrame()->Action("goalHistory")->trigger();
-        QVERIFY(app->MainFrame()->findChild<QWidget*>("HistoryWindow") != nullptr);
+        auto* history = app->MainFrame()->findChild<QWidget*>("HistoryWindow");
+        QVERIFY(history != nullptr);
+        QTRY_VERIFY(history->isActiveWindow());
         QVERIFY(loaded().contains("libQt6Charts"));
     }
 
