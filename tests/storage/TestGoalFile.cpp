@@ -1,3 +1,4 @@
+#include "storage/FileLock.h"
 #include "storage/GoalFile.h"
 #include "storage/GoalStore.h"
 #include "support/Fixtures.h"
@@ -282,6 +283,10 @@ private slots:
         QVERIFY(QDir(m_dir->path()).rmdir("gone") && QDir(m_dir->path()).mkdir("next"));
         Copy next(Path("next"));
         QCOMPARE(next.Load(), QString());
+        FileLock lock(Path("next2").toStdString()); // let go, it is no longer held
+        QVERIFY(QDir(m_dir->path()).mkdir("next2") && lock.TryLock() == FileLock::Result::Held);
+        lock.Unlock();
+        QVERIFY(!lock.IsHeld());
     }
 
     // A full disk or a folder that cannot be written: the old file stays whole, and the backup
