@@ -1,8 +1,11 @@
 #include "clock/HistoryPeriod.h"
 #include "clock/HistoryTable.h"
+#include "clock/Renewal.h"
 #include "model/CTime.h"
 
 #include <QTest>
+
+#include "support/Fixtures.h"
 
 #include <ctime>
 
@@ -54,6 +57,45 @@ private slots:
         QCOMPARE(week.To() - week.From(), 167 * 3600);
         QCOMPARE(QString::fromStdString(HistoryPeriod::Containing(monday, Span::Week).Title()),
                  " 7 Dec 2026 \u2013 13 Dec 2026");
+    }
+    // A new period's Total and Remaining: the budget, with what the last period left added and
+    // what it overran taken off when carried over, never below zero; a done goal opens again.
+    void renew_data() {
+        QTest::addColumn<bool>("carry");
+        QTest::addColumn<QList<int>>("end"); // Total, Remaining and the period's allowance, minutes
+        QTest::addColumn<QString>("values");
+        QTest::newRow("plain") << false << QList<int>{400, 30, 300} << "300/300";
+        QTest::newRow("left over") << true << QList<int>{300, 45, 300} << "345/345";
+        QTest::newRow("overrun") << true << QList<int>{420, 0, 300} << "300/180";
+        QTest::newRow("both") << true << QList<int>{360, 20, 300} << "300/260";
+        QTest::newRow("overrun past the budget") << true << QList<int>{700, 0, 300} << "300/0 done";
+    }
+    void renew() {
+        QFETCH(bool, carry);
+        QFETCH(QList<int>, end);
+        QFETCH(QString, values);
+        const Renewal::Setting setting{Renewal::Every::Week, carry, Minutes(300)};
+        const Renewal::Values renewed =
+            Renewal::Renew(setting, {Minutes(end[0]), Minutes(end[1]), true}, Minutes(end[2]));
+        QCOMPARE(QStringLiteral("%1/%2%3")
+                     .arg(renewed.total.GetTotalSeconds() / 60)
+                     .arg(renewed.remaining.GetTotalSeconds() / 60)
+                     .arg(renewed.done ? " done" : ""),
+                 values);
+    }
+    // Once for the period holding now, however many boundaries passed, and never twice.
+    void due() {
+        using Every = Renewal::Every;
+        const std::int64_t monday = At(2026, 12, 7, 0);
+        const auto setting = [](Every every) { return Renewal::Setting{every, false, Minutes(60)}; };
+        QCOMPARE(Renewal::PeriodStart(Every::Week, At(2026, 12, 13, 23), 1), monday);
+        QCOMPARE(Renewal::PeriodStart(Every::Month, At(2026, 12, 31), 1), At(2026, 12, 1, 0));
+        QVERIFY(!Renewal::Due(setting(Every::Week), monday, At(2026, 12, 13, 23), 1));
+        QVERIFY(Renewal::Due(setting(Every::Week), monday, At(2026, 12, 14, 0), 1));
+        QVERIFY(Renewal::Due(setting(Every::Day), monday, At(2026, 12, 28), 1)); // closed for three weeks
+        QVERIFY(!Renewal::Due(setting(Every::Never), monday, At(2027, 1, 28), 1));
+        QVERIFY(!Renewal::Due(setting(Every::Day), At(2026, 3, 29, 0), At(2026, 3, 29, 23), 1)); // 23 hours
+        QVERIFY(Renewal::Due(setting(Every::Day), At(2026, 3, 29, 0), At(2026, 3, 30, 0), 1));
     }
     // A run across midnight counts to each day the part that fell in it, in proportion to its
     // counted seconds, none lost; a run only begun counts to its day.
