@@ -44,7 +44,10 @@ GoalSession::GoalSession(std::string directory, QObject* parent)
     });
 }
 
-GoalSession::~GoalSession() = default;
+GoalSession::~GoalSession() {
+    // Work still waiting in the store may answer the history's questions: done while it can.
+    m_store.Flush();
+}
 
 void GoalSession::Show(const UserMessage& message) {
     if (!m_quitting && m_prompter != nullptr)
