@@ -1,12 +1,14 @@
 #include "app/GoalApp.h"
 
 #include "desktop/AlertSound.h"
+#include "desktop/ControlService.h"
 #include "desktop/DesktopMirror.h"
 #include "desktop/DesktopServices.h"
 #include "desktop/SignalHandler.h"
 #include "desktop/SingleInstance.h"
 #include "desktop/TrayIcon.h"
 #include "session/GoalSession.h"
+#include "session/RemoteControl.h"
 #include "session/Settings.h"
 #include "ui/Artwork.h"
 #include "ui/CGoalView.h"
@@ -22,14 +24,16 @@
 GoalApp::GoalApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Ordalune"));
     setApplicationVersion(QStringLiteral(ORDALUNE_VERSION));
-    setDesktopFileName(QStringLiteral("ordalune"));
+    setDesktopFileName(QStringLiteral("org.ordalune.Tracker"));
     // The menu bar stays in the window, where the frame is fitted around it. Offering it to a
     // desktop's global menu would first ask the session bus, on this thread and without a
     // deadline, whether there is one.
     setAttribute(Qt::AA_DontUseNativeMenuBar);
 }
 
-GoalApp::~GoalApp() = default;
+GoalApp::~GoalApp() {
+    delete std::exchange(m_controlService, nullptr); // before the controls it answers with go
+}
 
 bool GoalApp::InitInstance(const std::string& directory, const QString& settings) {
     if (!SingleInstance::AllowsAnotherCopy(arguments()) && SingleInstance::HandOver())
@@ -42,6 +46,7 @@ bool GoalApp::InitInstance(const std::string& directory, const QString& settings
     m_signals = new SignalHandler(this);
     connect(m_signals, &SignalHandler::terminationRequested, this, &GoalApp::OnTerminate);
 
+    m_directory = directory;
     m_settings = std::make_unique<Settings>(settings);
     m_session = std::make_unique<GoalSession>(directory);
     m_session->SetAlert(&AlertSound::Play);
@@ -82,6 +87,12 @@ void GoalApp::ConnectServices() {
     });
     connect(session, &GoalSession::timerFired, this, &GoalApp::RefreshTray);
     connect(session, &GoalSession::commandsChanged, this, &GoalApp::RefreshTray);
+    // Control from outside is offered by the copy that owns the goal file, and by no other.
+    if (m_session->OwnsGoals() && !DesktopServices::AnyBusSilent()) {
+        m_control = std::make_unique<RemoteControl>(*m_session);
+        m_controlService = new ControlService(*m_control, m_services->SessionBus(),
+                                              ControlService::BusName(m_directory), this);
+    }
     m_instance = new SingleInstance(this);
     connect(m_instance, &SingleInstance::showRequested, m_frame.get(), &CMainFrame::BringToFront);
     ApplyChoices();

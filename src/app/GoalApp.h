@@ -6,9 +6,11 @@
 #include <string>
 
 class CMainFrame;
+class ControlService;
 class DesktopMirror;
 class DesktopServices;
 class GoalSession;
+class RemoteControl;
 class Settings;
 class SignalHandler;
 class SingleInstance;
@@ -49,10 +51,13 @@ private:
     std::unique_ptr<GoalSession> m_session;
     std::unique_ptr<DesktopMirror> m_mirror;
     std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<RemoteControl> m_control;
+    std::string m_directory;
     bool m_started = false;
     bool m_closePending = false;
     SingleInstance* m_instance = nullptr;
     SignalHandler* m_signals = nullptr;
     DesktopServices* m_services = nullptr;
     TrayIcon* m_tray = nullptr;
+    ControlService* m_controlService = nullptr;
 };

@@ -3,13 +3,13 @@
 #include "storage/HistoryExport.h"
 #include "storage/Journal.h"
 
-#include <QCommandLineParser>
 #include <QRegularExpression>
-#include <QStringList>
 
 #include <cstdio>
 #include <ctime>
 #include <limits>
+#include <optional>
+#include <tuple>
 
 namespace {
 
@@ -38,37 +38,18 @@ std::optional<std::int64_t> LocalDay(const QString& text, int days) {
 
 } // namespace
 
-std::optional<int> HistoryCommand::Run(int argc, char* argv[]) {
-    QStringList arguments;
-    bool asked = false;
-    for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
-        asked = asked || arguments.last() == QLatin1String("--export-history");
-    }
-    if (!asked)
-        return std::nullopt;
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption exportOption(QStringLiteral("export-history"), QString(),
-                                          QStringLiteral("format"));
-    const QCommandLineOption from(QStringLiteral("from"), QString(), QStringLiteral("date"));
-    const QCommandLineOption to(QStringLiteral("to"), QString(), QStringLiteral("date"));
-    parser.addOptions({exportOption, from, to});
-    if (!parser.parse(arguments))
-        return Refuse(parser.errorText());
-    if (!parser.positionalArguments().isEmpty())
-        return Refuse(QStringLiteral("unexpected argument: ") + parser.positionalArguments().first());
-    const QString format = parser.value(exportOption);
+int HistoryCommand::Run(const QString& format, const QString& from, const QString& to) {
     if (format != QLatin1String("csv") && format != QLatin1String("json"))
         return Refuse(QStringLiteral("the export format is csv or json, not \"%1\"").arg(format));
     std::int64_t begin = std::numeric_limits<std::int64_t>::min();
     std::int64_t end = std::numeric_limits<std::int64_t>::max();
-    for (const auto& [option, bound, days] : {std::tuple{&from, &begin, 0}, std::tuple{&to, &end, 1}}) {
-        if (!parser.isSet(*option))
+    for (const auto& [name, text, bound, days] :
+         {std::tuple{"from", &from, &begin, 0}, std::tuple{"to", &to, &end, 1}}) {
+        if (text->isEmpty())
             continue;
-        const std::optional<std::int64_t> day = LocalDay(parser.value(*option), days);
+        const std::optional<std::int64_t> day = LocalDay(*text, days);
         if (!day)
-            return Refuse(QStringLiteral("--%1 takes a date as YYYY-MM-DD").arg(option->names().first()));
+            return Refuse(QStringLiteral("--%1 takes a date as YYYY-MM-DD").arg(QLatin1String(name)));
         *bound = *day;
     }
     Journal journal;

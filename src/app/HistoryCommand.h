@@ -1,13 +1,12 @@
 #pragma once
 
-#include <optional>
+#include <QString>
 
 // `ordalune --export-history csv|json [--from YYYY-MM-DD] [--to YYYY-MM-DD]`: prints the journal of
-// time spent of the goal file in the current folder, and opens no window. Handled before anything
-// else, so it needs no display and never reaches a running copy; it only reads the journal.
+// time spent of the goal file in the current folder. It never reaches a running copy, and only
+// reads the journal.
 class HistoryCommand final {
 public:
-    // The exit status when the arguments ask for an export (0, or 2 with a one-line reason on
-    // standard error); nothing when they do not.
-    [[nodiscard]] static std::optional<int> Run(int argc, char* argv[]);
+    // The exit status: 0, or 2 with a one-line reason on standard error. Empty dates: no bound.
+    [[nodiscard]] static int Run(const QString& format, const QString& from, const QString& to);
 };

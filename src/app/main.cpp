@@ -1,5 +1,5 @@
+#include "app/CommandLine.h"
 #include "app/GoalApp.h"
-#include "app/HistoryCommand.h"
 #include "desktop/DesktopServices.h"
 #include "storage/RuntimeDir.h"
 
@@ -7,8 +7,8 @@
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {
-    if (const std::optional<int> exported = HistoryCommand::Run(argc, argv))
-        return *exported;
+    if (const std::optional<int> done = CommandLine::Run(argc, argv))
+        return *done;
     // Without a run-time folder Qt warns at every start and makes one of its own; this user's
     // own folder is found quietly instead.
     if (std::getenv("XDG_RUNTIME_DIR") == nullptr)

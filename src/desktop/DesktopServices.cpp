@@ -17,6 +17,7 @@ DesktopServices::DesktopServices(QObject* parent) : QObject(parent) {
     m_power = new PowerMonitor(system.value_or(BusProbe::None()), this);
     m_away = new AwayMonitor(system.value_or(BusProbe::None()), session.value_or(BusProbe::None()), this);
     m_notifier = new Notifier(session.value_or(BusProbe::None()), this);
+    m_sessionBus = session.value_or(BusProbe::None());
     connect(m_power, &PowerMonitor::suspending, this, &DesktopServices::suspending);
     connect(m_power, &PowerMonitor::resumed, this, &DesktopServices::resumed);
     connect(m_away, &AwayMonitor::away, this, &DesktopServices::away);

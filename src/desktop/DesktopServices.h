@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDBusConnection>
 #include <QObject>
 
 class AwayMonitor;
@@ -19,6 +20,8 @@ public:
 
     // Where questions go as notifications; never null, though it may reach no service.
     [[nodiscard]] Notifier* Notifications() const { return m_notifier; }
+    // The session bus, or a connection to none when it is missing or silent.
+    [[nodiscard]] const QDBusConnection& SessionBus() const { return m_sessionBus; }
     // Whether the screen is locked or the screen saver runs.
     [[nodiscard]] bool IsAway() const;
     // Lets the computer go to sleep once the goals are safe.
@@ -38,4 +41,5 @@ private:
     PowerMonitor* m_power = nullptr;
     AwayMonitor* m_away = nullptr;
     Notifier* m_notifier = nullptr;
+    QDBusConnection m_sessionBus{QString()};
 };

@@ -32,7 +32,7 @@ int Notifier::Show(const QString& summary, const QString& body, const QStringLis
     QVariantMap hints;
     hints.insert(QStringLiteral("urgency"), QVariant::fromValue(uchar(2))); // critical
     hints.insert(QStringLiteral("category"), QStringLiteral("x-ordalune.time-up"));
-    hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("ordalune"));
+    hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("org.ordalune.Tracker"));
     hints.insert(QStringLiteral("resident"), true);
     QDBusMessage notify = Call(QStringLiteral("Notify"));
     notify << QStringLiteral("Ordalune Tracker") << uint(0) << QStringLiteral("ordalune") << summary << body

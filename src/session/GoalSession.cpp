@@ -279,6 +279,12 @@ void GoalSession::ToggleFromList(bool keepOthers) {
     emit commandsChanged();
 }
 
+void GoalSession::StartGoal(int index) {
+    if (index >= 0 && index < m_goals.GetCount() && !m_goals.GetAt(index).IsRunning() &&
+        m_goals.GetAt(index).GetRemaining() > CTimeSpan())
+        Toggle(index);
+}
+
 void GoalSession::StopGoal(int index) {
     if (index >= 0 && index < m_goals.GetCount() && m_goals.GetAt(index).IsRunning())
         Toggle(index);

@@ -90,7 +90,9 @@ public:
     void StopSelected();
     // A double-click: the selected goal's clock starts alone unless `keepOthers`, or stops.
     void ToggleFromList(bool keepOthers);
-    // Stops one goal's clock, whichever goal is selected.
+    // Starts or stops one goal's clock, whichever goal is selected; a goal with no time left
+    // does not start.
+    void StartGoal(int index);
     void StopGoal(int index);
 
     void OnAway(qint64 idleSince);

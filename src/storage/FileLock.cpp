@@ -43,6 +43,16 @@ FileLock::Result FileLock::TryLock() {
     return Result::Held;
 }
 
+std::string FileLock::FolderKey(const std::string& directory) {
+    struct stat folder {};
+    if (stat(directory.empty() ? "." : directory.c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode))
+        return {};
+    char key[48];
+    std::snprintf(key, sizeof key, "%llx_%llx", static_cast<unsigned long long>(folder.st_dev),
+                  static_cast<unsigned long long>(folder.st_ino));
+    return key;
+}
+
 void FileLock::Unlock() {
     if (m_fd >= 0) {
         close(m_fd);

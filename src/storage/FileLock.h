@@ -20,6 +20,9 @@ public:
     Result TryLock();
     [[nodiscard]] bool IsHeld() const { return m_fd >= 0; }
     void Unlock();
+    // The folder's device and inode in hex, "803_1a2b": the same for every path to it, and never
+    // a name another folder has at the same time. Empty when the folder cannot be looked at.
+    [[nodiscard]] static std::string FolderKey(const std::string& directory);
 
 private:
     std::string m_directory;

@@ -46,9 +46,11 @@ public:
     [[nodiscard]] bool HasBackup() const;
     [[nodiscard]] std::string Path(const std::string& name) const;
 
+    // Reads one file into the list, and nothing else: no lock, no backup, nothing moved. Returns
+    // the refusal when the file is not a goal file; throws CFileException when it cannot be read.
+    static std::string ReadGoals(const std::string& path, GoalList& list, std::string& userName);
+
 private:
-    // Reads one file into the list; returns the refusal message when the file is not a goal file.
-    std::string ReadGoals(const std::string& path, GoalList& list, std::string& userName);
     // Puts a refused file where no save reaches it; false when it could not be moved.
     bool KeepRefusedFile();
     // Puts `newFile` in place of the goal file `goal`; returns the backup failure's text, if any.

@@ -19,9 +19,9 @@ std::string CsvField(const std::string& text) {
     return quoted + '"';
 }
 
-// A JSON string: the text is UTF-8 already; quotes, backslashes and control characters are
-// escaped.
-std::string JsonString(const std::string& text) {
+} // namespace
+
+std::string HistoryExport::JsonString(const std::string& text) {
     std::string out = "\"";
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
@@ -38,8 +38,6 @@ std::string JsonString(const std::string& text) {
     }
     return out + '"';
 }
-
-} // namespace
 
 std::string HistoryExport::LocalIso8601(std::int64_t instant) {
     const auto time = static_cast<std::time_t>(instant);

@@ -15,4 +15,6 @@ public:
 
     [[nodiscard]] static std::string Write(const std::vector<Interval>& intervals, Format format);
     [[nodiscard]] static std::string LocalIso8601(std::int64_t instant);
+    // A JSON string of UTF-8 text: quotes, backslashes and control characters escaped.
+    [[nodiscard]] static std::string JsonString(const std::string& text);
 };

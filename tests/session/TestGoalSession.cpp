@@ -1,4 +1,5 @@
 #include "session/GoalSession.h"
+#include "session/RemoteControl.h"
 #include "session/Settings.h"
 #include "storage/Journal.h"
 #include "support/Fixtures.h"
@@ -176,6 +177,73 @@ private slots:
         m_session->DeleteSelected();
         m_session->FinishEarly();
         QCOMPARE(Describe() + Log(), "No Goals 0:00/0:00 done");
+    }
+
+    // Control from outside keeps the window's rules, finds the first goal of a name, never moves
+    // the selection, and says what changed once a second at most.
+    void remoteControl() {
+        Open("a,1:00,1:00\r\nb,1:00,0:00\r\na,0:30,0:30\r\nc,0:10,0:01\r\n");
+        RemoteControl control(*m_session);
+        QSignalSpy changed(&control, &RemoteControl::changed);
+        const auto said = [](const RemoteControl::Result& result) {
+            return QString::number(static_cast<int>(result.failure)) + " " + result.message;
+        };
+        QString all; // in this order: started, stopped, started, and running stays running
+        for (auto command :
+             {&RemoteControl::Start, &RemoteControl::Toggle, &RemoteControl::Toggle, &RemoteControl::Start})
+            all += said((control.*command)("a"));
+        QCOMPARE(all + Describe(), "0 0 0 0 a 1:00/1:00 running, b 1:00/0:00 done, a 0:30/0:30, c 0:10/0:01");
+        QCOMPARE(said(control.Start("b")), "2 \"b\" is done: it has no time left.");
+        QCOMPARE(said(control.Stop("d")), "1 There is no goal named \"d\".");
+        Select(2);
+        QCOMPARE(said(control.Toggle("b")), "2 \"b\" is done: it has no time left.");
+        QCOMPARE(said(control.Start(" a")), "1 There is no goal named \" a\".");
+        QCOMPARE(said(control.Start("c")), "0 ");
+        // While a time's-up question is open the clocks take no command, as in the window.
+        m_user.timesUp = {{1, "1"}};
+        int busy = 0;
+        m_user.during = [&](const QString&) {
+            busy += control.Stop("a").failure == RemoteControl::Failure::Busy;
+        };
+        Tick(60);
+        m_user.during = {};
+        QVERIFY(busy > 0);
+        QCOMPARE(Describe(), "a 1:00/0:59 running, b 1:00/0:00 done, a 0:30/0:30, c 0:11/0:01 running");
+        QCOMPARE(Goals().GetSelection(), 2);
+        QCOMPARE(control.List().size(), 4);
+        const RemoteGoal first = control.List().first();
+        QCOMPARE(QString("%1 %2 %3 %4 %5")
+                     .arg(first.name)
+                     .arg(first.total)
+                     .arg(first.remaining)
+                     .arg(first.running)
+                     .arg(first.finish - m_clock->Now()),
+                 "a 3600 3540 1 3540");
+        QCOMPARE(control.Running(), QStringList({"a", "c"}));
+        QCOMPARE(control.StopAll().failure, RemoteControl::Failure::None);
+        QCOMPARE(control.List().first().finish + control.Running().size(), 0);
+        QCOMPARE(changed.count(), 0);
+        QVERIFY(changed.wait(2 * RemoteControl::kSignalGapMs));
+        QVERIFY(!changed.wait(RemoteControl::kSignalGapMs + 200)); // one for all of them
+        // Add: the dialog's parser and name rules; a zero Total is refused; the placeholder gives way.
+        Open("");
+        RemoteControl fresh(*m_session);
+        QVERIFY(fresh.List().isEmpty());
+        QCOMPARE(fresh.Start("No Goals").failure, RemoteControl::Failure::NoSuchGoal);
+        QCOMPARE(said(fresh.Add("x", "0:00")), "3 \"0:00\" is no Total: give hours and minutes, e.g. 1:30.");
+        QCOMPARE(fresh.Add("x", QString(40, '1')).failure, RemoteControl::Failure::BadTime);
+        for (const QString& name : {QString(" \t"), QString(Goal::kMaxNameLength + 1, 'n')})
+            QCOMPARE(said(fresh.Add(name, "1")), "4 A goal's name is 1 to 1000 characters long.");
+        QCOMPARE(said(fresh.Add("Tab\tName", "1.5")), "0 ");
+        QCOMPARE(Describe(), "Tab Name 1:30/1:30");
+        // A copy that does not own the goal file changes nothing.
+        GoalSession second(m_dir->path().toStdString());
+        second.SetPrompter(&m_user);
+        second.LoadNow();
+        RemoteControl other(second);
+        QCOMPARE(said(other.Add("y", "1")),
+                 "5 This copy of Ordalune shows the goals but does not own the goal file.");
+        QCOMPARE(other.Start("Tab Name").failure, RemoteControl::Failure::NotOwner);
     }
 
     // Add replaces the placeholder; Edit marks a goal with no time left done; Finish Early stops the

@@ -108,7 +108,8 @@ private slots:
         QTRY_COMPARE(shown.count(), 2);
     }
     // A second start hands over and ends without touching the goals; with -m it runs on, and as the
-    // second copy in the folder it writes nothing on the way out.
+    // second copy in the folder it offers no controls and writes nothing on the way out. The
+    // command line reaches the first copy without a display.
     void secondStartHandsOverAndEnds() {
         QProcess* first = Start();
         QTRY_VERIFY_WITH_TIMEOUT(Listening(), 20000);
@@ -126,16 +127,39 @@ private slots:
         QCOMPARE(first->state(), QProcess::Running);
         QProcess* third = Start({QStringLiteral("-m")});
         QVERIFY(!third->waitForFinished(2500));
+        QCOMPARE(Run({"--start", "Essay"}).left(22), "0 Essay  1:30 left, do");
+        QCOMPARE(Run({"--status"}).section(" done at ", 0, 0), "0 Essay  1:30 left,");
+        QVERIFY(Run({"--status", "--json"}).contains(",\"running\":true,\"finish\":\"20"));
+        QCOMPARE(Run({"--toggle", "Essay"}), "0 Essay  1:30 left, stopped\n");
+        QCOMPARE(Run({"--add", "--total", "0:45", "--", "-Gym"}), "0 -Gym  0:45 left, stopped\n");
+        QCOMPARE(Run({"--toggle", "-Gym"}), "2 ordalune: Unknown options: G, y, m.\n");
+        QCOMPARE(Run({"--start", "Gym"}), "2 ordalune: There is no goal named \"Gym\".\n");
+        QCOMPARE(Run({"--add", "x", "--total", "0"}).left(25), "2 ordalune: \"0\" is no Tot");
+        QCOMPARE(Run({"--start", "--", "-Gym"}).left(4) + Run({"--stop-all"}) + Run({"--status"}),
+                 "0 -G0 Every clock is stopped.\n1 ");
+        QCOMPARE(Run({"--stop", "Essay", "--stop-all"}),
+                 "2 ordalune: --stop and --stop-all do not go together\n");
         third->terminate();
         QVERIFY(third->waitForFinished(15000) && third->exitStatus() == QProcess::NormalExit);
         QCOMPARE(third->exitCode(), 0);
+        QVERIFY(!third->readAllStandardError().contains("bus name")); // never asked for the owner's
         QCOMPARE(Goals(), before);
         QVERIFY(!QFile::exists(m_dir->filePath("ordalune.bak")));
-        // Ended by a signal (a logout), the first copy saves once on the way out.
-        ::kill(static_cast<pid_t>(first->processId()), SIGHUP);
+        // Ended by a signal, the first copy saves once on the way out, the added goal with it.
+        ::kill(static_cast<pid_t>(first->processId()), SIGTERM);
         QVERIFY(first->waitForFinished(15000) && first->exitStatus() == QProcess::NormalExit);
         QCOMPARE(first->exitCode(), 0);
         QCOMPARE(ReadBytes(m_dir->filePath("ordalune.bak")), before);
+        QVERIFY(Goals().endsWith("Essay,02:00,01:30\r\n-Gym,00:45,00:45\r\n"));
+        // With no copy running the status reads the goal file, and only reads it.
+        const QStringList files = QDir(m_dir->path()).entryList();
+        QCOMPARE(Run({"--status"}) + Run({"--stop-all"}),
+                 "1 2 ordalune: no running copy of Ordalune owns the goal file in this folder\n");
+        QCOMPARE(
+            Run({"--status", "--json"}),
+            "1 [{\"name\":\"Essay\",\"total\":7200,\"remaining\":5400,\"running\":false,\"finish\":null},"
+            "{\"name\":\"-Gym\",\"total\":2700,\"remaining\":2700,\"running\":false,\"finish\":null}]\n");
+        QCOMPARE(QDir(m_dir->path()).entryList(), files);
     }
     // A save that fails as a signal ends the program names the file and the reason on standard
     // error, and the program ends with status 1.
@@ -188,7 +212,7 @@ private slots:
     // brings the chart library in.
     void terminationDuringStartUp() {
         auto* app = qobject_cast<GoalApp*>(QCoreApplication::instance());
-        QCOMPARE(QGuiApplication::desktopFileName(), "ordalune");
+        QCOMPARE(QGuiApplication::desktopFileName(), "org.ordalune.Tracker");
         QVERIFY(QCoreApplication::testAttribute(Qt::AA_DontUseNativeMenuBar)); // no global menu asked for
         QVERIFY(QFile::rename(m_dir->filePath("Ordalune.cdf"), m_dir->filePath("ordalune.bak")));
         const auto watch = WhenModal([&](QWidget* box) {
@@ -217,13 +241,7 @@ private slots:
         m_environment.insert(QStringLiteral("TZ"), QStringLiteral("UTC0"));
         qputenv("TZ", "UTC0");
         tzset();
-        const auto run = [&](const QStringList& arguments) {
-            QProcess* process = Start(arguments);
-            process->waitForFinished(15000);
-            return QString::number(process->exitCode()) + " " + process->readAllStandardOutput() +
-                   process->readAllStandardError();
-        };
-        QCOMPARE(run({"--export-history", "csv"}).left(33), "2 ordalune: no history of time sp");
+        QCOMPARE(Run({"--export-history", "csv"}).left(33), "2 ordalune: no history of time sp");
         {
             Journal journal(m_dir->path().toStdString());
             QVERIFY(journal.Open(0).opened);
@@ -234,11 +252,11 @@ private slots:
             QVERIFY(journal.Update(journal.Begin(goals[1], day), day + 120, 120, Interval::End::Running));
         }
         QCOMPARE(
-            run({"--export-history", "csv", "--from", "2026-12-07", "--to", "2026-12-07"}),
+            Run({"--export-history", "csv", "--from", "2026-12-07", "--to", "2026-12-07"}),
             "0 goal,start,end,seconds,ended_by\r\nGym,2026-12-07T10:00:00+00:00,2026-12-07T10:02:00+00:00,"
             "120,running\r\n");
-        QCOMPARE(run({"--export-history", "json", "--to", "2026-12-06"}).count("\"goal\""), 1);
-        QCOMPARE(run({"--export-history", "csv", "--from", "2026-02-30"}),
+        QCOMPARE(Run({"--export-history", "json", "--to", "2026-12-06"}).count("\"goal\""), 1);
+        QCOMPARE(Run({"--export-history", "csv", "--from", "2026-02-30"}),
                  "2 ordalune: --from takes a date as YYYY-MM-DD\n");
         m_environment = QProcessEnvironment::systemEnvironment();
         m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -253,6 +271,17 @@ private:
         process->start(QStringLiteral(ORDALUNE_BINARY), arguments);
         process->waitForStarted();
         return process;
+    }
+    // Runs a command to its end, with no display: "status output errors".
+    QString Run(const QStringList& arguments) {
+        QProcessEnvironment environment = m_environment;
+        m_environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        m_environment.remove(QStringLiteral("DISPLAY"));
+        QProcess* process = Start(arguments);
+        m_environment = environment;
+        process->waitForFinished(15000);
+        return QString::number(process->exitCode()) + " " + process->readAllStandardOutput() +
+               process->readAllStandardError();
     }
     // The running copy publishes its marker once its window is up.
     static bool Listening() {

@@ -1,0 +1,109 @@
+#include "app/CommandLine.h"
+
+#include "app/ControlCommand.h"
+#include "app/HistoryCommand.h"
+#include "desktop/BusProbe.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+int Refuse(const QString& reason) {
+    std::fprintf(stderr, "ordalune: %s\n", qPrintable(reason));
+    return 2;
+}
+
+QCommandLineOption Flag(const char* name, const char* text) {
+    return {QString::fromLatin1(name), QString::fromLatin1(text)};
+}
+
+QCommandLineOption Valued(const char* name, const char* text, const char* value) {
+    return {QString::fromLatin1(name), QString::fromLatin1(text), QString::fromLatin1(value)};
+}
+
+} // namespace
+
+std::optional<int> CommandLine::Run(int argc, char* argv[]) {
+    bool asked = false;
+    for (int i = 1; i < argc && !asked; ++i)
+        asked = std::strncmp(argv[i], "--", 2) == 0;
+    if (!asked)
+        return std::nullopt;
+    const QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("ordalune"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Ordalune Tracker: time for your goals.\n"
+        "Without an option that begins with --, the window opens; \"-m\" opens another copy.\n"
+        "The controls act on the running copy that owns the goal file in the current folder."));
+    const QCommandLineOption start = Flag("start", "Starts the clock of the goal NAME.");
+    const QCommandLineOption stop = Flag("stop", "Stops the clock of the goal NAME.");
+    const QCommandLineOption toggle = Flag("toggle", "Starts the clock of the goal NAME, or stops it.");
+    const QCommandLineOption stopAll = Flag("stop-all", "Stops every clock.");
+    const QCommandLineOption add = Flag("add", "Adds the goal NAME, with --total.");
+    const QCommandLineOption total = Valued("total", "The new goal's Total, e.g. 1:30.", "time");
+    const QCommandLineOption status =
+        Flag("status", "One line per running clock; exit status 1 if none runs.");
+    const QCommandLineOption json = Flag("json", "With --status: every goal, as JSON.");
+    const QCommandLineOption exportHistory =
+        Valued("export-history", "Writes the history of time spent as csv or json.", "format");
+    const QCommandLineOption from = Valued("from", "With --export-history: from this day on.", "YYYY-MM-DD");
+    const QCommandLineOption to = Valued("to", "With --export-history: up to this day.", "YYYY-MM-DD");
+    parser.addOptions({start, stop, toggle, stopAll, add, total, status, json, exportHistory, from, to});
+    const QCommandLineOption help = parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("NAME"),
+                                 QStringLiteral("A goal's name; after -- if it begins with -."));
+    if (!parser.parse(QCoreApplication::arguments()))
+        return Refuse(parser.errorText());
+    if (parser.isSet(help)) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
+    }
+    const QList<std::pair<const QCommandLineOption*, ControlCommand::Action>> actions = {
+        {&start, ControlCommand::Action::Start},
+        {&stop, ControlCommand::Action::Stop},
+        {&toggle, ControlCommand::Action::Toggle},
+        {&stopAll, ControlCommand::Action::StopAll},
+        {&add, ControlCommand::Action::Add},
+        {&status, ControlCommand::Action::Status},
+        {&exportHistory, ControlCommand::Action::Status}};
+    const QCommandLineOption* chosen = nullptr;
+    ControlCommand::Request request;
+    for (const auto& [option, action] : actions) {
+        if (!parser.isSet(*option))
+            continue;
+        if (chosen != nullptr)
+            return Refuse(QStringLiteral("--%1 and --%2 do not go together")
+                              .arg(chosen->names().first(), option->names().first()));
+        chosen = option;
+        request.action = action;
+    }
+    const QStringList names = parser.positionalArguments();
+    const bool named = chosen == &start || chosen == &stop || chosen == &toggle || chosen == &add;
+    if (chosen == nullptr)
+        return Refuse(QStringLiteral("nothing to do; see --help"));
+    if (names.size() != (named ? 1 : 0))
+        return Refuse(named ? QStringLiteral("--%1 takes one goal name").arg(chosen->names().first())
+                            : QStringLiteral("unexpected argument: ") + names.first());
+    if (parser.isSet(total) != (chosen == &add))
+        return Refuse(QStringLiteral("--add takes --total, and only --add does"));
+    if (parser.isSet(json) && chosen != &status)
+        return Refuse(QStringLiteral("--json goes with --status"));
+    if ((parser.isSet(from) || parser.isSet(to)) && chosen != &exportHistory)
+        return Refuse(QStringLiteral("--from and --to go with --export-history"));
+    if (chosen == &exportHistory)
+        return HistoryCommand::Run(parser.value(exportHistory), parser.value(from), parser.value(to));
+    request.name = named ? names.first() : QString();
+    request.total = parser.value(total);
+    request.json = parser.isSet(json);
+    const int code = ControlCommand::Run(request);
+    std::fflush(nullptr);
+    if (BusProbe::AnyTimedOut()) // Qt's bus thread waits on the silent bus: end without it
+        std::_Exit(code);
+    return code;
+}

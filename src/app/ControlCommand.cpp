@@ -1,0 +1,146 @@
+#include "app/ControlCommand.h"
+
+#include "desktop/BusProbe.h"
+#include "desktop/ControlService.h"
+#include "model/CTime.h"
+#include "model/Goal.h"
+#include "storage/CFileException.h"
+#include "storage/GoalFile.h"
+#include "storage/HistoryExport.h"
+
+#include <QDBusMessage>
+#include <QDBusMetaType>
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+namespace {
+
+constexpr int kAnswerMs = 5000;
+
+int Fail(const QString& reason) {
+    std::fprintf(stderr, "ordalune: %s\n", qPrintable(reason));
+    return 2;
+}
+
+// "Write  0:58 left, done at 3:05 PM", or "…, stopped".
+std::string Line(const RemoteGoal& goal) {
+    std::string line = goal.name.toStdString() + "  " +
+                       CTimeSpan(static_cast<std::int32_t>(goal.remaining)).FormatShort() + " left";
+    return line + (goal.running ? ", done at " + CTime(goal.finish).Format("%#I:%M %p") : ", stopped");
+}
+
+std::string Json(const QList<RemoteGoal>& goals) {
+    std::string text = "[";
+    for (const RemoteGoal& goal : goals) {
+        text += (text.size() > 1 ? ",{\"name\":" : "{\"name\":") +
+                HistoryExport::JsonString(goal.name.toStdString());
+        text +=
+            ",\"total\":" + std::to_string(goal.total) + ",\"remaining\":" + std::to_string(goal.remaining);
+        text += std::string(",\"running\":") + (goal.running ? "true" : "false") + ",\"finish\":";
+        text += goal.running ? "\"" + HistoryExport::LocalIso8601(goal.finish) + "\"}" : "null}";
+    }
+    return text + "]";
+}
+
+int Status(const QList<RemoteGoal>& goals, bool json) {
+    bool running = false;
+    std::string text = json ? Json(goals) + "\n" : std::string();
+    for (const RemoteGoal& goal : goals) {
+        running = running || goal.running;
+        if (goal.running && !json)
+            text += Line(goal) + "\n";
+    }
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return running ? 0 : 1;
+}
+
+// The goals as the goal file holds them, read and nothing more: no clock runs without a copy.
+std::optional<QList<RemoteGoal>> ReadFile(QString* error) {
+    GoalList list;
+    std::string userName;
+    try {
+        if (const std::string refusal = GoalFile::ReadGoals(GoalFile::kFileName, list, userName);
+            !refusal.empty()) {
+            *error = QString::fromStdString(refusal);
+            return std::nullopt;
+        }
+    } catch (const CFileException& e) {
+        if (e.GetCause() != CFileException::Cause::FileNotFound) {
+            *error = QStringLiteral("%1 could not be read: %2")
+                         .arg(GoalFile::kFileName, QString::fromStdString(e.GetErrorText()));
+            return std::nullopt;
+        }
+    }
+    QList<RemoteGoal> goals;
+    for (int i = 0; i < list.GetCount(); ++i)
+        if (const Goal& goal = list.GetAt(i); !GoalList::IsPlaceholder(goal))
+            goals.append({QString::fromStdString(goal.GetName()), goal.GetTotal().GetTotalSeconds(),
+                          goal.GetRemaining().GetTotalSeconds(), false, 0});
+    return goals;
+}
+
+bool NoCopy(const QDBusMessage& reply) {
+    return reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") ||
+           reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner");
+}
+
+} // namespace
+
+int ControlCommand::Run(const Request& request) {
+    if (request.name.size() > Goal::kMaxNameLength)
+        return Fail(QStringLiteral("a goal's name is at most %1 characters long").arg(Goal::kMaxNameLength));
+    const QString service = ControlService::BusName({});
+    if (service.isEmpty())
+        return Fail(QStringLiteral("the current folder cannot be looked at"));
+    ControlService::RegisterTypes();
+    BusProbe probe(QDBusConnection::SessionBus, QStringLiteral("ordalune-control"));
+    const std::optional<QDBusConnection> bus = probe.Wait(QDeadlineTimer(2 * BusProbe::kDeadlineMs));
+    if (probe.TimedOut())
+        return Fail(QStringLiteral("the session bus does not answer"));
+    const auto call = [&](const QString& method, const QVariantList& arguments = {}) {
+        QDBusMessage message =
+            QDBusMessage::createMethodCall(service, QString::fromLatin1(ControlService::kPath),
+                                           QString::fromLatin1(ControlService::kInterface), method);
+        message.setArguments(arguments);
+        return bus ? bus->call(message, QDBus::Block, kAnswerMs) : QDBusMessage();
+    };
+    static const char* const kMethods[] = {"Start", "Stop", "Toggle", "StopAll", "Add"};
+    if (request.action != Action::Status) {
+        const QDBusMessage reply =
+            call(QString::fromLatin1(kMethods[static_cast<int>(request.action)]),
+                 request.action == Action::Add       ? QVariantList{request.name, request.total}
+                 : request.action == Action::StopAll ? QVariantList{}
+                                                     : QVariantList{request.name});
+        if (!bus || NoCopy(reply))
+            return Fail(QStringLiteral("no running copy of Ordalune owns the goal file in this folder"));
+        if (reply.type() == QDBusMessage::ErrorMessage)
+            return Fail(reply.errorMessage());
+    }
+    const QDBusMessage listed = call(QStringLiteral("List"));
+    QList<RemoteGoal> goals;
+    if (listed.type() == QDBusMessage::ReplyMessage && !listed.arguments().isEmpty()) {
+        qvariant_cast<QDBusArgument>(listed.arguments().first()) >> goals;
+    } else if (request.action != Action::Status || !(NoCopy(listed) || !bus)) {
+        return Fail(QStringLiteral("the running copy did not answer: ") + listed.errorMessage());
+    } else {
+        QString error;
+        const std::optional<QList<RemoteGoal>> read = ReadFile(&error);
+        if (!read)
+            return Fail(error);
+        goals = *read;
+    }
+    if (request.action == Action::Status)
+        return Status(goals, request.json);
+    if (request.action == Action::StopAll)
+        return std::puts("Every clock is stopped.") < 0 ? 2 : 0;
+    // The goal addressed: the first of its name, or for Add the one just added.
+    std::optional<RemoteGoal> addressed;
+    for (const RemoteGoal& goal : goals)
+        if (goal.name == request.name && (!addressed || request.action == Action::Add))
+            addressed = goal;
+    if (addressed)
+        std::puts(Line(*addressed).c_str());
+    return 0;
+}
