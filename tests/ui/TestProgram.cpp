@@ -135,25 +135,27 @@ private slots:
         QCOMPARE(Run({"--toggle", "-Gym"}), "2 ordalune: Unknown options: G, y, m.\n");
         QCOMPARE(Run({"--start", "Gym"}), "2 ordalune: There is no goal named \"Gym\".\n");
         QCOMPARE(Run({"--add", "x", "--total", "0"}).left(25), "2 ordalune: \"0\" is no Tot");
-        QCOMPARE(Run({"--start", "--", "-Gym"}).left(4) + Run({"--stop-all"}) + Run({"--status"}),
-                 "0 -G0 Every clock is stopped.\n1 ");
+        QCOMPARE(Run({"--start", "--", "-Gym"}).left(4), "0 -G");
+        QCOMPARE(Run({"--stop-all"}), "0 Every clock is stopped.\n");
+        QCOMPARE(Run({"--status"}), "1 ");
         QCOMPARE(Run({"--stop", "Essay", "--stop-all"}),
                  "2 ordalune: --stop and --stop-all do not go together\n");
-        third->terminate();
-        QVERIFY(third->waitForFinished(15000) && third->exitStatus() == QProcess::NormalExit);
-        QCOMPARE(third->exitCode(), 0);
-        QCOMPARE(Goals(), before);
-        QVERIFY(!QFile::exists(m_dir->filePath("ordalune.bak")));
-        // Ended by a signal, the first copy saves once on the way out, the added goal with it.
+        // Ended by a signal, the first copy saves once on the way out, the added goal with it. The
+        // -m copy never answers for the goals, and writes nothing as it ends.
         ::kill(static_cast<pid_t>(first->processId()), SIGTERM);
         QVERIFY(first->waitForFinished(15000) && first->exitStatus() == QProcess::NormalExit);
         QCOMPARE(first->exitCode(), 0);
-        QCOMPARE(ReadBytes(m_dir->filePath("ordalune.bak")), before);
-        QVERIFY(Goals().endsWith("Essay,02:00,01:30\r\n-Gym,00:45,00:45\r\n"));
+        const QByteArray saved = Goals();
+        QVERIFY(saved.endsWith("Essay,02:00,01:30\r\n-Gym,00:45,00:45\r\n"));
+        QCOMPARE(Run({"--stop-all"}),
+                 "2 ordalune: no running copy of Ordalune owns the goal file in this folder\n");
+        third->terminate();
+        QVERIFY(third->waitForFinished(15000) && third->exitStatus() == QProcess::NormalExit);
+        QCOMPARE(third->exitCode(), 0);
+        QCOMPARE(Goals() + ReadBytes(m_dir->filePath("ordalune.bak")), saved + before);
         // With no copy running the status reads the goal file, and only reads it.
         const QStringList files = QDir(m_dir->path()).entryList();
-        QCOMPARE(Run({"--status"}) + Run({"--stop-all"}),
-                 "1 2 ordalune: no running copy of Ordalune owns the goal file in this folder\n");
+        QCOMPARE(Run({"--status"}), "1 ");
         QCOMPARE(
             Run({"--status", "--json"}),
             "1 [{\"name\":\"Essay\",\"total\":7200,\"remaining\":5400,\"running\":false,\"finish\":null},"
