@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QSystemTrayIcon>
 
+#include <algorithm>
+
 namespace {
 
 QIcon Grey(const QImage& image) {
@@ -35,7 +37,16 @@ QIcon TrayIcon::Icon() const { return m_icon->icon(); }
 
 void TrayIcon::Refresh(const QList<RunningClock>& running) {
     // Called at every tick: the tooltip follows the list's own Remaining text, so it is rewritten
-    // when that changes, and the menu only when a clock started or stopped.
+    // when that or a finish minute changes, and the menu only when a clock started or stopped.
+    // Most ticks change neither, and are told apart here before any text is made.
+    const auto same = [](const RunningClock& a, const RunningClock& b) {
+        return a.index == b.index && a.finish / 60 == b.finish / 60 && a.remaining == b.remaining &&
+               a.name == b.name;
+    };
+    if (!m_menu->isEmpty() &&
+        std::equal(running.begin(), running.end(), m_shown.begin(), m_shown.end(), same))
+        return;
+    m_shown = running;
     QStringList lines{QStringLiteral("Ordalune Tracker")};
     QStringList stops;
     for (const RunningClock& line : running) {

@@ -44,6 +44,7 @@ private:
     QIcon m_grey;
     std::unique_ptr<QMenu> m_menu;
     std::unique_ptr<QSystemTrayIcon> m_icon;
-    QStringList m_stops; // the running goals the menu lists
+    QStringList m_stops;         // the running goals the menu lists
+    QList<RunningClock> m_shown; // as the tooltip shows them
     bool m_running = false;
 };
