@@ -138,33 +138,6 @@ private slots:
         QTRY_VERIFY(monitor.findChildren<QDBusPendingCallWatcher*>().isEmpty());
     }
 
-    // The program's services find both buses, pass on sleep, resume and the lock, and let the
-    // computer sleep when told.
-    void servicesOnTheBuses() {
-        for (const char* bus : {"DBUS_SESSION_BUS_ADDRESS", "DBUS_SYSTEM_BUS_ADDRESS"})
-            qputenv(bus, m_address.toUtf8());
-        DesktopServices services;
-        QVERIFY(services.Notifications() != nullptr && !DesktopServices::AnyBusSilent());
-        QStringList seen;
-        connect(&services, &DesktopServices::suspending, this, [&] {
-            seen << "sleep";
-            services.ReleaseSleep();
-        });
-        connect(&services, &DesktopServices::resumed, this, [&] { seen << "wake"; });
-        connect(&services, &DesktopServices::away, this, [&] { seen << "away"; });
-        connect(&services, &DesktopServices::back, this, [&] { seen << "back"; });
-        QTRY_COMPARE(seen.join(' '), "away"); // locked at start
-        const int inhibitors = m_standIns.Calls("Inhibit").size();
-        PrepareForSleep(true);
-        QTRY_VERIFY(Released(m_standIns.readEnds.back()));
-        PrepareForSleep(false);
-        Session({{"LockedHint", false}});
-        QTRY_COMPARE(seen.join(' '), "away sleep wake back");
-        QVERIFY(!services.IsAway());
-        QTRY_VERIFY(m_standIns.Calls("Inhibit").size() > inhibitors); // taken again on waking
-        m_standIns.calls.clear();
-    }
-
     // Held from the start; still held while the clocks stop for sleep, let go as soon as they
     // have; taken again on waking, when the window is asked to the front.
     void inhibitorHeldLetGoAndTakenAgain() {
