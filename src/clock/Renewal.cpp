@@ -4,11 +4,23 @@
 
 #include <algorithm>
 
+namespace {
+
+HistoryPeriod Period(Renewal::Every every, std::int64_t instant, int firstWeekday) {
+    const HistoryPeriod::Span span = every == Renewal::Every::Month  ? HistoryPeriod::Span::Month
+                                     : every == Renewal::Every::Week ? HistoryPeriod::Span::Week
+                                                                     : HistoryPeriod::Span::Day;
+    return HistoryPeriod::Containing(instant, span, firstWeekday);
+}
+
+} // namespace
+
 std::int64_t Renewal::PeriodStart(Every every, std::int64_t instant, int firstWeekday) {
-    const HistoryPeriod::Span span = every == Every::Month  ? HistoryPeriod::Span::Month
-                                     : every == Every::Week ? HistoryPeriod::Span::Week
-                                                            : HistoryPeriod::Span::Day;
-    return HistoryPeriod::Containing(instant, span, firstWeekday).From();
+    return Period(every, instant, firstWeekday).From();
+}
+
+std::int64_t Renewal::NextStart(Every every, std::int64_t periodStart, int firstWeekday) {
+    return Period(every, periodStart, firstWeekday).To();
 }
 
 bool Renewal::Due(const Setting& setting, std::int64_t renewedFor, std::int64_t now, int firstWeekday) {

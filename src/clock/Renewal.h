@@ -24,6 +24,8 @@ public:
 
     // The first instant of the period holding `instant`; `firstWeekday` 0 is Sunday.
     [[nodiscard]] static std::int64_t PeriodStart(Every every, std::int64_t instant, int firstWeekday);
+    // The first instant of the period after the one that began at `periodStart`.
+    [[nodiscard]] static std::int64_t NextStart(Every every, std::int64_t periodStart, int firstWeekday);
     // Whether a goal last renewed for the period that began at `renewedFor` renews at `now`: once
     // for the period holding `now`, however many boundaries passed.
     [[nodiscard]] static bool Due(const Setting& setting, std::int64_t renewedFor, std::int64_t now,

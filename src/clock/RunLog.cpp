@@ -37,6 +37,15 @@ std::vector<RunLog::Event> RunLog::Checkpoint(CTime now) const {
     return events;
 }
 
+std::vector<RunLog::Event> RunLog::Split(std::uint64_t goal, CTime at) {
+    const auto open = m_open.find(goal);
+    if (open == m_open.end() || at.GetTime() <= open->second.start)
+        return {};
+    const Event ended = Ended(goal, open->second, at, Interval::End::Renewed, std::nullopt);
+    open->second.start = at.GetTime();
+    return {ended, {true, goal, at.GetTime(), at.GetTime(), 0, Interval::End::Running}};
+}
+
 std::vector<RunLog::Event> RunLog::EndAll(CTime now, Interval::End how) {
     std::vector<Event> events;
     for (const auto& [goal, run] : m_open)

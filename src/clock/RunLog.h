@@ -32,6 +32,8 @@ public:
     [[nodiscard]] std::vector<Event> Checkpoint(CTime now) const;
     // Every open run ends as `how`.
     [[nodiscard]] std::vector<Event> EndAll(CTime now, Interval::End how);
+    // The goal's open run ends at `at` as renewed, and a new one begins there.
+    [[nodiscard]] std::vector<Event> Split(std::uint64_t goal, CTime at);
 
 private:
     struct Open {

@@ -1,5 +1,6 @@
 #include "model/Goal.h"
 
+#include <algorithm>
 #include <atomic>
 
 namespace {
@@ -38,6 +39,14 @@ bool Goal::Tick() {
     UpdateBar();
     m_wheel.Advance();
     return m_remaining <= CTimeSpan();
+}
+
+void Goal::CountUntil(CTime until) {
+    if (!m_running || until.GetTime() <= m_lastTick.GetTime())
+        return;
+    m_remaining -= std::min(until - m_lastTick, std::max(m_remaining, CTimeSpan()));
+    m_lastTick = until;
+    UpdateBar();
 }
 
 void Goal::UpdateBar() {

@@ -26,6 +26,9 @@ public:
     // Takes the wall-clock time since the last tick off the Remaining time, never below zero.
     // True when nothing remains.
     bool Tick();
+    // A running clock counts down to `until` only, as a period ends between two ticks; the next
+    // tick counts on from there.
+    void CountUntil(CTime until);
 
     // Tells this goal apart from every other made in this run, copies of it excepted; never saved.
     [[nodiscard]] std::uint64_t GetKey() const { return m_key; }

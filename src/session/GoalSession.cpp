@@ -5,6 +5,7 @@
 #include "storage/ReportWriter.h"
 
 #include <QDir>
+#include <QLocale>
 
 #include <cstdio>
 #include <utility>
@@ -27,7 +28,8 @@ std::string Image(const GoalList& goals, const std::string& userName) {
 } // namespace
 
 GoalSession::GoalSession(std::string directory, QObject* parent)
-    : QObject(parent), m_store(std::move(directory)) {
+    : QObject(parent), m_store(std::move(directory)),
+      m_renewals(m_goals, m_store, m_runs, QLocale().firstDayOfWeek() % 7) {
     m_timer.setInterval(kTickMs);
     // Queued, so the timer's own delivery has returned before a tick can open a question: a timer
     // is never fired again while its handler runs, and the clock pane must move on meanwhile.
@@ -73,6 +75,7 @@ void GoalSession::Apply(GoalStore::Loaded loaded) {
     m_goals = std::move(loaded.goals);
     m_userName = std::move(loaded.userName);
     m_runs.Loaded(m_goals);
+    m_renewals.Loaded();
     m_savedImage = Image(m_goals, m_userName);
     emit goalsReset();
     UpdateStatusPanes();
@@ -172,6 +175,14 @@ void GoalSession::Tick() {
     }
     m_inTick = true;
     ++m_nTicks;
+    if (m_renewals.Check(CTime::GetCurrentTime())) { // saved at once, not with the minute
+        Save(false, [this](bool saved) {
+            if (saved)
+                m_renewals.Saved();
+        });
+        emit goalsReset();
+        UpdateStatusPanes();
+    }
     const TickResult result = TickGoals(m_goals, *this);
     m_runs.Sync(m_goals, Interval::End::TimeUp);
     emit ticked(result);

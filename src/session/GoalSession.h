@@ -4,6 +4,7 @@
 #include "clock/TickGoals.h"
 #include "model/GoalList.h"
 #include "session/HistoryAccess.h"
+#include "session/RenewalKeeper.h"
 #include "session/RunRecorder.h"
 #include "session/RunningClock.h"
 #include "storage/GoalStore.h"
@@ -71,6 +72,8 @@ public:
     void Save(bool askedFor = false, const std::function<void(bool)>& then = {});
     // Returns once every load and save asked for so far is done; their results are told next.
     void Flush() { m_store.Flush(); }
+    // Budgets that renew: the goal dialog's choices, the status prompt.
+    [[nodiscard]] RenewalKeeper& Renewals() { return m_renewals; }
     // The journal of time spent, for the History window and the export.
     [[nodiscard]] HistoryAccess& History() { return m_history; }
     // The journal opens and what waited for it is written: once the window is up.
@@ -149,6 +152,7 @@ private:
     GoalStore m_store;
     HistoryAccess m_history{m_store, m_goals};
     RunRecorder m_runs{m_store, [this] { m_history.Changed(); }};
+    RenewalKeeper m_renewals;
     QTimer m_timer;
     unsigned m_nTicks = 0;
     Prompter* m_prompter = nullptr;

@@ -26,6 +26,8 @@ public:
     void Checkpoint();
     // Every open run ends as `how`.
     void EndAll(Interval::End how);
+    // The goal's open run is cut at `at`, where its budget renewed; its clock runs on.
+    void Split(const Goal& goal, CTime at) { Write(m_runs.Split(goal.GetKey(), at)); }
 
 private:
     void Write(std::vector<RunLog::Event> events);

@@ -4,8 +4,9 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 9> kNames = {
-    "stopped", "time_up", "done", "finished_early", "locked", "sleep", "closed", "crashed", "running"};
+constexpr std::array<std::string_view, 10> kNames = {"stopped", "time_up", "done",   "finished_early",
+                                                     "locked",  "sleep",   "closed", "crashed",
+                                                     "running", "renewed"};
 
 } // namespace
 

@@ -200,6 +200,14 @@ bool Journal::Migrate() {
         kSchema,
         // 2: periods are found by their end too, so a recent month is read without the years before.
         "CREATE INDEX intervals_by_end ON intervals(end);",
+        // 3: budgets that renew: each goal's setting, and a record of every renewal with the
+        // goal's values after it; `saved` once the goal file holds them.
+        "CREATE TABLE renewal(goal INTEGER PRIMARY KEY REFERENCES goals(id), every INTEGER NOT NULL, "
+        "carry_over INTEGER NOT NULL, budget INTEGER NOT NULL, allowance INTEGER NOT NULL, period INTEGER "
+        "NOT NULL);"
+        "CREATE TABLE renewals(id INTEGER PRIMARY KEY, goal INTEGER NOT NULL REFERENCES goals(id), "
+        "period INTEGER NOT NULL, total INTEGER NOT NULL, remaining INTEGER NOT NULL, saved INTEGER NOT NULL "
+        "DEFAULT 0);",
     };
     for (int step = current; step < kSchemaVersion; ++step) {
         const std::string version = "PRAGMA user_version = " + std::to_string(step + 1);
@@ -282,6 +290,35 @@ bool Journal::MarkDeleted(std::int64_t goal) {
     return m_db != nullptr &&
            (Run(m_db, "UPDATE goals SET deleted = 1 WHERE id = ?", goal) || Failed("a deletion failed"));
 }
+
+bool Journal::Write(const char* sql, const std::vector<std::int64_t>& values) {
+    Statement statement = m_db == nullptr ? Statement(nullptr, &sqlite3_finalize) : Prepare(m_db, sql);
+    for (std::size_t i = 0; statement && i < values.size(); ++i)
+        sqlite3_bind_int64(statement.get(), static_cast<int>(i + 1), values[i]);
+    return statement && sqlite3_step(statement.get()) == SQLITE_DONE;
+}
+
+std::vector<std::vector<std::int64_t>> Journal::Read(const char* sql, int columns) {
+    std::vector<std::vector<std::int64_t>> rows;
+    Statement statement = m_db == nullptr ? Statement(nullptr, &sqlite3_finalize) : Prepare(m_db, sql);
+    while (statement && sqlite3_step(statement.get()) == SQLITE_ROW) {
+        rows.emplace_back();
+        for (int column = 0; column < columns; ++column)
+            rows.back().push_back(sqlite3_column_int64(statement.get(), column));
+    }
+    return rows;
+}
+
+bool Journal::Together(const std::function<bool()>& work, const char* what) {
+    if (m_db == nullptr)
+        return false;
+    if (Exec("BEGIN") && work() && Exec("COMMIT"))
+        return true;
+    Exec("ROLLBACK");
+    return Failed(what);
+}
+
+std::int64_t Journal::LastId() const { return m_db == nullptr ? 0 : sqlite3_last_insert_rowid(m_db); }
 
 std::vector<std::pair<std::int64_t, std::string>> Journal::Goals() {
     std::vector<std::pair<std::int64_t, std::string>> goals;

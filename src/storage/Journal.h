@@ -4,6 +4,7 @@
 #include "storage/UserMessage.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,7 +18,7 @@ struct sqlite3;
 class Journal final {
 public:
     static constexpr const char* kFileName = "ordalune-history.sqlite";
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
 
     struct OpenResult {
         bool opened = false;
@@ -63,6 +64,14 @@ public:
     // Every run that overlaps [from, to), oldest first, with its goal's current name.
     [[nodiscard]] std::vector<Interval> Between(std::int64_t from, std::int64_t to);
     [[nodiscard]] std::string Path() const { return m_directory + kFileName; }
+
+    // Whole-number rows of the tables kept beside the runs. Write: false on failure, which the
+    // caller reports through Together. Read: no rows on failure.
+    bool Write(const char* sql, const std::vector<std::int64_t>& values);
+    [[nodiscard]] std::vector<std::vector<std::int64_t>> Read(const char* sql, int columns);
+    // Runs `work` in one transaction; on failure nothing of it stays and the user is told once.
+    bool Together(const std::function<bool()>& work, const char* what);
+    [[nodiscard]] std::int64_t LastId() const;
 
 private:
     bool Exec(const char* sql);

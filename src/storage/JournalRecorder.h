@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/Journal.h"
+#include "storage/RenewalRow.h"
 
 #include <cstdint>
 #include <string>
@@ -24,6 +25,22 @@ public:
     void Began(std::uint64_t goal, std::int64_t start);
     // Brings the goal's open run up to date; a run that ended is written no more.
     void Updated(std::uint64_t goal, std::int64_t end, std::int64_t seconds, Interval::End how);
+    // Budgets that renew, by goal: a setting with `every` 0 is taken away.
+    void SetRenewal(std::uint64_t goal, const RenewalRow& row);
+    // A renewal: the goal's new setting and its values after it, in one transaction. The record's
+    // id, 0 on failure.
+    std::int64_t Renewed(std::uint64_t goal, const RenewalRow& row, std::int64_t total,
+                         std::int64_t remaining);
+    // The goal file holds the renewal now.
+    void RenewalSaved(std::int64_t record);
+    struct Renewals {
+        std::vector<std::pair<std::uint64_t, RenewalRow>> settings;
+        // The last renewal of a goal that the goal file may not hold: a crash came between.
+        std::vector<std::pair<std::uint64_t, RenewalRecord>> unsaved;
+    };
+    // What the journal keeps for this run's goals.
+    [[nodiscard]] Renewals ReadRenewals();
+
     // A failure to write, told once.
     [[nodiscard]] std::vector<UserMessage> TakeFailure() { return m_journal.TakeFailure(); }
     [[nodiscard]] Journal& History() { return m_journal; }

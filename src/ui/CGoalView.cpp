@@ -91,9 +91,14 @@ void CGoalView::OnGoalAdd() {
     dialog.SetCaption(QStringLiteral("Add Goal"));
     dialog.m_strName = QStringLiteral("Enter the title of your goal");
     dialog.m_strTotal = QStringLiteral("Hours:Mins");
-    if (dialog.exec() == QDialog::Accepted)
-        m_session.AddGoal(dialog.m_strName.toStdString(), ParseTimeSpan(dialog.m_strTotal.toStdString()),
-                          ParseTimeSpan(dialog.m_strRemaining.toStdString()));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_session.AddGoal(dialog.m_strName.toStdString(), ParseTimeSpan(dialog.m_strTotal.toStdString()),
+                      ParseTimeSpan(dialog.m_strRemaining.toStdString()));
+    const GoalList& goals = m_session.Goals();
+    m_session.Renewals().Choose(goals.GetAt(goals.GetCount() - 1),
+                                static_cast<Renewal::Every>(dialog.m_nRenewEvery), dialog.m_bCarryOver, true,
+                                CTime::GetCurrentTime());
 }
 
 void CGoalView::OnGoalEdit() {
@@ -105,9 +110,19 @@ void CGoalView::OnGoalEdit() {
     dialog.m_strName = Text(goal.GetName());
     dialog.m_strTotal = Text(goal.GetTotal().Format("%H:%M"));
     dialog.m_strRemaining = Text(goal.GetRemaining().Format("%H:%M"));
-    if (dialog.exec() == QDialog::Accepted)
-        m_session.EditSelected(dialog.m_strName.toStdString(), ParseTimeSpan(dialog.m_strTotal.toStdString()),
-                               ParseTimeSpan(dialog.m_strRemaining.toStdString()));
+    if (const RenewalKeeper::Plan* plan = m_session.Renewals().Of(goal)) {
+        dialog.m_nRenewEvery = static_cast<int>(plan->setting.every);
+        dialog.m_bCarryOver = plan->setting.carryOver;
+    }
+    const CTimeSpan total = goal.GetTotal();
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_session.EditSelected(dialog.m_strName.toStdString(), ParseTimeSpan(dialog.m_strTotal.toStdString()),
+                           ParseTimeSpan(dialog.m_strRemaining.toStdString()));
+    // The goal may have gone meanwhile, read again from the file.
+    if (const Goal* edited = m_session.Goals().GetSelectedGoal(); edited == &goal)
+        m_session.Renewals().Choose(goal, static_cast<Renewal::Every>(dialog.m_nRenewEvery),
+                                    dialog.m_bCarryOver, goal.GetTotal() != total, CTime::GetCurrentTime());
 }
 
 void CGoalView::OnUserName() {

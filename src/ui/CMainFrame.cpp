@@ -50,6 +50,7 @@ CMainFrame::CMainFrame(GoalSession& session, Settings& settings, QWidget* parent
     connect(&session, &GoalSession::userNameChanged, this, &CMainFrame::SetDocumentTitle);
     connect(&session, &GoalSession::timerFired, this, &CMainFrame::UpdateClockPane);
     connect(&session, &GoalSession::commandsChanged, this, &CMainFrame::UpdateCommands);
+    connect(&session.Renewals(), &RenewalKeeper::chosen, this, &CMainFrame::UpdateCommands);
     connect(m_view, &CGoalView::selectionChanged, this, &CMainFrame::UpdateCommands);
     connect(m_view, &CGoalView::fitRequested, this, &CMainFrame::FitFrameToList);
     UpdateClockPane();
@@ -193,7 +194,7 @@ bool CMainFrame::event(QEvent* event) {
     if (event->type() == QEvent::EnterWhatsThisMode || event->type() == QEvent::LeaveWhatsThisMode)
         m_idle->setText(event->type() == QEvent::EnterWhatsThisMode
                             ? QStringLiteral("Select an object on which to get Help")
-                            : QStringLiteral("Think ahead!"));
+                            : IdleText());
     return QMainWindow::event(event);
 }
 
@@ -264,6 +265,15 @@ QString CMainFrame::PaneText(int index) const {
 void CMainFrame::SetStatusTexts(const QString& elapsed, const QString& remain, const QString& finish) {
     for (auto [pane, text] : {std::pair{m_elapsed, elapsed}, {m_remain, remain}, {m_finish, finish}})
         pane->SetText(text);
+    if (!QWhatsThis::inWhatsThisMode())
+        m_idle->setText(IdleText());
+}
+
+QString CMainFrame::IdleText() const {
+    // A renewing goal, selected, says how its period goes.
+    const Goal* goal = m_session.Goals().GetSelectedGoal();
+    const std::string prompt = goal != nullptr ? m_session.Renewals().Prompt(*goal) : std::string();
+    return prompt.empty() ? QStringLiteral("Think ahead!") : QString::fromStdString(prompt);
 }
 
 void CMainFrame::SetDocumentTitle(const QString& title) {
@@ -283,6 +293,8 @@ void CMainFrame::BringToFront() {
 }
 
 void CMainFrame::UpdateCommands() {
+    if (!QWhatsThis::inWhatsThisMode())
+        m_idle->setText(IdleText());
     if (m_ruled.empty())
         for (const char* name : {"goalEdit", "goalDelete", "goalStart", "goalStop", "goalFinish"})
             m_ruled.push_back(Action(QString::fromLatin1(name)));

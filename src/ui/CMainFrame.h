@@ -50,6 +50,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The idle pane: a selected renewing goal's period, or the program's motto.
+    [[nodiscard]] QString IdleText() const;
     [[nodiscard]] QSize Decoration() const;
     void ShowHistory();
     void ExportHistory();

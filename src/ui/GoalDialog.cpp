@@ -4,6 +4,8 @@
 
 #include "ui/NameEdit.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFocusEvent>
 #include <QFormLayout>
@@ -38,6 +40,17 @@ GoalDialog::GoalDialog(QWidget* parent) : QDialog(parent) {
     form->addRow(QStringLiteral("&Name:"), m_editName);
     form->addRow(QStringLiteral("&Total time:"), m_editTotal);
     form->addRow(QStringLiteral("&Remaining time:"), m_editRemaining);
+    m_comboRenew = new QComboBox(this);
+    m_comboRenew->setObjectName(QStringLiteral("renewEvery"));
+    m_comboRenew->addItems(
+        {QStringLiteral("never"), QStringLiteral("day"), QStringLiteral("week"), QStringLiteral("month")});
+    form->addRow(QStringLiteral("Renew &every:"), m_comboRenew);
+    m_checkCarryOver = new QCheckBox(QStringLiteral("&Carry over what is left or overrun"), this);
+    m_checkCarryOver->setObjectName(QStringLiteral("carryOver"));
+    form->addRow(QString(), m_checkCarryOver);
+    // Carrying over means something only for a budget that renews.
+    connect(m_comboRenew, &QComboBox::currentIndexChanged, m_checkCarryOver,
+            [this](int every) { m_checkCarryOver->setEnabled(every != 0); });
 
     auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
     QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
@@ -125,9 +138,14 @@ void GoalDialog::UpdateData(bool save) {
         m_strName = m_editName->text();
         m_strTotal = m_editTotal->text();
         m_strRemaining = m_editRemaining->text();
+        m_nRenewEvery = m_comboRenew->currentIndex();
+        m_bCarryOver = m_checkCarryOver->isChecked();
     } else {
         m_editName->setText(m_strName);
         m_editTotal->setText(m_strTotal);
         m_editRemaining->setText(m_strRemaining);
+        m_comboRenew->setCurrentIndex(m_nRenewEvery);
+        m_checkCarryOver->setChecked(m_bCarryOver);
+        m_checkCarryOver->setEnabled(m_nRenewEvery != 0);
     }
 }

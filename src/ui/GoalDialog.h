@@ -3,10 +3,12 @@
 #include <QDialog>
 #include <QString>
 
+class QCheckBox;
+class QComboBox;
 class QLineEdit;
 
-// Name, Total and Remaining time of a goal. It keeps the two times consistent as the user moves
-// between them and refuses a Remaining time above the Total.
+// Name, Total and Remaining time of a goal, and whether its budget renews. It keeps the two
+// times consistent as the user moves between them and refuses a Remaining time above the Total.
 class GoalDialog final : public QDialog {
     Q_OBJECT
 
@@ -19,6 +21,8 @@ public:
     QString m_strName;
     QString m_strTotal;
     QString m_strRemaining;
+    int m_nRenewEvery = 0; // never, day, week, month
+    bool m_bCarryOver = false;
 
     int exec() override;
     void accept() override;
@@ -34,4 +38,6 @@ private:
     QLineEdit* m_editName = nullptr;
     QLineEdit* m_editTotal = nullptr;
     QLineEdit* m_editRemaining = nullptr;
+    QComboBox* m_comboRenew = nullptr;
+    QCheckBox* m_checkCarryOver = nullptr;
 };

@@ -8,9 +8,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLocale>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sqlite3.h>
 
 #include <ctime>
 
@@ -21,8 +24,8 @@ class TestGoalSession : public QObject {
     Q_OBJECT
 
     void Open(const QByteArray& goals, const QByteArray& header = "File Version : 1\r\nUser : Pat\r\n") {
+        m_session.reset(); // lets go of the folder, its last saves done
         QVERIFY(WriteBytes(Path("Ordalune.cdf"), header + goals));
-        m_session.reset(); // lets go of the folder first
         m_session = std::make_unique<GoalSession>(m_dir->path().toStdString());
         m_session->Timer().stop(); // ticked by hand
         m_session->SetPrompter(&m_user);
@@ -55,6 +58,7 @@ private slots:
     void initTestCase() {
         qputenv("TZ", "UTC0");
         tzset();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); // weeks start on Monday
     }
     void init() {
         m_dir = std::make_unique<QTemporaryDir>();
@@ -244,6 +248,84 @@ private slots:
         QCOMPARE(said(other.Add("y", "1")),
                  "5 This copy of Ordalune shows the goals but does not own the goal file.");
         QCOMPARE(other.Start("Tab Name").failure, RemoteControl::Failure::NotOwner);
+    }
+
+    // Budgets that renew at the start of each day, week or month: a clock running across midnight
+    // is split there, carry-over both ways, the goal file saved at once, renewed once however long
+    // the program was closed, never twice, and from the journal's record after a crash.
+    void renewal() {
+        const auto reopen = [&] {
+            m_session->Close();
+            Open(ReadBytes(Path("Ordalune.cdf")), "");
+            Settle();
+            Tick(1);
+        };
+        const auto prompt = [&](int i) {
+            return QString::fromStdString(m_session->Renewals().Prompt(Goals().GetAt(i)));
+        };
+        Open("Daily,0:30,0:30\r\nWeekly,5:00,5:00\r\nMonthly,1:00,0:01\r\n");
+        const std::pair<Renewal::Every, bool> choices[] = {
+            {Renewal::Every::Day, false}, {Renewal::Every::Week, true}, {Renewal::Every::Month, true}};
+        for (int i = 0; i < 3; ++i)
+            m_session->Renewals().Choose(Goals().GetAt(i), choices[i].first, choices[i].second, false,
+                                         CTime::GetCurrentTime());
+        m_clock->Set(CTime(2026, 12, 6, 23, 58, 0).GetTime()); // a Sunday
+        m_user.timesUp = {{1, "30"}};                          // Monthly: 30 minutes more, past its allowance
+        for (const int i : {0, 1, 2})
+            m_session->StartGoal(i);
+        Tick(60);
+        QCOMPARE(Describe(), "Daily 0:30/0:29 running, Weekly 5:00/4:59 running, Monthly 1:30/0:30 running");
+        QCOMPARE(prompt(1), "Renews every Monday \u2014 this week 0:01 of 5:00 spent");
+        Tick(90); // across midnight, and a week's start
+        QCOMPARE(Describe(), "Daily 0:30/0:29 running, Weekly 9:58/9:57 running, Monthly 1:30/0:28 running");
+        QCOMPARE(Goals().GetAt(1).GetTotal().GetTotalSeconds(), 9 * 3600 + 58 * 60); // counted to midnight
+        QCOMPARE(prompt(0), "Renews daily \u2014 today 0:00 of 0:30 spent");
+        Settle();
+        QVERIFY(
+            ReadBytes(Path("Ordalune.cdf")).contains("Daily,00:30,00:30\r\nWeekly,09:58,09:58")); // at once
+        {
+            Journal journal(m_dir->path().toStdString());
+            QVERIFY(journal.OpenToRead());
+            const Interval cut = journal.Between(0, CTime(2026, 12, 8, 0, 0, 0).GetTime()).front();
+            QCOMPARE(cut.goalName + " " + std::to_string(cut.end - cut.start) + " " +
+                         std::string(Interval::Name(cut.endedBy)),
+                     "Daily 120 renewed");
+        }
+        m_session->EditSelected("Day", Minutes(30), Minutes(29)); // renamed: its renewal follows it
+        // Closed over three weeks and a month's end: renewed once at start, the overrun taken off.
+        m_session->Close();
+        const QByteArray before = ReadBytes(Path("Ordalune.cdf"));
+        m_clock->Set(CTime(2027, 1, 1, 8, 0, 0).GetTime());
+        reopen();
+        QCOMPARE(Describe(), "Day 0:30/0:30, Weekly 14:57/14:57, Monthly 1:00/0:58");
+        QCOMPARE(prompt(2), "Renews on the 1st \u2014 this month 0:02 of 1:00 spent");
+        reopen();
+        QCOMPARE(Describe(), "Day 0:30/0:30, Weekly 14:57/14:57, Monthly 1:00/0:58"); // not twice
+        // A crash after the journal's record and before the goal file's save: applied from the record.
+        m_session->Close();
+        m_session.reset();
+        QVERIFY(WriteBytes(Path("Ordalune.cdf"), before));
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open(qPrintable(Path(Journal::kFileName)), &db), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(db, "UPDATE renewals SET saved = 0", nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+        Open(before, "");
+        Settle();
+        Tick(1);
+        QCOMPARE(Describe(), "Day 0:30/0:30, Weekly 14:57/14:57, Monthly 1:00/0:58");
+        // On the night the clocks go forward a day has 23 hours: the next starts at local midnight.
+        const struct Zone {
+            Zone() { qputenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3"), tzset(); }
+            ~Zone() { qputenv("TZ", "UTC0"), tzset(); }
+        } zone;
+        m_clock->Set(CTime(2027, 3, 28, 1, 0, 0).GetTime());
+        Open("Run,1:00,1:00\r\n");
+        m_session->Renewals().Choose(Goals().GetAt(0), Renewal::Every::Day, false, false,
+                                     CTime::GetCurrentTime());
+        m_clock->Set(CTime(2027, 3, 28, 23, 59, 0).GetTime());
+        m_session->StartGoal(0);
+        Tick(120);
+        QCOMPARE(Describe(), "Run 1:00/0:59 running");
     }
 
     // Add replaces the placeholder; Edit marks a goal with no time left done; Finish Early stops the

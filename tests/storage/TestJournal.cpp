@@ -119,15 +119,17 @@ private slots:
             return value;
         };
         // A journal of the first version is brought up to date, its goals kept.
-        QCOMPARE(sqlite3_exec(db, "DROP INDEX intervals_by_end; PRAGMA user_version = 1", nullptr, nullptr,
-                              nullptr),
+        QCOMPARE(sqlite3_exec(db,
+                              "DROP INDEX intervals_by_end; DROP TABLE renewals; DROP TABLE renewal; PRAGMA "
+                              "user_version = 1",
+                              nullptr, nullptr, nullptr),
                  SQLITE_OK);
         QVERIFY(Reopen() != nullptr);
         QCOMPARE(scalar("PRAGMA user_version") * 10 +
                      scalar("SELECT count(*) FROM sqlite_master WHERE name = "
                             "'intervals_by_end'"),
-                 21);
-        QCOMPARE(scalar("SELECT count(*) FROM goals"), 1);
+                 31);
+        QCOMPARE(scalar("SELECT count(*) FROM goals") + scalar("SELECT count(*) FROM renewal"), 1);
         QCOMPARE(sqlite3_exec(db, "PRAGMA user_version = 9", nullptr, nullptr, nullptr), SQLITE_OK);
         sqlite3_close(db);
         Journal later(m_dir->path().toStdString());

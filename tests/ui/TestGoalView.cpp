@@ -10,7 +10,9 @@
 #include "ui/HelpWindow.h"
 #include "ui/ProgramStyle.h"
 
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -108,6 +110,7 @@ private slots:
         m_settings = std::make_unique<Settings>(m_config.filePath("choices.conf"));
         qputenv("TZ", "UTC0");
         tzset();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); // weeks start on Monday
         GoalPainter::RegisterFontSubstitutes();
         QApplication::setStyle(new ProgramStyle);
     }
@@ -266,7 +269,8 @@ private slots:
     }
 
     // A name pasted with its line breaks and tabs stays on one line; Enter in the Total field
-    // takes the typed time; the prompts alone add a done goal; Cancel adds nothing.
+    // takes the typed time; the prompts alone add a done goal; Cancel adds nothing. A budget set
+    // to renew shows in the status bar and in the dialog that edits it.
     void addThroughTheDialog() {
         Open("");
         QString seen;
@@ -280,9 +284,24 @@ private slots:
             QTest::keyClick(Field(dialog, "name"), Qt::Key_V, Qt::ControlModifier);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QTest::keyClicks(Field(dialog, "total"), "1.5");
+            auto* carry = dialog->findChild<QWidget*>("carryOver");
+            seen += QString::number(carry->isEnabled());
+            for (const int key : {Qt::Key_Down, Qt::Key_Down})
+                QTest::keyClick(dialog->findChild<QWidget*>("renewEvery"), key);
+            QTest::keyClick(carry, Qt::Key_Space);
             QTest::keyClick(Field(dialog, "total"), Qt::Key_Return);
         });
-        QCOMPARE(seen, "Add Goal|Enter the title of your goal|Hours:Mins");
+        QCOMPARE(seen, "Add Goal|Enter the title of your goal|Hours:Mins0");
+        Key(Qt::Key_Home, Qt::NoModifier);
+        QCOMPARE(Pane(0), "Renews every Monday \u2014 this week 0:00 of 1:30 spent");
+        WithDialog(Qt::Key_E, [&](QWidget* dialog) {
+            auto* every = qobject_cast<QComboBox*>(dialog->findChild<QWidget*>("renewEvery"));
+            seen = every->currentText() + " " +
+                   QString::number(dialog->findChild<QCheckBox*>("carryOver")->isChecked());
+            QTest::keyClick(every, Qt::Key_Home);
+            Click(dialog, "ok");
+        });
+        QCOMPARE(seen + Pane(0), "week 1Think ahead!");
         QCOMPARE(Pane(2), " Remain : 1:30 ");
         WithDialog(Qt::Key_A, [&](QWidget* dialog) { Click(dialog, "cancel"); });
         WithDialog(Qt::Key_A, [&](QWidget* dialog) { Click(dialog, "ok"); });

@@ -1,0 +1,151 @@
+#include "session/RenewalKeeper.h"
+
+#include <algorithm>
+
+namespace {
+
+RenewalRow Row(const RenewalKeeper::Plan& plan) {
+    return {static_cast<int>(plan.setting.every), plan.setting.carryOver,
+            plan.setting.budget.GetTotalSeconds(), plan.allowance.GetTotalSeconds(), plan.period};
+}
+
+CTimeSpan Span(std::int64_t seconds) { return CTimeSpan(seconds); }
+
+} // namespace
+
+RenewalKeeper::RenewalKeeper(GoalList& goals, GoalStore& store, RunRecorder& runs, int firstWeekday,
+                             QObject* parent)
+    : QObject(parent), m_goals(goals), m_store(store), m_runs(runs), m_firstWeekday(firstWeekday) {}
+
+void RenewalKeeper::Loaded() {
+    m_plans.clear();
+    m_unsaved.clear();
+    Schedule();
+    m_store.Record([this, load = ++m_load](JournalRecorder& journal) {
+        // Read on the store's thread, taken in on this object's.
+        auto found = std::make_shared<JournalRecorder::Renewals>(journal.ReadRenewals());
+        QMetaObject::invokeMethod(
+            this,
+            [this, load, found] {
+                if (load != m_load)
+                    return; // the goals were read again since
+                for (const auto& [key, row] : found->settings)
+                    m_plans[key] = {{static_cast<Renewal::Every>(row.every), row.carryOver, Span(row.budget)},
+                                    Span(row.allowance),
+                                    row.period};
+                m_unsaved = found->unsaved;
+                m_next = std::numeric_limits<std::int64_t>::min(); // looked at with the next tick
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+bool RenewalKeeper::Check(CTime now) {
+    if (now.GetTime() < m_next)
+        return false;
+    bool changed = false;
+    for (int i = 0; i < m_goals.GetCount(); ++i) {
+        Goal& goal = m_goals.GetAt(i);
+        for (const auto& [key, record] : m_unsaved) {
+            if (key != goal.GetKey())
+                continue;
+            goal.Set(goal.GetName(), Span(record.total), Span(record.remaining));
+            goal.SetDone(record.remaining <= 0);
+            m_written->push_back(record.id); // noted as held once the goal file is saved
+            changed = true;
+        }
+        const auto plan = m_plans.find(goal.GetKey());
+        if (plan != m_plans.end() &&
+            Renewal::Due(plan->second.setting, plan->second.period, now.GetTime(), m_firstWeekday)) {
+            Renew(goal, plan->second, now);
+            changed = true;
+        }
+    }
+    m_unsaved.clear();
+    Schedule();
+    return changed;
+}
+
+void RenewalKeeper::Renew(Goal& goal, Plan& plan, CTime now) {
+    // The seconds before the boundary belong to the old period, those after it to the new one.
+    const CTime boundary(Renewal::NextStart(plan.setting.every, plan.period, m_firstWeekday));
+    goal.CountUntil(boundary);
+    if (goal.IsRunning())
+        m_runs.Split(goal, boundary);
+    const Renewal::Values values =
+        Renewal::Renew(plan.setting, {goal.GetTotal(), goal.GetRemaining(), goal.IsDone()}, plan.allowance);
+    goal.Set(goal.GetName(), values.total, values.remaining);
+    goal.SetDone(values.done);
+    plan.allowance = values.total;
+    plan.period = Renewal::PeriodStart(plan.setting.every, now.GetTime(), m_firstWeekday);
+    m_store.Record([key = goal.GetKey(), row = Row(plan), values,
+                    written = m_written](JournalRecorder& journal) {
+        if (const std::int64_t record =
+                journal.Renewed(key, row, values.total.GetTotalSeconds(), values.remaining.GetTotalSeconds());
+            record != 0)
+            written->push_back(record);
+    });
+}
+
+void RenewalKeeper::Saved() {
+    m_store.Record([written = m_written](JournalRecorder& journal) {
+        for (const std::int64_t record : *written)
+            journal.RenewalSaved(record);
+        written->clear();
+    });
+}
+
+void RenewalKeeper::Choose(const Goal& goal, Renewal::Every every, bool carryOver, bool totalTyped,
+                           CTime now) {
+    const auto known = m_plans.find(goal.GetKey());
+    if ((every == Renewal::Every::Never && known == m_plans.end()) || !m_store.OwnsGoals())
+        return; // only the copy that owns the goal file keeps the journal, and renews
+    Plan plan = known != m_plans.end() ? known->second
+                                       : Plan{{every, carryOver, goal.GetTotal()}, goal.GetTotal(), 0};
+    if (known == m_plans.end() || plan.setting.every != every) // this period runs to its end as it is
+        plan.period = Renewal::PeriodStart(every, now.GetTime(), m_firstWeekday);
+    if (totalTyped) // a new budget, from now on
+        plan.setting.budget = plan.allowance = goal.GetTotal();
+    plan.setting.every = every;
+    plan.setting.carryOver = carryOver;
+    if (every == Renewal::Every::Never)
+        m_plans.erase(goal.GetKey());
+    else
+        m_plans[goal.GetKey()] = plan;
+    m_store.Record(
+        [key = goal.GetKey(), row = Row(plan)](JournalRecorder& journal) { journal.SetRenewal(key, row); });
+    Schedule();
+    emit chosen();
+}
+
+const RenewalKeeper::Plan* RenewalKeeper::Of(const Goal& goal) const {
+    const auto known = m_plans.find(goal.GetKey());
+    return known == m_plans.end() ? nullptr : &known->second;
+}
+
+std::string RenewalKeeper::Prompt(const Goal& goal) const {
+    const Plan* plan = Of(goal);
+    if (plan == nullptr)
+        return {};
+    static const char* const kDays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                        "Thursday", "Friday", "Saturday"};
+    const std::string spent = std::max(plan->allowance - goal.GetRemaining(), CTimeSpan()).FormatShort() +
+                              " of " + plan->allowance.FormatShort() + " spent";
+    switch (plan->setting.every) {
+    case Renewal::Every::Day:
+        return "Renews daily \u2014 today " + spent;
+    case Renewal::Every::Week:
+        return std::string("Renews every ") + kDays[m_firstWeekday % 7] + " \u2014 this week " + spent;
+    case Renewal::Every::Month:
+        return "Renews on the 1st \u2014 this month " + spent;
+    case Renewal::Every::Never:
+        break;
+    }
+    return {};
+}
+
+void RenewalKeeper::Schedule() {
+    m_next = std::numeric_limits<std::int64_t>::max();
+    for (const auto& [key, plan] : m_plans)
+        m_next = std::min(m_next, Renewal::NextStart(plan.setting.every, plan.period, m_firstWeekday));
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "clock/Renewal.h"
+#include "model/GoalList.h"
+#include "session/RunRecorder.h"
+#include "storage/GoalStore.h"
+
+#include <QObject>
+
+#include <cstdint>
+#include <limits>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+// Budgets that renew: which goals renew and how, kept with the journal, and the renewals as their
+// periods end. The journal belongs to the copy that owns the goal file, so only that copy renews.
+class RenewalKeeper final : public QObject {
+    Q_OBJECT
+
+public:
+    struct Plan {
+        Renewal::Setting setting;
+        CTimeSpan allowance;     // the Total the current period started with
+        std::int64_t period = 0; // when the current period began
+    };
+
+    // `firstWeekday`: the locale's, 0 for Sunday.
+    RenewalKeeper(GoalList& goals, GoalStore& store, RunRecorder& runs, int firstWeekday,
+                  QObject* parent = nullptr);
+
+    // The goals were read: their renewals are read from the journal, once it is open, and applied
+    // at the next Check.
+    void Loaded();
+    // Applies what the journal holds and the goal file may not (a crash between the two), then
+    // renews every goal whose period has ended, once however many ended: a running clock counts
+    // to the boundary first, and its run is cut there. True when any goal changed: the goal file
+    // is to be saved at once, and Saved() called once it is.
+    bool Check(CTime now);
+    void Saved();
+    // The goal dialog's choice for a goal. Switched on, the current period runs to its end with the
+    // Total it has, which becomes the budget; later a Total the user typed is the new budget.
+    void Choose(const Goal& goal, Renewal::Every every, bool carryOver, bool totalTyped, CTime now);
+    [[nodiscard]] const Plan* Of(const Goal& goal) const;
+    // "Renews every Monday — this week 3:10 of 5:00 spent"; empty for a goal that does not renew.
+    [[nodiscard]] std::string Prompt(const Goal& goal) const;
+
+signals:
+    // A goal's renewal was chosen or changed.
+    void chosen();
+
+private:
+    void Renew(Goal& goal, Plan& plan, CTime now);
+    void Schedule();
+
+    GoalList& m_goals;
+    GoalStore& m_store;
+    RunRecorder& m_runs;
+    int m_firstWeekday;
+    std::unordered_map<std::uint64_t, Plan> m_plans;
+    std::vector<std::pair<std::uint64_t, RenewalRecord>> m_unsaved; // read, to be applied
+    std::int64_t m_next = std::numeric_limits<std::int64_t>::max(); // the first boundary to come
+    // The records written since the last save, on the store's thread.
+    std::shared_ptr<std::vector<std::int64_t>> m_written = std::make_shared<std::vector<std::int64_t>>();
+    unsigned m_load = 0; // which reading of the goals the journal's answer is for
+};
