@@ -4,6 +4,7 @@
 #include "desktop/ControlService.h"
 #include "desktop/DesktopMirror.h"
 #include "desktop/DesktopServices.h"
+#include "desktop/Notifier.h"
 #include "desktop/SignalHandler.h"
 #include "desktop/SingleInstance.h"
 #include "desktop/TrayIcon.h"
@@ -85,6 +86,12 @@ void GoalApp::ConnectServices() {
         if (!m_services->IsAway()) // else asked once the screen is unlocked
             m_session->OnBack();
     });
+    connect(&session->Renewals(), &RenewalKeeper::nearlySpent, this,
+            [this](const QString& goal, const QString& text) {
+                if (m_settings->BudgetWarning() && m_settings->Notifications())
+                    m_services->Notifications()->Show(tr("%1: budget nearly spent").arg(goal),
+                                                      Notifier::Escaped(text), {});
+            });
     connect(session, &GoalSession::timerFired, this, &GoalApp::RefreshTray);
     connect(session, &GoalSession::commandsChanged, this, &GoalApp::RefreshTray);
     // Control from outside is offered by the copy that owns the goal file, and by no other.

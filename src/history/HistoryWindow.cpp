@@ -151,12 +151,12 @@ void HistoryWindow::FillTable(const std::vector<Interval>& runs) {
     const int days = static_cast<int>(m_period.Days().size()) - 1;
     m_table->clear();
     m_table->setRowCount(static_cast<int>(table.Rows().size()) + 1);
-    m_table->setColumnCount(days + 2);
+    m_table->setColumnCount(days + 3);
     QStringList columns;
     for (int day = 0; day < days; ++day)
         columns << QDateTime::fromSecsSinceEpoch(m_period.Days()[static_cast<std::size_t>(day)])
                        .toString(QStringLiteral("ddd d"));
-    m_table->setHorizontalHeaderLabels(columns << tr("Total") << tr("Goal's Total"));
+    m_table->setHorizontalHeaderLabels(columns << tr("Total") << tr("Goal's Total") << tr("Budget"));
     QStringList rows;
     const auto put = [this](int row, int column, const QString& text) {
         auto* item = new QTableWidgetItem(text);
@@ -171,6 +171,7 @@ void HistoryWindow::FillTable(const std::vector<Interval>& runs) {
         put(row, days, Hours(goal.total));
         const std::optional<CTimeSpan> total = goal.deleted ? std::nullopt : m_backend.TotalOf(goal.name);
         put(row, days + 1, total ? Hours(total->GetTotalSeconds()) : QString());
+        put(row, days + 2, goal.deleted ? QString() : Budget(runs, goal.name));
         ++row;
     }
     m_table->setVerticalHeaderLabels(rows << tr("Total"));
@@ -179,10 +180,27 @@ void HistoryWindow::FillTable(const std::vector<Interval>& runs) {
     put(row, days, Hours(table.Total()));
 }
 
+QString HistoryWindow::Budget(const std::vector<Interval>& runs, const std::string& goal) const {
+    const std::optional<Renewal::Setting> budget = m_backend.BudgetOf(goal);
+    if (!budget)
+        return {};
+    std::vector<std::int64_t> bounds{m_period.From()};
+    while (bounds.back() < m_period.To())
+        bounds.push_back(
+            std::min(Renewal::NextStart(budget->every, bounds.back(), m_firstWeekday), m_period.To()));
+    QStringList periods;
+    const HistoryTable table(runs, bounds);
+    for (const HistoryTable::Row& row : table.Rows())
+        if (row.name == goal && !row.deleted)
+            for (const std::int64_t seconds : row.seconds)
+                periods << Hours(seconds) + QLatin1Char('/') + Hours(budget->budget.GetTotalSeconds());
+    return periods.join(QLatin1Char(' '));
+}
+
 // Stacked bars of the hours per day, a colour a goal.
 void HistoryWindow::FillChart() {
     auto* series = new QStackedBarSeries;
-    const int days = m_table->columnCount() - 2;
+    const int days = m_table->columnCount() - 3;
     for (int row = 0; row + 1 < m_table->rowCount(); ++row) {
         auto* set = new QBarSet(m_table->verticalHeaderItem(row)->text());
         for (int day = 0; day < days; ++day)

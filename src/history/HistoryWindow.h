@@ -42,6 +42,8 @@ signals:
 private:
     void Fill(const std::vector<Interval>& runs);
     void FillTable(const std::vector<Interval>& runs);
+    // A renewing goal's time spent against its budget, period by period within the view.
+    [[nodiscard]] QString Budget(const std::vector<Interval>& runs, const std::string& goal) const;
     void FillChart();
     void FillRuns(const std::vector<Interval>& runs);
     void RunEdited(int row, int column);

@@ -45,6 +45,13 @@ std::optional<CTimeSpan> HistoryAccess::TotalOf(const std::string& name) const {
     return std::nullopt;
 }
 
+std::optional<Renewal::Setting> HistoryAccess::BudgetOf(const std::string& name) const {
+    for (int i = 0; i < m_goals.GetCount() && m_budgets; ++i)
+        if (m_goals.GetAt(i).GetName() == name)
+            return m_budgets(m_goals.GetAt(i));
+    return std::nullopt;
+}
+
 void HistoryAccess::Export(HistoryExport::Format format, std::function<void(std::string)> done) {
     Ask<std::string>(
         [format](Journal& journal) {

@@ -20,6 +20,11 @@ public:
     void Change(Interval run, std::function<void(bool)> done) override;
     void Remove(std::int64_t run, std::function<void(bool)> done) override;
     [[nodiscard]] std::optional<CTimeSpan> TotalOf(const std::string& name) const override;
+    [[nodiscard]] std::optional<Renewal::Setting> BudgetOf(const std::string& name) const override;
+    // Where a listed goal's renewing budget is found.
+    void SetBudgets(std::function<std::optional<Renewal::Setting>(const Goal&)> budgets) {
+        m_budgets = std::move(budgets);
+    }
     void OnChanged(std::function<void()> changed) override { m_changed = std::move(changed); }
 
     // The whole journal in an open format.
@@ -35,4 +40,5 @@ private:
     GoalStore& m_store;
     const GoalList& m_goals;
     std::function<void()> m_changed;
+    std::function<std::optional<Renewal::Setting>(const Goal&)> m_budgets;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clock/Renewal.h"
 #include "model/CTimeSpan.h"
 #include "storage/Interval.h"
 
@@ -26,6 +27,11 @@ public:
     virtual void Remove(std::int64_t run, std::function<void(bool)> done) = 0;
     // The Total of the goal listed now under `name`, if one is.
     [[nodiscard]] virtual std::optional<CTimeSpan> TotalOf(const std::string& name) const = 0;
+    // The renewing budget of the goal listed now under `name`, if it renews.
+    [[nodiscard]] virtual std::optional<Renewal::Setting> BudgetOf(const std::string& name) const {
+        static_cast<void>(name);
+        return std::nullopt;
+    }
     // Called when a clock starts or stops and with the minute's save.
     virtual void OnChanged(std::function<void()> changed) = 0;
 };

@@ -41,8 +41,10 @@ void RenewalKeeper::Loaded() {
 }
 
 bool RenewalKeeper::Check(CTime now) {
-    if (now.GetTime() < m_next)
+    if (now.GetTime() < m_next) {
+        Warn();
         return false;
+    }
     bool changed = false;
     for (int i = 0; i < m_goals.GetCount(); ++i) {
         Goal& goal = m_goals.GetAt(i);
@@ -85,6 +87,24 @@ void RenewalKeeper::Renew(Goal& goal, Plan& plan, CTime now) {
             record != 0)
             written->push_back(record);
     });
+}
+
+void RenewalKeeper::Warn() {
+    for (auto& [key, plan] : m_plans) {
+        if (plan.warnedFor == plan.period)
+            continue;
+        for (int i = 0; i < m_goals.GetCount(); ++i) {
+            const Goal& goal = m_goals.GetAt(i);
+            const CTimeSpan spent = plan.allowance - goal.GetRemaining();
+            if (goal.GetKey() == key && goal.IsRunning() && plan.allowance > CTimeSpan() &&
+                std::int64_t{spent.GetTotalSeconds()} * 5 >=
+                    std::int64_t{plan.allowance.GetTotalSeconds()} * 4) {
+                plan.warnedFor = plan.period;
+                emit nearlySpent(QString::fromStdString(goal.GetName()),
+                                 QString::fromStdString(Prompt(goal)));
+            }
+        }
+    }
 }
 
 void RenewalKeeper::Saved() {

@@ -22,8 +22,9 @@ class RenewalKeeper final : public QObject {
 public:
     struct Plan {
         Renewal::Setting setting;
-        CTimeSpan allowance;     // the Total the current period started with
-        std::int64_t period = 0; // when the current period began
+        CTimeSpan allowance;        // the Total the current period started with
+        std::int64_t period = 0;    // when the current period began
+        std::int64_t warnedFor = 0; // the period whose budget was told nearly spent
     };
 
     // `firstWeekday`: the locale's, 0 for Sunday.
@@ -49,9 +50,12 @@ public:
 signals:
     // A goal's renewal was chosen or changed.
     void chosen();
+    // A running goal has used 80% of its period's allowance: told once a period.
+    void nearlySpent(const QString& goal, const QString& prompt);
 
 private:
     void Renew(Goal& goal, Plan& plan, CTime now);
+    void Warn();
     void Schedule();
 
     GoalList& m_goals;

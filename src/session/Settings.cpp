@@ -9,6 +9,8 @@ QString Key(Settings::Choice choice) {
         return QStringLiteral("notifications");
     case Settings::Choice::TrayIcon:
         return QStringLiteral("trayIcon");
+    case Settings::Choice::BudgetWarning:
+        return QStringLiteral("budgetWarning");
     case Settings::Choice::StopOnLock:
         break;
     }
@@ -25,7 +27,9 @@ Settings::Settings(const QString& file, QObject* parent)
 
 Settings::~Settings() = default;
 
-bool Settings::Get(Choice choice) const { return m_settings->value(Key(choice), true).toBool(); }
+bool Settings::Get(Choice choice) const {
+    return m_settings->value(Key(choice), choice != Choice::BudgetWarning).toBool();
+}
 
 void Settings::Set(Choice choice, bool on) {
     if (Get(choice) == on)

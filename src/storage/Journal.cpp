@@ -127,7 +127,9 @@ Journal::OpenResult Journal::Open(std::int64_t now) {
         }
         std::remove((path + "-journal").c_str()); // belonged to the damaged file
         result.messages.push_back({"The history of time spent was damaged. It was renamed " + aside +
-                                       " and a new history, " + std::string(kFileName) + ", was started.",
+                                       " and a new history, " + std::string(kFileName) +
+                                       ", was started. Budgets that renew must be set again; the renamed "
+                                       "file still holds them.",
                                    "", UserMessage::Icon::Warning});
         if (const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
             fd >= 0)

@@ -123,7 +123,10 @@ void CMainFrame::createActions() {
           std::tuple{"optionsTray", "&Tray icon", "Show the running clocks in the system tray",
                      Choice::TrayIcon},
           std::tuple{"optionsStopOnLock", "Stop clocks when the screen &locks",
-                     "Stop the clocks while the screen is locked", Choice::StopOnLock}}) {
+                     "Stop the clocks while the screen is locked", Choice::StopOnLock},
+          std::tuple{"optionsBudgetWarning", "Warn when a budget is &nearly spent",
+                     "Tell once a period, as a desktop notification, when a renewing goal has used 80% of it",
+                     Choice::BudgetWarning}}) {
         QAction* action =
             addCommand(QString::fromLatin1(name), QString::fromLatin1(text), QString::fromLatin1(prompt));
         action->setCheckable(true);
@@ -176,6 +179,7 @@ void CMainFrame::createMenus() {
     options->addAction(Action("optionsNotifications"));
     options->addAction(Action("optionsTray"));
     options->addAction(Action("optionsStopOnLock"));
+    options->addAction(Action("optionsBudgetWarning"));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(Action("helpFinder"));

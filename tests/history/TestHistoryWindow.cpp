@@ -56,13 +56,18 @@ private slots:
         GoalList goals;
         goals.Append(std::make_unique<Goal>("Essay", Minutes(600), Minutes(300)));
         HistoryAccess access(store, goals);
+        access.SetBudgets([](const Goal&) {
+            return Renewal::Setting{Renewal::Every::Day, false, Minutes(60)};
+        });
         HistoryWindow window(access, 1);
         QSignalSpy refreshed(&window, &HistoryWindow::refreshed);
         window.show();
         QVERIFY(refreshed.wait());
-        QCOMPARE(Rows(window.Table()), "Essay: 1.50 0.00 0.00 0.00 0.00 0.00 0.00 1.50 10.00\n"
-                                       "Gym: 0.50 0.50 0.00 0.00 0.00 0.00 0.00 1.00\n"
-                                       "Total: 2.00 0.50 0.00 0.00 0.00 0.00 0.00 2.50");
+        QCOMPARE(Rows(window.Table()),
+                 "Essay: 1.50 0.00 0.00 0.00 0.00 0.00 0.00 1.50 10.00 1.50/1.00 0.00/1.00 "
+                 "0.00/1.00 0.00/1.00 0.00/1.00 0.00/1.00 0.00/1.00\n"
+                 "Gym: 0.50 0.50 0.00 0.00 0.00 0.00 0.00 1.00\n"
+                 "Total: 2.00 0.50 0.00 0.00 0.00 0.00 0.00 2.50");
         const auto* bars = qobject_cast<QStackedBarSeries*>(window.Chart()->chart()->series().at(0));
         QCOMPARE(bars->barSets().size(), 2); // a colour a goal, a bar a day
         QCOMPARE(QString("%1 %2 %3")

@@ -319,13 +319,18 @@ private slots:
             ~Zone() { qputenv("TZ", "UTC0"), tzset(); }
         } zone;
         m_clock->Set(CTime(2027, 3, 28, 1, 0, 0).GetTime());
-        Open("Run,1:00,1:00\r\n");
+        Open("Run,1:00,0:13\r\n");
         m_session->Renewals().Choose(Goals().GetAt(0), Renewal::Every::Day, false, false,
                                      CTime::GetCurrentTime());
-        m_clock->Set(CTime(2027, 3, 28, 23, 59, 0).GetTime());
+        QSignalSpy warned(&m_session->Renewals(), &RenewalKeeper::nearlySpent); // at 80%, once a day
+        m_clock->Set(CTime(2027, 3, 28, 23, 58, 0).GetTime());
         m_session->StartGoal(0);
-        Tick(120);
+        Tick(59);
+        QCOMPARE(warned.count(), 0);
+        Tick(121);
         QCOMPARE(Describe(), "Run 1:00/0:59 running");
+        QCOMPARE(warned.count(), 1);
+        QCOMPARE(warned.first().at(1).toString(), "Renews daily \u2014 today 0:48 of 1:00 spent");
     }
 
     // Add replaces the placeholder; Edit marks a goal with no time left done; Finish Early stops the

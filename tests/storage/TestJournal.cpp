@@ -105,7 +105,8 @@ private slots:
         QVERIFY(journal != nullptr);
         QCOMPARE(m_said, "The history of time spent was damaged. It was renamed "
                          "ordalune-history.damaged-20261207-130000.sqlite and a new history, "
-                         "ordalune-history.sqlite, was started.");
+                         "ordalune-history.sqlite, was started. Budgets that renew must be set again; the "
+                         "renamed file still holds them.");
         QCOMPARE(ReadBytes(Path("ordalune-history.damaged-20261207-130000.sqlite")), QByteArray(4096, 'x'));
         QVERIFY(journal->MatchGoals({"Gym"}).size() == 1);
         journal.reset();

@@ -141,7 +141,8 @@ private slots:
             "... "
             "Ctrl+A|&Edit ... Ctrl+E|&Delete Ctrl+D|-|&Start clock |&Stop clock -|-|&Finish Early Ctrl+F|-|"
             "&History... Ctrl+H|&Options|&User name "
-            "... |-|&Desktop notifications |&Tray icon |Stop clocks when the screen &locks |&Help|&Help "
+            "... |-|&Desktop notifications |&Tray icon |Stop clocks when the screen &locks |Warn when a "
+            "budget is &nearly spent |&Help|&Help "
             "Topics |-|&About Ordalune... ");
         QCOMPARE(Goals().GetSelection(), 0);
         for (const char* choice : {"optionsTray", "optionsTray"}) // a choice is kept as it is made
