@@ -83,20 +83,6 @@ private slots:
                      .arg(renewed.done ? " done" : ""),
                  values);
     }
-    // Once for the period holding now, however many boundaries passed, and never twice.
-    void due() {
-        using Every = Renewal::Every;
-        const std::int64_t monday = At(2026, 12, 7, 0);
-        const auto setting = [](Every every) { return Renewal::Setting{every, false, Minutes(60)}; };
-        QCOMPARE(Renewal::PeriodStart(Every::Week, At(2026, 12, 13, 23), 1), monday);
-        QCOMPARE(Renewal::PeriodStart(Every::Month, At(2026, 12, 31), 1), At(2026, 12, 1, 0));
-        QVERIFY(!Renewal::Due(setting(Every::Week), monday, At(2026, 12, 13, 23), 1));
-        QVERIFY(Renewal::Due(setting(Every::Week), monday, At(2026, 12, 14, 0), 1));
-        QVERIFY(Renewal::Due(setting(Every::Day), monday, At(2026, 12, 28), 1)); // closed for three weeks
-        QVERIFY(!Renewal::Due(setting(Every::Never), monday, At(2027, 1, 28), 1));
-        QVERIFY(!Renewal::Due(setting(Every::Day), At(2026, 3, 29, 0), At(2026, 3, 29, 23), 1)); // 23 hours
-        QVERIFY(Renewal::Due(setting(Every::Day), At(2026, 3, 29, 0), At(2026, 3, 30, 0), 1));
-    }
     // A run across midnight counts to each day the part that fell in it, in proportion to its
     // counted seconds, none lost; a run only begun counts to its day.
     void sharedOutByDay() {
