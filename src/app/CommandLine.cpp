@@ -2,7 +2,7 @@
 
 #include "app/ControlCommand.h"
 #include "app/HistoryCommand.h"
-#include "desktop/BusProbe.h"
+#include "desktop/DesktopServices.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -103,7 +103,7 @@ std::optional<int> CommandLine::Run(int argc, char* argv[]) {
     request.json = parser.isSet(json);
     const int code = ControlCommand::Run(request);
     std::fflush(nullptr);
-    if (BusProbe::AnyTimedOut()) // Qt's bus thread waits on the silent bus: end without it
+    if (DesktopServices::AnyBusSilent()) // Qt's bus thread waits on the silent bus: end without it
         std::_Exit(code);
     return code;
 }

@@ -1,23 +1,17 @@
 #include "app/ControlCommand.h"
 
-#include "desktop/BusProbe.h"
-#include "desktop/ControlService.h"
+#include "desktop/ControlClient.h"
 #include "model/CTime.h"
 #include "model/Goal.h"
 #include "storage/CFileException.h"
 #include "storage/GoalFile.h"
 #include "storage/HistoryExport.h"
 
-#include <QDBusMessage>
-#include <QDBusMetaType>
-
 #include <cstdio>
 #include <optional>
 #include <string>
 
 namespace {
-
-constexpr int kAnswerMs = 5000;
 
 int Fail(const QString& reason) {
     std::fprintf(stderr, "ordalune: %s\n", qPrintable(reason));
@@ -81,63 +75,43 @@ std::optional<QList<RemoteGoal>> ReadFile(QString* error) {
     return goals;
 }
 
-bool NoCopy(const QDBusMessage& reply) {
-    return reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") ||
-           reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner");
-}
-
 } // namespace
 
 int ControlCommand::Run(const Request& request) {
     if (request.name.size() > Goal::kMaxNameLength)
         return Fail(QStringLiteral("a goal's name is at most %1 characters long").arg(Goal::kMaxNameLength));
-    const QString service = ControlService::BusName({});
-    if (service.isEmpty())
-        return Fail(QStringLiteral("the current folder cannot be looked at"));
-    ControlService::RegisterTypes();
-    BusProbe probe(QDBusConnection::SessionBus, QStringLiteral("ordalune-control"));
-    const std::optional<QDBusConnection> bus = probe.Wait(QDeadlineTimer(2 * BusProbe::kDeadlineMs));
-    if (probe.TimedOut())
-        return Fail(QStringLiteral("the session bus does not answer"));
-    const auto call = [&](const QString& method, const QVariantList& arguments = {}) {
-        QDBusMessage message =
-            QDBusMessage::createMethodCall(service, QString::fromLatin1(ControlService::kPath),
-                                           QString::fromLatin1(ControlService::kInterface), method);
-        message.setArguments(arguments);
-        return bus ? bus->call(message, QDBus::Block, kAnswerMs) : QDBusMessage();
-    };
+    ControlClient client;
+    if (!client.Unusable().isEmpty())
+        return Fail(client.Unusable());
     static const char* const kMethods[] = {"Start", "Stop", "Toggle", "StopAll", "Add"};
     if (request.action != Action::Status) {
-        const QDBusMessage reply =
-            call(QString::fromLatin1(kMethods[static_cast<int>(request.action)]),
-                 request.action == Action::Add       ? QVariantList{request.name, request.total}
-                 : request.action == Action::StopAll ? QVariantList{}
-                                                     : QVariantList{request.name});
-        if (!bus || NoCopy(reply))
+        const ControlClient::Reply reply =
+            client.Call(QString::fromLatin1(kMethods[static_cast<int>(request.action)]),
+                        request.action == Action::Add       ? QVariantList{request.name, request.total}
+                        : request.action == Action::StopAll ? QVariantList{}
+                                                            : QVariantList{request.name});
+        if (reply.outcome == ControlClient::Outcome::NoCopy)
             return Fail(QStringLiteral("no running copy of Ordalune owns the goal file in this folder"));
-        if (reply.type() == QDBusMessage::ErrorMessage)
-            return Fail(reply.errorMessage());
+        if (reply.outcome == ControlClient::Outcome::Failed)
+            return Fail(reply.error);
     }
-    const QDBusMessage listed = call(QStringLiteral("List"));
-    QList<RemoteGoal> goals;
-    if (listed.type() == QDBusMessage::ReplyMessage && !listed.arguments().isEmpty()) {
-        qvariant_cast<QDBusArgument>(listed.arguments().first()) >> goals;
-    } else if (request.action != Action::Status || !(NoCopy(listed) || !bus)) {
-        return Fail(QStringLiteral("the running copy did not answer: ") + listed.errorMessage());
-    } else {
+    ControlClient::Reply reply;
+    std::optional<QList<RemoteGoal>> goals = client.List(&reply);
+    if (!goals && (request.action != Action::Status || reply.outcome != ControlClient::Outcome::NoCopy))
+        return Fail(QStringLiteral("the running copy did not answer: ") + reply.error);
+    if (!goals) { // no copy runs: the goal file as it is
         QString error;
-        const std::optional<QList<RemoteGoal>> read = ReadFile(&error);
-        if (!read)
+        goals = ReadFile(&error);
+        if (!goals)
             return Fail(error);
-        goals = *read;
     }
     if (request.action == Action::Status)
-        return Status(goals, request.json);
+        return Status(*goals, request.json);
     if (request.action == Action::StopAll)
         return std::puts("Every clock is stopped.") < 0 ? 2 : 0;
     // The goal addressed: the first of its name, or for Add the one just added.
     std::optional<RemoteGoal> addressed;
-    for (const RemoteGoal& goal : goals)
+    for (const RemoteGoal& goal : *goals)
         if (goal.name == request.name && (!addressed || request.action == Action::Add))
             addressed = goal;
     if (addressed)

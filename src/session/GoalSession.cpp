@@ -30,10 +30,7 @@ std::string Image(const GoalList& goals, const std::string& userName) {
 GoalSession::GoalSession(std::string directory, QObject* parent)
     : QObject(parent), m_store(std::move(directory)),
       m_renewals(m_goals, m_store, m_runs, QLocale().firstDayOfWeek() % 7) {
-    m_history.SetBudgets([this](const Goal& goal) {
-        const RenewalKeeper::Plan* plan = m_renewals.Of(goal);
-        return plan != nullptr ? std::optional(plan->setting) : std::nullopt;
-    });
+    m_history.SetBudgets([this](const Goal& goal) { return m_renewals.SettingOf(goal); });
     m_timer.setInterval(kTickMs);
     // Queued, so the timer's own delivery has returned before a tick can open a question: a timer
     // is never fired again while its handler runs, and the clock pane must move on meanwhile.

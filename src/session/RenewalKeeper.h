@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -44,6 +45,10 @@ public:
     // Total it has, which becomes the budget; later a Total the user typed is the new budget.
     void Choose(const Goal& goal, Renewal::Every every, bool carryOver, bool totalTyped, CTime now);
     [[nodiscard]] const Plan* Of(const Goal& goal) const;
+    [[nodiscard]] std::optional<Renewal::Setting> SettingOf(const Goal& goal) const {
+        const Plan* plan = Of(goal);
+        return plan != nullptr ? std::optional(plan->setting) : std::nullopt;
+    }
     // "Renews every Monday — this week 3:10 of 5:00 spent"; empty for a goal that does not renew.
     [[nodiscard]] std::string Prompt(const Goal& goal) const;
 
