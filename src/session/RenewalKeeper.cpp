@@ -1,6 +1,7 @@
 #include "session/RenewalKeeper.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace {
 
@@ -46,8 +47,10 @@ bool RenewalKeeper::Check(CTime now) {
         return false;
     }
     bool changed = false;
+    std::unordered_set<std::uint64_t> listed;
     for (int i = 0; i < m_goals.GetCount(); ++i) {
         Goal& goal = m_goals.GetAt(i);
+        listed.insert(goal.GetKey());
         for (const auto& [key, record] : m_unsaved) {
             if (key != goal.GetKey())
                 continue;
@@ -64,6 +67,7 @@ bool RenewalKeeper::Check(CTime now) {
         }
     }
     m_unsaved.clear();
+    std::erase_if(m_plans, [&listed](const auto& plan) { return listed.count(plan.first) == 0; }); // deleted
     Schedule();
     return changed;
 }

@@ -319,6 +319,22 @@ private slots:
         QCOMPARE(Describe(), "Run 1:00/0:59 running");
         QCOMPARE(warned.count(), 1);
         QCOMPARE(warned.first().at(1).toString(), "Renews daily \u2014 today 0:48 of 1:00 spent");
+        // A time's-up question open at midnight holds the renewal; what it grants stays in its day.
+        Open("Out,0:30,0:01\r\n");
+        m_session->Renewals().Choose(Goals().GetAt(0), Renewal::Every::Day, false, false,
+                                     CTime::GetCurrentTime());
+        m_clock->Set(CTime(2027, 3, 29, 23, 58, 30).GetTime());
+        m_session->StartGoal(0);
+        m_user.timesUp = {{1, "5"}};
+        m_user.during = [&](const QString& line) {
+            if (line.startsWith("time's up"))
+                Tick(60); // past midnight, the question still open
+        };
+        Tick(60);
+        QCOMPARE(Describe(), "Out 0:35/0:05 running");
+        m_user.during = {};
+        Tick(1);
+        QCOMPARE(Describe(), "Out 0:30/0:29 running");
     }
 
     // Add replaces the placeholder; Edit marks a goal with no time left done; Finish Early stops the

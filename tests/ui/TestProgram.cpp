@@ -135,6 +135,8 @@ private slots:
         QCOMPARE(Run({"--start", "Gym"}), "2 ordalune: There is no goal named \"Gym\".\n");
         QCOMPARE(Run({"--add", "x", "--total", "0"}).left(25), "2 ordalune: \"0\" is no Tot");
         QCOMPARE(Run({"--start", "--", "-Gym"}).left(4), "0 -G");
+        QCOMPARE(Run({"--stop", "--", "-Gym"}), "0 -Gym  0:45 left, stopped\n");
+        QCOMPARE(Run({"--start", "Essay"}).left(8), "0 Essay ");
         QCOMPARE(Run({"--stop-all"}), "0 Every clock is stopped.\n");
         QCOMPARE(Run({"--status"}), "1 ");
         QCOMPARE(Run({"--stop", "Essay", "--stop-all"}),
