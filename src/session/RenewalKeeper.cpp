@@ -100,7 +100,7 @@ void RenewalKeeper::Warn() {
         for (int i = 0; i < m_goals.GetCount(); ++i) {
             const Goal& goal = m_goals.GetAt(i);
             const CTimeSpan spent = plan.allowance - goal.GetRemaining();
-            if (goal.GetKey() == key && goal.IsRunning() && plan.allowance > CTimeSpan() &&
+            if (goal.GetKey() == key && goal.IsRunning() &&
                 std::int64_t{spent.GetTotalSeconds()} * 5 >=
                     std::int64_t{plan.allowance.GetTotalSeconds()} * 4) {
                 plan.warnedFor = plan.period;

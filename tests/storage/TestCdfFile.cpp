@@ -129,6 +129,7 @@ private slots:
     void windowsTextReadAsUtf8() {
         const std::pair<QByteArray, QString> rows[] = {
             {"plain", "plain"},
+            {"\x80", "€"},
             {"Caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80", "Café € 😀"},
             {"Ren\xe9 \x80 \x96 \x81 \x89\x9b\x98", "René € – \u0081 ‰›˜"},
             {"\xf0\x90\x80\x80", "\U00010000"},

@@ -191,7 +191,8 @@ private slots:
                  "\"end\":\"2026-12-07T13:01:00+01:00\",\"seconds\":10860,\"ended_by\":\"running\"}\n]\n");
         QCOMPARE(HistoryExport::Write({}, HistoryExport::Format::Json), "[]\n");
         QCOMPARE(HistoryExport::LocalIso8601(1'782'820'800), "2026-06-30T14:00:00+02:00"); // summer time
-        QVERIFY(!Journal(m_dir->filePath("none").toStdString()).OpenToRead());
+        Journal none(m_dir->filePath("none").toStdString());
+        QVERIFY(!none.OpenToRead() && !none.IsOpen());
     }
 };
 

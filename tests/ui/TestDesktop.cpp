@@ -243,8 +243,10 @@ private slots:
             action->trigger();
         QCOMPARE(asked.join('|'), "2|show|quit");
         // The tooltip shows what the list shows, as soon as the list does.
-        tray.Refresh({{2, "Essay", "0:00", now + 5340}});
-        QVERIFY(tray.ToolTip().contains("Essay: 0:00 left"));
+        tray.Refresh({{2, "Essay", "0:00", now + 5339}});
+        QVERIFY(tray.ToolTip().contains("Essay: 0:00 left, done at 11:28 AM"));
+        tray.Refresh({{2, "Essay", "0:00", now + 5340}}); // the next minute
+        QVERIFY(tray.ToolTip().contains("done at 11:29 AM"));
         QCOMPARE(tray.Menu()->actions().size(), 4);
         tray.Refresh({});
         QCOMPARE(tray.Icon().pixmap(32).toImage(), idle);

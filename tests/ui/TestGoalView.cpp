@@ -428,8 +428,8 @@ private slots:
         QCOMPARE(bar->maximum(), range - m_view->ListBox()->Painter().GetLineHeight());
     }
 
-    // The user name, pasted with a line break, and the report; then About and Help.
-    void userNameReportAboutAndHelp() {
+    // The user name, pasted with a line break; then About and Help.
+    void userNameAboutAndHelp() {
         Open("Essay,02:00,00:30\r\n");
         QString preset;
         for (const char* button : {"ok", "cancel"}) {
@@ -444,14 +444,6 @@ private slots:
         }
         QCOMPARE(preset + m_frame->windowTitle(),
                  "Set User Name: Pat;Set User Name: night shift;Ordalune Tracker - night shift");
-        SeenBox seen;
-        {
-            const auto watch = AnswerBox(seen);
-            m_frame->Action("fileReport")->trigger();
-        }
-        QCOMPARE(Said(seen) + QString::number(seen.icon), "Done: Report saved to ORDALUNE.REP0");
-        QVERIFY(
-            ReadBytes(m_dir->filePath("ORDALUNE.REP")).startsWith("Sun 12/6/26  9:59 AM\r\n\r\n    Essay"));
         QStringList texts;
         {
             const auto watch = WhenModal([&](QWidget* about) {

@@ -146,6 +146,7 @@ private slots:
         ::kill(static_cast<pid_t>(first->processId()), SIGTERM);
         QVERIFY(first->waitForFinished(15000) && first->exitStatus() == QProcess::NormalExit);
         QCOMPARE(first->exitCode(), 0);
+        QVERIFY(!first->readAllStandardError().contains("bus name")); // had its name
         const QByteArray saved = Goals();
         QVERIFY(saved.endsWith("Essay,02:00,01:30\r\n-Gym,00:45,00:45\r\n"));
         QCOMPARE(Run({"--stop-all"}),

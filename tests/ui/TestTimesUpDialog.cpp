@@ -16,11 +16,9 @@ void Click(TimesUpDialog* d, const QString& name) {
 // and types over them, "+text" types where the focus is, "?text" checks the minutes, and any other
 // word clicks the widget of that name. A word that names no key or widget fails the test.
 void Play(TimesUpDialog* d, const QString& script) {
-    const QHash<QString, Qt::Key> keys{{"key:Tab", Qt::Key_Tab},
-                                       {"key:Return", Qt::Key_Return},
-                                       {"key:Escape", Qt::Key_Escape},
-                                       {"key:Up", Qt::Key_Up},
-                                       {"key:Down", Qt::Key_Down}};
+    const QHash<QString, Qt::Key> keys{{"key:Tab", Qt::Key_Tab},       {"key:Return", Qt::Key_Return},
+                                       {"key:Escape", Qt::Key_Escape}, {"key:Up", Qt::Key_Up},
+                                       {"key:Down", Qt::Key_Down},     {"key:Space", Qt::Key_Space}};
     for (const QString& step : script.split(' ')) {
         if (keys.contains(step)) {
             QTest::keyClick(QApplication::focusWidget(), keys[step]);
@@ -57,6 +55,7 @@ private slots:
             {"click into minutes", "minutes ok", 1, "15"},
             {"30 typed, stop chosen again", "=30 stop ok", 0, "30"},
             {"tab into minutes", "key:Tab key:Return", 1, "15"},
+            {"space on the choice with the focus", "key:Space ok", 0, "15"},
             {"Esc at once", "key:Escape", 0, "15"},
             {"30 typed, then Esc", "=30 key:Escape", 1, "15"},
             {"letters accepted", "=abc key:Return", 1, "abc"},
@@ -83,7 +82,8 @@ private slots:
             const QRect down = dialog.findChild<QWidget*>("down")->geometry();
             QVERIFY(up.right() < dialog.findChild<QWidget*>("ok")->x() && up.bottom() < down.top() &&
                     up.left() == down.left() &&
-                    up.left() > dialog.findChild<QWidget*>("minutes")->geometry().right());
+                    up.left() > dialog.findChild<QWidget*>("minutes")->geometry().right() &&
+                    Minutes(&dialog)->x() > dialog.findChild<QWidget*>("continue")->geometry().right());
             QVERIFY(dialog.findChild<QWidget*>("stop")->geometry().left() < name.center().x());
             for (const char* shown : {"goalName", "up", "down", "ok", "minutes"})
                 QVERIFY2(dialog.findChild<QWidget*>(shown)->isVisible(), shown);
