@@ -19,9 +19,8 @@ RenewalKeeper::RenewalKeeper(GoalList& goals, GoalStore& store, RunRecorder& run
     : QObject(parent), m_goals(goals), m_store(store), m_runs(runs), m_firstWeekday(firstWeekday) {}
 
 void RenewalKeeper::Loaded() {
-    m_plans.clear();
-    m_unsaved.clear();
-    Schedule();
+    // The goals read have keys of their own: a plan still kept for one read before is never met,
+    // and goes at its next boundary.
     m_store.Record([this, load = ++m_load](JournalRecorder& journal) {
         // Read on the store's thread, taken in on this object's.
         auto found = std::make_shared<JournalRecorder::Renewals>(journal.ReadRenewals());

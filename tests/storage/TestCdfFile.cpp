@@ -39,6 +39,8 @@ private slots:
                                 << Fields{"a,b", "12:30"};
         QTest::newRow("at the ends") << Fields{",x,", "y"} << QByteArray(",,x,,,y") << Fields{",x,", "y"};
         QTest::newRow("empty first") << Fields{"", "01:00"} << QByteArray(",01:00") << Fields{"", "01:00"};
+        QTest::newRow("empty last") << Fields{"a", ""} << QByteArray("a,")
+                                    << Fields{"a,"}; // a lone comma ends it
         QTest::newRow("blanks") << Fields{" a\t", "\vb\f"} << QByteArray(" a\t,\vb\f") << Fields{"a", "b"};
         QTest::newRow("breaks") << Fields{"one\r\ntwo\n", "x"} << QByteArray("one  two ,x")
                                 << Fields{"one  two", "x"};
