@@ -1,5 +1,7 @@
 #include "app/GoalApp.h"
 
+#include "app/FontConfigWarmup.h"
+
 #include "desktop/AlertSound.h"
 #include "desktop/ControlService.h"
 #include "desktop/DesktopMirror.h"
@@ -22,7 +24,17 @@
 #include <QPixmap>
 #include <QTimer>
 
-GoalApp::GoalApp(int& argc, char** argv) : QApplication(argc, argv) {
+namespace {
+
+// Qt's own start-up comes next: the font configuration is read beside it.
+int& WithFontsWarming(int& argc) {
+    FontConfigWarmup::Start();
+    return argc;
+}
+
+} // namespace
+
+GoalApp::GoalApp(int& argc, char** argv) : QApplication(WithFontsWarming(argc), argv) {
     setApplicationName(QStringLiteral("Ordalune"));
     setApplicationVersion(QStringLiteral(ORDALUNE_VERSION));
     setDesktopFileName(QStringLiteral("org.ordalune.Tracker"));
@@ -51,6 +63,8 @@ bool GoalApp::InitInstance(const std::string& directory, const QString& settings
     m_settings = std::make_unique<Settings>(settings);
     m_session = std::make_unique<GoalSession>(directory);
     m_session->SetAlert(&AlertSound::Play);
+    FontConfigWarmup::Wait(); // the window's fonts are looked up next
+    m_session->PrepareLoad();
     m_frame = std::make_unique<CMainFrame>(*m_session, *m_settings);
     m_mirror = std::make_unique<DesktopMirror>(m_frame.get());
     m_frame->View()->Asker().SetMirror(m_mirror.get());

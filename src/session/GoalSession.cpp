@@ -57,7 +57,7 @@ void GoalSession::Show(const UserMessage& message) {
         m_prompter->ShowMessage(message);
 }
 
-void GoalSession::LoadNow() { Apply(m_store.LoadNow()); }
+void GoalSession::LoadNow() { Apply(m_prepared.valid() ? m_prepared.get() : m_store.LoadNow()); }
 
 void GoalSession::Reload() {
     m_store.Load([this](GoalStore::Loaded loaded) {

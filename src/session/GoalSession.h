@@ -64,6 +64,8 @@ public:
     // same goals twice. At start the goals are read before the window shows; later readings
     // never hold up the window.
     void LoadNow();
+    // Starts the reading LoadNow takes, so the goal file is read while the window is built.
+    void PrepareLoad() { m_prepared = m_store.LoadLater(); }
     void Reload();
     // File > Open and New: reads the goal file again, asking first whether to save what changed
     // since the last save. False when the user cancelled.
@@ -150,6 +152,7 @@ private:
     GoalList m_goals;
     std::string m_userName;
     GoalStore m_store;
+    std::future<GoalStore::Loaded> m_prepared;
     HistoryAccess m_history{m_store, m_goals};
     RunRecorder m_runs{m_store, [this] { m_history.Changed(); }};
     RenewalKeeper m_renewals;

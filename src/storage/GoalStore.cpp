@@ -51,10 +51,12 @@ void GoalStore::Save(GoalList goals, std::string userName, bool asked, SaveDone 
     Queue(std::move(job));
 }
 
-GoalStore::Loaded GoalStore::LoadNow() {
-    std::promise<Loaded> result;
-    Load([&result](Loaded loaded) { result.set_value(std::move(loaded)); });
-    return result.get_future().get();
+GoalStore::Loaded GoalStore::LoadNow() { return LoadLater().get(); }
+
+std::future<GoalStore::Loaded> GoalStore::LoadLater() {
+    auto result = std::make_shared<std::promise<Loaded>>();
+    Load([result](Loaded loaded) { result->set_value(std::move(loaded)); });
+    return result->get_future();
 }
 
 GoalFile::SaveResult GoalStore::SaveNow(GoalList goals, std::string userName) {

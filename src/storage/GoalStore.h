@@ -8,6 +8,7 @@
 #include <condition_variable>
 #include <deque>
 #include <functional>
+#include <future>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -41,6 +42,8 @@ public:
     void Save(GoalList goals, std::string userName, bool asked, SaveDone done = {});
     // The same, waiting for the result: at start, before the window shows, and at exit.
     [[nodiscard]] Loaded LoadNow();
+    // A load whose result is taken later.
+    [[nodiscard]] std::future<Loaded> LoadLater();
     [[nodiscard]] GoalFile::SaveResult SaveNow(GoalList goals, std::string userName);
     // Returns once every job asked for so far is done.
     void Flush();

@@ -216,6 +216,9 @@ void CMainFrame::createToolBar() {
         Action("fileSave")->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
         Action("appAbout")->setIcon(s->standardIcon(QStyle::SP_MessageBoxInformation));
         Action("contextHelp")->setIcon(s->standardIcon(QStyle::SP_TitleBarContextHelpButton));
+        for (QAction* action : m_toolBar->actions())
+            if (const QString theme = action->data().toString(); !theme.isEmpty())
+                action->setIcon(Artwork::ToolIcon(theme));
     });
     m_toolBar->addAction(Action("fileNew"));
     m_toolBar->addAction(Action("fileOpen"));
@@ -223,8 +226,8 @@ void CMainFrame::createToolBar() {
     m_toolBar->addSeparator();
     // Cut, copy, paste and print have nothing to act on here; they show the desktop's icons.
     const auto tool = [this](const char* name, const char* theme) {
-        QAction* action =
-            m_toolBar->addAction(Artwork::ToolIcon(QString::fromLatin1(theme)), QString::fromLatin1(name));
+        QAction* action = m_toolBar->addAction(QString::fromLatin1(name));
+        action->setData(QString::fromLatin1(theme));
         action->setEnabled(false);
     };
     tool("Cut", "edit-cut");

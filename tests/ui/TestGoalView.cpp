@@ -228,7 +228,8 @@ private slots:
         Key(Qt::Key_N);
         QTRY_COMPARE(titles.size(), 2);
         QVERIFY(m_frame->ToolBar()->isVisible());
-        QCOMPARE(m_frame->ToolBar()->iconSize(), QSize(16, 16)); // as drawn
+        QCOMPARE(m_frame->ToolBar()->iconSize(), QSize(16, 16));        // as drawn
+        QVERIFY(!m_frame->ToolBar()->actions().at(4)->icon().isNull()); // Cut's, made as it first shows
         QCOMPARE(
             Items(m_frame->ToolBar()->actions()),
             "&New Ctrl+N|&Open... Ctrl+O|&Save Ctrl+S|-|Cut -|Copy -|Paste -|-|Print -|&About Ordalune... |"
