@@ -4,6 +4,7 @@
 #include "model/CTimeSpan.h"
 #include "model/GoalList.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,12 @@ struct TickResult {
     bool changed = false;
     // One entry per goal that was running; its wheel and bar always need repainting.
     std::vector<GoalRepaint> repaints;
+
+    // A running goal's Remaining time reached another minute, or ran out.
+    [[nodiscard]] bool MinuteMoved() const {
+        return std::any_of(repaints.begin(), repaints.end(),
+                           [](const GoalRepaint& r) { return r.remainingText || r.wholeItem; });
+    }
 };
 
 // One clock tick over the list: every running goal counts down by the wall clock; a goal whose

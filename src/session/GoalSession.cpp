@@ -17,11 +17,13 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 // What the goal file holds of the goals, to the minute.
 std::string Image(const GoalList& goals, const std::string& userName) {
     std::string image = userName;
-    for (int i = 0; i < goals.GetCount(); ++i) {
-        const Goal& goal = goals.GetAt(i);
-        image += '\n' + goal.GetName() + '\t' + goal.GetTotal().Format("%H:%M") + '\t' +
-                 goal.GetRemaining().Format("%H:%M");
-    }
+    for (int i = 0; i < goals.GetCount(); ++i) // whole minutes, as the file has them
+        image.append(1, '\n')
+            .append(goals.GetAt(i).GetName())
+            .append(1, '\t')
+            .append(std::to_string(goals.GetAt(i).GetTotal().GetTotalSeconds() / 60))
+            .append(1, '\t')
+            .append(std::to_string(goals.GetAt(i).GetRemaining().GetTotalSeconds() / 60));
     return image;
 }
 
@@ -195,7 +197,7 @@ void GoalSession::Tick() {
         m_runs.Checkpoint(); // a crash loses at most this minute
         Save();
     }
-    if (!result.repaints.empty())
+    if (result.MinuteMoved()) // what the commands and the tray show moves no faster
         emit commandsChanged();
     emit timerFired();
     m_inTick = false;

@@ -91,6 +91,16 @@ private slots:
         QCOMPARE(m_session->TickCount(), 120u);
     }
 
+    // A running clock has the commands looked at again as a minute of its Remaining passes, not
+    // at every tick.
+    void commandsByTheMinute() {
+        Open("Essay,02:00,01:30\r\n");
+        m_session->StartGoal(0);
+        QSignalSpy commands(m_session.get(), &GoalSession::commandsChanged);
+        Tick(120);
+        QCOMPARE(commands.count(), 2);
+    }
+
     // A goal whose time runs out sounds, stops and asks; the other clocks run on; the time the
     // questions stood open is not taken off; a file read meanwhile waits for the tick to end. The
     // answers' rules are the tick's own; closing, nothing is asked and the goal is done.
@@ -488,6 +498,14 @@ private slots:
         Open("Essay,02:00,01:30\r\n");
         QVERIFY(m_session->ReadAgain()); // nothing changed: read without a word
         Settle();
+        Select(0);
+        for (const auto& [name, total, left] :
+             {std::tuple{"Essay", 135, 90}, {"Essay", 120, 89}, {"Essays", 120, 90}}) {
+            m_session->EditSelected(name, Minutes(total), Minutes(left)); // a minute or a letter asks
+            m_user.replies = {Reply::Cancel};
+            QVERIFY(!m_session->ReadAgain());
+            m_session->EditSelected("Essay", Minutes(120), Minutes(90));
+        }
         m_session->AddGoal("Gym", Minutes(60), Minutes(60));
         m_user.replies = {Reply::Cancel, Reply::No, Reply::Yes, Reply::Yes};
         QVERIFY(!m_session->ReadAgain());
@@ -503,12 +521,12 @@ private slots:
         QVERIFY(QDir(m_dir->path()).mkdir("Ordalune.cdf.new"));
         Goals().GetAt(0).ToggleRunning(); // time counted since the last save
         QVERIFY(m_session->ReadAgain());
-        QTRY_COMPARE(m_user.log.size(), 5);
+        QTRY_COMPARE(m_user.log.size(), 8);
         QCOMPARE(Describe(), "Essay 2:00/1:30 running, Run 1:00/1:00");
         QCOMPARE(
             m_user.log.filter("yes/no/cancel Ordalune: Save the goals before reading the goal file again?")
                 .size(),
-            4);
+            7);
         QVERIFY(m_user.log.last().startsWith("message File Error: Your goals could not be saved."));
     }
 
