@@ -77,6 +77,10 @@ private slots:
                  "Essay 0.5 0.5");
         // The Essay run made to end an hour later, then undone and done again.
         QTableWidget* runs = window.Runs();
+        QString editable; // the goal, start and end; not the minutes counted or how the run ended
+        for (int column = 0; column < runs->columnCount(); ++column)
+            editable += runs->item(0, column)->flags().testFlag(Qt::ItemIsEditable) ? u'1' : u'0';
+        QCOMPARE(editable, "11100");
         QCOMPARE(runs->item(0, 2)->text(), "2026-12-07 10:30");
         runs->item(0, 2)->setText("2026-12-07 11:30");
         QVERIFY(refreshed.wait());
