@@ -57,6 +57,10 @@ private slots:
         QCOMPARE(week.To() - week.From(), 167 * 3600);
         QCOMPARE(QString::fromStdString(HistoryPeriod::Containing(monday, Span::Week).Title()),
                  " 7 Dec 2026 \u2013 13 Dec 2026");
+        qputenv("TZ", "XST0XDT,J90/23,J300/3"); // clocks forward at 11 pm on the last of March
+        tzset();
+        QCOMPARE(Describe(HistoryPeriod::Containing(At(2026, 3, 15, 23), Span::Month)), "2026-03-01+31");
+        initTestCase();
     }
     // A new period's Total and Remaining: the budget, with what the last period left added and
     // what it overran taken off when carried over, never below zero; a done goal opens again.

@@ -201,6 +201,7 @@ private slots:
         QVERIFY(QFile::remove(Path("ordalune.bak")) && QDir(m_dir->path()).mkdir("ordalune.bak"));
         QCOMPARE(again.Save(), "saved: No backup of your goals is being kept: ordalune.bak could "
                                "not be written (Is a directory).");
+        QVERIFY(!QFile::exists(Path("ordalune.bak.new")));
         QCOMPARE(again.Save(), "saved");
     }
 

@@ -58,7 +58,8 @@ public:
             if (argument.canConvert<QDBusArgument>()) { // the hints
                 const auto hints = qdbus_cast<QVariantMap>(argument.value<QDBusArgument>());
                 said << QString::number(hints.value("urgency").toInt()) + hints.value("urgency").typeName() +
-                            " " + hints.value("category").toString();
+                            " " + hints.value("category").toString() + " " +
+                            hints.value("resident").toString();
             } else {
                 said << (argument.canConvert<QStringList>() ? argument.toStringList().join(',')
                                                             : argument.toString());
@@ -125,7 +126,7 @@ private slots:
         QTRY_VERIFY(monitor.IsAway());
         Session({{"LockedHint", false}});
         QTRY_VERIFY(!monitor.IsAway());
-        for (const bool active : {true, false}) {
+        for (const bool active : {true, false, false}) { // told again: no second return
             Signal("/org/freedesktop/ScreenSaver", "org.freedesktop.ScreenSaver", "ActiveChanged", {active});
             QTRY_COMPARE(monitor.IsAway(), active);
         }
@@ -181,20 +182,18 @@ private slots:
         host.SetMirror(&mirror);
         m_standIns.calls.clear();
         m_standIns.lastId = 40;
-        {
-            // Typed into the dialog, then answered on the desktop: its own 15 minutes count.
-            const auto watch = WhenModal([&](QWidget* dialog) {
-                QTest::mouseClick(dialog->findChild<QWidget*>("minutes"), Qt::LeftButton);
-                QTest::keyClicks(dialog->findChild<QWidget*>("minutes"), "45");
-                QTRY_COMPARE(m_standIns.Calls("Notify").size(), 1); // shown before it can be chosen
-                m_standIns.Invoke(QStringLiteral("more"));
-            });
-            const TimesUpHost::Answer answer = host.AskTimesUp("Essay & <b>");
-            QCOMPARE(QString::number(answer.choice) + " " + QString::fromStdString(answer.minutes), "1 15");
-        }
+        // Typed into the dialog, then answered on the desktop: its own 15 minutes count.
+        const auto typed = WhenModal([&](QWidget* dialog) {
+            QTest::mouseClick(dialog->findChild<QWidget*>("minutes"), Qt::LeftButton);
+            QTest::keyClicks(dialog->findChild<QWidget*>("minutes"), "45");
+            QTRY_COMPARE(m_standIns.Calls("Notify").size(), 1); // shown before it can be chosen
+            m_standIns.Invoke(QStringLiteral("more"));
+        });
+        const TimesUpHost::Answer answer = host.AskTimesUp("Essay & <b>");
+        QCOMPARE(QString::number(answer.choice) + " " + QString::fromStdString(answer.minutes), "1 15");
         QCOMPARE(m_standIns.Calls("Notify").join('\n'),
                  "Notify|Ordalune Tracker|0|ordalune|Time's Up!|Your time for Essay &amp; &lt;b&gt; is "
-                 "up.|done,Mark done,more,15 more minutes|2uchar x-ordalune.time-up|0");
+                 "up.|done,Mark done,more,15 more minutes|2uchar x-ordalune.time-up true|0");
         m_standIns.answer = QStringLiteral("yes");
         QVERIFY(host.AskOverrun("Essay", "Over 2 minutes have passed."));
         QVERIFY(
@@ -210,10 +209,8 @@ private slots:
         m_standIns.answer = QStringLiteral("done"); // "Mark done" on the desktop
         QCOMPARE(host.AskTimesUp("Gym").choice, 0);
         m_standIns.answer.clear();
-        {
-            const auto watch = WhenModal([&](QWidget*) { host.WithdrawAwayQuestion(); }); // gone again
-            QVERIFY(!host.AskAway(QStringLiteral("You were away 0:05.")));
-        }
+        const auto withdrawn = WhenModal([&](QWidget*) { host.WithdrawAwayQuestion(); }); // gone again
+        QVERIFY(!host.AskAway(QStringLiteral("You were away 0:05.")));
         m_standIns.answer = QStringLiteral("yes"); // the return question too
         QVERIFY(host.AskAway(QStringLiteral("You were away 0:32.")));
         QVERIFY(m_standIns.Calls("Notify").last().startsWith(

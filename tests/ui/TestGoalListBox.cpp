@@ -122,7 +122,7 @@ private slots:
         for (int second = 0; second < 130; ++second) {
             Settle();
             m_clock->Advance(1);
-            m_list->RepaintTick(TickGoals(m_goals, m_host));
+            emit m_session.ticked(TickGoals(m_goals, m_host)); // as the session tells the view
             QCoreApplication::processEvents();
             const QRegion allowed = QRegion(Painter().GetWheelRect(item)) +
                                     Painter().GetBarRect(m_goals.GetAt(0), item) + remaining +
@@ -139,6 +139,10 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(!m_spy->painted.intersects(item.adjusted(2, 2, -3, -2)));
         QVERIFY(m_spy->painted.contains(QRect(item.left(), item.top(), item.width() - 1, 1)));
+        QVERIFY(m_spy->painted.contains(QRect(0, Item(1).bottom(), 10, 1)));
+        Settle();
+        m_list->SetSelection(-1); // the caret stays: its frame is drawn anew
+        QCoreApplication::processEvents();
         QVERIFY(m_spy->painted.contains(QRect(0, Item(1).bottom(), 10, 1)));
     }
 

@@ -151,6 +151,14 @@ private slots:
         m_frame->Action("optionsNotifications")->trigger();
         QVERIFY(!m_settings->Notifications());
         m_frame->Action("optionsNotifications")->trigger();
+        m_session->StartJournal(); // File > Export history writes where the user chose
+        const QString exported = m_dir->filePath("history.JSON");
+        const auto exporting = WhenModal([&](QWidget* dialog) {
+            Field(dialog, "fileNameEdit")->setText(exported);
+            QTest::keyClick(Field(dialog, "fileNameEdit"), Qt::Key_Return);
+        });
+        m_frame->Action("fileExportHistory")->trigger();
+        QTRY_COMPARE(ReadBytes(exported), "[]\n");
         QVERIFY(!m_view->ListBox()->UpdateLayout()); // laid out for the goals read
         for (int pane = 1; pane < 5; ++pane)         // each pane says what it shows
             QVERIFY(!m_frame->Pane(pane)->whatsThis().isEmpty());
@@ -174,10 +182,8 @@ private slots:
         Goals().GetAt(0).ToggleRunning();
         list->SetSelection(1);
         SeenBox asked;
-        {
-            const auto watch = AnswerBox(asked, QMessageBox::No); // a running clock has counted since
-            Key(Qt::Key_O);
-        }
+        const auto watch = AnswerBox(asked, QMessageBox::No); // a running clock has counted since
+        Key(Qt::Key_O);
         QCOMPARE(asked.text, "Save the goals before reading the goal file again?");
         QTRY_COMPARE(Describe(), "A much longer goal name than any before it 40:00/30:00, x 0:00/0:00 done");
         QVERIFY(!list->UpdateLayout());
@@ -253,13 +259,11 @@ private slots:
         Goals().GetAt(0).Set("Renamed", Minutes(120), Minutes(30));
         QVERIFY(QDir(m_dir->path()).mkdir("Ordalune.cdf.new")); // in the way of every save
         SeenBox seen;
-        {
-            const auto watch = WhenModal([&](QWidget* box) {
-                seen = {qobject_cast<QMessageBox*>(box)->text(), box->windowTitle()};
-                QTest::keyClick(box, Qt::Key_Escape);
-            });
-            QVERIFY(!m_frame->close());
-        }
+        const auto kept = WhenModal([&](QWidget* box) {
+            seen = {qobject_cast<QMessageBox*>(box)->text(), box->windowTitle()};
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QVERIFY(!m_frame->close());
         QVERIFY(m_frame->isVisible() && m_session->Timer().isActive());
         QCOMPARE(Said(seen), "File Error: Your goals could not be saved.\n\nFile exists");
         const auto watch = WhenModal([&](QWidget* box) {
@@ -334,7 +338,6 @@ private slots:
         Open("Essay,01:30,00:45\r\nOther,01:00,00:30\r\n"); // its bar follows the largest Total
         QStringList seen;
         SeenBox refusal;
-        std::optional<ModalWatch> box;
         WithDialog(Qt::Key_E, [&](QWidget* dialog) {
             const auto fields = [&] {
                 return Field(dialog, "total")->text() + "/" + Field(dialog, "remaining")->text();
@@ -346,18 +349,14 @@ private slots:
             Retype(dialog, "remaining", "99:75");
             Field(dialog, "name")->setFocus(Qt::TabFocusReason);
             seen << fields();
-            box.emplace(
-                [&](QWidget* modal) {
-                    refusal = {qobject_cast<QMessageBox*>(modal)->text(), modal->windowTitle()};
-                    qobject_cast<QMessageBox*>(modal)->accept();
-                },
-                dialog);
+            const auto box = AnswerBox(refusal, QMessageBox::Ok, dialog);
             Click(dialog, "ok");                                   // returns once the refusal is answered
+            seen << Field(dialog, "name")->selectedText();         // to be typed over
             Retype(dialog, "remaining", shown.section('/', 0, 0)); // as much as the Total: taken
             Click(dialog, "ok");
         });
         QCOMPARE(seen.join(' '),
-                 "Edit Goal 01:30/00:45 " + shown + " " + shown.section('/', 0, 0) + "/100:15");
+                 "Edit Goal 01:30/00:45 " + shown + " " + shown.section('/', 0, 0) + "/100:15 Essay");
         QCOMPARE(Said(refusal), "Ordalune: The Remaining time must not exceed the Total time");
         QCOMPARE(Describe(),
                  "Essay " + shown.section('/', 0, 0) + "/" + shown.section('/', 0, 0) + ", Other 1:00/0:30");
@@ -391,8 +390,8 @@ private slots:
             QVERIFY(frame.height() + frame.style()->pixelMetric(QStyle::PM_TitleBarHeight) <= area.height());
             session.SetQuitting();
         }
-        Open("done,1:00,0:00\r\n" + many);
-        // Longer than the screen: from the first show the window, title bar included, fits the
+        Open(QByteArray(400, 'W') + ",1:00,0:00\r\n" + many);
+        // Wider and longer than the screen: from the first show the window, title bar included, fits the
         // screen and the list scrolls.
         QTRY_VERIFY(area.contains(m_frame->frameGeometry()));
         QCOMPARE(m_frame->frameGeometry().height(), area.height());
@@ -421,10 +420,8 @@ private slots:
         const int range = bar->maximum();
         m_view->ListBox()->SetSelection(60);
         SeenBox seen;
-        {
-            const auto watch = AnswerBox(seen, QMessageBox::Yes);
-            Key(Qt::Key_Delete, Qt::NoModifier);
-        }
+        const auto watch = AnswerBox(seen, QMessageBox::Yes);
+        Key(Qt::Key_Delete, Qt::NoModifier);
         QCOMPARE(Said(seen) + " " + QString::number(Goals().GetCount()), "g59: Delete this goal? 60");
         QCOMPARE(bar->maximum(), range - m_view->ListBox()->Painter().GetLineHeight());
     }
@@ -446,26 +443,24 @@ private slots:
         QCOMPARE(preset + m_frame->windowTitle(),
                  "Set User Name: Pat;Set User Name: night shift;Ordalune Tracker - night shift");
         QStringList texts;
-        {
-            const auto watch = WhenModal([&](QWidget* about) {
-                for (QLabel* label : about->findChildren<QLabel*>())
-                    if (label->isVisible())
-                        texts << (label->pixmap().isNull() ? label->text() : QStringLiteral("picture"));
-                // The icon stands just left of the title, below a banner two lines and a half tall,
-                // both drawn for the screen's pixel density.
-                const QList<QLabel*> labels = about->findChildren<QLabel*>();
-                const QRect icon = labels.at(1)->geometry();
-                const QRect title = labels.at(2)->geometry();
-                QVERIFY(icon.right() < title.left() && title.left() - icon.right() < 12);
-                QVERIFY(labels.at(0)->height() < 3 * about->fontMetrics().height());
-                for (QLabel* picture : {labels.at(0), labels.at(1)}) {
-                    QCOMPARE(picture->pixmap().devicePixelRatio(), about->devicePixelRatioF());
-                    QCOMPARE(picture->pixmap().deviceIndependentSize().toSize(), picture->size());
-                }
-                about->close();
-            });
-            m_frame->Action("appAbout")->trigger();
-        }
+        const auto watch = WhenModal([&](QWidget* about) {
+            for (QLabel* label : about->findChildren<QLabel*>())
+                if (label->isVisible())
+                    texts << (label->pixmap().isNull() ? label->text() : QStringLiteral("picture"));
+            // The icon stands just left of the title, below a banner two lines and a half tall,
+            // both drawn for the screen's pixel density.
+            const QList<QLabel*> labels = about->findChildren<QLabel*>();
+            const QRect icon = labels.at(1)->geometry();
+            const QRect title = labels.at(2)->geometry();
+            QVERIFY(icon.right() < title.left() && title.left() - icon.right() < 12);
+            QVERIFY(labels.at(0)->height() < 3 * about->fontMetrics().height());
+            for (QLabel* picture : {labels.at(0), labels.at(1)}) {
+                QCOMPARE(picture->pixmap().devicePixelRatio(), about->devicePixelRatioF());
+                QCOMPARE(picture->pixmap().deviceIndependentSize().toSize(), picture->size());
+            }
+            about->close();
+        });
+        m_frame->Action("appAbout")->trigger();
         QCOMPARE(texts.join('|'), "picture|picture|Ordalune Tracker|Version 1.1");
         Key(Qt::Key_F1, Qt::NoModifier);
         auto* help = m_frame->findChild<HelpWindow*>();
