@@ -106,7 +106,7 @@ void GoalApp::ConnectServices() {
                     m_services->Notifications()->Show(tr("%1: budget nearly spent").arg(goal),
                                                       Notifier::Escaped(text), {});
             });
-    connect(session, &GoalSession::timerFired, this, &GoalApp::RefreshTray);
+    // Its times move with the list's minutes, and a running clock's finish does not move.
     connect(session, &GoalSession::commandsChanged, this, &GoalApp::RefreshTray);
     // Control from outside is offered by the copy that owns the goal file, and by no other.
     if (m_session->OwnsGoals() && !DesktopServices::AnyBusSilent()) {

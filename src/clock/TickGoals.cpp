@@ -55,12 +55,14 @@ TickResult TickGoals(GoalList& goals, TimesUpHost& host) {
         if (!goal.IsRunning())
             continue;
         GoalRepaint repaint{i, false, false};
-        const std::string before = goal.GetRemainingText();
+        // The Remaining text shows whole minutes: it changes exactly when they do, and is not
+        // made twice a second per clock to find that out.
+        const std::int32_t before = goal.GetRemaining().GetTotalSeconds() / 60;
         if (goal.Tick()) {
             result.changed = HandleTimeUp(goal, host) || result.changed;
             repaint.wholeItem = true;
         }
-        repaint.remainingText = goal.GetRemainingText() != before;
+        repaint.remainingText = goal.GetRemaining().GetTotalSeconds() / 60 != before;
         result.repaints.push_back(repaint);
     }
     return result;

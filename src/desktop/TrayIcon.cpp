@@ -36,9 +36,9 @@ QString TrayIcon::ToolTip() const { return m_icon->toolTip(); }
 QIcon TrayIcon::Icon() const { return m_icon->icon(); }
 
 void TrayIcon::Refresh(const QList<RunningClock>& running) {
-    // Called at every tick: the tooltip follows the list's own Remaining text, so it is rewritten
-    // when that or a finish minute changes, and the menu only when a clock started or stopped.
-    // Most ticks change neither, and are told apart here before any text is made.
+    // The tooltip follows the list's own Remaining text, so it is rewritten when that or a finish
+    // minute changes, and the menu only when a clock started or stopped. Told apart here before
+    // any text is made.
     const auto same = [](const RunningClock& a, const RunningClock& b) {
         return a.index == b.index && a.finish / 60 == b.finish / 60 && a.remaining == b.remaining &&
                a.name == b.name;

@@ -1,13 +1,13 @@
 #include "model/CTimeSpan.h"
 
-#include <cstdio>
-
 namespace {
 
+// At least two digits, as "%02d" gives, without the formatter: this runs for every clock shown
+// at every tick.
 void AppendTwoDigits(std::string& out, std::int32_t value) {
-    char buffer[16];
-    const int n = std::snprintf(buffer, sizeof buffer, "%02d", static_cast<int>(value));
-    out.append(buffer, static_cast<std::size_t>(n));
+    if (value >= 0 && value < 10)
+        out += '0';
+    out += std::to_string(value);
 }
 
 } // namespace

@@ -185,9 +185,11 @@ void GoalSession::Tick() {
         });
         emit goalsReset();
         UpdateStatusPanes();
+        emit commandsChanged(); // a renewed goal may start again, and the tray shows its time
     }
     const TickResult result = TickGoals(m_goals, *this);
-    m_runs.Sync(m_goals, Interval::End::TimeUp);
+    if (result.MinuteMoved()) // a clock stops in a tick only when its time is up
+        m_runs.Sync(m_goals, Interval::End::TimeUp);
     emit ticked(result);
     if (result.changed)
         UpdateStatusPanes();
@@ -287,10 +289,7 @@ void GoalSession::ToggleFromList(bool keepOthers) {
     if (!goal->IsRunning() && !keepOthers)
         for (const int stopped : m_goals.StopAllGoals())
             emit clockChanged(stopped);
-    goal->ToggleRunning();
-    m_runs.Sync(m_goals, Interval::End::Stopped);
-    emit clockChanged(m_goals.GetSelection());
-    emit commandsChanged();
+    Toggle(m_goals.GetSelection());
 }
 
 void GoalSession::StartGoal(int index) {

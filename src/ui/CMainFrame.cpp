@@ -289,8 +289,11 @@ void CMainFrame::SetDocumentTitle(const QString& title) {
 }
 
 void CMainFrame::UpdateClockPane() {
-    const QString text = QString::fromStdString(CTime::GetCurrentTime().Format(" %#I:%M %p "));
-    m_clock->SetText(text);
+    // Called every second; the text is made only when the minute it shows has passed.
+    const CTime now = CTime::GetCurrentTime();
+    if (now.GetTime() / 60 == std::exchange(m_clockMinute, now.GetTime() / 60))
+        return;
+    m_clock->SetText(QString::fromStdString(now.Format(" %#I:%M %p ")));
 }
 
 void CMainFrame::BringToFront() {

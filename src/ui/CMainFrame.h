@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <cstdint>
 #include <vector>
 
 class CGoalView;
@@ -71,6 +72,7 @@ private:
     StatusPane* m_remain = nullptr;
     StatusPane* m_finish = nullptr;
     StatusPane* m_clock = nullptr;
+    std::int64_t m_clockMinute = -1; // the minute the clock pane shows
     QString m_documentTitle = QStringLiteral("Untitled");
     QPointer<HelpWindow> m_help;
     bool m_shown = false;
