@@ -1,6 +1,7 @@
 #include "app/GoalApp.h"
 #include "desktop/AlertSound.h"
 #include "desktop/SingleInstance.h"
+#include "desktop/TrayIcon.h"
 #include "storage/Journal.h"
 #include "support/Fixtures.h"
 #include "support/ModalDriver.h"
@@ -226,6 +227,9 @@ private slots:
         QVERIFY(app->InitInstance(m_dir->path().toStdString()));
         QTRY_VERIFY(!app->MainFrame()->isVisible());
         QVERIFY(Goals().contains("Essay,02:00,01:30"));
+        QTRY_VERIFY(app->Tray() != nullptr); // the tray shows a clock as it starts
+        app->MainFrame()->Action("goalStart")->trigger();
+        QVERIFY(app->Tray()->ToolTip().contains("Essay: 1:30 left"));
         // The charts and the libraries behind them load with the History window, not before.
         const auto loaded = [] { return ReadBytes("/proc/self/maps"); };
         QVERIFY(!loaded().contains("libQt6Charts") && !loaded().contains("libQt6OpenGL"));
