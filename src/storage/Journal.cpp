@@ -1,6 +1,6 @@
 #include "storage/Journal.h"
 
-#include <sqlite3.h>
+#include "storage/SqliteLibrary.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -14,12 +14,18 @@
 
 namespace {
 
-using Statement = std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)>;
+// Reached only through an open database, so once the library is loaded.
+const SqliteLibrary& Sql() { return *SqliteLibrary::Get(); }
+
+struct Finalize {
+    void operator()(sqlite3_stmt* statement) const { Sql().finalize(statement); }
+};
+using Statement = std::unique_ptr<sqlite3_stmt, Finalize>;
 
 Statement Prepare(sqlite3* db, const char* sql) {
     sqlite3_stmt* statement = nullptr;
-    sqlite3_prepare_v2(db, sql, -1, &statement, nullptr);
-    return {statement, &sqlite3_finalize};
+    Sql().prepare_v2(db, sql, -1, &statement, nullptr);
+    return Statement(statement);
 }
 
 // Binds the values in order and runs a statement that returns no rows.
@@ -31,16 +37,16 @@ template <typename... Values> bool Run(sqlite3* db, const char* sql, Values... v
     [[maybe_unused]] const auto bind = [&](auto value) {
         ++index;
         if constexpr (std::is_same_v<decltype(value), const char*>)
-            sqlite3_bind_text(statement.get(), index, value, -1, SQLITE_TRANSIENT);
+            Sql().bind_text(statement.get(), index, value, -1, SQLITE_TRANSIENT);
         else
-            sqlite3_bind_int64(statement.get(), index, static_cast<sqlite3_int64>(value));
+            Sql().bind_int64(statement.get(), index, static_cast<sqlite3_int64>(value));
     };
     (bind(values), ...);
-    return sqlite3_step(statement.get()) == SQLITE_DONE;
+    return Sql().step(statement.get()) == SQLITE_DONE;
 }
 
 std::string Text(sqlite3_stmt* statement, int column) {
-    const auto* text = sqlite3_column_text(statement, column);
+    const auto* text = Sql().column_text(statement, column);
     return text == nullptr ? std::string() : std::string(reinterpret_cast<const char*>(text));
 }
 
@@ -80,7 +86,7 @@ Journal::~Journal() { Close(); }
 
 void Journal::Close() {
     if (m_db != nullptr)
-        sqlite3_close_v2(m_db);
+        Sql().close_v2(m_db);
     m_db = nullptr;
 }
 
@@ -94,20 +100,24 @@ Journal::OpenResult Journal::Open(std::int64_t now) {
         fd >= 0)
         close(fd);
     const auto openAndCheck = [&] {
+        if (SqliteLibrary::Get() == nullptr) {
+            m_error = SqliteLibrary::LoadError();
+            return 0;
+        }
         const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW;
-        if (sqlite3_open_v2(path.c_str(), &m_db, flags, nullptr) != SQLITE_OK) {
-            const int code = sqlite3_extended_errcode(m_db);
-            m_error = sqlite3_errmsg(m_db);
+        if (Sql().open_v2(path.c_str(), &m_db, flags, nullptr) != SQLITE_OK) {
+            const int code = Sql().extended_errcode(m_db);
+            m_error = Sql().errmsg(m_db);
             Close();
             return code == SQLITE_NOTADB || code == SQLITE_CORRUPT ? -1 : 0;
         }
-        sqlite3_busy_timeout(m_db, 250); // another copy reading it for an export
+        Sql().busy_timeout(m_db, 250); // another copy reading it for an export
         Statement check = Prepare(m_db, "PRAGMA quick_check");
-        const int step = check ? sqlite3_step(check.get()) : SQLITE_ERROR;
+        const int step = check ? Sql().step(check.get()) : SQLITE_ERROR;
         if (step == SQLITE_ROW && Text(check.get(), 0) == "ok")
             return 1;
-        const int code = sqlite3_extended_errcode(m_db);
-        m_error = sqlite3_errmsg(m_db);
+        const int code = Sql().extended_errcode(m_db);
+        m_error = Sql().errmsg(m_db);
         check.reset();
         Close();
         // A file that is not a database, or one whose pages do not hold together, is damaged;
@@ -140,7 +150,7 @@ Journal::OpenResult Journal::Open(std::int64_t now) {
         !Exec("PRAGMA foreign_keys=ON") || !Migrate() ||
         !Run(m_db, "UPDATE intervals SET ended_by = 'crashed' WHERE ended_by = 'running'")) {
         if (m_db != nullptr && m_error.empty())
-            m_error = sqlite3_errmsg(m_db);
+            m_error = Sql().errmsg(m_db);
         Close();
         result.messages.push_back(
             {"The history of time spent, " + path + ", could not be opened: " + m_error +
@@ -156,19 +166,23 @@ Journal::OpenResult Journal::Open(std::int64_t now) {
 bool Journal::OpenToRead() {
     Close();
     const std::string path = Path();
-    if (sqlite3_open_v2(path.c_str(), &m_db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOFOLLOW, nullptr) !=
+    if (SqliteLibrary::Get() == nullptr) {
+        m_error = "SQLite could not be loaded: " + SqliteLibrary::LoadError();
+        return false;
+    }
+    if (Sql().open_v2(path.c_str(), &m_db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOFOLLOW, nullptr) !=
         SQLITE_OK) {
         m_error = "no history of time spent here (" + path + ")";
         Close();
         return false;
     }
-    sqlite3_busy_timeout(m_db, 2000); // the running copy may be writing its minute
+    Sql().busy_timeout(m_db, 2000); // the running copy may be writing its minute
     Statement version = Prepare(m_db, "PRAGMA user_version");
     Statement check = Prepare(m_db, "PRAGMA quick_check");
-    const bool known = version && sqlite3_step(version.get()) == SQLITE_ROW &&
-                       sqlite3_column_int(version.get(), 0) >= 1 &&
-                       sqlite3_column_int(version.get(), 0) <= kSchemaVersion;
-    const bool sound = check && sqlite3_step(check.get()) == SQLITE_ROW && Text(check.get(), 0) == "ok";
+    const bool known = version && Sql().step(version.get()) == SQLITE_ROW &&
+                       Sql().column_int(version.get(), 0) >= 1 &&
+                       Sql().column_int(version.get(), 0) <= kSchemaVersion;
+    const bool sound = check && Sql().step(check.get()) == SQLITE_ROW && Text(check.get(), 0) == "ok";
     if (!known || !sound) {
         m_error = (sound ? "the history of time spent is of an unknown kind ("
                          : "the history of time spent is "
@@ -182,16 +196,14 @@ bool Journal::OpenToRead() {
     return true;
 }
 
-bool Journal::Exec(const char* sql) {
-    return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
-}
+bool Journal::Exec(const char* sql) { return Sql().exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
 
 // The schema's version is kept in user_version; each step takes it one version on.
 bool Journal::Migrate() {
     Statement version = Prepare(m_db, "PRAGMA user_version");
-    if (!version || sqlite3_step(version.get()) != SQLITE_ROW)
+    if (!version || Sql().step(version.get()) != SQLITE_ROW)
         return false;
-    const int current = sqlite3_column_int(version.get(), 0);
+    const int current = Sql().column_int(version.get(), 0);
     version.reset();
     if (current > kSchemaVersion) {
         m_error = "it was written by a later version of the program";
@@ -223,7 +235,7 @@ bool Journal::Migrate() {
 
 bool Journal::Failed(const char* what) {
     if (m_db != nullptr)
-        m_error = std::string(what) + ": " + sqlite3_errmsg(m_db);
+        m_error = std::string(what) + ": " + Sql().errmsg(m_db);
     m_failurePending = !m_failureTold;
     m_failureTold = true;
     Close(); // not written again in this run
@@ -255,15 +267,15 @@ std::vector<std::int64_t> Journal::MatchGoals(const std::vector<std::string>& na
             found->second.pop_front();
             continue;
         }
-        if (!insert || sqlite3_bind_text(insert.get(), 1, name.c_str(), -1, SQLITE_TRANSIENT) != SQLITE_OK ||
-            sqlite3_step(insert.get()) != SQLITE_DONE) {
+        if (!insert || Sql().bind_text(insert.get(), 1, name.c_str(), -1, SQLITE_TRANSIENT) != SQLITE_OK ||
+            Sql().step(insert.get()) != SQLITE_DONE) {
             insert.reset();
             Exec("ROLLBACK");
             Failed("a goal could not be added");
             return {};
         }
-        sqlite3_reset(insert.get());
-        ids.push_back(sqlite3_last_insert_rowid(m_db));
+        Sql().reset(insert.get());
+        ids.push_back(Sql().last_insert_rowid(m_db));
     }
     insert.reset();
     if (!Exec("COMMIT")) {
@@ -280,7 +292,7 @@ std::int64_t Journal::NewGoal(const std::string& name) {
         Failed("a goal could not be added");
         return 0;
     }
-    return sqlite3_last_insert_rowid(m_db);
+    return Sql().last_insert_rowid(m_db);
 }
 
 bool Journal::Rename(std::int64_t goal, const std::string& name) {
@@ -294,19 +306,19 @@ bool Journal::MarkDeleted(std::int64_t goal) {
 }
 
 bool Journal::Write(const char* sql, const std::vector<std::int64_t>& values) {
-    Statement statement = m_db == nullptr ? Statement(nullptr, &sqlite3_finalize) : Prepare(m_db, sql);
+    Statement statement = m_db == nullptr ? Statement() : Prepare(m_db, sql);
     for (std::size_t i = 0; statement && i < values.size(); ++i)
-        sqlite3_bind_int64(statement.get(), static_cast<int>(i + 1), values[i]);
-    return statement && sqlite3_step(statement.get()) == SQLITE_DONE;
+        Sql().bind_int64(statement.get(), static_cast<int>(i + 1), values[i]);
+    return statement && Sql().step(statement.get()) == SQLITE_DONE;
 }
 
 std::vector<std::vector<std::int64_t>> Journal::Read(const char* sql, int columns) {
     std::vector<std::vector<std::int64_t>> rows;
-    Statement statement = m_db == nullptr ? Statement(nullptr, &sqlite3_finalize) : Prepare(m_db, sql);
-    while (statement && sqlite3_step(statement.get()) == SQLITE_ROW) {
+    Statement statement = m_db == nullptr ? Statement() : Prepare(m_db, sql);
+    while (statement && Sql().step(statement.get()) == SQLITE_ROW) {
         rows.emplace_back();
         for (int column = 0; column < columns; ++column)
-            rows.back().push_back(sqlite3_column_int64(statement.get(), column));
+            rows.back().push_back(Sql().column_int64(statement.get(), column));
     }
     return rows;
 }
@@ -320,15 +332,15 @@ bool Journal::Together(const std::function<bool()>& work, const char* what) {
     return Failed(what);
 }
 
-std::int64_t Journal::LastId() const { return m_db == nullptr ? 0 : sqlite3_last_insert_rowid(m_db); }
+std::int64_t Journal::LastId() const { return m_db == nullptr ? 0 : Sql().last_insert_rowid(m_db); }
 
 std::vector<std::pair<std::int64_t, std::string>> Journal::Goals() {
     std::vector<std::pair<std::int64_t, std::string>> goals;
     Statement all = m_db == nullptr
-                        ? Statement(nullptr, &sqlite3_finalize)
+                        ? Statement()
                         : Prepare(m_db, "SELECT id, name FROM goals WHERE deleted = 0 ORDER BY id");
-    while (all && sqlite3_step(all.get()) == SQLITE_ROW)
-        goals.emplace_back(sqlite3_column_int64(all.get(), 0), Text(all.get(), 1));
+    while (all && Sql().step(all.get()) == SQLITE_ROW)
+        goals.emplace_back(Sql().column_int64(all.get(), 0), Text(all.get(), 1));
     return goals;
 }
 
@@ -340,7 +352,7 @@ std::int64_t Journal::Begin(std::int64_t goal, std::int64_t start) {
         Failed("a run could not be recorded");
         return 0;
     }
-    return sqlite3_last_insert_rowid(m_db);
+    return Sql().last_insert_rowid(m_db);
 }
 
 bool Journal::Update(std::int64_t interval, std::int64_t end, std::int64_t seconds, Interval::End endedBy) {
@@ -365,7 +377,7 @@ std::int64_t Journal::Add(const Interval& interval) {
                     "VALUES(?, ?, ?, ?, ?)",
                     interval.goal, interval.start, interval.end, interval.seconds, name.c_str())))
         return 0;
-    return sqlite3_last_insert_rowid(m_db);
+    return Sql().last_insert_rowid(m_db);
 }
 
 bool Journal::Change(const Interval& interval) {
@@ -374,12 +386,12 @@ bool Journal::Change(const Interval& interval) {
            Run(m_db,
                "UPDATE intervals SET goal = ?, start = ?, end = ?, seconds = ?, ended_by = ? WHERE id = ?",
                interval.goal, interval.start, interval.end, interval.seconds, name.c_str(), interval.id) &&
-           sqlite3_changes(m_db) == 1;
+           Sql().changes(m_db) == 1;
 }
 
 bool Journal::Remove(std::int64_t interval) {
     return m_db != nullptr && Run(m_db, "DELETE FROM intervals WHERE id = ?", interval) &&
-           sqlite3_changes(m_db) == 1;
+           Sql().changes(m_db) == 1;
 }
 
 std::vector<Interval> Journal::Between(std::int64_t from, std::int64_t to) {
@@ -393,17 +405,17 @@ std::vector<Interval> Journal::Between(std::int64_t from, std::int64_t to) {
                       "ORDER BY i.start, i.id");
     if (!select)
         return found;
-    sqlite3_bind_int64(select.get(), 1, to);
-    sqlite3_bind_int64(select.get(), 2, from);
-    while (sqlite3_step(select.get()) == SQLITE_ROW) {
+    Sql().bind_int64(select.get(), 1, to);
+    Sql().bind_int64(select.get(), 2, from);
+    while (Sql().step(select.get()) == SQLITE_ROW) {
         Interval interval;
-        interval.id = sqlite3_column_int64(select.get(), 0);
-        interval.goal = sqlite3_column_int64(select.get(), 1);
+        interval.id = Sql().column_int64(select.get(), 0);
+        interval.goal = Sql().column_int64(select.get(), 1);
         interval.goalName = Text(select.get(), 2);
-        interval.goalDeleted = sqlite3_column_int(select.get(), 3) != 0;
-        interval.start = sqlite3_column_int64(select.get(), 4);
-        interval.end = sqlite3_column_int64(select.get(), 5);
-        interval.seconds = sqlite3_column_int64(select.get(), 6);
+        interval.goalDeleted = Sql().column_int(select.get(), 3) != 0;
+        interval.start = Sql().column_int64(select.get(), 4);
+        interval.end = Sql().column_int64(select.get(), 5);
+        interval.seconds = Sql().column_int64(select.get(), 6);
         interval.endedBy = Interval::FromName(Text(select.get(), 7)).value_or(Interval::End::Crashed);
         found.push_back(std::move(interval));
     }

@@ -241,7 +241,7 @@ private slots:
     }
 
     // The history is exported without a window or a display, read only: a run still open stays
-    // open; a bad date or no journal ends with status 2 and a reason.
+    // open; a bad date, no journal or no SQLite ends with status 2 and a reason.
     void exportHistory() {
         m_environment.insert(QStringLiteral("TZ"), QStringLiteral("UTC0"));
         qputenv("TZ", "UTC0");
@@ -263,6 +263,10 @@ private slots:
         QCOMPARE(Run({"--export-history", "json", "--to", "2026-12-06"}).count("\"goal\""), 1);
         QCOMPARE(Run({"--export-history", "csv", "--from", "2026-02-30"}),
                  "2 ordalune: --from takes a date as YYYY-MM-DD\n");
+        // SQLite is loaded only for the journal: a broken one is named, and the program still runs.
+        QVERIFY(QFile(m_dir->filePath("libsqlite3.so.0")).open(QIODevice::WriteOnly));
+        m_environment.insert(QStringLiteral("LD_LIBRARY_PATH"), m_dir->path());
+        QCOMPARE(Run({"--export-history", "csv"}).left(40), "2 ordalune: SQLite could not be loaded: ");
         m_environment = QProcessEnvironment::systemEnvironment();
         m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     }
