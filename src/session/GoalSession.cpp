@@ -122,14 +122,17 @@ bool GoalSession::ReadAgain() {
 
 void GoalSession::Save(bool askedFor, const std::function<void(bool)>& then) {
     m_store.Save(m_goals.Copy(), m_userName, askedFor,
-                 [this, then, image = Image(m_goals, m_userName)](const GoalFile::SaveResult& result) {
+                 [this, then, image = Image(m_goals, m_userName),
+                  renewals = m_renewals.Made()](const GoalFile::SaveResult& result) {
                      // Told on the session's thread, between its other work.
                      QMetaObject::invokeMethod(
                          this,
-                         [this, then, image, result] {
+                         [this, then, image, renewals, result] {
                              const bool saved = result.status == GoalFile::SaveResult::Status::Saved;
-                             if (saved)
+                             if (saved) {
                                  m_savedImage = image;
+                                 m_renewals.Saved(renewals); // whichever save it was
+                             }
                              OnSaved(result);
                              if (then)
                                  then(saved);
@@ -179,10 +182,7 @@ void GoalSession::Tick() {
     m_inTick = true;
     ++m_nTicks;
     if (m_renewals.Check(CTime::GetCurrentTime())) { // saved at once, not with the minute
-        Save(false, [this](bool saved) {
-            if (saved)
-                m_renewals.Saved();
-        });
+        Save(false);
         emit goalsReset();
         UpdateStatusPanes();
         emit commandsChanged(); // a renewed goal may start again, and the tray shows its time
@@ -371,6 +371,8 @@ bool GoalSession::Close() {
     m_timer.stop();
     for (;;) {
         const GoalFile::SaveResult result = m_store.SaveNow(m_goals.Copy(), m_userName);
+        if (result.status == GoalFile::SaveResult::Status::Saved)
+            m_renewals.Saved(m_renewals.Made());
         if (result.status != GoalFile::SaveResult::Status::Failed)
             break;
         if (m_quitting || m_prompter == nullptr) {

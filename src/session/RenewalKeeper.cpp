@@ -55,7 +55,9 @@ bool RenewalKeeper::Check(CTime now) {
                 continue;
             goal.Set(goal.GetName(), Span(record.total), Span(record.remaining));
             goal.SetDone(record.remaining <= 0);
-            m_written->push_back(record.id); // noted as held once the goal file is saved
+            m_store.Record([written = m_written, made = ++m_made, id = record.id](JournalRecorder&) {
+                written->emplace_back(made, id);
+            });
             changed = true;
         }
         const auto plan = m_plans.find(goal.GetKey());
@@ -83,12 +85,12 @@ void RenewalKeeper::Renew(Goal& goal, Plan& plan, CTime now) {
     goal.SetDone(values.done);
     plan.allowance = values.total;
     plan.period = Renewal::PeriodStart(plan.setting.every, now.GetTime(), m_firstWeekday);
-    m_store.Record([key = goal.GetKey(), row = Row(plan), values,
-                    written = m_written](JournalRecorder& journal) {
+    m_store.Record([key = goal.GetKey(), row = Row(plan), values, written = m_written,
+                    made = ++m_made](JournalRecorder& journal) {
         if (const std::int64_t record =
                 journal.Renewed(key, row, values.total.GetTotalSeconds(), values.remaining.GetTotalSeconds());
             record != 0)
-            written->push_back(record);
+            written->emplace_back(made, record);
     });
 }
 
@@ -110,11 +112,18 @@ void RenewalKeeper::Warn() {
     }
 }
 
-void RenewalKeeper::Saved() {
-    m_store.Record([written = m_written](JournalRecorder& journal) {
-        for (const std::int64_t record : *written)
-            journal.RenewalSaved(record);
-        written->clear();
+void RenewalKeeper::Saved(std::int64_t made) {
+    if (made <= m_marked)
+        return; // no renewal since the last save written
+    m_marked = made;
+    // In order with the renewals' own records: every record of these renewals is written by now.
+    m_store.Record([written = m_written, made](JournalRecorder& journal) {
+        std::erase_if(*written, [&journal, made](const auto& entry) {
+            if (entry.first > made)
+                return false; // made after the goals were copied for this save
+            journal.RenewalSaved(entry.second);
+            return true;
+        });
     });
 }
 

@@ -38,9 +38,13 @@ public:
     // Applies what the journal holds and the goal file may not (a crash between the two), then
     // renews every goal whose period has ended, once however many ended: a running clock counts
     // to the boundary first, and its run is cut there. True when any goal changed: the goal file
-    // is to be saved at once, and Saved() called once it is.
+    // is to be saved at once.
     bool Check(CTime now);
-    void Saved();
+    // How many renewals this run has made. A save asked for once there were `made` holds them all;
+    // when it is written they are marked as held, so the next start never applies them again over
+    // what was saved after them.
+    [[nodiscard]] std::int64_t Made() const { return m_made; }
+    void Saved(std::int64_t made);
     // The goal dialog's choice for a goal. Switched on, the current period runs to its end with the
     // Total it has, which becomes the budget; later a Total the user typed is the new budget.
     void Choose(const Goal& goal, Renewal::Every every, bool carryOver, bool totalTyped, CTime now);
@@ -70,7 +74,11 @@ private:
     std::unordered_map<std::uint64_t, Plan> m_plans;
     std::vector<std::pair<std::uint64_t, RenewalRecord>> m_unsaved; // read, to be applied
     std::int64_t m_next = std::numeric_limits<std::int64_t>::max(); // the first boundary to come
-    // The records written since the last save, on the store's thread.
-    std::shared_ptr<std::vector<std::int64_t>> m_written = std::make_shared<std::vector<std::int64_t>>();
+    std::int64_t m_made = 0;
+    std::int64_t m_marked = 0; // renewals known to be held by the goal file
+    // The records of renewals not yet held by the goal file, each with its renewal's number; on
+    // the store's thread.
+    using Written = std::vector<std::pair<std::int64_t, std::int64_t>>;
+    std::shared_ptr<Written> m_written = std::make_shared<Written>();
     unsigned m_load = 0; // which reading of the goals the journal's answer is for
 };
