@@ -86,7 +86,11 @@ private slots:
     // Panes every 15 ticks, the goal file every 60 even with nothing running; nothing after the
     // closing save.
     void tickSchedule() {
-        QVERIFY(GoalSession(m_dir->path().toStdString()).Timer().isActive()); // it ticks by itself
+        {
+            GoalSession ticking(m_dir->path().toStdString()); // it ticks by itself
+            ticking.Timer().setInterval(1);
+            QVERIFY(QSignalSpy(&ticking, &GoalSession::timerFired).wait());
+        }
         Open("Essay,02:00,01:30\r\n");
         QSignalSpy panes(m_session.get(), &GoalSession::statusTextsChanged);
         for (int tick = 1; tick <= 120; ++tick) {
@@ -219,6 +223,7 @@ private slots:
         for (auto command :
              {&RemoteControl::Start, &RemoteControl::Toggle, &RemoteControl::Toggle, &RemoteControl::Start})
             all += said((control.*command)("a"));
+        QCoreApplication::processEvents(); // too soon to say what changed
         QCOMPARE(all + Describe(), "0 0 0 0 a 1:00/1:00 running, b 1:00/0:00 done, a 0:30/0:30, c 0:10/0:01");
         Select(2);
         QCOMPARE(said(control.Toggle("b")) + said(control.Stop(" a")),
@@ -278,7 +283,9 @@ private slots:
         Open("Weekly,5:00,5:00\r\nDaily,0:30,0:30\r\nMonthly,1:00,0:01\r\n");
         const std::pair<Renewal::Every, bool> choices[] = {
             {Renewal::Every::Week, true}, {Renewal::Every::Day, false}, {Renewal::Every::Month, true}};
-        for (int i = 0; i < 3; ++i)
+        m_session->Renewals().Choose(Goals().GetAt(2), Renewal::Every::Week, true, false,
+                                     CTime::GetCurrentTime());
+        for (int i = 0; i < 3; ++i) // the last changed from a week to a month
             m_session->Renewals().Choose(Goals().GetAt(i), choices[i].first, choices[i].second, false,
                                          CTime::GetCurrentTime());
         m_clock->Set(CTime(2026, 12, 6, 23, 58, 0).GetTime()); // a Sunday

@@ -2,6 +2,7 @@
 #include "storage/TextCodec.h"
 #include "support/Fixtures.h"
 
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -149,6 +150,11 @@ private slots:
             QCOMPARE(QString::fromStdString(utf8), text);
             QCOMPARE(Utf8Length(utf8), static_cast<std::size_t>(text.toUcs4().size()));
         }
+        QByteArray high; // every byte Windows-1252 gives a character of its own, read as it reads them
+        for (int byte = 0x80; byte < 0xA0; ++byte)
+            high += static_cast<char>(byte);
+        QCOMPARE(QString::fromStdString(ToUtf8(high.toStdString())),
+                 QString(QStringDecoder("windows-1252")(high)));
     }
 };
 

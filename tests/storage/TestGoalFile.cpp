@@ -284,10 +284,11 @@ private slots:
         QVERIFY(QDir(m_dir->path()).rmdir("gone") && QDir(m_dir->path()).mkdir("next"));
         Copy next(Path("next"));
         QCOMPARE(next.Load(), QString());
-        FileLock lock(Path("next2").toStdString()); // let go, it is no longer held
+        FileLock lock(Path("next2").toStdString()); // let go, it is no longer held, nor its folder
+        const uint descriptors = QDir("/proc/self/fd").count();
         QVERIFY(QDir(m_dir->path()).mkdir("next2") && lock.TryLock() == FileLock::Result::Held);
         lock.Unlock();
-        QVERIFY(!lock.IsHeld());
+        QVERIFY(!lock.IsHeld() && QDir("/proc/self/fd").count() == descriptors);
     }
 
     // A full disk or a folder that cannot be written: the old file stays whole, and the backup
