@@ -92,8 +92,7 @@ private slots:
         QFETCH(int, minutes);
         std::int32_t h = -7, m = -7;
         ParseHoursMinutes(text.toStdString(), &h, &m);
-        QCOMPARE(h, hours);
-        QCOMPARE(m, minutes);
+        QCOMPARE(QPoint(h, m), QPoint(hours, minutes));
         QCOMPARE(ParseTimeSpan(text.toStdString()), CTimeSpan((std::int64_t{hours} * 60 + minutes) * 60));
     }
 };

@@ -145,8 +145,7 @@ private slots:
         QCOMPARE(Log(),
                  "front|time's up Out|overrun Out: Over 2 minutes have passed since this goal's time was "
                  "up.  Apply time to goal?|hand back");
-        QCOMPARE(alerts, 1);
-        QCOMPARE(seen, "Out 0:30/0:00, Other 3:00/2:59 running 1");
+        QCOMPARE(seen + QString::number(alerts), "Out 0:30/0:00, Other 3:00/2:59 running 11"); // one alert
         QCOMPARE(answered, "Out 0:42/0:10 running, Other 3:00/2:56 running");
         QCOMPARE(Describe(), "Out 0:30/0:01, Other 3:00/3:00"); // the file read meanwhile, after the tick
         m_user.log.clear();
@@ -180,13 +179,11 @@ private slots:
         Select(0);
         m_session->ToggleFromList(true);
         QCOMPARE(Describe(), "a 1:00/1:00 running, b 1:00/1:00 running, c 1:00/0:00 done");
-        QStringList running;
-        for (const RunningClock& clock : m_session->RunningClocks())
-            running << QString("%1 %2 %3 %4")
-                           .arg(clock.index)
-                           .arg(clock.name, clock.remaining)
-                           .arg(clock.finish - m_clock->Now());
-        QCOMPARE(running.join('|'), "0 a 1:00 3600|1 b 1:00 3600");
+        QString running;
+        for (const RunningClock& c : m_session->RunningClocks())
+            running +=
+                QString("%1 %2 %3 %4|").arg(c.index).arg(c.name, c.remaining).arg(c.finish - m_clock->Now());
+        QCOMPARE(running, "0 a 1:00 3600|1 b 1:00 3600|");
         m_session->StopGoal(0);    // as the tray asks, whichever goal is selected
         m_session->StopSelected(); // stopped already: nothing
         Select(2);
@@ -343,8 +340,7 @@ private slots:
         Tick(59);
         QCOMPARE(warned.count(), 0);
         Tick(121);
-        QCOMPARE(Describe(), "Run 1:00/0:59 running");
-        QCOMPARE(warned.count(), 1);
+        QCOMPARE(Describe() + QString::number(warned.count()), "Run 1:00/0:59 running1"); // warned once
         QCOMPARE(warned.first().at(1).toString(), "Renews daily \u2014 today 0:48 of 1:00 spent");
         // A time's-up question open at midnight holds the renewal; what it grants stays in its day.
         Open("Out,0:30,0:01\r\n");

@@ -45,11 +45,13 @@ public:
     [[nodiscard]] QStringList Calls(const QString& member) const {
         return calls.filter(QRegularExpression("^" + member + "\\|"));
     }
-    // The user chooses `key` on the newest notification.
+    // The user chooses `key` on the newest notification; with no key, the desktop closes it.
     void Invoke(const QString& key) {
-        QDBusMessage invoked = QDBusMessage::createSignal("/org/freedesktop/Notifications",
-                                                          "org.freedesktop.Notifications", "ActionInvoked");
-        QDBusConnection(QStringLiteral("stand-ins")).send(invoked << lastId << key);
+        QDBusMessage invoked =
+            QDBusMessage::createSignal("/org/freedesktop/Notifications", "org.freedesktop.Notifications",
+                                       key.isEmpty() ? "NotificationClosed" : "ActionInvoked");
+        QDBusConnection(QStringLiteral("stand-ins"))
+            .send(key.isEmpty() ? invoked << lastId << 2u : invoked << lastId << key);
     }
     QString introspect(const QString&) const override { return {}; }
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
@@ -216,6 +218,16 @@ private slots:
         QVERIFY(m_standIns.Calls("Notify").last().startsWith(
             "Notify|Ordalune Tracker|0|ordalune|Welcome back|You were away"));
         m_standIns.answer.clear();
+        // Closed on the desktop, a notification answers nothing more.
+        QSignalSpy answers(&notifier, &Notifier::actionInvoked);
+        const qsizetype shown = m_standIns.Calls("Notify").size();
+        for (const QString key : {"", "late", "more"}) { // closed, chosen too late, a new one chosen
+            if (key != "late")
+                notifier.Show(QStringLiteral("Essay"), QStringLiteral("up"), {});
+            QTRY_COMPARE(m_standIns.Calls("Notify").size(), shown + (key == "more" ? 2 : 1));
+            m_standIns.Invoke(key);
+        }
+        QTRY_COMPARE(answers.value(0).value(1).toString(), "more"); // the first answer
     }
 
     // The tray lists the running goals and asks for them to be stopped, for the window and for the
