@@ -234,8 +234,7 @@ private slots:
         QVERIFY(!loaded().contains("libQt6Charts") && !loaded().contains("libQt6OpenGL"));
         app->MainFrame()->Action("goalHistory")->trigger();
         auto* history = app->MainFrame()->findChild<QWidget*>("HistoryWindow");
-        QVERIFY(history != nullptr);
-        QTRY_VERIFY(history->isActiveWindow());
+        QTRY_VERIFY(history != nullptr && history->isActiveWindow());
         QVERIFY(loaded().contains("libQt6Charts"));
     }
 
