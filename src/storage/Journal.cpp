@@ -167,7 +167,7 @@ bool Journal::OpenToRead() {
     Close();
     const std::string path = Path();
     if (SqliteLibrary::Get() == nullptr) {
-        m_error = "SQLite could not be loaded: " + SqliteLibrary::LoadError();
+        m_error = SqliteLibrary::LoadError(); // the same words as the window gives
         return false;
     }
     if (Sql().open_v2(path.c_str(), &m_db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOFOLLOW, nullptr) !=

@@ -19,7 +19,7 @@ Loaded Load() {
     Loaded loaded;
     void* handle = dlopen("libsqlite3.so.0", RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
-        loaded.error = dlerror();
+        loaded.error = std::string("SQLite could not be loaded: ") + dlerror();
         return loaded;
     }
     SqliteLibrary& l = loaded.library;
@@ -35,7 +35,7 @@ Loaded Load() {
         Bind(handle, l.column_text, "sqlite3_column_text") && Bind(handle, l.changes, "sqlite3_changes") &&
         Bind(handle, l.last_insert_rowid, "sqlite3_last_insert_rowid");
     if (!loaded.ok)
-        loaded.error = "libsqlite3.so.0 lacks a function the journal uses";
+        loaded.error = "SQLite could not be loaded: libsqlite3.so.0 lacks a function the journal uses";
     return loaded; // the library stays loaded for the rest of the run
 }
 

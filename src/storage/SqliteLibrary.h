@@ -27,7 +27,7 @@ struct SqliteLibrary {
     decltype(&sqlite3_last_insert_rowid) last_insert_rowid;
 
     // The library, loaded on the first call from any thread; null when it cannot be loaded, with
-    // the reason in LoadError().
+    // the reason, worded for the user, in LoadError().
     [[nodiscard]] static const SqliteLibrary* Get();
     [[nodiscard]] static const std::string& LoadError();
 };
