@@ -17,7 +17,9 @@ DesktopQuestion::DesktopQuestion(QWidget* window, Notifier* notifier, const QStr
     m_connection = QObject::connect(m_notifier, &Notifier::actionInvoked, question,
                                     [this, answer](int handle, const QString& key) {
                                         if (handle == m_handle) {
-                                            m_handle = 0; // the service withdraws it
+                                            // Resident: the desktop keeps it until it is closed.
+                                            m_handle = 0;
+                                            m_notifier->Close(handle);
                                             answer(key);
                                         }
                                     });
