@@ -12,10 +12,10 @@ const QString kConnection = QStringLiteral("ordalune-control");
 
 } // namespace
 
-ControlClient::ControlClient() : m_service(ControlService::BusName({})) {
+ControlClient::ControlClient(int patienceMs) : m_service(ControlService::BusName({})) {
     ControlService::RegisterTypes();
     BusProbe probe(QDBusConnection::SessionBus, kConnection);
-    const std::optional<QDBusConnection> bus = probe.Wait(QDeadlineTimer(2 * BusProbe::kDeadlineMs));
+    const std::optional<QDBusConnection> bus = probe.Wait(QDeadlineTimer(patienceMs));
     if (probe.TimedOut())
         m_unusable = QStringLiteral("the session bus does not answer");
     else if (m_service.isEmpty())

@@ -18,8 +18,8 @@ public:
         QVariantList answer;
     };
 
-    // Connects to the session bus; a bus that does not answer is an error.
-    ControlClient();
+    // Connects to the session bus; a bus that does not answer within `patienceMs` is an error.
+    explicit ControlClient(int patienceMs);
     // Why the controls cannot be reached at all (no bus, a silent bus); empty when they can.
     [[nodiscard]] const QString& Unusable() const { return m_unusable; }
     // Calls one of the controls' methods.

@@ -99,5 +99,38 @@ CTimeSpan ParseTimeSpan(std::string_view text) {
     std::int32_t hours = 0;
     std::int32_t minutes = 0;
     ParseHoursMinutes(text, &hours, &minutes);
-    return CTimeSpan((std::int64_t{hours} * 60 + minutes) * 60);
+    const std::int64_t seconds = (std::int64_t{hours} * 60 + minutes) * 60;
+    const std::int64_t most = kMaxStoredSpan.GetTotalSeconds();
+    return CTimeSpan(seconds > most ? most : seconds < -most ? -most : seconds);
+}
+
+bool ParseStrictSpan(std::string_view text, CTimeSpan* span, bool* tooLong) {
+    while (!text.empty() && IsSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsSpace(text.back()))
+        text.remove_suffix(1);
+    const std::size_t mark = text.find_first_of(":.");
+    const std::string_view hours = text.substr(0, mark);
+    const std::string_view rest = mark == std::string_view::npos ? std::string_view() : text.substr(mark + 1);
+    const auto digits = [](std::string_view part) {
+        for (const char c : part)
+            if (!IsDigit(c))
+                return false;
+        return part.size() <= 12; // far beyond the largest Total, and far within 64 bits
+    };
+    if (!digits(hours) || !digits(rest) || (hours.empty() && rest.empty()))
+        return false;
+    std::int64_t h = 0;
+    for (const char c : hours)
+        h = h * 10 + (c - '0');
+    std::int64_t m = 0;
+    if (mark != std::string_view::npos && text[mark] == ':')
+        for (const char c : rest)
+            m = m * 10 + (c - '0');
+    else if (!rest.empty())
+        m = FractionMinutes(rest);
+    const std::int64_t seconds = (h * 60 + m) * 60;
+    *tooLong = seconds > kMaxStoredSpan.GetTotalSeconds();
+    *span = *tooLong ? kMaxStoredSpan : CTimeSpan(seconds);
+    return true;
 }

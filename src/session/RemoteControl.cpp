@@ -1,6 +1,7 @@
 #include "session/RemoteControl.h"
 
 #include "model/Goal.h"
+#include "model/GoalName.h"
 #include "model/ParseHoursMinutes.h"
 #include "session/GoalSession.h"
 
@@ -69,7 +70,7 @@ RemoteControl::Result RemoteControl::Refusal(bool clocks) const {
 RemoteControl::Result RemoteControl::Find(const QString& name, int* index) const {
     if (Result refused = Refusal(true); refused.failure != Failure::None)
         return refused;
-    const std::string wanted = name.toStdString();
+    const std::string wanted = GoalName::Clean(name.toStdString()); // as the goal was named
     const GoalList& list = m_session.Goals();
     for (int i = 0; i < list.GetCount(); ++i) {
         if (list.GetAt(i).GetName() == wanted && !GoalList::IsPlaceholder(list.GetAt(i))) {
@@ -116,17 +117,22 @@ RemoteControl::Result RemoteControl::StopAll() {
 RemoteControl::Result RemoteControl::Add(const QString& name, const QString& total) {
     if (Result refused = Refusal(false); refused.failure != Failure::None)
         return refused;
-    QString oneLine = name;
-    for (QChar& c : oneLine)
-        if (c.category() == QChar::Other_Control) // as the goal dialog's name field has it
-            c = QLatin1Char(' ');
-    if (oneLine.trimmed().isEmpty() || oneLine.size() > Goal::kMaxNameLength)
+    const std::string clean = GoalName::Clean(name.toStdString()); // as the goal dialog has it
+    if (clean.empty() || GoalName::Length(clean) > GoalName::kMaxLength)
         return Fail(Failure::BadName,
-                    QStringLiteral("A goal's name is 1 to %1 characters long.").arg(Goal::kMaxNameLength));
-    const CTimeSpan time = total.size() <= kMaxTimeLength ? ParseTimeSpan(total.toStdString()) : CTimeSpan();
-    if (time <= CTimeSpan())
+                    QStringLiteral("A goal's name is 1 to %1 characters long.").arg(GoalName::kMaxLength));
+    if (const std::string refusal = GoalName::Refusal(clean); !refusal.empty())
+        return Fail(Failure::BadName, QString::fromStdString(refusal));
+    CTimeSpan time;
+    bool tooLong = false;
+    const bool read = total.size() <= kMaxTimeLength && ParseStrictSpan(total.toStdString(), &time, &tooLong);
+    if (read && tooLong)
+        return Fail(Failure::BadTime,
+                    QStringLiteral("%1 is more than the largest Total, %2.")
+                        .arg(Quoted(total), QString::fromStdString(kMaxStoredSpan.FormatShort())));
+    if (!read || time <= CTimeSpan())
         return Fail(Failure::BadTime, QStringLiteral("%1 is no Total: give hours and minutes, e.g. 1:30.")
                                           .arg(Quoted(total.left(kMaxTimeLength))));
-    m_session.AddGoal(oneLine.toStdString(), time, time);
+    m_session.AddGoal(clean, time, time);
     return {};
 }

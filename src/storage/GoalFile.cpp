@@ -1,5 +1,6 @@
 #include "storage/GoalFile.h"
 
+#include "model/GoalName.h"
 #include "model/ParseHoursMinutes.h"
 #include "storage/CdfFile.h"
 #include "storage/TextCodec.h"
@@ -22,7 +23,7 @@ const char* const kNoVersion = "Invalid ORDALUNE.CDF :  No version line found...
 const char* const kBadVersion = "Incompatible ORDALUNE.CDF : incorrect version ... ignoring rest of file";
 const char* const kNoUser = "Invalid ORDALUNE.CDF:  No user line found ... ignoring rest of file";
 const char* const kSaveFailed = "Your goals could not be saved.";
-const char* const kUseBackup = "  Use backup ORDALUNE.BAK";
+const char* const kUseBackup = "  Use backup ordalune.bak"; // as the file is named on disk
 const char* const kNotOwner = "Another running copy of Ordalune Tracker is using the goals in this folder";
 const char* const kUntilReadable =
     "Nothing will be saved over it until it can be read; then choose File > Open.";
@@ -208,7 +209,7 @@ std::string GoalFile::ReadGoals(const std::string& path, GoalList& list, std::st
         return kNoUser;
 
     while (file.ReadLine()) {
-        std::string name = ToUtf8(file.GetField());
+        std::string name = GoalName::Clean(ToUtf8(file.GetField())); // as any name is taken in
         const CTimeSpan total = ParseTimeSpan(file.GetField());
         const CTimeSpan remaining = ParseTimeSpan(file.GetField());
         list.Append(std::make_unique<Goal>(std::move(name), total, remaining));

@@ -1,5 +1,6 @@
 #include "ui/GoalDialog.h"
 
+#include "model/GoalName.h"
 #include "model/ParseHoursMinutes.h"
 
 #include "ui/NameEdit.h"
@@ -123,6 +124,13 @@ void GoalDialog::accept() {
     else if (m_editRemaining->hasFocus())
         OnKillFocusRemaining();
     UpdateData(true);
+    m_strName = QString::fromStdString(GoalName::Clean(m_strName.toStdString())); // as it will be kept
+    if (const std::string refusal = GoalName::Refusal(m_strName.toStdString()); !refusal.empty()) {
+        QMessageBox::warning(this, QStringLiteral("Ordalune"), QString::fromStdString(refusal));
+        m_editName->setFocus(Qt::TabFocusReason);
+        m_editName->selectAll();
+        return;
+    }
     if (Seconds(m_strRemaining) > Seconds(m_strTotal)) {
         QMessageBox::warning(this, QStringLiteral("Ordalune"),
                              QStringLiteral("The Remaining time must not exceed the Total time"));

@@ -16,7 +16,8 @@ NameEdit::NameEdit(QWidget* parent) : QLineEdit(parent) {
 
 QString NameEdit::OneLine(QString text) {
     for (QChar& c : text)
-        if (c.category() == QChar::Other_Control)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+            c.category() == QChar::Separator_Paragraph)
             c = QLatin1Char(' ');
     return text;
 }

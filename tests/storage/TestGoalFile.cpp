@@ -312,7 +312,7 @@ private slots:
         QCOMPARE(InChild(fullDisk), "File Error: Your goals could not be saved. (File too large)");
         QVERIFY(WriteBytes(Path("ordalune.bak"), "old backup"));
         QCOMPARE(InChild(fullDisk),
-                 "File Error: Your goals could not be saved.  Use backup ORDALUNE.BAK (File too large)");
+                 "File Error: Your goals could not be saved.  Use backup ordalune.bak (File too large)");
         Chmod(m_dir->path(), 0555);
         QCOMPARE(InChild([&] { return copy.Save().left(6); }, true), QStringLiteral("failed"));
         QCOMPARE(ReadBytes(Path("Ordalune.cdf")), original);

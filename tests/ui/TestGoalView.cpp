@@ -317,11 +317,10 @@ private slots:
         QCOMPARE(seen + Pane(0) + Pane(2), "week 1Think ahead! Remain : 1:30 ");
         WithDialog(Qt::Key_A, [&](QWidget* dialog) { Click(dialog, "cancel"); });
         WithDialog(Qt::Key_A, [&](QWidget* dialog) { Click(dialog, "ok"); });
-        QCOMPARE(Describe(), "Line one Line two   1:30/1:30, Enter the title of your goal 0:00/0:00 done");
+        QCOMPARE(Describe(), "Line one Line two 1:30/1:30, Enter the title of your goal 0:00/0:00 done");
         m_session->Save();
         m_session->Flush();
-        QVERIFY(
-            ReadBytes(m_dir->filePath("Ordalune.cdf")).contains("\r\nLine one Line two  ,01:30,01:30\r\n"));
+        QVERIFY(ReadBytes(m_dir->filePath("Ordalune.cdf")).contains("\r\nLine one Line two,01:30,01:30\r\n"));
     }
 
     void leaveRules_data() {
