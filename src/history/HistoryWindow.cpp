@@ -1,6 +1,8 @@
 #include "history/HistoryWindow.h"
 
 #include "clock/HistoryTable.h"
+#include "clock/RunCorrection.h"
+#include "history/InstantText.h"
 #include "history/RunCommand.h"
 #include "model/CTime.h"
 
@@ -25,13 +27,9 @@
 
 namespace {
 
-constexpr const char* kInstantFormat = "yyyy-MM-dd hh:mm";
-
 QString Hours(std::int64_t seconds) { return QString::number(static_cast<double>(seconds) / 3600.0, 'f', 2); }
 
-QString Instant(std::int64_t instant) {
-    return QDateTime::fromSecsSinceEpoch(instant).toString(QString::fromLatin1(kInstantFormat));
-}
+constexpr std::int64_t kAddedSeconds = 1800; // a forgotten run is proposed as half an hour
 
 QString GoalName(const std::string& name, bool deleted) {
     return QString::fromStdString(name) + (deleted ? QObject::tr(" (deleted)") : QString());
@@ -71,10 +69,13 @@ HistoryWindow::HistoryWindow(HistoryBackend& backend, int firstWeekday, QWidget*
     m_runs->horizontalHeader()->setStretchLastSection(true);
     auto* add = new QPushButton(tr("&Add run"), this);
     auto* remove = new QPushButton(tr("&Delete run"), this);
+    m_problem = new QLabel(this);
+    m_problem->setObjectName(QStringLiteral("problem"));
+    m_problem->setWordWrap(true);
     auto* edits = new QHBoxLayout;
     edits->addWidget(add);
     edits->addWidget(remove);
-    edits->addStretch();
+    edits->addWidget(m_problem, 1);
 
     auto* splitter = new QSplitter(Qt::Vertical, this);
     splitter->addWidget(m_table);
@@ -229,8 +230,8 @@ void HistoryWindow::FillRuns(const std::vector<Interval>& runs) {
     m_runs->setRowCount(static_cast<int>(runs.size()));
     int row = 0;
     for (const Interval& run : runs) {
-        const QStringList cells = {GoalName(run.goalName, run.goalDeleted), Instant(run.start),
-                                   Instant(run.end), QString::number(run.seconds / 60),
+        const QStringList cells = {GoalName(run.goalName, run.goalDeleted), InstantText::Show(run.start),
+                                   InstantText::Show(run.end), QString::number(run.seconds / 60),
                                    QString::fromUtf8(Interval::Name(run.endedBy).data())};
         for (int column = 0; column < cells.size(); ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
@@ -242,41 +243,76 @@ void HistoryWindow::FillRuns(const std::vector<Interval>& runs) {
     }
 }
 
-// A goal's name, a start or an end typed into the runs' table is a correction; a time that does
-// not read, a goal the journal does not know or an end before the start puts the row back.
+// A goal's name, a start or an end typed into the runs' table is a correction. One that breaks a
+// rule is refused, saying why beside the table, and the cell stays open with what was typed.
 void HistoryWindow::RunEdited(int row, int column) {
     if (m_filling || row < 0 || row >= static_cast<int>(m_shown.size()))
         return;
     const Interval before = m_shown[static_cast<std::size_t>(row)];
     Interval after = before;
     const QString text = m_runs->item(row, column)->text().trimmed();
-    bool valid = true;
     if (column == 0) {
-        valid = false;
-        for (const auto& [id, name] : m_goals)
-            if (QString::fromStdString(name) == text) {
-                after.goal = id;
-                after.goalName = name;
-                valid = true;
-                break;
-            }
+        const auto known = std::find_if(m_goals.begin(), m_goals.end(), [&text](const auto& goal) {
+            return QString::fromStdString(goal.second) == text;
+        });
+        if (known == m_goals.end())
+            return Refuse(row, column, tr("There is no goal named \"%1\" in the history.").arg(text));
+        after.goal = known->first;
+        after.goalName = known->second;
     } else {
-        const QDateTime instant = QDateTime::fromString(text, QString::fromLatin1(kInstantFormat));
-        valid = instant.isValid();
-        (column == 1 ? after.start : after.end) = instant.toSecsSinceEpoch();
-    }
-    if (!valid || after.end < after.start) {
-        Fill(m_shown);
-        return;
+        const std::optional<qint64> instant =
+            InstantText::Read(text, column == 1 ? before.start : before.end);
+        if (!instant)
+            return Refuse(row, column,
+                          tr("\"%1\" is not a date and time: type it as %2, or a time alone.")
+                              .arg(text, InstantText::Show(column == 1 ? before.start : before.end)));
+        (column == 1 ? after.start : after.end) = *instant;
     }
     // The counted seconds follow the new length, less what the run had given back.
     const std::int64_t idle = std::max<std::int64_t>(0, (before.end - before.start) - before.seconds);
     after.seconds = std::max<std::int64_t>(0, (after.end - after.start) - idle);
-    Push(before, after);
+    Correct(before, after, row, column);
 }
 
-// A forgotten clock: half an hour ending now, for the goal of the selected run or the first goal
-// the journal knows; its times are then typed over.
+// Saves a correction that keeps the rules, the goal's runs around it read from the journal first.
+void HistoryWindow::Correct(std::optional<Interval> before, Interval after, int row, int column) {
+    m_backend.Query(
+        after.start, after.end + 1,
+        [window = QPointer(this), before, after, row, column](const std::vector<Interval>& around) {
+            if (!window)
+                return;
+            Interval other;
+            switch (RunCorrection::Check(after, around, CTime::GetCurrentTime().GetTime(), &other)) {
+            case RunCorrection::Problem::None:
+                window->m_problem->clear();
+                window->Push(before, after);
+                break;
+            case RunCorrection::Problem::EndsBeforeStart:
+                window->Refuse(row, column, tr("A run ends after it starts."));
+                break;
+            case RunCorrection::Problem::EndsInFuture:
+                window->Refuse(row, column, tr("A run cannot end in the future."));
+                break;
+            case RunCorrection::Problem::Overlaps:
+                window->Refuse(row, column,
+                               tr("This would overlap the run of %1 from %2 to %3.")
+                                   .arg(QString::fromStdString(other.goalName),
+                                        InstantText::Show(other.start), InstantText::Show(other.end)));
+                break;
+            }
+        });
+}
+
+void HistoryWindow::Refuse(int row, int column, const QString& why) {
+    m_problem->setText(why);
+    if (row < 0 || row >= m_runs->rowCount())
+        return;
+    m_runs->setCurrentCell(row, column);
+    m_runs->editItem(m_runs->item(row, column)); // what was typed stays, to be mended
+}
+
+// A forgotten clock: the last free half hour before now (or the period's end) of the goal of the
+// selected run, or the first goal the journal knows; its times are then typed over.
 void HistoryWindow::AddRun() {
     const int row = m_runs->currentRow();
     Interval run;
@@ -287,11 +323,19 @@ void HistoryWindow::AddRun() {
     } else {
         return;
     }
-    run.end = std::min(CTime::GetCurrentTime().GetTime(), m_period.To() - 1);
-    run.start = run.end - 1800;
-    run.seconds = 1800;
     run.endedBy = Interval::End::Stopped;
-    Push(std::nullopt, run);
+    const std::int64_t until = std::min(CTime::GetCurrentTime().GetTime(), m_period.To());
+    m_backend.Query(
+        m_period.From(), until, [window = QPointer(this), run, until](const std::vector<Interval>& runs) {
+            Interval free = run;
+            if (!window)
+                return;
+            if (!RunCorrection::FreeStretch(run.goal, runs, window->m_period.From(), until, kAddedSeconds,
+                                            &free))
+                return window->Refuse(-1, -1, tr("This goal has no free half hour in the period shown."));
+            window->m_problem->clear();
+            window->Push(std::nullopt, free);
+        });
 }
 
 void HistoryWindow::DeleteRun() {
@@ -302,8 +346,16 @@ void HistoryWindow::DeleteRun() {
 }
 
 void HistoryWindow::Push(std::optional<Interval> before, std::optional<Interval> after) {
-    m_undo.push(new RunCommand(m_backend, std::move(before), std::move(after), [window = QPointer(this)] {
-        if (window)
+    m_undo.push(
+        new RunCommand(m_backend, std::move(before), std::move(after), [window = QPointer(this)](bool saved) {
+            if (!window)
+                return;
+            if (!saved) { // what the stack would undo is no longer what the journal holds
+                window->m_undo.clear();
+                window->m_problem->setText(
+                    tr("The history of time spent could not be changed: the correction was "
+                       "not saved."));
+            }
             window->Refresh();
-    }));
+        }));
 }

@@ -47,6 +47,8 @@ private:
     void FillChart();
     void FillRuns(const std::vector<Interval>& runs);
     void RunEdited(int row, int column);
+    void Correct(std::optional<Interval> before, Interval after, int row, int column);
+    void Refuse(int row, int column, const QString& why);
     void AddRun();
     void DeleteRun();
     void Push(std::optional<Interval> before, std::optional<Interval> after);
@@ -64,6 +66,7 @@ private:
     QTableWidget* m_table = nullptr;
     QChartView* m_chart = nullptr;
     QTableWidget* m_runs = nullptr;
+    QLabel* m_problem = nullptr; // why a correction was refused
     bool m_filling = false;
     unsigned m_asked = 0; // answers to older questions are dropped
 };

@@ -9,11 +9,12 @@
 #include <optional>
 
 // One correction of the journal, undoable: a run added (nothing before), deleted (nothing after)
-// or changed. Each step is saved at once; `saved` is told when the journal has it.
+// or changed. Each step is saved at once; `saved` is told when the journal has it, or false when
+// the journal could not take it.
 class RunCommand final : public QUndoCommand {
 public:
     RunCommand(HistoryBackend& backend, std::optional<Interval> before, std::optional<Interval> after,
-               std::function<void()> saved);
+               std::function<void(bool)> saved);
 
     void redo() override { Apply(m_state->before, m_state->after); }
     void undo() override { Apply(m_state->after, m_state->before); }
@@ -27,5 +28,5 @@ private:
 
     HistoryBackend& m_backend;
     std::shared_ptr<State> m_state; // shared with answers that may come after the command is gone
-    std::function<void()> m_saved;
+    std::function<void(bool)> m_saved;
 };
