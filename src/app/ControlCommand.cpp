@@ -1,5 +1,8 @@
 #include "app/ControlCommand.h"
 
+#include "app/StandardOutput.h"
+
+#include "desktop/BusProbe.h"
 #include "desktop/ControlClient.h"
 #include "model/CTime.h"
 #include "model/Goal.h"
@@ -46,8 +49,15 @@ int Status(const QList<RemoteGoal>& goals, bool json) {
         if (goal.running && !json)
             text += Line(goal) + "\n";
     }
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    return running ? 0 : 1;
+    StandardOutput out;
+    out.Write(text);
+    return out.Finish(running ? 0 : 1);
+}
+
+int Print(const std::string& line) {
+    StandardOutput out;
+    out.Write(line + "\n");
+    return out.Finish(0);
 }
 
 // The goals as the goal file holds them, read and nothing more: no clock runs without a copy.
@@ -80,8 +90,12 @@ std::optional<QList<RemoteGoal>> ReadFile(QString* error) {
 int ControlCommand::Run(const Request& request) {
     if (request.name.size() > Goal::kMaxNameLength)
         return Fail(QStringLiteral("a goal's name is at most %1 characters long").arg(Goal::kMaxNameLength));
-    ControlClient client;
-    if (!client.Unusable().isEmpty())
+    // A bus that does not answer within the second the window gives it counts as missing, and the
+    // status is read from the goal file; a command waits a second more before it gives up.
+    ControlClient client(request.action == Action::Status ? BusProbe::kDeadlineMs
+                                                          : 2 * BusProbe::kDeadlineMs);
+    const bool silent = !client.Unusable().isEmpty();
+    if (silent && request.action != Action::Status)
         return Fail(client.Unusable());
     static const char* const kMethods[] = {"Start", "Stop", "Toggle", "StopAll", "Add"};
     if (request.action != Action::Status) {
@@ -95,8 +109,8 @@ int ControlCommand::Run(const Request& request) {
         if (reply.outcome == ControlClient::Outcome::Failed)
             return Fail(reply.error);
     }
-    ControlClient::Reply reply;
-    std::optional<QList<RemoteGoal>> goals = client.List(&reply);
+    ControlClient::Reply reply{ControlClient::Outcome::NoCopy, {}, {}};
+    std::optional<QList<RemoteGoal>> goals = silent ? std::nullopt : client.List(&reply);
     if (!goals && (request.action != Action::Status || reply.outcome != ControlClient::Outcome::NoCopy))
         return Fail(QStringLiteral("the running copy did not answer: ") + reply.error);
     if (!goals) { // no copy runs: the goal file as it is
@@ -108,13 +122,11 @@ int ControlCommand::Run(const Request& request) {
     if (request.action == Action::Status)
         return Status(*goals, request.json);
     if (request.action == Action::StopAll)
-        return std::puts("Every clock is stopped.") < 0 ? 2 : 0;
+        return Print("Every clock is stopped.");
     // The goal addressed: the first of its name, or for Add the one just added.
     std::optional<RemoteGoal> addressed;
     for (const RemoteGoal& goal : *goals)
         if (goal.name == request.name && (!addressed || request.action == Action::Add))
             addressed = goal;
-    if (addressed)
-        std::puts(Line(*addressed).c_str());
-    return 0;
+    return addressed ? Print(Line(*addressed)) : 0;
 }

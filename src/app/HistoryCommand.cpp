@@ -1,5 +1,7 @@
 #include "app/HistoryCommand.h"
 
+#include "app/StandardOutput.h"
+
 #include "storage/HistoryExport.h"
 #include "storage/Journal.h"
 
@@ -10,6 +12,7 @@
 #include <limits>
 #include <optional>
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -38,9 +41,10 @@ std::optional<std::int64_t> LocalDay(const QString& text, int days) {
 
 } // namespace
 
-int HistoryCommand::Run(const QString& format, const QString& from, const QString& to) {
+int HistoryCommand::Run(const QString& named, const QString& from, const QString& to) {
+    const QString format = named.toLower(); // CSV and Csv say the same
     if (format != QLatin1String("csv") && format != QLatin1String("json"))
-        return Refuse(QStringLiteral("the export format is csv or json, not \"%1\"").arg(format));
+        return Refuse(QStringLiteral("the export format is csv or json, not \"%1\"").arg(named));
     std::int64_t begin = std::numeric_limits<std::int64_t>::min();
     std::int64_t end = std::numeric_limits<std::int64_t>::max();
     for (const auto& [name, text, bound, days] :
@@ -52,12 +56,23 @@ int HistoryCommand::Run(const QString& format, const QString& from, const QStrin
             return Refuse(QStringLiteral("--%1 takes a date as YYYY-MM-DD").arg(QLatin1String(name)));
         *bound = *day;
     }
+    if (!from.isEmpty() && !to.isEmpty() && end <= begin)
+        return Refuse(QStringLiteral("--to %1 is before --from %2").arg(to, from));
     Journal journal;
     if (!journal.OpenToRead())
         return Refuse(QString::fromStdString(journal.LastError()));
-    const std::string text = HistoryExport::Write(
-        journal.Between(begin, end),
-        format == QLatin1String("csv") ? HistoryExport::Format::Csv : HistoryExport::Format::Json);
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : Refuse(QStringLiteral("the history could not be written out"));
+    const auto kind =
+        format == QLatin1String("csv") ? HistoryExport::Format::Csv : HistoryExport::Format::Json;
+    StandardOutput out;
+    out.Write(HistoryExport::Head(kind));
+    bool first = true;
+    const bool read = journal.ForEach(begin, end, [&](const Interval& run) {
+        return out.Write(HistoryExport::Row(run, kind, std::exchange(first, false)));
+    });
+    if (!read && out.Write({})) // told before the end is written, so a cut history never looks whole
+        return Refuse(QStringLiteral("the history of time spent could not be read to its end: ") +
+                      QString::fromStdString(journal.Busy() ? "it stayed locked by another program"
+                                                            : journal.LastError()));
+    out.Write(HistoryExport::Tail(kind, !first));
+    return out.Finish(0);
 }

@@ -5,19 +5,19 @@
 bool AwaySpan::Stop(GoalList& goals, CTime now, std::optional<CTime> idleSince) {
     const CTime from = idleSince && *idleSince < now ? *idleSince : now;
     // Only what the clock counted while the user was idle goes back: not before it started (or
-    // restarted after a time's-up answer), not after its last tick.
+    // restarted after a time's-up answer), not after its last tick, and never more than it
+    // counted, whatever the wall clock did meanwhile.
     std::vector<CTimeSpan> back(static_cast<std::size_t>(goals.GetCount()));
     for (int i = 0; i < goals.GetCount(); ++i) {
         const Goal& goal = goals.GetAt(i);
         const CTime counted = std::max(from, goal.GetRunningSince());
         if (goal.IsRunning() && goal.GetLastTick() > counted)
-            back[static_cast<std::size_t>(i)] = goal.GetLastTick() - counted;
+            back[static_cast<std::size_t>(i)] =
+                std::min(goal.GetLastTick() - counted, CTimeSpan(goal.GetCountedSinceStart()));
     }
     const std::vector<int> stopped = goals.StopAllGoals();
-    for (const int i : stopped) {
-        Goal& goal = goals.GetAt(i);
-        goal.Set(goal.GetName(), goal.GetTotal(), goal.GetRemaining() + back[static_cast<std::size_t>(i)]);
-    }
+    for (const int i : stopped)
+        goals.GetAt(i).GiveBack(back[static_cast<std::size_t>(i)]);
     Remember(goals, stopped, from);
     return !stopped.empty();
 }

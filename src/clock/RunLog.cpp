@@ -3,53 +3,76 @@
 #include <algorithm>
 #include <set>
 
-RunLog::Event RunLog::Ended(std::uint64_t goal, const Open& run, CTime now, Interval::End how,
-                            std::optional<CTime> countedUntil) {
-    const std::int64_t until = std::min(now.GetTime(), countedUntil.value_or(now).GetTime());
-    return {false, goal, run.start, now.GetTime(), std::max<std::int64_t>(0, until - run.start), how};
+RunLog::Event RunLog::Ended(std::uint64_t goal, const Open& run, Interval::End how) {
+    const std::int64_t seconds = std::max<std::int64_t>(0, run.counted - run.base);
+    return {false, goal, run.start, run.start + seconds, seconds, how};
 }
 
-std::vector<RunLog::Event> RunLog::Sync(const GoalList& goals, CTime now, Interval::End how,
-                                        std::optional<CTime> countedUntil) {
+void RunLog::Look(const GoalList& goals) {
+    for (int i = 0; i < goals.GetCount(); ++i)
+        Note(goals.GetAt(i));
+}
+
+void RunLog::Note(const Goal& goal) {
+    if (const auto open = m_open.find(goal.GetKey()); open != m_open.end())
+        open->second.counted = goal.GetCounted();
+}
+
+std::vector<RunLog::Event> RunLog::Sync(const GoalList& goals, CTime now, Interval::End how) {
+    Look(goals);
     std::vector<Event> events;
-    std::set<std::uint64_t> running;
+    std::map<std::uint64_t, std::int64_t> running;
     for (int i = 0; i < goals.GetCount(); ++i)
         if (const Goal& goal = goals.GetAt(i); goal.IsRunning())
-            running.insert(goal.GetKey());
+            running.emplace(goal.GetKey(), goal.GetCounted());
     for (auto it = m_open.begin(); it != m_open.end();) {
         if (running.count(it->first) != 0) {
             ++it;
             continue;
         }
-        events.push_back(Ended(it->first, it->second, now, how, countedUntil));
+        events.push_back(Ended(it->first, it->second, how));
         it = m_open.erase(it);
     }
-    for (const std::uint64_t goal : running)
-        if (m_open.emplace(goal, Open{now.GetTime()}).second)
+    for (const auto& [goal, counted] : running)
+        if (m_open.emplace(goal, Open{now.GetTime(), counted, counted}).second)
             events.push_back({true, goal, now.GetTime(), now.GetTime(), 0, Interval::End::Running});
     return events;
 }
 
-std::vector<RunLog::Event> RunLog::Checkpoint(CTime now) const {
+std::vector<RunLog::Event> RunLog::Checkpoint(const GoalList& goals) {
+    Look(goals);
     std::vector<Event> events;
     for (const auto& [goal, run] : m_open)
-        events.push_back(Ended(goal, run, now, Interval::End::Running, std::nullopt));
+        events.push_back(Ended(goal, run, Interval::End::Running));
     return events;
 }
 
-std::vector<RunLog::Event> RunLog::Split(std::uint64_t goal, CTime at) {
-    const auto open = m_open.find(goal);
+std::vector<RunLog::Event> RunLog::Split(const Goal& goal, CTime at) {
+    const auto open = m_open.find(goal.GetKey());
     if (open == m_open.end() || at.GetTime() <= open->second.start)
         return {};
-    const Event ended = Ended(goal, open->second, at, Interval::End::Renewed, std::nullopt);
-    open->second.start = at.GetTime();
-    return {ended, {true, goal, at.GetTime(), at.GetTime(), 0, Interval::End::Running}};
+    Note(goal);
+    const Event ended = Ended(goal.GetKey(), open->second, Interval::End::Renewed);
+    open->second = {at.GetTime(), goal.GetCounted(), goal.GetCounted()};
+    return {ended, {true, goal.GetKey(), at.GetTime(), at.GetTime(), 0, Interval::End::Running}};
 }
 
-std::vector<RunLog::Event> RunLog::EndAll(CTime now, Interval::End how) {
+std::vector<RunLog::Event> RunLog::Cut(const GoalList& goals, CTime now) {
+    Look(goals);
+    std::vector<Event> events;
+    for (auto& [goal, run] : m_open) {
+        events.push_back(Ended(goal, run, Interval::End::ClockChanged));
+        run = {now.GetTime(), run.counted, run.counted};
+        events.push_back({true, goal, now.GetTime(), now.GetTime(), 0, Interval::End::Running});
+    }
+    return events;
+}
+
+std::vector<RunLog::Event> RunLog::EndAll(const GoalList& goals, Interval::End how) {
+    Look(goals);
     std::vector<Event> events;
     for (const auto& [goal, run] : m_open)
-        events.push_back(Ended(goal, run, now, how, std::nullopt));
+        events.push_back(Ended(goal, run, how));
     m_open.clear();
     return events;
 }

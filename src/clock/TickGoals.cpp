@@ -1,6 +1,6 @@
 #include "clock/TickGoals.h"
 
-#include "model/CTime.h"
+#include "model/Clock.h"
 #include "model/ParseHoursMinutes.h"
 
 namespace {
@@ -12,7 +12,7 @@ bool HandleTimeUp(Goal& goal, TimesUpHost& host) {
     goal.ToggleRunning();
     host.PlayAlert();
     host.BringToFront();
-    const CTime up = CTime::GetCurrentTime();
+    const std::int64_t up = Clock::Current().Passing();
 
     const TimesUpHost::Answer answer = host.AskTimesUp(goal.GetName());
     bool changed = false;
@@ -24,12 +24,13 @@ bool HandleTimeUp(Goal& goal, TimesUpHost& host) {
         changed = true;
     }
 
-    const CTimeSpan span = CTime::GetCurrentTime() - up;
+    const CTimeSpan span(Clock::Current().Passing() - up);
     if (span > CTimeSpan(kOverrunGrace)) {
         const std::string question =
             "Over " + OverrunText(span) + " have passed since this goal's time was up.  Apply time to goal?";
         if (host.AskOverrun(goal.GetName(), question)) {
             goal.Set(goal.GetName(), goal.GetTotal() + span, goal.GetRemaining());
+            goal.Credit(span); // spent on the goal after all: its history counts it too
             changed = true;
         }
     }

@@ -1,5 +1,7 @@
 #include "model/Goal.h"
 
+#include "model/Clock.h"
+
 #include <algorithm>
 #include <atomic>
 
@@ -23,19 +25,21 @@ void Goal::Set(std::string name, CTimeSpan total, CTimeSpan remaining) {
 
 void Goal::ToggleRunning() {
     m_running = !m_running;
-    if (m_running)
-        m_runningSince = m_lastTick = CTime::GetCurrentTime();
+    if (!m_running)
+        return;
+    m_runningSince = m_lastTick = CTime::GetCurrentTime();
+    m_lastPassing = Clock::Current().Passing();
+    m_countedAtStart = m_counted;
 }
 
 bool Goal::Tick() {
-    const CTime now = CTime::GetCurrentTime();
-    CTimeSpan elapsed = now - m_lastTick;
-    if (elapsed > m_remaining)
-        elapsed = m_remaining;
-    // A clock set back gives a negative step, which gives the time back: the goal follows the
-    // wall clock both ways.
-    m_remaining -= elapsed;
-    m_lastTick = now;
+    const std::int64_t passing = Clock::Current().Passing();
+    const std::int64_t step = std::clamp<std::int64_t>(passing - m_lastPassing, 0,
+                                                       std::max(m_remaining, CTimeSpan()).GetTotalSeconds());
+    m_remaining -= CTimeSpan(step);
+    m_counted += step;
+    m_lastPassing = passing;
+    m_lastTick = CTime::GetCurrentTime();
     UpdateBar();
     m_wheel.Advance();
     return m_remaining <= CTimeSpan();
@@ -44,8 +48,19 @@ bool Goal::Tick() {
 void Goal::CountUntil(CTime until) {
     if (!m_running || until.GetTime() <= m_lastTick.GetTime())
         return;
-    m_remaining -= std::min(until - m_lastTick, std::max(m_remaining, CTimeSpan()));
+    const std::int64_t passed = std::max<std::int64_t>(Clock::Current().Passing() - m_lastPassing, 0);
+    const std::int64_t step = std::min({std::int64_t{(until - m_lastTick).GetTotalSeconds()}, passed,
+                                        std::int64_t{std::max(m_remaining, CTimeSpan()).GetTotalSeconds()}});
+    m_remaining -= CTimeSpan(step);
+    m_counted += step;
+    m_lastPassing += step;
     m_lastTick = until;
+    UpdateBar();
+}
+
+void Goal::GiveBack(CTimeSpan span) {
+    m_remaining += span;
+    m_counted -= span.GetTotalSeconds();
     UpdateBar();
 }
 

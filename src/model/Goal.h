@@ -23,12 +23,19 @@ public:
 
     // Starts the clock (from now) or stops it; stopping drops the seconds since the last tick.
     void ToggleRunning();
-    // Takes the wall-clock time since the last tick off the Remaining time, never below zero.
-    // True when nothing remains.
+    // Takes the time that passed since the last tick off the Remaining time, never below zero.
+    // Setting the system clock counts nothing. True when nothing remains.
     bool Tick();
-    // A running clock counts down to `until` only, as a period ends between two ticks; the next
-    // tick counts on from there.
+    // A running clock counts down to the wall-clock instant `until` only, as a period ends
+    // between two ticks; the next tick counts on from there. Never more than has passed.
     void CountUntil(CTime until);
+    // The system clock was set: the wall-clock instant of the last tick becomes `now`, and what
+    // passed since is counted at the next tick as ever.
+    void FollowWallClock(CTime now) { m_lastTick = now; }
+    // Time that passed uncounted (a Time's Up question stood open) is added to what the clock
+    // counted; time given back (idle minutes) returns to Remaining and leaves what it counted.
+    void Credit(CTimeSpan span) { m_counted += span.GetTotalSeconds(); }
+    void GiveBack(CTimeSpan span);
 
     // Tells this goal apart from every other made in this run, copies of it excepted; never saved.
     [[nodiscard]] std::uint64_t GetKey() const { return m_key; }
@@ -36,6 +43,10 @@ public:
     // When the clock last started, and when it last counted down; meaningful while it runs.
     [[nodiscard]] CTime GetRunningSince() const { return m_runningSince; }
     [[nodiscard]] CTime GetLastTick() const { return m_lastTick; }
+    // Every second this goal's clock has counted in this run of the program, and how many of them
+    // since it last started.
+    [[nodiscard]] std::int64_t GetCounted() const { return m_counted; }
+    [[nodiscard]] std::int64_t GetCountedSinceStart() const { return m_counted - m_countedAtStart; }
     [[nodiscard]] bool IsDone() const { return m_done; }
     [[nodiscard]] const std::string& GetName() const { return m_name; }
     [[nodiscard]] const CTimeSpan& GetTotal() const { return m_total; }
@@ -56,6 +67,9 @@ private:
     CTimeSpan m_remaining;
     CTime m_lastTick;
     CTime m_runningSince;
+    std::int64_t m_lastPassing = 0; // the passing clock at the last tick
+    std::int64_t m_counted = 0;
+    std::int64_t m_countedAtStart = 0;
     bool m_running = false;
     bool m_done = false;
     ClockWheel m_wheel;

@@ -74,7 +74,7 @@ void GoalSession::Apply(GoalStore::Loaded loaded) {
         m_heldLoad = std::make_unique<GoalStore::Loaded>(std::move(loaded));
         return;
     }
-    m_runs.EndAll(Interval::End::Stopped); // the clocks read over are gone
+    m_runs.EndAll(m_goals, Interval::End::Stopped); // the clocks read over are gone
     m_goals = std::move(loaded.goals);
     m_userName = std::move(loaded.userName);
     m_runs.Loaded(m_goals);
@@ -181,6 +181,11 @@ void GoalSession::Tick() {
     }
     m_inTick = true;
     ++m_nTicks;
+    if (m_clockJump.Look()) { // the system clock was set: nothing counted for it, runs cut there
+        for (int i = 0; i < m_goals.GetCount(); ++i)
+            m_goals.GetAt(i).FollowWallClock(CTime::GetCurrentTime());
+        m_runs.Cut(m_goals);
+    }
     if (m_renewals.Check(CTime::GetCurrentTime())) { // saved at once, not with the minute
         Save(false);
         emit goalsReset();
@@ -196,7 +201,7 @@ void GoalSession::Tick() {
     if (m_nTicks % kPaneTicks == 0)
         UpdateStatusPanes();
     if (m_nTicks % kSaveTicks == 0) {
-        m_runs.Checkpoint(); // a crash loses at most this minute
+        m_runs.Checkpoint(m_goals); // a crash loses at most this minute
         Save();
     }
     if (result.MinuteMoved()) // what the commands and the tray show moves no faster
@@ -320,7 +325,7 @@ void GoalSession::OnAway(qint64 idleSince) {
     const std::optional<CTime> idle = idleSince > 0 ? std::optional(CTime(idleSince)) : std::nullopt;
     if (!m_away.Stop(m_goals, CTime::GetCurrentTime(), idle))
         return;
-    m_runs.Sync(m_goals, Interval::End::Locked, idle); // the idle time given back is not counted
+    m_runs.Sync(m_goals, Interval::End::Locked); // the idle time given back is not counted
     Changed(-1);
     Save();
 }
@@ -392,8 +397,11 @@ bool GoalSession::Close() {
             return false;
         }
     }
-    m_runs.EndAll(Interval::End::Closed);
-    m_store.Flush(); // written before the program ends
+    m_runs.EndAll(m_goals, Interval::End::Closed);
+    // Written before the program ends; a journal held locked elsewhere is waited for a moment.
+    for (const std::string& run : m_store.FinishJournal(std::chrono::seconds(3)))
+        std::fprintf(stderr, "ordalune: the history of time spent was locked; not recorded: %s\n",
+                     run.c_str());
     m_closed = true;
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clock/AwaySpan.h"
+#include "clock/ClockJump.h"
 #include "clock/TickGoals.h"
 #include "model/GoalList.h"
 #include "session/HistoryAccess.h"
@@ -161,6 +162,7 @@ private:
     Prompter* m_prompter = nullptr;
     std::function<void()> m_alert;
     AwaySpan m_away;
+    ClockJump m_clockJump;
     std::unique_ptr<GoalStore::Loaded> m_heldLoad; // read while a tick stood open
     std::string m_savedImage;                      // the goals as last read or written
     bool m_stopOnLock = true;

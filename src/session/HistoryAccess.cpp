@@ -52,9 +52,14 @@ std::optional<Renewal::Setting> HistoryAccess::BudgetOf(const std::string& name)
     return std::nullopt;
 }
 
-void HistoryAccess::Export(HistoryExport::Format format, std::function<void(std::string)> done) {
-    Ask<std::string>(
-        [format](Journal& journal) {
+void HistoryAccess::Export(HistoryExport::Format format,
+                           std::function<void(std::optional<std::string>)> done) {
+    if (!m_store.OwnsGoals()) // the copy that owns the goal file keeps the history
+        return done(std::nullopt);
+    Ask<std::optional<std::string>>(
+        [format](Journal& journal) -> std::optional<std::string> {
+            if (!journal.IsOpen())
+                return std::nullopt; // a header alone would look like a history with nothing in it
             return HistoryExport::Write(journal.Between(std::numeric_limits<std::int64_t>::min(),
                                                         std::numeric_limits<std::int64_t>::max()),
                                         format);

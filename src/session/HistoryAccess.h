@@ -27,8 +27,8 @@ public:
     }
     void OnChanged(std::function<void()> changed) override { m_changed = std::move(changed); }
 
-    // The whole journal in an open format.
-    void Export(HistoryExport::Format format, std::function<void(std::string)> done);
+    // The whole journal in an open format; nothing when this copy keeps no history.
+    void Export(HistoryExport::Format format, std::function<void(std::optional<std::string>)> done);
     // The runs have changed: the window, if open, reads them again.
     void Changed();
 

@@ -22,21 +22,24 @@ void RenewalKeeper::Loaded() {
     // The goals read have keys of their own: a plan still kept for one read before is never met,
     // and goes at its next boundary.
     m_store.Record([this, load = ++m_load](JournalRecorder& journal) {
-        // Read on the store's thread, taken in on this object's.
-        auto found = std::make_shared<JournalRecorder::Renewals>(journal.ReadRenewals());
-        QMetaObject::invokeMethod(
-            this,
-            [this, load, found] {
-                if (load != m_load)
-                    return; // the goals were read again since
-                for (const auto& [key, row] : found->settings)
-                    m_plans[key] = {{static_cast<Renewal::Every>(row.every), row.carryOver, Span(row.budget)},
-                                    Span(row.allowance),
-                                    row.period};
-                m_unsaved = found->unsaved;
-                m_next = std::numeric_limits<std::int64_t>::min(); // looked at with the next tick
-            },
-            Qt::QueuedConnection);
+        // Read on the store's thread once what came before is written, taken in on this object's.
+        journal.ReadRenewals([this, load](JournalRecorder::Renewals renewals) {
+            auto found = std::make_shared<JournalRecorder::Renewals>(std::move(renewals));
+            QMetaObject::invokeMethod(
+                this,
+                [this, load, found] {
+                    if (load != m_load)
+                        return; // the goals were read again since
+                    for (const auto& [key, row] : found->settings)
+                        m_plans[key] = {
+                            {static_cast<Renewal::Every>(row.every), row.carryOver, Span(row.budget)},
+                            Span(row.allowance),
+                            row.period};
+                    m_unsaved = found->unsaved;
+                    m_next = std::numeric_limits<std::int64_t>::min(); // looked at with the next tick
+                },
+                Qt::QueuedConnection);
+        });
     });
 }
 
@@ -87,10 +90,11 @@ void RenewalKeeper::Renew(Goal& goal, Plan& plan, CTime now) {
     plan.period = Renewal::PeriodStart(plan.setting.every, now.GetTime(), m_firstWeekday);
     m_store.Record([key = goal.GetKey(), row = Row(plan), values, written = m_written,
                     made = ++m_made](JournalRecorder& journal) {
-        if (const std::int64_t record =
-                journal.Renewed(key, row, values.total.GetTotalSeconds(), values.remaining.GetTotalSeconds());
-            record != 0)
-            written->emplace_back(made, record);
+        journal.Renewed(key, row, values.total.GetTotalSeconds(), values.remaining.GetTotalSeconds(),
+                        [written, made](std::int64_t record) {
+                            if (record != 0)
+                                written->emplace_back(made, record);
+                        });
     });
 }
 
@@ -118,11 +122,13 @@ void RenewalKeeper::Saved(std::int64_t made) {
     m_marked = made;
     // In order with the renewals' own records: every record of these renewals is written by now.
     m_store.Record([written = m_written, made](JournalRecorder& journal) {
-        std::erase_if(*written, [&journal, made](const auto& entry) {
-            if (entry.first > made)
-                return false; // made after the goals were copied for this save
-            journal.RenewalSaved(entry.second);
-            return true;
+        journal.Then([written, made, &journal] {
+            std::erase_if(*written, [&journal, made](const auto& entry) {
+                if (entry.first > made)
+                    return false; // made after the goals were copied for this save
+                journal.RenewalSaved(entry.second);
+                return true;
+            });
         });
     });
 }

@@ -20,11 +20,12 @@ void RunRecorder::Renamed(const Goal& goal) {
 }
 
 void RunRecorder::Deleted(const Goal& goal) {
+    m_runs.Note(goal); // its run ends where its clock got to
     m_store.Record([key = goal.GetKey()](JournalRecorder& journal) { journal.Deleted(key); });
 }
 
-void RunRecorder::Sync(const GoalList& goals, Interval::End how, std::optional<CTime> countedUntil) {
-    std::vector<RunLog::Event> events = m_runs.Sync(goals, CTime::GetCurrentTime(), how, countedUntil);
+void RunRecorder::Sync(const GoalList& goals, Interval::End how) {
+    std::vector<RunLog::Event> events = m_runs.Sync(goals, CTime::GetCurrentTime(), how);
     for (RunLog::Event& event : events)
         for (int i = 0; i < goals.GetCount(); ++i)
             if (const Goal& goal = goals.GetAt(i);
@@ -32,10 +33,6 @@ void RunRecorder::Sync(const GoalList& goals, Interval::End how, std::optional<C
                 event.how = Interval::End::Done;
     Write(std::move(events));
 }
-
-void RunRecorder::Checkpoint() { Write(m_runs.Checkpoint(CTime::GetCurrentTime())); }
-
-void RunRecorder::EndAll(Interval::End how) { Write(m_runs.EndAll(CTime::GetCurrentTime(), how)); }
 
 void RunRecorder::Write(std::vector<RunLog::Event> events) {
     if (events.empty())

@@ -4,7 +4,6 @@
 #include "storage/GoalStore.h"
 
 #include <functional>
-#include <optional>
 
 // What the session tells the journal of time spent: the goals' identities as they are read, added,
 // renamed and deleted, and the runs of their clocks. Everything goes through the store, in order
@@ -21,13 +20,15 @@ public:
     void Deleted(const Goal& goal);
     // Runs begin for clocks that started and end for those that stopped, as `how`; a clock that
     // stopped with its goal done ended as done.
-    void Sync(const GoalList& goals, Interval::End how, std::optional<CTime> countedUntil = {});
+    void Sync(const GoalList& goals, Interval::End how);
     // The open runs brought up to date, with the minute save.
-    void Checkpoint();
+    void Checkpoint(const GoalList& goals) { Write(m_runs.Checkpoint(goals)); }
     // Every open run ends as `how`.
-    void EndAll(Interval::End how);
+    void EndAll(const GoalList& goals, Interval::End how) { Write(m_runs.EndAll(goals, how)); }
     // The goal's open run is cut at `at`, where its budget renewed; its clock runs on.
-    void Split(const Goal& goal, CTime at) { Write(m_runs.Split(goal.GetKey(), at)); }
+    void Split(const Goal& goal, CTime at) { Write(m_runs.Split(goal, at)); }
+    // The system clock was set: the open runs are cut, and go on from the new time.
+    void Cut(const GoalList& goals) { Write(m_runs.Cut(goals, CTime::GetCurrentTime())); }
 
 private:
     void Write(std::vector<RunLog::Event> events);

@@ -100,6 +100,17 @@ void GoalStore::StartJournal() {
     m_changed.notify_all();
 }
 
+std::vector<std::string> GoalStore::FinishJournal(std::chrono::milliseconds wait) {
+    std::promise<std::vector<std::string>> lost;
+    Record([&lost, until = std::chrono::steady_clock::now() + wait](JournalRecorder& journal) {
+        lost.set_value(journal.Finish(until));
+    });
+    Flush(); // told, also when this copy keeps no journal
+    auto result = lost.get_future();
+    return result.wait_for(std::chrono::seconds(0)) == std::future_status::ready ? result.get()
+                                                                                 : std::vector<std::string>();
+}
+
 void GoalStore::SetJournalTold(std::function<void(std::vector<UserMessage>)> told) {
     const std::lock_guard lock(m_mutex);
     m_journalTold = std::move(told);
@@ -144,6 +155,11 @@ void GoalStore::Run() {
             m_owns = m_file.OwnsGoals();
             for (SaveDone& done : job.saved)
                 done(result);
+            if (m_journal.Waiting()) { // a lock held elsewhere: tried again with each save
+                Job retry;
+                retry.record = [](JournalRecorder& journal) { journal.Retry(); };
+                Record(retry);
+            }
         }
         lock.lock();
     }

@@ -5,6 +5,7 @@
 #include "storage/JournalRecorder.h"
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -54,6 +55,9 @@ public:
     // never holds up the start.
     void StartJournal();
     void SetJournalTold(std::function<void(std::vector<UserMessage>)> told);
+    // At exit: every journal write asked for is tried until `wait` has passed; what could not be
+    // written comes back, a line for each run not recorded.
+    [[nodiscard]] std::vector<std::string> FinishJournal(std::chrono::milliseconds wait);
 
     // False while another running copy holds these goals; as of the last job done.
     [[nodiscard]] bool OwnsGoals() const { return m_owns.load(); }

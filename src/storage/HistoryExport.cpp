@@ -3,11 +3,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <string_view>
 
 namespace {
 
-// A CSV field, quoted when it holds a comma, a quote or a line break.
-std::string CsvField(const std::string& text) {
+// A CSV field, quoted when it holds a comma, a quote or a line break; a spreadsheet never takes it
+// for a formula.
+std::string CsvField(std::string text) {
+    if (!text.empty() && std::string_view("=+-@").find(text.front()) != std::string_view::npos)
+        text.insert(0, 1, '\'');
     if (text.find_first_of(",\"\r\n") == std::string::npos)
         return text;
     std::string quoted = "\"";
@@ -52,25 +56,29 @@ std::string HistoryExport::LocalIso8601(std::int64_t instant) {
     return std::string(text) + zone;
 }
 
+std::string HistoryExport::Head(Format format) {
+    return format == Format::Csv ? "goal,start,end,seconds,ended_by\r\n" : "[";
+}
+
+std::string HistoryExport::Row(const Interval& interval, Format format, bool first) {
+    const std::string start = LocalIso8601(interval.start);
+    const std::string end = LocalIso8601(interval.end);
+    const std::string seconds = std::to_string(interval.seconds);
+    const std::string endedBy(Interval::Name(interval.endedBy));
+    if (format == Format::Csv)
+        return CsvField(interval.goalName) + ',' + start + ',' + end + ',' + seconds + ',' + endedBy + "\r\n";
+    return std::string(first ? "\n" : ",\n") + "{\"goal\":" + JsonString(interval.goalName) +
+           ",\"start\":\"" + start + "\",\"end\":\"" + end + "\",\"seconds\":" + seconds +
+           ",\"ended_by\":\"" + endedBy + "\"}";
+}
+
+std::string HistoryExport::Tail(Format format, bool any) {
+    return format == Format::Csv ? std::string() : any ? "\n]\n" : "]\n";
+}
+
 std::string HistoryExport::Write(const std::vector<Interval>& intervals, Format format) {
-    std::string out = format == Format::Csv ? "goal,start,end,seconds,ended_by\r\n" : "[";
-    bool first = true;
-    for (const Interval& interval : intervals) {
-        const std::string start = LocalIso8601(interval.start);
-        const std::string end = LocalIso8601(interval.end);
-        const std::string seconds = std::to_string(interval.seconds);
-        const std::string endedBy(Interval::Name(interval.endedBy));
-        if (format == Format::Csv) {
-            out += CsvField(interval.goalName) + ',' + start + ',' + end + ',' + seconds + ',' + endedBy +
-                   "\r\n";
-            continue;
-        }
-        out += first ? "\n" : ",\n";
-        first = false;
-        out += "{\"goal\":" + JsonString(interval.goalName) + ",\"start\":\"" + start + "\",\"end\":\"" +
-               end + "\",\"seconds\":" + seconds + ",\"ended_by\":\"" + endedBy + "\"}";
-    }
-    if (format == Format::Json)
-        out += first ? "]\n" : "\n]\n";
-    return out;
+    std::string out = Head(format);
+    for (const Interval& interval : intervals)
+        out += Row(interval, format, &interval == &intervals.front());
+    return out + Tail(format, !intervals.empty());
 }

@@ -4,9 +4,9 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 10> kNames = {"stopped", "time_up", "done",   "finished_early",
-                                                     "locked",  "sleep",   "closed", "crashed",
-                                                     "running", "renewed"};
+constexpr std::array<std::string_view, 11> kNames = {"stopped", "time_up", "done",         "finished_early",
+                                                     "locked",  "sleep",   "closed",       "crashed",
+                                                     "running", "renewed", "clock_changed"};
 
 } // namespace
 

@@ -9,7 +9,20 @@
 struct Interval {
     // How the run ended. Running: still open, its end is its last checkpoint. Crashed: found
     // still open at the next start. Renewed: cut where its goal's budget renewed; the clock ran on.
-    enum class End { Stopped, TimeUp, Done, FinishedEarly, Locked, Sleep, Closed, Crashed, Running, Renewed };
+    // ClockChanged: cut where the system clock was set; the clock ran on.
+    enum class End {
+        Stopped,
+        TimeUp,
+        Done,
+        FinishedEarly,
+        Locked,
+        Sleep,
+        Closed,
+        Crashed,
+        Running,
+        Renewed,
+        ClockChanged
+    };
 
     std::int64_t id = 0;
     std::int64_t goal = 0; // the goal's identity in the journal

@@ -1,5 +1,7 @@
 #include "storage/Journal.h"
 
+#include "storage/JournalSchema.h"
+#include "storage/JournalTrust.h"
 #include "storage/SqliteLibrary.h"
 
 #include <cerrno>
@@ -7,6 +9,7 @@
 #include <ctime>
 #include <deque>
 #include <fcntl.h>
+#include <limits>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -50,30 +53,43 @@ std::string Text(sqlite3_stmt* statement, int column) {
     return text == nullptr ? std::string() : std::string(reinterpret_cast<const char*>(text));
 }
 
-// The name a damaged journal is given when it is set aside, after the local time.
-std::string DamagedName(std::int64_t now) {
+// The name a damaged journal is given when it is set aside, after the local time; the `n`th of
+// that second when others were set aside in it.
+std::string DamagedName(std::int64_t now, int n) {
     const auto time = static_cast<std::time_t>(now);
     std::tm local{};
     localtime_r(&time, &local);
     char name[64];
-    std::strftime(name, sizeof name, "ordalune-history.damaged-%Y%m%d-%H%M%S.sqlite", &local);
-    return name;
+    std::strftime(name, sizeof name, "ordalune-history.damaged-%Y%m%d-%H%M%S", &local);
+    return std::string(name) + (n > 1 ? "-" + std::to_string(n) : std::string()) + ".sqlite";
 }
 
-constexpr const char* kSchema = R"(
-CREATE TABLE goals(
-    id INTEGER PRIMARY KEY,
-    name TEXT NOT NULL,
-    deleted INTEGER NOT NULL DEFAULT 0);
-CREATE TABLE intervals(
-    id INTEGER PRIMARY KEY,
-    goal INTEGER NOT NULL REFERENCES goals(id),
-    start INTEGER NOT NULL,
-    end INTEGER NOT NULL,
-    seconds INTEGER NOT NULL,
-    ended_by TEXT NOT NULL);
-CREATE INDEX intervals_by_start ON intervals(start);
-)";
+// Renames `from` to `to` unless something is there already.
+bool RenameNoReplace(const std::string& from, const std::string& to) {
+    if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS) // a file system that cannot refuse to replace
+        return false;
+    return link(from.c_str(), to.c_str()) == 0 && unlink(from.c_str()) == 0;
+}
+
+void SyncFolder(const std::string& folder) {
+    if (const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+}
+
+// Made by us, for this user alone; never through a link someone planted.
+void Create(const std::string& path, const std::string& folder) {
+    if (const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        fd >= 0) {
+        close(fd);
+        SyncFolder(folder);
+    }
+}
+
+UserMessage Warning(std::string text) { return {std::move(text), "", UserMessage::Icon::Warning}; }
 
 } // namespace
 
@@ -90,72 +106,99 @@ void Journal::Close() {
     m_db = nullptr;
 }
 
+std::string Journal::Folder() const { return m_directory.empty() ? std::string(".") : m_directory; }
+
+// Whether the journal is open and sound; when it cannot be used, the reason is in m_error.
+Journal::Opened Journal::OpenChecked(bool writable) {
+    const std::string path = Path();
+    const JournalTrust::Checked file = JournalTrust::Open(path);
+    m_error = file.refusal;
+    if (file.fd < 0)
+        return file.missing ? Opened::Missing : Opened::Refused;
+    const auto refuse = [&](std::string reason, Opened how = Opened::Refused) {
+        Close();
+        close(file.fd);
+        m_error = std::move(reason);
+        return how;
+    };
+    if (std::string rollback = JournalTrust::CheckRollback(path); !rollback.empty())
+        return refuse(std::move(rollback));
+    if (SqliteLibrary::Get() == nullptr)
+        return refuse(SqliteLibrary::LoadError()); // the same words in the window and the export
+    const int flags = (writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY) | SQLITE_OPEN_NOFOLLOW;
+    if (Sql().open_v2(path.c_str(), &m_db, flags, nullptr) != SQLITE_OK)
+        return refuse(Sql().errmsg(m_db));
+    // A write waits a moment for another copy reading it; the export waits for the minute's write.
+    Sql().busy_timeout(m_db, writable ? kWriteWaitMs : kReadWaitMs);
+    Statement check = Prepare(m_db, "PRAGMA quick_check");
+    const int step = check ? Sql().step(check.get()) : SQLITE_ERROR;
+    const bool sound = step == SQLITE_ROW && Text(check.get(), 0) == "ok";
+    const int code = Sql().extended_errcode(m_db);
+    std::string reason = Sql().errmsg(m_db);
+    check.reset();
+    if (sound && JournalTrust::StillNames(file.fd, path)) {
+        close(file.fd);
+        return Opened::Sound;
+    }
+    if (sound)
+        return refuse("it was replaced as it was opened");
+    // Left half-written by a writer that was stopped: the next writer puts it right, nothing lost.
+    if (code == SQLITE_READONLY_ROLLBACK)
+        return refuse(reason, Opened::Interrupted);
+    // A file that is not a database, or one whose pages do not hold together, is damaged;
+    // anything else (a lock, a full disk) leaves the file as it is.
+    const int primary = code & 0xff;
+    const bool damaged = step == SQLITE_ROW || primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT;
+    return refuse(std::move(reason), damaged ? Opened::Damaged : Opened::Refused);
+}
+
 Journal::OpenResult Journal::Open(std::int64_t now) {
     OpenResult result;
     Close();
-    m_error.clear();
     const std::string path = Path();
-    // Made by us, for this user alone; never through a link someone planted.
-    if (const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        fd >= 0)
-        close(fd);
-    const auto openAndCheck = [&] {
-        if (SqliteLibrary::Get() == nullptr) {
-            m_error = SqliteLibrary::LoadError();
-            return 0;
-        }
-        const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW;
-        if (Sql().open_v2(path.c_str(), &m_db, flags, nullptr) != SQLITE_OK) {
-            const int code = Sql().extended_errcode(m_db);
-            m_error = Sql().errmsg(m_db);
-            Close();
-            return code == SQLITE_NOTADB || code == SQLITE_CORRUPT ? -1 : 0;
-        }
-        Sql().busy_timeout(m_db, 250); // another copy reading it for an export
-        Statement check = Prepare(m_db, "PRAGMA quick_check");
-        const int step = check ? Sql().step(check.get()) : SQLITE_ERROR;
-        if (step == SQLITE_ROW && Text(check.get(), 0) == "ok")
-            return 1;
-        const int code = Sql().extended_errcode(m_db);
-        m_error = Sql().errmsg(m_db);
-        check.reset();
-        Close();
-        // A file that is not a database, or one whose pages do not hold together, is damaged;
-        // anything else (a lock, a full disk) leaves the file as it is.
-        const int primary = code & 0xff;
-        return step == SQLITE_ROW || primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT ? -1 : 0;
-    };
-    int opened = openAndCheck();
-    if (opened < 0) {
-        const std::string aside = DamagedName(now);
-        if (std::rename(path.c_str(), (m_directory + aside).c_str()) != 0) {
-            result.messages.push_back({"The history of time spent, " + path +
-                                           ", is damaged and could not be "
-                                           "set aside. Time spent is not recorded in this run.",
-                                       "", UserMessage::Icon::Warning});
+    if (const std::string others = JournalTrust::OthersCanWrite(Folder()); !others.empty()) {
+        result.messages.push_back(Warning(
+            "Time spent is not recorded here: the history of time spent is kept only in a folder no one "
+            "else can write to, and " +
+            others + " can write to " + Folder() +
+            ". Your goals are kept as always, and budgets do not renew. To keep a history, keep the goal "
+            "file in a folder of your own."));
+        return result;
+    }
+    Create(path, Folder());
+    Opened opened = OpenChecked(true);
+    if (opened == Opened::Damaged) {
+        std::string aside;
+        for (int n = 1; aside.empty() && n <= 100; ++n) // never over one set aside before
+            if (RenameNoReplace(path, m_directory + DamagedName(now, n)))
+                aside = DamagedName(now, n);
+            else if (errno != EEXIST)
+                break;
+        if (aside.empty()) {
+            result.messages.push_back(Warning("The history of time spent, " + path +
+                                              ", is damaged and could not be set aside. Time spent is not "
+                                              "recorded in this run."));
             return result;
         }
         std::remove((path + "-journal").c_str()); // belonged to the damaged file
-        result.messages.push_back({"The history of time spent was damaged. It was renamed " + aside +
-                                       " and a new history, " + std::string(kFileName) +
-                                       ", was started. Budgets that renew must be set again; the renamed "
-                                       "file still holds them.",
-                                   "", UserMessage::Icon::Warning});
-        if (const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-            fd >= 0)
-            close(fd);
-        opened = openAndCheck();
+        SyncFolder(Folder());
+        result.messages.push_back(Warning("The history of time spent was damaged. It was renamed " + aside +
+                                          " and a new history, " + std::string(kFileName) +
+                                          ", was started. Budgets that renew must be set again; the renamed "
+                                          "file still holds them."));
+        Create(path, Folder());
+        opened = OpenChecked(true);
     }
-    if (opened <= 0 || !Exec("PRAGMA journal_mode=DELETE") || !Exec("PRAGMA synchronous=FULL") ||
-        !Exec("PRAGMA foreign_keys=ON") || !Migrate() ||
+    if (opened != Opened::Sound || !Exec("PRAGMA journal_mode=DELETE") || !Exec("PRAGMA synchronous=FULL") ||
+        !Exec("PRAGMA foreign_keys=ON") || !JournalSchema::Migrate(m_db, m_error) ||
         !Run(m_db, "UPDATE intervals SET ended_by = 'crashed' WHERE ended_by = 'running'")) {
         if (m_db != nullptr && m_error.empty())
             m_error = Sql().errmsg(m_db);
         Close();
-        result.messages.push_back(
-            {"The history of time spent, " + path + ", could not be opened: " + m_error +
-                 ". Your goals are kept as always; time spent is not recorded in this run.",
-             "", UserMessage::Icon::Warning});
+        result.messages.push_back(Warning("The history of time spent, " + path +
+                                          ", could not be opened: " + m_error +
+                                          ". Your goals are kept as always; time spent is not recorded in "
+                                          "this run."));
         return result;
     }
     m_failureTold = false;
@@ -170,26 +213,35 @@ bool Journal::OpenToRead() {
         m_error = SqliteLibrary::LoadError(); // the same words as the window gives
         return false;
     }
-    if (Sql().open_v2(path.c_str(), &m_db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOFOLLOW, nullptr) !=
-        SQLITE_OK) {
-        m_error = "no history of time spent here (" + path + ")";
-        Close();
+    if (const std::string others = JournalTrust::OthersCanWrite(Folder()); !others.empty()) {
+        m_error = "the history of time spent is kept only in a folder no one else can write to, and " +
+                  others + " can write to " + Folder();
         return false;
     }
-    Sql().busy_timeout(m_db, 2000); // the running copy may be writing its minute
+    switch (OpenChecked(false)) {
+    case Opened::Sound:
+        break;
+    case Opened::Missing:
+        m_error = "no history of time spent here (" + path + ")";
+        return false;
+    case Opened::Interrupted:
+        m_error = "the history of time spent was left half-written by a program that was stopped; start "
+                  "Ordalune in this folder once to put it right, then export again";
+        return false;
+    case Opened::Damaged:
+        m_error = "the history of time spent is damaged (" + path + ")";
+        return false;
+    case Opened::Refused:
+        m_error = "the history of time spent, " + path + ", could not be read: " + m_error;
+        return false;
+    }
     Statement version = Prepare(m_db, "PRAGMA user_version");
-    Statement check = Prepare(m_db, "PRAGMA quick_check");
     const bool known = version && Sql().step(version.get()) == SQLITE_ROW &&
                        Sql().column_int(version.get(), 0) >= 1 &&
-                       Sql().column_int(version.get(), 0) <= kSchemaVersion;
-    const bool sound = check && Sql().step(check.get()) == SQLITE_ROW && Text(check.get(), 0) == "ok";
-    if (!known || !sound) {
-        m_error = (sound ? "the history of time spent is of an unknown kind ("
-                         : "the history of time spent is "
-                           "damaged (") +
-                  path + ")";
-        version.reset();
-        check.reset();
+                       Sql().column_int(version.get(), 0) <= JournalSchema::kVersion;
+    version.reset();
+    if (!known) {
+        m_error = "the history of time spent is of an unknown kind (" + path + ")";
         Close();
         return false;
     }
@@ -198,48 +250,28 @@ bool Journal::OpenToRead() {
 
 bool Journal::Exec(const char* sql) { return Sql().exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
 
-// The schema's version is kept in user_version; each step takes it one version on.
-bool Journal::Migrate() {
-    Statement version = Prepare(m_db, "PRAGMA user_version");
-    if (!version || Sql().step(version.get()) != SQLITE_ROW)
-        return false;
-    const int current = Sql().column_int(version.get(), 0);
-    version.reset();
-    if (current > kSchemaVersion) {
-        m_error = "it was written by a later version of the program";
-        return false;
-    }
-    // Each step in one transaction with its new version number.
-    const char* const steps[] = {
-        kSchema,
-        // 2: periods are found by their end too, so a recent month is read without the years before.
-        "CREATE INDEX intervals_by_end ON intervals(end);",
-        // 3: budgets that renew: each goal's setting, and a record of every renewal with the
-        // goal's values after it; `saved` once the goal file holds them.
-        "CREATE TABLE renewal(goal INTEGER PRIMARY KEY REFERENCES goals(id), every INTEGER NOT NULL, "
-        "carry_over INTEGER NOT NULL, budget INTEGER NOT NULL, allowance INTEGER NOT NULL, period INTEGER "
-        "NOT NULL);"
-        "CREATE TABLE renewals(id INTEGER PRIMARY KEY, goal INTEGER NOT NULL REFERENCES goals(id), "
-        "period INTEGER NOT NULL, total INTEGER NOT NULL, remaining INTEGER NOT NULL, saved INTEGER NOT NULL "
-        "DEFAULT 0);",
-    };
-    for (int step = current; step < kSchemaVersion; ++step) {
-        const std::string version = "PRAGMA user_version = " + std::to_string(step + 1);
-        if (!Exec("BEGIN") || !Exec(steps[step]) || !Exec(version.c_str()) || !Exec("COMMIT")) {
-            Exec("ROLLBACK");
-            return false;
-        }
-    }
-    return true;
-}
-
 bool Journal::Failed(const char* what) {
+    const int code = m_db != nullptr ? Sql().extended_errcode(m_db) & 0xff : 0;
     if (m_db != nullptr)
         m_error = std::string(what) + ": " + Sql().errmsg(m_db);
+    if (m_db != nullptr && Sql().get_autocommit(m_db) == 0)
+        Exec("ROLLBACK"); // nothing of it stays
+    if (code == SQLITE_BUSY || code == SQLITE_LOCKED) {
+        m_busy = true; // held by another program for now: tried again, never given up for it
+        return false;
+    }
     m_failurePending = !m_failureTold;
     m_failureTold = true;
     Close(); // not written again in this run
     return false;
+}
+
+// One step of a reading; a journal locked by another program is told, not taken for the end.
+bool Journal::NextRow(sqlite3_stmt* statement) {
+    const int step = Sql().step(statement);
+    if (step == SQLITE_BUSY || step == SQLITE_LOCKED)
+        m_busy = true;
+    return step == SQLITE_ROW;
 }
 
 std::vector<UserMessage> Journal::TakeFailure() {
@@ -258,8 +290,13 @@ std::vector<std::int64_t> Journal::MatchGoals(const std::vector<std::string>& na
     std::unordered_map<std::string, std::deque<std::int64_t>> known;
     for (auto& [id, name] : Goals())
         known[std::move(name)].push_back(id);
+    if (m_busy)
+        return {}; // not all known: asked again, rather than given new identities
     std::vector<std::int64_t> ids;
-    Exec("BEGIN");
+    if (!Exec("BEGIN")) {
+        Failed("the goals could not be recorded");
+        return {};
+    }
     Statement insert = Prepare(m_db, "INSERT INTO goals(name) VALUES(?)");
     for (const std::string& name : names) {
         if (auto found = known.find(name); found != known.end() && !found->second.empty()) {
@@ -270,7 +307,6 @@ std::vector<std::int64_t> Journal::MatchGoals(const std::vector<std::string>& na
         if (!insert || Sql().bind_text(insert.get(), 1, name.c_str(), -1, SQLITE_TRANSIENT) != SQLITE_OK ||
             Sql().step(insert.get()) != SQLITE_DONE) {
             insert.reset();
-            Exec("ROLLBACK");
             Failed("a goal could not be added");
             return {};
         }
@@ -315,7 +351,7 @@ bool Journal::Write(const char* sql, const std::vector<std::int64_t>& values) {
 std::vector<std::vector<std::int64_t>> Journal::Read(const char* sql, int columns) {
     std::vector<std::vector<std::int64_t>> rows;
     Statement statement = m_db == nullptr ? Statement() : Prepare(m_db, sql);
-    while (statement && Sql().step(statement.get()) == SQLITE_ROW) {
+    while (statement && NextRow(statement.get())) {
         rows.emplace_back();
         for (int column = 0; column < columns; ++column)
             rows.back().push_back(Sql().column_int64(statement.get(), column));
@@ -328,7 +364,6 @@ bool Journal::Together(const std::function<bool()>& work, const char* what) {
         return false;
     if (Exec("BEGIN") && work() && Exec("COMMIT"))
         return true;
-    Exec("ROLLBACK");
     return Failed(what);
 }
 
@@ -339,7 +374,7 @@ std::vector<std::pair<std::int64_t, std::string>> Journal::Goals() {
     Statement all = m_db == nullptr
                         ? Statement()
                         : Prepare(m_db, "SELECT id, name FROM goals WHERE deleted = 0 ORDER BY id");
-    while (all && Sql().step(all.get()) == SQLITE_ROW)
+    while (all && NextRow(all.get()))
         goals.emplace_back(Sql().column_int64(all.get(), 0), Text(all.get(), 1));
     return goals;
 }
@@ -394,30 +429,55 @@ bool Journal::Remove(std::int64_t interval) {
            Sql().changes(m_db) == 1;
 }
 
+bool Journal::ForEach(std::int64_t from, std::int64_t to, const std::function<bool(const Interval&)>& each,
+                      int chunk) {
+    // A chunk at a time, each its own short reading, so a writer never waits long behind it.
+    std::int64_t afterStart = std::numeric_limits<std::int64_t>::min();
+    std::int64_t afterId = std::numeric_limits<std::int64_t>::min();
+    for (int read = chunk; read == chunk && m_db != nullptr;) {
+        Statement select = Prepare(
+            m_db, "SELECT i.id, i.goal, g.name, g.deleted, i.start, i.end, i.seconds, i.ended_by "
+                  "FROM intervals i JOIN goals g ON g.id = i.goal "
+                  "WHERE i.end >= ?2 AND i.start < ?1 AND (i.end > ?2 OR i.start >= ?2) "
+                  "AND i.start >= ?3 AND (i.start > ?3 OR i.id > ?4) ORDER BY i.start, i.id LIMIT ?5");
+        if (!select)
+            return false;
+        for (const auto& [index, value] :
+             {std::pair{1, to}, {2, from}, {3, afterStart}, {4, afterId}, {5, std::int64_t{chunk}}})
+            Sql().bind_int64(select.get(), index, value);
+        std::vector<Interval> found;
+        while (NextRow(select.get())) {
+            Interval interval;
+            interval.id = Sql().column_int64(select.get(), 0);
+            interval.goal = Sql().column_int64(select.get(), 1);
+            interval.goalName = Text(select.get(), 2);
+            interval.goalDeleted = Sql().column_int(select.get(), 3) != 0;
+            interval.start = Sql().column_int64(select.get(), 4);
+            interval.end = Sql().column_int64(select.get(), 5);
+            interval.seconds = Sql().column_int64(select.get(), 6);
+            interval.endedBy = Interval::FromName(Text(select.get(), 7)).value_or(Interval::End::Crashed);
+            found.push_back(std::move(interval));
+        }
+        select.reset(); // the reading ends here, and its lock with it
+        if (m_busy)
+            return false;
+        read = static_cast<int>(found.size());
+        for (const Interval& interval : found)
+            if (!each(interval))
+                return false;
+        if (!found.empty()) {
+            afterStart = found.back().start;
+            afterId = found.back().id;
+        }
+    }
+    return m_db != nullptr;
+}
+
 std::vector<Interval> Journal::Between(std::int64_t from, std::int64_t to) {
     std::vector<Interval> found;
-    if (m_db == nullptr)
-        return found;
-    Statement select =
-        Prepare(m_db, "SELECT i.id, i.goal, g.name, g.deleted, i.start, i.end, i.seconds, i.ended_by "
-                      "FROM intervals i JOIN goals g ON g.id = i.goal "
-                      "WHERE i.end >= ?2 AND i.start < ?1 AND (i.end > ?2 OR i.start >= ?2) "
-                      "ORDER BY i.start, i.id");
-    if (!select)
-        return found;
-    Sql().bind_int64(select.get(), 1, to);
-    Sql().bind_int64(select.get(), 2, from);
-    while (Sql().step(select.get()) == SQLITE_ROW) {
-        Interval interval;
-        interval.id = Sql().column_int64(select.get(), 0);
-        interval.goal = Sql().column_int64(select.get(), 1);
-        interval.goalName = Text(select.get(), 2);
-        interval.goalDeleted = Sql().column_int(select.get(), 3) != 0;
-        interval.start = Sql().column_int64(select.get(), 4);
-        interval.end = Sql().column_int64(select.get(), 5);
-        interval.seconds = Sql().column_int64(select.get(), 6);
-        interval.endedBy = Interval::FromName(Text(select.get(), 7)).value_or(Interval::End::Crashed);
-        found.push_back(std::move(interval));
-    }
+    ForEach(from, to, [&found](const Interval& interval) {
+        found.push_back(interval);
+        return true;
+    });
     return found;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 // The journal of time spent, "ordalune-history.sqlite" beside the goal file: every run of every
 // clock, and an identity for each goal so that its past follows it through renames. The goal file
@@ -18,7 +19,9 @@ struct sqlite3;
 class Journal final {
 public:
     static constexpr const char* kFileName = "ordalune-history.sqlite";
-    static constexpr int kSchemaVersion = 3;
+    // How long a write waits for another program reading the journal, and a reading for a write.
+    static constexpr int kWriteWaitMs = 250;
+    static constexpr int kReadWaitMs = 2000;
 
     struct OpenResult {
         bool opened = false;
@@ -38,6 +41,10 @@ public:
     [[nodiscard]] bool OpenToRead();
     [[nodiscard]] bool IsOpen() const { return m_db != nullptr; }
     [[nodiscard]] const std::string& LastError() const { return m_error; }
+    // Whether the last write found the journal locked by another program. Nothing is shut for it:
+    // the caller keeps the work and tries again.
+    [[nodiscard]] bool Busy() const { return m_busy; }
+    void ClearBusy() { m_busy = false; }
     // Once a write has failed, the user is told once per run; after that the journal is shut.
     [[nodiscard]] std::vector<UserMessage> TakeFailure();
 
@@ -63,6 +70,11 @@ public:
 
     // Every run that overlaps [from, to), oldest first, with its goal's current name.
     [[nodiscard]] std::vector<Interval> Between(std::int64_t from, std::int64_t to);
+    // The same, handed to `each` a chunk at a time, so that another program writing the journal
+    // never waits long behind the reading. False when the reading failed or `each` said stop.
+    bool ForEach(std::int64_t from, std::int64_t to, const std::function<bool(const Interval&)>& each,
+                 int chunk = kChunkRuns);
+    static constexpr int kChunkRuns = 5000;
     [[nodiscard]] std::string Path() const { return m_directory + kFileName; }
 
     // Whole-number rows of the tables kept beside the runs. Write: false on failure, which the
@@ -74,8 +86,11 @@ public:
     [[nodiscard]] std::int64_t LastId() const;
 
 private:
+    enum class Opened { Sound, Missing, Refused, Damaged, Interrupted };
+    [[nodiscard]] Opened OpenChecked(bool writable);
+    [[nodiscard]] std::string Folder() const;
     bool Exec(const char* sql);
-    bool Migrate();
+    bool NextRow(sqlite3_stmt* statement);
     bool Failed(const char* what);
     void Close();
 
@@ -84,4 +99,5 @@ private:
     std::string m_error;
     bool m_failureTold = false;
     bool m_failurePending = false;
+    bool m_busy = false;
 };

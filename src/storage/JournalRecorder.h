@@ -3,14 +3,19 @@
 #include "storage/Journal.h"
 #include "storage/RenewalRow.h"
 
+#include <chrono>
 #include <cstdint>
+#include <deque>
+#include <functional>
 #include <string>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
 // Writes the session's goals and runs to the journal, on the store's thread: it knows which
-// identity each goal of this run has and which run each running clock is writing to.
+// identity each goal of this run has and which run each running clock is writing to. A journal
+// locked by another program (an export reading it, a tool holding it) is never a reason to stop:
+// what could not be written waits, in order, and is written once the lock is free.
 class JournalRecorder final {
 public:
     explicit JournalRecorder(std::string directory) : m_journal(std::move(directory)) {}
@@ -27,10 +32,10 @@ public:
     void Updated(std::uint64_t goal, std::int64_t end, std::int64_t seconds, Interval::End how);
     // Budgets that renew, by goal: a setting with `every` 0 is taken away.
     void SetRenewal(std::uint64_t goal, const RenewalRow& row);
-    // A renewal: the goal's new setting and its values after it, in one transaction. The record's
-    // id, 0 on failure.
-    std::int64_t Renewed(std::uint64_t goal, const RenewalRow& row, std::int64_t total,
-                         std::int64_t remaining);
+    // A renewal: the goal's new setting and its values after it, in one transaction. `done` learns
+    // the record's id once it is written, 0 on failure.
+    void Renewed(std::uint64_t goal, const RenewalRow& row, std::int64_t total, std::int64_t remaining,
+                 std::function<void(std::int64_t)> done);
     // The goal file holds the renewal now.
     void RenewalSaved(std::int64_t record);
     struct Renewals {
@@ -38,16 +43,38 @@ public:
         // The last renewal of a goal that the goal file may not hold: a crash came between.
         std::vector<std::pair<std::uint64_t, RenewalRecord>> unsaved;
     };
-    // What the journal keeps for this run's goals.
-    [[nodiscard]] Renewals ReadRenewals();
+    // What the journal keeps for this run's goals, handed to `done` once everything asked for
+    // before is written.
+    void ReadRenewals(std::function<void(Renewals)> done);
+
+    // Runs `work` once everything asked for before is written.
+    void Then(std::function<void()> work) { Do(std::move(work)); }
+
+    // Whether work waits for the journal's lock, and another try at it.
+    [[nodiscard]] bool Waiting() const { return !m_waiting.empty(); }
+    void Retry();
+    // Tries until `deadline`; then what still waits is dropped, and the runs it held are told
+    // back, one line each ("Essay, 2026-12-08 10:00 to 10:30").
+    [[nodiscard]] std::vector<std::string> Finish(std::chrono::steady_clock::time_point deadline);
 
     // A failure to write, told once.
     [[nodiscard]] std::vector<UserMessage> TakeFailure() { return m_journal.TakeFailure(); }
     [[nodiscard]] Journal& History() { return m_journal; }
 
 private:
+    struct Step {
+        std::function<void()> write; // all or nothing: a transaction, or one statement
+        std::string run;             // for the user, the run this step ends
+    };
+    void Do(std::function<void()> write, std::string run = {});
+    [[nodiscard]] std::string Describe(std::uint64_t goal, std::int64_t start, std::int64_t end) const;
+    [[nodiscard]] Renewals ReadNow();
+
     Journal m_journal;
     bool m_tried = false;
     std::unordered_map<std::uint64_t, std::int64_t> m_identities;
     std::unordered_map<std::uint64_t, std::int64_t> m_runs;
+    std::unordered_map<std::uint64_t, std::string> m_names; // for telling what was not recorded
+    std::deque<Step> m_waiting;
+    bool m_retrying = false;
 };

@@ -33,7 +33,8 @@ Loaded Load() {
         Bind(handle, l.finalize, "sqlite3_finalize") && Bind(handle, l.column_int, "sqlite3_column_int") &&
         Bind(handle, l.column_int64, "sqlite3_column_int64") &&
         Bind(handle, l.column_text, "sqlite3_column_text") && Bind(handle, l.changes, "sqlite3_changes") &&
-        Bind(handle, l.last_insert_rowid, "sqlite3_last_insert_rowid");
+        Bind(handle, l.last_insert_rowid, "sqlite3_last_insert_rowid") &&
+        Bind(handle, l.get_autocommit, "sqlite3_get_autocommit");
     if (!loaded.ok)
         loaded.error = "SQLite could not be loaded: libsqlite3.so.0 lacks a function the journal uses";
     return loaded; // the library stays loaded for the rest of the run

@@ -25,6 +25,7 @@ struct SqliteLibrary {
     decltype(&sqlite3_column_text) column_text;
     decltype(&sqlite3_changes) changes;
     decltype(&sqlite3_last_insert_rowid) last_insert_rowid;
+    decltype(&sqlite3_get_autocommit) get_autocommit;
 
     // The library, loaded on the first call from any thread; null when it cannot be loaded, with
     // the reason, worded for the user, in LoadError().

@@ -385,10 +385,19 @@ void CMainFrame::ExportHistory() {
     const auto format = path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)
                             ? HistoryExport::Format::Json
                             : HistoryExport::Format::Csv;
-    m_session.History().Export(format, [frame = QPointer(this), path](const std::string& text) {
-        QSaveFile file(path);
+    m_session.History().Export(format, [frame = QPointer(this),
+                                        path](const std::optional<std::string>& text) {
+        if (!text) {
+            if (frame)
+                QMessageBox::warning(frame, QStringLiteral("Ordalune"),
+                                     QStringLiteral("The history of time spent is not available in this copy "
+                                                    "of Ordalune, so nothing was exported."));
+            return;
+        }
+        QSaveFile file(path); // written aside and renamed: a failed export never leaves a cut file
         if (file.open(QIODevice::WriteOnly) &&
-            file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
+            file.write(text->data(), static_cast<qint64>(text->size())) ==
+                static_cast<qint64>(text->size()) &&
             file.commit())
             return;
         if (frame)

@@ -223,9 +223,9 @@ private slots:
         QCoreApplication::processEvents(); // too soon to say what changed
         QCOMPARE(all + Describe(), "0 0 0 0 a 1:00/1:00 running, b 1:00/0:00 done, a 0:30/0:30, c 0:10/0:01");
         Select(2);
-        QCOMPARE(said(control.Toggle("b")) + said(control.Stop(" a")),
+        QCOMPARE(said(control.Toggle("b")) + said(control.Stop(" x")) + said(control.Start("\ta ")),
                  "2 \"b\" is done: it has no time left.1 "
-                 "There is no goal named \" a\".");
+                 "There is no goal named \" x\".0 "); // a name as the dialog would keep it
         QCOMPARE(said(control.Start("c")), "0 ");
         // While a time's-up question is open the clocks take no command, as in the window.
         m_user.timesUp = {{1, "1"}};
@@ -488,6 +488,73 @@ private slots:
         QVERIFY(m_user.log.last().contains("could not be opened"));
     }
 
+    // The files the version before this one wrote read the same: the goals, each goal's past
+    // under its identity, a budget that renews. A run it left open is closed as crashed, and one a
+    // clock set back left ending before it began is mended to end where it began.
+    void earlierFiles() {
+        m_clock->Set(CTime(2026, 12, 8, 12, 0, 0).GetTime());
+        QVERIFY(QFile::copy(ORDALUNE_TEST_DATA "/earlier/ordalune-history.sqlite", Path(Journal::kFileName)));
+        Open(ReadBytes(ORDALUNE_TEST_DATA "/earlier/Ordalune.cdf"), "");
+        Settle();
+        Tick(1);
+        QCOMPARE(Describe() + Log(), "Thesis 5:00/3:30, Gym 2:00/1:00, Read, slowly 1:00/0:45");
+        QCOMPARE(QString::fromStdString(m_session->Renewals().Prompt(Goals().GetAt(1))),
+                 "Renews every Monday \u2014 this week 1:00 of 2:00 spent");
+        m_session->StartGoal(0);
+        Tick(60);
+        QVERIFY(m_session->Close());
+        const std::int64_t day = CTime(2026, 12, 7, 10, 0, 0).GetTime();
+        QCOMPARE(
+            Runs(day - 86400, day + 2 * 86400),
+            "Thesis 0+3600 stopped, Thesis 66400+0 stopped, Gym 79200+1740 locked, Old(deleted) 81400+1000 "
+            "done, Gym 82800+900 time_up, Read, slowly 86400+60 crashed, Thesis 180001+60 closed");
+        Journal journal(m_dir->path().toStdString());
+        QVERIFY(journal.OpenToRead());
+        QCOMPARE(journal.Goals().size(), 3u); // no goal given a second identity
+    }
+
+    // The journal counts what the clock counts: a Time's Up question's minutes only when the
+    // overrun question adds them. Setting the system clock counts nothing, either way: the run is
+    // cut where it was set and goes on from the new time, Remaining never grows past Total, and a
+    // day skipped renews once and is charged nothing.
+    void countedTime() {
+        Open("Out,0:30,0:01\r\nOver,0:30,0:01\r\nLong,5:00,5:00\r\nDaily,1:00,1:00\r\n");
+        const std::int64_t start = m_clock->Now();
+        m_user.timesUp = {{0, "15"}, {0, "15"}};
+        m_user.yes = {true}; // the second question's minutes go to the goal
+        m_user.during = [&](const QString& line) {
+            if (line.startsWith("time's up"))
+                m_clock->Advance(line.endsWith("Out") ? 45 : 125);
+        };
+        for (const int goal : {0, 1}) {
+            m_session->StartGoal(goal);
+            Tick(60);
+        }
+        m_user.during = {};
+        QCOMPARE(Runs(start, start + 3600), "Out 0+60 done, Over 105+185 done");
+        m_session->Renewals().Choose(Goals().GetAt(3), Renewal::Every::Day, false, false,
+                                     CTime::GetCurrentTime());
+        const std::int64_t begun = m_clock->Now();
+        for (const int goal : {2, 3})
+            m_session->StartGoal(goal);
+        Tick(60);
+        m_clock->Set(m_clock->Now() - 3600); // set back an hour
+        Tick(60);
+        QCOMPARE(Describe(),
+                 "Out 0:30/0:00 done, Over 0:32/0:00 done, Long 5:00/4:58 running, Daily 1:00/0:58 running");
+        m_clock->Set(m_clock->Now() + 3 * 86400); // three days on
+        Tick(60);
+        QCOMPARE(Describe(),
+                 "Out 0:30/0:00 done, Over 0:32/0:00 done, Long 5:00/4:57 running, Daily 1:00/0:59 running");
+        m_session->StopGoal(2);
+        // Cut at each setting: the run after the hour back starts before the first ended.
+        QCOMPARE(Runs(begun - 3600, begun + 4 * 86400),
+                 "Long 61+60 clock_changed, Daily 61+60 clock_changed, Out 3310+60 done, Over 3415+185 done, "
+                 "Long 3600+60 clock_changed, Daily 3600+60 clock_changed, Long 259321+60 stopped, Daily "
+                 "259321+60 "
+                 "running");
+    }
+
     // Open asks first when anything changed since the last save: Yes saves, then reads; No reads;
     // Cancel does nothing. A Yes whose save fails reads nothing and says why.
     void readAgain() {
@@ -611,7 +678,7 @@ private slots:
         };
         m_session->Save(true);
         Settle();
-        QCOMPARE(Log(), "message File Error: Your goals could not be saved.  Use backup ORDALUNE.BAK\n\n" +
+        QCOMPARE(Log(), "message File Error: Your goals could not be saved.  Use backup ordalune.bak\n\n" +
                             Path("Ordalune.cdf") + ": File exists");
     }
 };

@@ -11,6 +11,9 @@
 #include <ctime>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <sys/types.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -95,6 +98,22 @@ private slots:
         QVERIFY(journal->Change(forgotten) && journal->Remove(first) && !journal->Remove(first));
         QCOMPARE(Runs(journal->Between(kNoon - 7200, kNoon + 3600)),
                  "Gym -60--40 1800 stopped, Gym 20-21 60 crashed");
+        // A deleted run's id is never given again, so undoing its deletion meets no newer run.
+        QVERIFY(journal->Remove(forgotten.id));
+        QVERIFY(journal->Add(forgotten) == forgotten.id && journal->Remove(forgotten.id));
+        forgotten.id = 0;
+        const std::int64_t again = journal->Add(forgotten);
+        QVERIFY(again > essay + 1);
+        // Read a chunk at a time, nothing lost or twice at the chunks' seams.
+        QString chunked;
+        QVERIFY(journal->ForEach(
+            kNoon - 7200, kNoon + 7200,
+            [&](const Interval& run) {
+                chunked += QString::number(run.id) + ' ';
+                return true;
+            },
+            2));
+        QCOMPARE(chunked, QString("%1 %2 %3 ").arg(again).arg(open).arg(essay));
     }
 
     // A damaged journal is set aside under a dated name and a new one started, and the user is
@@ -129,7 +148,7 @@ private slots:
         QCOMPARE(scalar("PRAGMA user_version") * 10 +
                      scalar("SELECT count(*) FROM sqlite_master WHERE name = "
                             "'intervals_by_end'"),
-                 31);
+                 41);
         QCOMPARE(scalar("SELECT count(*) FROM goals") + scalar("SELECT count(*) FROM renewal"), 1);
         QCOMPARE(sqlite3_exec(db, "PRAGMA user_version = 9", nullptr, nullptr, nullptr), SQLITE_OK);
         sqlite3_close(db);
@@ -140,6 +159,20 @@ private slots:
                 QFile::link(Path("elsewhere.sqlite"), Path(Journal::kFileName)));
         QVERIFY(Reopen() == nullptr && m_said.contains("could not be opened"));
         QVERIFY(!QFile::exists(Path("elsewhere.sqlite")));
+        // A FIFO is refused at once, by the program and by the export, never waited on.
+        QVERIFY(QFile::remove(Path(Journal::kFileName)) &&
+                mkfifo(Path(Journal::kFileName).toLocal8Bit().constData(), 0600) == 0);
+        QVERIFY(Reopen() == nullptr && m_said.contains("is not a regular file"));
+        Journal reader(m_dir->path().toStdString());
+        QVERIFY(!reader.OpenToRead() &&
+                reader.LastError().find("is not a regular file") != std::string::npos);
+        // Damaged again in the same second (a clock that stands still): the first set aside stays.
+        QVERIFY(QFile::remove(Path(Journal::kFileName)));
+        QVERIFY(WriteBytes(Path(Journal::kFileName), QByteArray(4096, 'y')));
+        QVERIFY(Reopen() != nullptr &&
+                m_said.contains("renamed ordalune-history.damaged-20261207-130000-2.sqlite"));
+        QCOMPARE(ReadBytes(Path("ordalune-history.damaged-20261207-130000.sqlite")), QByteArray(4096, 'x'));
+        QCOMPARE(ReadBytes(Path("ordalune-history.damaged-20261207-130000-2.sqlite")), QByteArray(4096, 'y'));
     }
 
     // A goal added in this run gets an identity of its own and its runs are written under it; a
@@ -160,16 +193,119 @@ private slots:
     void failureToldOnce() {
         auto journal = Reopen();
         QVERIFY(journal != nullptr);
+        QVERIFY(journal->Begin(99, kNoon) == 0); // a goal the journal does not know
+        QVERIFY(Texts(journal->TakeFailure())
+                    .contains(
+                        "could not be written (a run could not be recorded: FOREIGN KEY constraint failed)"));
+        QVERIFY(journal->TakeFailure().empty() && !journal->IsOpen());
+    }
+
+    // A journal locked by another program (an export reading it, a tool holding it) never stops
+    // the recording: what could not be written waits, in order, and is written once the lock is
+    // free. At the end, what still waits is told, run by run.
+    void lockedJournalWaits() {
+        JournalRecorder recorder(m_dir->path().toStdString());
+        QVERIFY(recorder.Open(kNoon).empty());
+        recorder.Loaded({{1, "Essay"}, {2, "Gym"}});
         sqlite3* db = nullptr;
         QCOMPARE(sqlite3_open(Path(Journal::kFileName).toUtf8().constData(), &db), SQLITE_OK);
-        QCOMPARE(sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK); // held elsewhere
+        const auto hold = [db] {
+            QCOMPARE(sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        };
+        const auto release = [db] {
+            QCOMPARE(sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+        };
+        hold();
         const QDeadlineTimer soon(200); // a writer waits a moment, as for an export's reading
-        QVERIFY(journal->Begin(1, kNoon) == 0 && soon.hasExpired());
-        QVERIFY(Texts(journal->TakeFailure())
-                    .contains("could not be written (a run could not be recorded: database is locked)"));
-        QVERIFY(journal->TakeFailure().empty() && !journal->IsOpen());
-        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        recorder.Began(1, kNoon);
+        QVERIFY(soon.hasExpired() && recorder.Waiting());
+        recorder.Updated(1, kNoon + 60, 60, Interval::End::Running);
+        recorder.Added(3, "Run");
+        recorder.Began(3, kNoon + 60);
+        QVERIFY(recorder.TakeFailure().empty() && recorder.History().IsOpen());
+        release();
+        recorder.Retry();
+        QVERIFY(!recorder.Waiting());
+        recorder.Updated(3, kNoon + 120, 60, Interval::End::Stopped);
+        QCOMPARE(Runs(recorder.History().Between(kNoon, kNoon + 600)),
+                 "Essay 0-1 60 running, Run 1-2 60 stopped");
+        hold(); // held past the end
+        recorder.Updated(1, kNoon + 600, 600, Interval::End::Closed);
+        const auto lost = recorder.Finish(std::chrono::steady_clock::now() + std::chrono::milliseconds(300));
+        release();
+        QCOMPARE(lost, std::vector<std::string>{"Essay, 2026-12-07 13:00 to 13:10"});
+        QVERIFY(!recorder.Waiting());
         sqlite3_close(db);
+    }
+
+    // A journal someone else could have written is never used: in a folder others can create
+    // files in, or owned by another user, or writable by others, or with a rollback file of
+    // another's beside it. The user's own journal is made readable by the user alone. Needs the
+    // system's administrator, to plant files as another user.
+    void othersCannotPlant() {
+        if (geteuid() != 0)
+            QSKIP("planting another user's files needs root");
+        const QByteArray path = Path(Journal::kFileName).toLocal8Bit();
+        const QByteArray folder = m_dir->path().toLocal8Bit();
+        QVERIFY(Reopen() != nullptr);
+        const QByteArray mine = ReadBytes(Path(Journal::kFileName));
+        const auto refused = [&](const char* why) {
+            const bool was = Reopen() == nullptr && m_said.contains(QString::fromLatin1(why));
+            Journal reader(m_dir->path().toStdString());
+            return was && !reader.OpenToRead() && reader.LastError().find(why) != std::string::npos;
+        };
+        QVERIFY(chmod(folder.constData(), 01777) == 0); // /tmp's kind: everyone creates files
+        QVERIFY(refused("everyone can write to"));
+        QVERIFY(chmod(folder.constData(), 0770) == 0 && chown(folder.constData(), 0, 65534) == 0);
+        QVERIFY(refused("the group nogroup can write to"));
+        QVERIFY(chown(folder.constData(), 0, 0) == 0); // the user's own group
+        QVERIFY(Reopen() != nullptr);
+        QVERIFY(chown(path.constData(), 65534, 65534) == 0);
+        QVERIFY(refused("belongs to the user nobody"));
+        QVERIFY(chown(path.constData(), 0, 0) == 0 && chmod(path.constData(), 0662) == 0);
+        QVERIFY(refused("others can write to it"));
+        QVERIFY(chmod(path.constData(), 0644) == 0);
+        QVERIFY(WriteBytes(Path("ordalune-history.sqlite-journal"), QByteArray(512, 'j')));
+        QVERIFY(chown(Path("ordalune-history.sqlite-journal").toLocal8Bit().constData(), 65534, 65534) == 0);
+        QVERIFY(refused("ordalune-history.sqlite-journal, belongs to the user nobody"));
+        QCOMPARE(ReadBytes(Path(Journal::kFileName)), mine); // never rolled back from another's file
+        QVERIFY(QFile::remove(Path("ordalune-history.sqlite-journal")));
+        QVERIFY(Reopen() != nullptr);
+        struct stat now {};
+        QVERIFY(stat(path.constData(), &now) == 0 && (now.st_mode & 0777) == 0600);
+    }
+
+    // A write cut off by a crash leaves a rollback file: the export says so and what to do, and
+    // the next start puts it right, nothing lost.
+    void interruptedWrite() {
+        QVERIFY(Reopen() != nullptr);
+        {
+            auto journal = Reopen();
+            const std::int64_t id = journal->MatchGoals({"Essay"}).front();
+            QVERIFY(journal->Update(journal->Begin(id, kNoon), kNoon + 60, 60, Interval::End::Stopped));
+        }
+        const pid_t writer = fork();
+        if (writer == 0) { // many changes, spilled to the file before they are committed, then killed
+            sqlite3* db = nullptr;
+            sqlite3_open(Path(Journal::kFileName).toUtf8().constData(), &db);
+            sqlite3_exec(db,
+                         "PRAGMA cache_size = 10; BEGIN; CREATE TABLE filler(x); WITH RECURSIVE n(i) AS "
+                         "(SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000) INSERT INTO filler "
+                         "SELECT randomblob(100) FROM n;",
+                         nullptr, nullptr, nullptr);
+            _exit(0);
+        }
+        QVERIFY(waitpid(writer, nullptr, 0) == writer);
+        QVERIFY(QFileInfo(Path("ordalune-history.sqlite-journal")).size() > 0);
+        Journal reader(m_dir->path().toStdString());
+        QVERIFY(!reader.OpenToRead());
+        QCOMPARE(
+            QString::fromStdString(reader.LastError()),
+            "the history of time spent was left half-written by a program that was stopped; start Ordalune "
+            "in this folder once to put it right, then export again");
+        auto journal = Reopen();
+        QVERIFY(journal != nullptr && m_said.isEmpty());
+        QCOMPARE(Runs(journal->Between(kNoon, kNoon + 60)), "Essay 0-1 60 stopped");
     }
 
     // The export lists runs with their current names, quoted where CSV needs it, escaped for
@@ -191,6 +327,17 @@ private slots:
                  "[\n{\"goal\":\"Essay, \\\"final\\\"\\u000aparts\",\"start\":\"2026-12-07T10:00:00+01:00\","
                  "\"end\":\"2026-12-07T13:01:00+01:00\",\"seconds\":10860,\"ended_by\":\"running\"}\n]\n");
         QCOMPARE(HistoryExport::Write({}, HistoryExport::Format::Json), "[]\n");
+        // A spreadsheet never runs a name as a formula; JSON keeps it as it is.
+        Interval formula = runs.front();
+        QStringList guarded;
+        for (const char* name : {"=1+2", "+x", "-y", "@z", "a=b"}) {
+            formula.goalName = name;
+            guarded << QString::fromStdString(HistoryExport::Row(formula, HistoryExport::Format::Csv, true))
+                           .section(',', 0, 0);
+        }
+        QCOMPARE(guarded.join(' '), "'=1+2 '+x '-y '@z a=b");
+        QVERIFY(HistoryExport::Row(formula, HistoryExport::Format::Json, true).find("\"goal\":\"a=b\"") !=
+                std::string::npos);
         QCOMPARE(HistoryExport::LocalIso8601(1'782'820'800), "2026-06-30T14:00:00+02:00"); // summer time
         Journal none(m_dir->filePath("none").toStdString());
         QVERIFY(!none.OpenToRead() && !none.IsOpen());

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/StandardOutput.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+
+StandardOutput::StandardOutput() { std::signal(SIGPIPE, SIG_DFL); }
+
+bool StandardOutput::Write(std::string_view text) {
+    if (m_error == 0 && std::fwrite(text.data(), 1, text.size(), stdout) != text.size())
+        m_error = errno != 0 ? errno : EIO;
+    return m_error == 0;
+}
+
+int StandardOutput::Finish(int status) {
+    if (m_error == 0 && std::fflush(stdout) != 0)
+        m_error = errno != 0 ? errno : EIO;
+    if (m_error == 0)
+        return status;
+    std::fprintf(stderr, "ordalune: the output could not be written: %s\n", std::strerror(m_error));
+    return 2;
+}

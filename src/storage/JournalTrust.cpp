@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "storage/JournalTrust.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// A group of the user's own (Debian gives each user one of their name): its write bit lets no one
+// else in.
+bool OwnGroup(gid_t gid) {
+    std::vector<char> buffer(16384);
+    group entry{};
+    group* found = nullptr;
+    passwd user{};
+    passwd* me = nullptr;
+    std::vector<char> userBuffer(16384);
+    if (getgrgid_r(gid, &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr ||
+        getpwuid_r(geteuid(), &user, userBuffer.data(), userBuffer.size(), &me) != 0 || me == nullptr ||
+        me->pw_gid != gid || std::strcmp(found->gr_name, me->pw_name) != 0)
+        return false;
+    for (char** member = found->gr_mem; *member != nullptr; ++member)
+        if (std::strcmp(*member, me->pw_name) != 0)
+            return false;
+    return true;
+}
+
+std::string GroupName(gid_t gid) {
+    std::vector<char> buffer(16384);
+    group entry{};
+    group* found = nullptr;
+    return getgrgid_r(gid, &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr
+               ? found->gr_name
+               : std::to_string(gid);
+}
+
+std::string UserName(uid_t uid) {
+    std::vector<char> buffer(16384);
+    passwd entry{};
+    passwd* found = nullptr;
+    return getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr
+               ? found->pw_name
+               : std::to_string(uid);
+}
+
+// Whether the folder's access control list lets a named user or group other than the user's own
+// write: the list as the kernel keeps it, a version word and then entries of tag, permissions, id.
+bool AclLetsOthersWrite(const std::string& folder) {
+    std::uint8_t acl[4096];
+    const ssize_t size = getxattr(folder.c_str(), "system.posix_acl_access", acl, sizeof acl);
+    if (size < 4)
+        return false;
+    constexpr std::uint16_t kUser = 0x02, kGroup = 0x08, kMask = 0x10, kWrite = 0x02;
+    bool maskWrites = true;
+    bool named = false;
+    for (ssize_t at = 4; at + 8 <= size; at += 8) {
+        std::uint16_t tag = 0, permissions = 0;
+        std::uint32_t id = 0;
+        std::memcpy(&tag, acl + at, 2);
+        std::memcpy(&permissions, acl + at + 2, 2);
+        std::memcpy(&id, acl + at + 4, 4);
+        if (tag == kMask)
+            maskWrites = (permissions & kWrite) != 0;
+        else if ((tag == kUser && id != geteuid()) || (tag == kGroup && !OwnGroup(id)))
+            named = named || (permissions & kWrite) != 0;
+    }
+    return named && maskWrites;
+}
+
+bool Trusted(const struct stat& info) {
+    return S_ISREG(info.st_mode) && info.st_uid == geteuid() && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+// Why a file is not trusted, said of "it" or of the file beside it.
+std::string Untrusted(const struct stat& info, const std::string& subject) {
+    const bool it = subject == "it";
+    if (!S_ISREG(info.st_mode))
+        return subject + " is not a regular file";
+    if (info.st_uid != geteuid())
+        return subject + (it ? " belongs to the user " : ", belongs to the user ") + UserName(info.st_uid);
+    return it ? "others can write to it" : subject + ", can be written by others";
+}
+
+} // namespace
+
+std::string JournalTrust::OthersCanWrite(const std::string& folder) {
+    struct stat info {};
+    if (stat(folder.c_str(), &info) != 0)
+        return {};
+    if ((info.st_mode & S_IWOTH) != 0)
+        return "everyone";
+    if ((info.st_mode & S_IWGRP) != 0 && !OwnGroup(info.st_gid))
+        return "the group " + GroupName(info.st_gid);
+    if ((info.st_mode & S_IWUSR) != 0 && info.st_uid != geteuid() && info.st_uid != 0)
+        return "the user " + UserName(info.st_uid);
+    return AclLetsOthersWrite(folder) ? "an access control list" : std::string();
+}
+
+JournalTrust::Checked JournalTrust::Open(const std::string& path) {
+    Checked checked;
+    // Non-blocking, so a FIFO is refused at once instead of waited on.
+    checked.fd = open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (checked.fd < 0) {
+        checked.missing = errno == ENOENT;
+        if (!checked.missing)
+            checked.refusal = errno == EISDIR  ? "it is not a regular file"
+                              : errno == ELOOP ? "it is a symbolic link, which is never followed"
+                                               : std::strerror(errno);
+        return checked;
+    }
+    struct stat info {};
+    if (fstat(checked.fd, &info) != 0 || !Trusted(info)) {
+        checked.refusal = Untrusted(info, "it");
+        close(checked.fd);
+        checked.fd = -1;
+        return checked;
+    }
+    if ((info.st_mode & (S_IRGRP | S_IROTH)) != 0) // the user's days are the user's own
+        fchmod(checked.fd, info.st_mode & 0700);
+    return checked;
+}
+
+std::string JournalTrust::CheckRollback(const std::string& path) {
+    struct stat info {};
+    const std::string rollback = path + "-journal";
+    if (lstat(rollback.c_str(), &info) != 0)
+        return errno == ENOENT ? std::string() : rollback + ": " + std::strerror(errno);
+    const std::size_t slash = rollback.rfind('/');
+    return Trusted(info)
+               ? std::string()
+               : Untrusted(info, "the file beside it, " +
+                                     (slash == std::string::npos ? rollback : rollback.substr(slash + 1)));
+}
+
+bool JournalTrust::StillNames(int fd, const std::string& path) {
+    struct stat open {};
+    struct stat named {};
+    return fstat(fd, &open) == 0 && lstat(path.c_str(), &named) == 0 && open.st_dev == named.st_dev &&
+           open.st_ino == named.st_ino;
+}
