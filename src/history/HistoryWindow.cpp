@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSplitter>
@@ -24,6 +25,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
+
+#include <utility>
 
 namespace {
 
@@ -103,6 +106,10 @@ HistoryWindow::HistoryWindow(HistoryBackend& backend, int firstWeekday, QWidget*
                                         m_to->date().startOfDay().toSecsSinceEpoch()));
     });
     connect(m_runs, &QTableWidget::cellChanged, this, &HistoryWindow::RunEdited);
+    connect(m_runs->itemDelegate(), &QAbstractItemDelegate::closeEditor, this, [this] {
+        if (std::exchange(m_refreshWhenEdited, false))
+            QMetaObject::invokeMethod(this, &HistoryWindow::Refresh, Qt::QueuedConnection);
+    });
     connect(add, &QPushButton::clicked, this, &HistoryWindow::AddRun);
     connect(remove, &QPushButton::clicked, this, &HistoryWindow::DeleteRun);
     m_backend.OnChanged([this] { Refresh(); });
@@ -132,9 +139,21 @@ void HistoryWindow::Refresh() {
                     [window = QPointer(this), asked](std::vector<Interval> runs) {
                         if (!window || asked != window->m_asked)
                             return; // closed, or a newer question is on its way
+                        // A run being typed over is not swept away by the minute's news: the
+                        // window is filled again once the typing ends.
+                        if (window->Editing()) {
+                            window->m_refreshWhenEdited = true;
+                            return;
+                        }
                         window->Fill(runs);
                         emit window->refreshed();
                     });
+}
+
+bool HistoryWindow::Editing() const {
+    const QList<QLineEdit*> editors = m_runs->viewport()->findChildren<QLineEdit*>();
+    return std::any_of(editors.begin(), editors.end(),
+                       [](const QLineEdit* editor) { return editor->isVisible(); });
 }
 
 void HistoryWindow::Fill(const std::vector<Interval>& runs) {
@@ -307,8 +326,16 @@ void HistoryWindow::Refuse(int row, int column, const QString& why) {
     m_problem->setText(why);
     if (row < 0 || row >= m_runs->rowCount())
         return;
-    m_runs->setCurrentCell(row, column);
-    m_runs->editItem(m_runs->item(row, column)); // what was typed stays, to be mended
+    // Once the editor that gave the text has closed: what was typed stays, to be mended.
+    QMetaObject::invokeMethod(
+        this,
+        [this, row, column] {
+            if (row >= m_runs->rowCount())
+                return;
+            m_runs->setCurrentCell(row, column);
+            m_runs->editItem(m_runs->item(row, column));
+        },
+        Qt::QueuedConnection);
 }
 
 // A forgotten clock: the last free half hour before now (or the period's end) of the goal of the

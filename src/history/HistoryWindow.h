@@ -34,6 +34,8 @@ public:
     [[nodiscard]] QTableWidget* Runs() const { return m_runs; }
     [[nodiscard]] QChartView* Chart() const { return m_chart; }
     [[nodiscard]] QUndoStack& UndoStack() { return m_undo; }
+    // Whether a run's cell is being typed over.
+    [[nodiscard]] bool Editing() const;
 
 signals:
     // The period's runs have been read and shown.
@@ -68,5 +70,6 @@ private:
     QTableWidget* m_runs = nullptr;
     QLabel* m_problem = nullptr; // why a correction was refused
     bool m_filling = false;
+    bool m_refreshWhenEdited = false;
     unsigned m_asked = 0; // answers to older questions are dropped
 };

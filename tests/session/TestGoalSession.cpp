@@ -253,8 +253,18 @@ private slots:
         QCOMPARE(said(fresh.Add(" \t", "1")), "4 A goal's name is 1 to 1000 characters long.");
         QCOMPARE(fresh.Add(QString(1001, 'n'), "1").failure, RemoteControl::Failure::BadName);
         QCOMPARE(fresh.Add("x", QString(40, '1')).failure, RemoteControl::Failure::BadTime);
-        QCOMPARE(said(fresh.Add("Tab\tName", "1.5")), "0 ");
-        QCOMPARE(Describe(), "Tab Name 1:30/1:30");
+        QCOMPARE(said(fresh.Add("No Goals", "1")),
+                 "4 \"No Goals\" is what the list shows when it holds no goal: choose another name.");
+        QString totals; // what cannot be meant is refused, what can is read as the dialog reads it
+        for (const char* total :
+             {"1:-30", "-1:90", "+1", "1:30x", "600000:00", " 1:90 ", "1.5", ":45", "596523:14"})
+            totals += QString::number(static_cast<int>(fresh.Add(total, total).failure));
+        QCOMPARE(totals, "333330000");
+        QCOMPARE(said(fresh.Add("x", "600000:00")),
+                 "3 \"600000:00\" is more than the largest Total, 596523:14.");
+        QCOMPARE(said(fresh.Add("Tab\tName\u2028 ", "1.5")), "0 ");
+        QCOMPARE(Describe(), "1:90 2:30/2:30, 1.5 1:30/1:30, :45 0:45/0:45, 596523:14 596523:14/596523:14, "
+                             "Tab Name 1:30/1:30");
         // A copy that does not own the goal file changes nothing.
         GoalSession second(m_dir->path().toStdString());
         second.SetPrompter(&m_user);
@@ -486,6 +496,11 @@ private slots:
         QVERIFY(ReadBytes(Path("Ordalune.cdf")).contains("Essay,02:00,01:28"));
         QCOMPARE(m_user.log.size(), 3);
         QVERIFY(m_user.log.last().contains("could not be opened"));
+        // With no history, nothing is exported as if it were an empty one.
+        std::optional<std::string> exported = "?";
+        m_session->History().Export(HistoryExport::Format::Csv,
+                                    [&](std::optional<std::string> text) { exported = std::move(text); });
+        QTRY_VERIFY(!exported);
     }
 
     // The files the version before this one wrote read the same: the goals, each goal's past

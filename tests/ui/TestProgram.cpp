@@ -217,6 +217,12 @@ private slots:
         copy->terminate();
         QVERIFY(copy->waitForFinished(5000) && copy->exitStatus() == QProcess::NormalExit &&
                 copy->exitCode() == 0);
+        // A silent session bus is a missing one: the status is read from the goal file; a command
+        // says the bus does not answer.
+        m_environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                             "unix:path=" + QString::fromLocal8Bit(path));
+        QVERIFY(Run({"--status", "--json"}).startsWith("1 [{\"name\":\"Essay\","));
+        QCOMPARE(Run({"--start", "Essay"}), "2 ordalune: the session bus does not answer\n");
         close(silent);
     }
     // A storm of termination signals ends the program once, with its goals saved and status 0.
@@ -284,6 +290,33 @@ private slots:
         QCOMPARE(Run({"--export-history", "json", "--to", "2026-12-06"}).count("\"goal\""), 1);
         QCOMPARE(Run({"--export-history", "csv", "--from", "2026-02-30"}),
                  "2 ordalune: --from takes a date as YYYY-MM-DD\n");
+        QCOMPARE(Run({"--export-history", "CSV", "--from", "2026-12-07", "--to", "2026-12-07"}).count('\n'),
+                 2);
+        QCOMPARE(Run({"--export-history", "csv", "--from", "2026-12-09", "--to", "2026-12-01"}),
+                 "2 ordalune: --to 2026-12-01 is before --from 2026-12-09\n");
+        // Nothing written is never taken for success: a full disk, for the export and the status.
+        for (const QStringList& arguments : {QStringList{"--export-history", "json"}, {"--status", "--json"}})
+            QCOMPARE(Run(arguments, "/dev/full"),
+                     "2 ordalune: the output could not be written: No space left on device\n");
+        // A reader that stops early ends the export quietly.
+        {
+            Journal journal(m_dir->path().toStdString());
+            QVERIFY(journal.Open(0).opened);
+            const std::int64_t goal = journal.MatchGoals({"Essay"}).front();
+            QVERIFY(journal.Together(
+                [&] {
+                    for (int i = 0; i < 3000; ++i)
+                        journal.Update(journal.Begin(goal, 1'700'000'000 + i * 100), 1'700'000'060 + i * 100,
+                                       60, Interval::End::Stopped);
+                    return true;
+                },
+                "runs"));
+        }
+        QProcess* reader = Start({"--export-history", "csv"});
+        QVERIFY(reader->waitForReadyRead(15000));
+        reader->closeReadChannel(QProcess::StandardOutput);
+        QVERIFY(reader->waitForFinished(15000));
+        QCOMPARE(reader->readAllStandardError(), QByteArray());
         // SQLite is loaded only for the journal: a broken one is named, and the program still runs.
         QVERIFY(QFile(m_dir->filePath("libsqlite3.so.0")).open(QIODevice::WriteOnly));
         m_environment.insert(QStringLiteral("LD_LIBRARY_PATH"), m_dir->path());
@@ -291,21 +324,23 @@ private slots:
     }
 
 private:
-    QProcess* Start(const QStringList& arguments = {}) {
+    QProcess* Start(const QStringList& arguments = {}, const QString& output = {}) {
         m_processes.push_back(std::make_unique<QProcess>());
         QProcess* process = m_processes.back().get();
         process->setProcessEnvironment(m_environment);
+        if (!output.isEmpty())
+            process->setStandardOutputFile(output);
         process->setWorkingDirectory(m_dir->path());
         process->start(QStringLiteral(ORDALUNE_BINARY), arguments);
         process->waitForStarted();
         return process;
     }
     // Runs a command to its end, with no display: "status output errors".
-    QString Run(const QStringList& arguments) {
+    QString Run(const QStringList& arguments, const QString& output = {}) {
         QProcessEnvironment environment = m_environment;
         m_environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
         m_environment.remove(QStringLiteral("DISPLAY"));
-        QProcess* process = Start(arguments);
+        QProcess* process = Start(arguments, output);
         m_environment = environment;
         process->waitForFinished(15000);
         return QString::number(process->exitCode()) + " " + process->readAllStandardOutput() +
