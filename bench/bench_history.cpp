@@ -1,17 +1,21 @@
 // The journal of time spent at ten years of heavy use, 100,000 runs: its size; the History window
 // showing a month, against reading that month's runs alone; and the command-line export of it all,
-// against an export of nothing (the program's start and the journal's opening). Prints table rows.
+// against an export of nothing (the program's start and the journal's opening); and how long the
+// running copy's journal writes wait while a larger export reads. Prints table rows.
 #include "BenchJournal.h"
 #include "BenchProcess.h"
 #include "BenchTable.h"
 #include "clock/HistoryPeriod.h"
 #include "history/HistoryWindow.h"
 #include "session/HistoryAccess.h"
+#include "storage/JournalRecorder.h"
 
 #include <QApplication>
 #include <QEventLoop>
 
+#include <atomic>
 #include <ctime>
+#include <thread>
 
 namespace {
 
@@ -82,6 +86,46 @@ int main(int argc, char* argv[]) {
     const Run csv = Spawn(program, {"--export-history", "csv"}, dir);
     TableRow("journal of 100,000 runs (MB), baseline its CSV", "MB", size,
              static_cast<double>(csv.output.size()) / 1e6, "MB", size, 15);
+    {
+        // The running copy's journal writes while exports of 400,000 runs read beside it: the
+        // longest a write waits, against the same writes with nothing reading.
+        WriteJournal(dir, 400000, now);
+        const auto writes = [&dir, now](const std::atomic<bool>& reading) {
+            JournalRecorder recorder(dir.string());
+            (void)recorder.Open(now);
+            recorder.Loaded({{1, "Essay"}});
+            double longest = 0;
+            int written = 0;
+            for (int i = 0; i < 200 || reading; ++i) {
+                const auto start = std::chrono::steady_clock::now();
+                recorder.Began(1, now + i * 10);
+                recorder.Updated(1, now + i * 10 + 5, 5, Interval::End::Stopped);
+                recorder.Retry();
+                longest = std::max(longest, Ms(start));
+                written += recorder.Waiting() ? 0 : 2;
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+            (void)recorder.Finish(std::chrono::steady_clock::now() + std::chrono::seconds(5));
+            return std::pair{longest, written};
+        };
+        std::atomic<bool> reading{true};
+        std::thread exports([&] {
+            for (int i = 0; i < 3; ++i)
+                (void)Spawn(program, {"--export-history", "csv"}, dir);
+            reading = false;
+        });
+        const auto [beside, written] = writes(reading);
+        exports.join();
+        const auto [alone, unused] = writes(reading);
+        Journal journal(dir.string());
+        (void)journal.OpenToRead();
+        const auto recorded = journal.Read("SELECT count(*) FROM intervals WHERE seconds = 5", 1);
+        if (recorded.empty() || recorded[0][0] < written / 2)
+            std::fprintf(stderr, "writes lost beside the export: %d made, %lld recorded\n", written / 2,
+                         recorded.empty() ? -1LL : static_cast<long long>(recorded[0][0]));
+        TableRow("longest journal write beside an export of 400,000 runs", "ms", beside, alone, "ms", beside,
+                 250);
+    }
     std::filesystem::remove_all(dir);
     return 0;
 }

@@ -315,7 +315,15 @@ private slots:
             Click(dialog, "ok");
         });
         QCOMPARE(seen + Pane(0) + Pane(2), "week 1Think ahead! Remain : 1:30 ");
-        WithDialog(Qt::Key_A, [&](QWidget* dialog) { Click(dialog, "cancel"); });
+        WithDialog(Qt::Key_A, [&](QWidget* dialog) { // the placeholder's name is no goal's
+            Field(dialog, "name")->setText(QStringLiteral(" No Goals\u2029"));
+            SeenBox refused;
+            const auto box = AnswerBox(refused, QMessageBox::Ok, dialog);
+            Click(dialog, "ok");
+            QTRY_VERIFY(refused.text.startsWith("\"No Goals\" is what the list shows when it holds no goal"));
+            QTRY_VERIFY(QApplication::activeModalWidget() == dialog);
+            Click(dialog, "cancel");
+        });
         WithDialog(Qt::Key_A, [&](QWidget* dialog) { Click(dialog, "ok"); });
         QCOMPARE(Describe(), "Line one Line two 1:30/1:30, Enter the title of your goal 0:00/0:00 done");
         m_session->Save();
