@@ -85,3 +85,23 @@ std::vector<int> GoalList::StopAllGoals() {
     }
     return stopped;
 }
+
+bool GoalList::CanEditDelete() const {
+    const Goal* goal = GetSelectedGoal();
+    return goal != nullptr && !IsPlaceholder(*goal);
+}
+
+bool GoalList::CanStartClock() const {
+    const Goal* goal = GetSelectedGoal();
+    return goal != nullptr && !goal->IsRunning() && goal->GetRemaining() > CTimeSpan();
+}
+
+bool GoalList::CanStopClock() const {
+    const Goal* goal = GetSelectedGoal();
+    return goal != nullptr && goal->IsRunning();
+}
+
+bool GoalList::CanFinishEarly() const {
+    const Goal* goal = GetSelectedGoal();
+    return goal != nullptr && goal->GetRemaining() > CTimeSpan();
+}

@@ -45,6 +45,13 @@ public:
     // A list of copies of the goals, for work that must not touch the goals themselves.
     [[nodiscard]] GoalList Copy() const;
 
+    // What the selected goal allows: Edit and Delete (not the placeholder), Start (stopped, with
+    // time left), Stop (running), Finish Early (time left).
+    [[nodiscard]] bool CanEditDelete() const;
+    [[nodiscard]] bool CanStartClock() const;
+    [[nodiscard]] bool CanStopClock() const;
+    [[nodiscard]] bool CanFinishEarly() const;
+
     // Stops every running clock; returns the indexes of the goals it stopped.
     std::vector<int> StopAllGoals();
 

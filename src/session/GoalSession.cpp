@@ -416,26 +416,6 @@ QList<RunningClock> GoalSession::RunningClocks() const {
     return running;
 }
 
-bool GoalSession::CanEditDelete() const {
-    const Goal* goal = m_goals.GetSelectedGoal();
-    return goal != nullptr && !GoalList::IsPlaceholder(*goal);
-}
-
-bool GoalSession::CanStartClock() const {
-    const Goal* goal = m_goals.GetSelectedGoal();
-    return goal != nullptr && !goal->IsRunning() && goal->GetRemaining() > CTimeSpan();
-}
-
-bool GoalSession::CanStopClock() const {
-    const Goal* goal = m_goals.GetSelectedGoal();
-    return goal != nullptr && goal->IsRunning();
-}
-
-bool GoalSession::CanFinishEarly() const {
-    const Goal* goal = m_goals.GetSelectedGoal();
-    return goal != nullptr && goal->GetRemaining() > CTimeSpan();
-}
-
 void GoalSession::PlayAlert() {
     if (m_alert)
         m_alert();

@@ -110,10 +110,10 @@ public:
     bool Close();
 
     // Whether each command may run now; a command that may not is not carried out.
-    [[nodiscard]] bool CanEditDelete() const;
-    [[nodiscard]] bool CanStartClock() const;
-    [[nodiscard]] bool CanStopClock() const;
-    [[nodiscard]] bool CanFinishEarly() const;
+    [[nodiscard]] bool CanEditDelete() const { return m_goals.CanEditDelete(); }
+    [[nodiscard]] bool CanStartClock() const { return m_goals.CanStartClock(); }
+    [[nodiscard]] bool CanStopClock() const { return m_goals.CanStopClock(); }
+    [[nodiscard]] bool CanFinishEarly() const { return m_goals.CanFinishEarly(); }
 
 signals:
     // The goals were read anew or changed in number: lay out, fit and draw everything.

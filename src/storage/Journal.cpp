@@ -53,42 +53,6 @@ std::string Text(sqlite3_stmt* statement, int column) {
     return text == nullptr ? std::string() : std::string(reinterpret_cast<const char*>(text));
 }
 
-// The name a damaged journal is given when it is set aside, after the local time; the `n`th of
-// that second when others were set aside in it.
-std::string DamagedName(std::int64_t now, int n) {
-    const auto time = static_cast<std::time_t>(now);
-    std::tm local{};
-    localtime_r(&time, &local);
-    char name[64];
-    std::strftime(name, sizeof name, "ordalune-history.damaged-%Y%m%d-%H%M%S", &local);
-    return std::string(name) + (n > 1 ? "-" + std::to_string(n) : std::string()) + ".sqlite";
-}
-
-// Renames `from` to `to` unless something is there already.
-bool RenameNoReplace(const std::string& from, const std::string& to) {
-    if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
-        return true;
-    if (errno != EINVAL && errno != ENOSYS) // a file system that cannot refuse to replace
-        return false;
-    return link(from.c_str(), to.c_str()) == 0 && unlink(from.c_str()) == 0;
-}
-
-void SyncFolder(const std::string& folder) {
-    if (const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); fd >= 0) {
-        fsync(fd);
-        close(fd);
-    }
-}
-
-// Made by us, for this user alone; never through a link someone planted.
-void Create(const std::string& path, const std::string& folder) {
-    if (const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        fd >= 0) {
-        close(fd);
-        SyncFolder(folder);
-    }
-}
-
 UserMessage Warning(std::string text) { return {std::move(text), "", UserMessage::Icon::Warning}; }
 
 } // namespace
@@ -165,28 +129,21 @@ Journal::OpenResult Journal::Open(std::int64_t now) {
             "file in a folder of your own."));
         return result;
     }
-    Create(path, Folder());
+    JournalTrust::Create(path, Folder());
     Opened opened = OpenChecked(true);
     if (opened == Opened::Damaged) {
-        std::string aside;
-        for (int n = 1; aside.empty() && n <= 100; ++n) // never over one set aside before
-            if (RenameNoReplace(path, m_directory + DamagedName(now, n)))
-                aside = DamagedName(now, n);
-            else if (errno != EEXIST)
-                break;
+        const std::string aside = JournalTrust::SetAside(path, m_directory, now);
         if (aside.empty()) {
             result.messages.push_back(Warning("The history of time spent, " + path +
                                               ", is damaged and could not be set aside. Time spent is not "
                                               "recorded in this run."));
             return result;
         }
-        std::remove((path + "-journal").c_str()); // belonged to the damaged file
-        SyncFolder(Folder());
         result.messages.push_back(Warning("The history of time spent was damaged. It was renamed " + aside +
                                           " and a new history, " + std::string(kFileName) +
                                           ", was started. Budgets that renew must be set again; the renamed "
                                           "file still holds them."));
-        Create(path, Folder());
+        JournalTrust::Create(path, Folder());
         opened = OpenChecked(true);
     }
     if (opened != Opened::Sound || !Exec("PRAGMA journal_mode=DELETE") || !Exec("PRAGMA synchronous=FULL") ||

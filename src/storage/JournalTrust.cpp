@@ -3,7 +3,9 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
@@ -89,7 +91,56 @@ std::string Untrusted(const struct stat& info, const std::string& subject) {
     return it ? "others can write to it" : subject + ", can be written by others";
 }
 
+// The name a damaged journal is given when it is set aside, after the local time; the `n`th of
+// that second when others were set aside in it.
+std::string DamagedName(std::int64_t now, int n) {
+    const auto time = static_cast<std::time_t>(now);
+    std::tm local{};
+    localtime_r(&time, &local);
+    char name[64];
+    std::strftime(name, sizeof name, "ordalune-history.damaged-%Y%m%d-%H%M%S", &local);
+    return std::string(name) + (n > 1 ? "-" + std::to_string(n) : std::string()) + ".sqlite";
+}
+
+// Renames `from` to `to` unless something is there already.
+bool RenameNoReplace(const std::string& from, const std::string& to) {
+    if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS) // a file system that cannot refuse to replace
+        return false;
+    return link(from.c_str(), to.c_str()) == 0 && unlink(from.c_str()) == 0;
+}
+
+void SyncFolder(const std::string& folder) {
+    if (const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+}
+
 } // namespace
+
+void JournalTrust::Create(const std::string& path, const std::string& folder) {
+    if (const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        fd >= 0) {
+        close(fd);
+        SyncFolder(folder);
+    }
+}
+
+std::string JournalTrust::SetAside(const std::string& path, const std::string& directory, std::int64_t now) {
+    for (int n = 1; n <= 100; ++n) { // never over one set aside before
+        const std::string aside = DamagedName(now, n);
+        if (RenameNoReplace(path, directory + aside)) {
+            std::remove((path + "-journal").c_str()); // belonged to the damaged file
+            SyncFolder(directory.empty() ? "." : directory);
+            return aside;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    return {};
+}
 
 std::string JournalTrust::OthersCanWrite(const std::string& folder) {
     struct stat info {};

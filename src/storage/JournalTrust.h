@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 // Whether the journal of time spent may be trusted. What it holds sets goals' times (a renewal not
@@ -27,4 +28,12 @@ public:
     [[nodiscard]] static std::string CheckRollback(const std::string& path);
     // Whether `path` still names the file open as `fd`: nothing was swapped in meanwhile.
     [[nodiscard]] static bool StillNames(int fd, const std::string& path);
+
+    // Makes a new journal at `path`, for this user alone, never through a link someone planted,
+    // and puts it on disk with its folder.
+    static void Create(const std::string& path, const std::string& folder);
+    // Renames a damaged journal in `directory` (empty, or ending with '/') after the local time
+    // `now`, never over one set aside before; the new name, or empty when that could not be done.
+    [[nodiscard]] static std::string SetAside(const std::string& path, const std::string& directory,
+                                              std::int64_t now);
 };
