@@ -3,11 +3,13 @@
 #include "model/GoalList.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <cstdlib>
 
 namespace {
@@ -62,6 +64,7 @@ bool GoalListBox::UpdateLayout() {
     m_painter.SetMaxTotal(m_maxTotal);
     const bool timeWidened = m_painter.SetLongestRemaining(
         longest == nullptr ? 0 : static_cast<int>(longest->GetRemainingText().size()));
+    m_painter.FitNamesTo(viewport()->width());
     return m_maxNameWidth != oldWidth || m_maxTotal != oldTotal || timeWidened;
 }
 
@@ -223,11 +226,26 @@ void GoalListBox::focusOutEvent(QFocusEvent* event) {
 
 void GoalListBox::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
+    m_painter.FitNamesTo(viewport()->width()); // a long name never pushes the times out of view
     UpdateScrollBar();
     viewport()->update(); // items span the list's width
 }
 
 void GoalListBox::scrollContentsBy(int, int) { viewport()->update(); }
+
+// A name drawn cut short shows whole as its item's tooltip.
+bool GoalListBox::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QAbstractScrollArea::viewportEvent(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const int index = ItemAt(help->pos());
+    const QString name = index >= 0 ? QString::fromStdString(m_goals.GetAt(index).GetName()) : QString();
+    if (index >= 0 && m_painter.GetShownName(m_goals.GetAt(index)) != name)
+        QToolTip::showText(help->globalPos(), name, viewport(), GetItemRect(index));
+    else
+        QToolTip::hideText();
+    return true;
+}
 
 void GoalListBox::UpdateScrollBar() {
     const int height = m_painter.GetLineHeight();

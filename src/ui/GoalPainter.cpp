@@ -131,6 +131,18 @@ QSize GoalPainter::GetItemSize() const {
     return {m_timeWidth + m_clockWidth + m_maxNameWidth + m_wheelSize + 169, m_lineHeight};
 }
 
+void GoalPainter::FitNamesTo(int itemWidth) {
+    const int others = GetItemSize().width() - m_maxNameWidth;
+    m_nameWidth = std::min(m_maxNameWidth, std::max(itemWidth - others, 4 * m_lineHeight));
+}
+
+QString GoalPainter::GetShownName(const Goal& goal) const {
+    const QString name = QString::fromStdString(goal.GetName());
+    return GetNameWidth(goal) <= m_nameWidth
+               ? name
+               : QFontMetrics(m_nameFont).elidedText(name, Qt::ElideMiddle, m_nameWidth);
+}
+
 int GoalPainter::GetNameWidth(const Goal& goal) const {
     // Names are drawn without kerning, so plain Latin text is as wide as its characters' advances
     // added up; anything else (combining marks, other scripts) is shaped and measured whole.
@@ -169,7 +181,7 @@ QRect GoalPainter::GetWheelRect(const QRect& item) const {
 
 QRect GoalPainter::GetNameRect(const QRect& item) const {
     const int left = GetWheelRect(item).right() + 1 + 5;
-    return Edges(left, item.top() + 1, left + m_maxNameWidth, item.bottom());
+    return Edges(left, item.top() + 1, left + m_nameWidth, item.bottom());
 }
 
 QRect GoalPainter::GetRemainingRect(const QRect& item) const {
@@ -242,8 +254,15 @@ void GoalPainter::Draw(QPainter& painter, const Goal& goal, const QRect& item, c
         painter.setPen(done ? kDoneNameColor : kNameColor);
         painter.setFont(m_nameFont);
         // Drawn as typed: an '&' in a name is a character, not a mnemonic.
-        DrawText(painter, name, Qt::AlignLeft, QString::fromStdString(goal.GetName()), GetNameWidth(goal),
-                 m_nameBaseline);
+        const int width = GetNameWidth(goal);
+        if (width <= m_nameWidth) {
+            DrawText(painter, name, Qt::AlignLeft, QString::fromStdString(goal.GetName()), width,
+                     m_nameBaseline);
+        } else {
+            const QString shown = GetShownName(goal);
+            DrawText(painter, name, Qt::AlignLeft, shown, QFontMetrics(m_nameFont).horizontalAdvance(shown),
+                     m_nameBaseline);
+        }
     }
     if (const QRect remaining = GetRemainingRect(item); needed(remaining, 3)) {
         painter.setPen(timeColor);

@@ -34,6 +34,12 @@ public:
     [[nodiscard]] QSize GetItemSize() const;
     [[nodiscard]] int GetNameWidth(const Goal& goal) const;
     void SetMaxNameWidth(int width) { m_maxNameWidth = width; }
+    // The room the name column may take in an item `itemWidth` wide: whatever leaves the time,
+    // the bar and the finish time their widths, up to the widest name, never less than a few
+    // characters. A longer name is drawn cut in the middle.
+    void FitNamesTo(int itemWidth);
+    // The name as drawn in an item: whole when it fits, else with "…" in its middle.
+    [[nodiscard]] QString GetShownName(const Goal& goal) const;
     void SetMaxTotal(CTimeSpan total) { m_maxTotal = total; }
     // The Remaining column widens for the longest time shown, so every hour digit is drawn.
     // Returns whether the width changed.
@@ -94,6 +100,7 @@ private:
     int m_clockWidth = 0;
     int m_wheelSize = 0;
     int m_maxNameWidth = 0;
+    int m_nameWidth = 0; // the name column as drawn: the widest name, or the room there is
     CTimeSpan m_maxTotal;
     QFont m_nameFont;
     // Advances of the name font's Latin characters, filled as they are first met: names are

@@ -25,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QToolBar>
+#include <QToolTip>
 
 #include <ctime>
 #include <optional>
@@ -440,6 +441,51 @@ private slots:
     }
 
     // The user name, pasted with a line break; then About and Help.
+    // One name longer than the room never pushes the times out of the window: on a screen too
+    // narrow for it (1280 px when run as test_longname_1280), every goal's Remaining time, bar
+    // and finish time lie inside the window, and the long name is drawn cut in its middle, its
+    // whole self in the tooltip. A wider window gives the name more room.
+    void longNameKeepsTimesInView() {
+        QByteArray goals;
+        for (int i = 0; i < 30; ++i)
+            goals += (i == 7 ? "Write " + QByteArray(194, 'w') : "Goal " + QByteArray::number(i)) +
+                     ",120:00,95:30\r\n";
+        Open(goals);
+        for (int i = 0; i < 30; ++i)
+            Goals().GetAt(i).ToggleRunning(); // finish times shown
+        GoalListBox* list = m_view->ListBox();
+        const QRect window(list->viewport()->mapTo(m_frame.get(), QPoint()), list->viewport()->size());
+        QVERIFY(m_frame->rect().contains(window) &&
+                m_frame->width() <= m_frame->screen()->availableGeometry().width());
+        const GoalPainter& painter = list->Painter();
+        for (int i = 0; i < 30; ++i) {
+            const QRect item = list->GetItemRect(i);
+            for (const QRect& part :
+                 {painter.GetRemainingRect(item), painter.GetBarRect(Goals().GetAt(i), item),
+                  painter.GetFinishRect(Goals().GetAt(i), item)})
+                QVERIFY2(part.left() >= 0 && part.right() < list->viewport()->width(),
+                         qPrintable(QString::number(i)));
+        }
+        const QString shown = painter.GetShownName(Goals().GetAt(7));
+        QVERIFY(shown.startsWith("Write www") && shown.contains(QChar(0x2026)) && shown.endsWith("www"));
+        QCOMPARE(painter.GetShownName(Goals().GetAt(6)), "Goal 6");
+        // No ink of the long name inside the Remaining time's column.
+        const QImage drawn = list->viewport()->grab().toImage();
+        const QRect remaining = painter.GetRemainingRect(list->GetItemRect(7));
+        for (int x = remaining.left(); x <= remaining.right(); ++x)
+            for (int y = remaining.top(); y <= remaining.bottom(); ++y)
+                QVERIFY(drawn.pixelColor(x, y) != GoalPainter::kNameColor);
+        QHelpEvent tip(QEvent::ToolTip, list->GetItemRect(7).center(),
+                       list->viewport()->mapToGlobal(list->GetItemRect(7).center()));
+        QApplication::sendEvent(list->viewport(), &tip);
+        QTRY_COMPARE(QToolTip::text(), QString::fromStdString(Goals().GetAt(7).GetName()));
+        const int before = painter.GetNameRect(list->GetItemRect(7)).width();
+        m_frame->resize(m_frame->width() + 300, m_frame->height());
+        QTRY_VERIFY(painter.GetNameRect(list->GetItemRect(7)).width() >
+                    std::min(before, painter.GetNameWidth(Goals().GetAt(7)) - 300));
+        QVERIFY(painter.GetNameRect(list->GetItemRect(7)).width() <= painter.GetNameWidth(Goals().GetAt(7)));
+    }
+
     void userNameAboutAndHelp() {
         Open("Essay,02:00,00:30\r\n");
         QString preset;
