@@ -30,13 +30,6 @@ int DaysInMonth(std::int64_t instant) {
     return day.tm_mday;
 }
 
-std::string Format(std::int64_t instant, const char* format) {
-    const std::tm local = Local(instant);
-    char text[64];
-    std::strftime(text, sizeof text, format, &local);
-    return text;
-}
-
 } // namespace
 
 HistoryPeriod::HistoryPeriod(Span span, int firstWeekday, std::int64_t from, int days)
@@ -75,12 +68,4 @@ HistoryPeriod HistoryPeriod::Step(int direction) const {
     if (m_span == Span::Month) // from the middle of the month before or after
         return Containing(Midnight(From(), direction < 0 ? -15 : days + 15), m_span, m_firstWeekday);
     return {m_span, m_firstWeekday, Midnight(From(), direction * days), days};
-}
-
-std::string HistoryPeriod::Title() const {
-    if (m_span == Span::Day)
-        return Format(From(), "%a %e %b %Y");
-    if (m_span == Span::Month)
-        return Format(From(), "%B %Y");
-    return Format(From(), "%e %b %Y") + " \xe2\x80\x93 " + Format(m_days[m_days.size() - 2], "%e %b %Y");
 }

@@ -23,8 +23,6 @@ public:
     [[nodiscard]] std::int64_t To() const { return m_days.back(); } // exclusive
     // The local midnights from From() to To(): one more than the days shown.
     [[nodiscard]] const std::vector<std::int64_t>& Days() const { return m_days; }
-    // "Mon 7 Dec 2026", "7 Dec 2026 – 13 Dec 2026"...
-    [[nodiscard]] std::string Title() const;
 
 private:
     HistoryPeriod(Span span, int firstWeekday, std::int64_t from, int days);

@@ -1,6 +1,9 @@
 #include "clock/HistoryTable.h"
 
+#include "model/CTimeSpan.h"
+
 #include <algorithm>
+#include <tuple>
 
 HistoryTable::HistoryTable(const std::vector<Interval>& runs, const std::vector<std::int64_t>& days) {
     const std::size_t count = days.empty() ? 0 : days.size() - 1;
@@ -28,4 +31,19 @@ HistoryTable::HistoryTable(const std::vector<Interval>& runs, const std::vector<
             m_total += part;
         }
     }
+}
+
+void HistoryTable::Order(const std::vector<std::int64_t>& goals) {
+    const auto rank = [&goals](const Row& row) {
+        const auto listed = std::find(goals.begin(), goals.end(), row.goal);
+        return std::tuple(listed == goals.end(), row.deleted, listed - goals.begin(), row.goal);
+    };
+    std::stable_sort(m_rows.begin(), m_rows.end(),
+                     [&rank](const Row& a, const Row& b) { return rank(a) < rank(b); });
+}
+
+std::string HistoryTable::Text(std::int64_t seconds) {
+    if (seconds <= 0)
+        return {};
+    return CTimeSpan((seconds + 30) / 60 * 60).FormatShort(); // the nearest minute
 }

@@ -24,6 +24,13 @@ public:
     [[nodiscard]] const std::vector<Row>& Rows() const { return m_rows; } // goals by first run
     [[nodiscard]] const std::vector<std::int64_t>& DayTotals() const { return m_dayTotals; }
     [[nodiscard]] std::int64_t Total() const { return m_total; }
+    // The rows in the order of `goals` (the goal list's, by identity); the others after them,
+    // deleted goals last, each kind by identity. A goal keeps its place from period to period.
+    void Order(const std::vector<std::int64_t>& goals);
+
+    // Seconds as the History window writes them: hours and minutes to the nearest minute
+    // ("1:05", "45:00"), nothing for none.
+    [[nodiscard]] static std::string Text(std::int64_t seconds);
 
 private:
     std::vector<Row> m_rows;

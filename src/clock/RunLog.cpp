@@ -18,6 +18,11 @@ void RunLog::Note(const Goal& goal) {
         open->second.counted = goal.GetCounted();
 }
 
+std::int64_t RunLog::OpenSeconds(const Goal& goal) const {
+    const auto open = m_open.find(goal.GetKey());
+    return open == m_open.end() ? 0 : std::max<std::int64_t>(0, goal.GetCounted() - open->second.base);
+}
+
 std::vector<RunLog::Event> RunLog::Sync(const GoalList& goals, CTime now, Interval::End how) {
     Look(goals);
     std::vector<Event> events;

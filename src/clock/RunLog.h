@@ -37,6 +37,8 @@ public:
     [[nodiscard]] std::vector<Event> Cut(const GoalList& goals, CTime now);
     // What a goal about to go has counted, for its run's end.
     void Note(const Goal& goal);
+    // The seconds the goal's open run has counted so far; 0 when it has none.
+    [[nodiscard]] std::int64_t OpenSeconds(const Goal& goal) const;
 
 private:
     struct Open {

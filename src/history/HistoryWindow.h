@@ -3,22 +3,25 @@
 #include "clock/HistoryPeriod.h"
 #include "session/HistoryBackend.h"
 
+#include <QMainWindow>
 #include <QUndoStack>
-#include <QWidget>
 
 #include <vector>
 
-class QChartView;
+class HoursChart;
+class HoursView;
+class RunsView;
 class QComboBox;
 class QDateEdit;
 class QLabel;
 class QTableWidget;
 
-// Where the time went: for a day, a week, a month or a chosen range, a table of the hours spent
-// per goal and per day with their totals, a stacked bar chart of the same, and the runs
-// themselves, which can be added, changed and deleted with Undo and Redo. Not modal: the list
-// keeps ticking, and the window follows the clocks as they stop and the minutes pass.
-class HistoryWindow final : public QWidget {
+// Where the time went: for a day, a week, a month or a chosen range, the hours spent per goal and
+// per day with their totals, a stacked bar chart of the same, and the runs themselves, which can be
+// added, changed and deleted, with Undo and Redo. Not modal: the list keeps ticking, and the window
+// follows the clocks as they stop and the minutes pass. Its size and the kind of period it shows
+// are kept for the next time.
+class HistoryWindow final : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -29,47 +32,50 @@ public:
     [[nodiscard]] const HistoryPeriod& Period() const { return m_period; }
     // Reads the period's runs again.
     void Refresh();
+    // "Monday 7 December 2026", "7 – 13 December 2026", "December 2026".
+    [[nodiscard]] static QString Title(const HistoryPeriod& period);
 
-    [[nodiscard]] QTableWidget* Table() const { return m_table; }
-    [[nodiscard]] QTableWidget* Runs() const { return m_runs; }
-    [[nodiscard]] QChartView* Chart() const { return m_chart; }
+    [[nodiscard]] HoursView* Hours() const { return m_hours; }
+    [[nodiscard]] HoursChart* Chart() const { return m_chart; }
+    [[nodiscard]] RunsView* Runs() const { return m_runs; }
     [[nodiscard]] QUndoStack& UndoStack() { return m_undo; }
-    // Whether a run's cell is being typed over.
-    [[nodiscard]] bool Editing() const;
 
 signals:
     // The period's runs have been read and shown.
     void refreshed();
+    // F1: the help page, at its section on this window.
+    void helpRequested(const QString& section);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void BuildControls();
+    void BuildMenus();
     void Fill(const std::vector<Interval>& runs);
-    void FillTable(const std::vector<Interval>& runs);
     // A renewing goal's time spent against its budget, period by period within the view.
-    [[nodiscard]] QString Budget(const std::vector<Interval>& runs, const std::string& goal) const;
-    void FillChart();
-    void FillRuns(const std::vector<Interval>& runs);
-    void RunEdited(int row, int column);
-    void Correct(std::optional<Interval> before, Interval after, int row, int column);
-    void Refuse(int row, int column, const QString& why);
-    void AddRun();
-    void DeleteRun();
-    void Push(std::optional<Interval> before, std::optional<Interval> after);
+    [[nodiscard]] QString Budget(const std::vector<Interval>& runs, std::int64_t goal,
+                                 const std::string& name) const;
+    // The journal's goals in the goal list's order, then the others.
+    [[nodiscard]] std::vector<std::int64_t> ListOrder() const;
+    // A first size that shows a week's days, totals and up to 15 goals, within the screen.
+    void FitToContent();
 
     HistoryBackend& m_backend;
     int m_firstWeekday;
     HistoryPeriod m_period;
-    std::vector<Interval> m_shown;                             // the runs listed, in their rows' order
     std::vector<std::pair<std::int64_t, std::string>> m_goals; // those the journal knows
     QUndoStack m_undo;
     QComboBox* m_span = nullptr;
     QLabel* m_title = nullptr;
     QDateEdit* m_from = nullptr;
     QDateEdit* m_to = nullptr;
-    QTableWidget* m_table = nullptr;
-    QChartView* m_chart = nullptr;
-    QTableWidget* m_runs = nullptr;
-    QLabel* m_problem = nullptr; // why a correction was refused
-    bool m_filling = false;
+    HoursView* m_hours = nullptr;
+    HoursChart* m_chart = nullptr;
+    RunsView* m_runs = nullptr;
+    bool m_sized = false; // by the user's last size, or to the content once
     bool m_refreshWhenEdited = false;
     unsigned m_asked = 0; // answers to older questions are dropped
 };

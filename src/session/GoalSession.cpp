@@ -33,6 +33,7 @@ GoalSession::GoalSession(std::string directory, QObject* parent)
     : QObject(parent), m_store(std::move(directory)),
       m_renewals(m_goals, m_store, m_runs, QLocale().firstDayOfWeek() % 7) {
     m_history.SetBudgets([this](const Goal& goal) { return m_renewals.SettingOf(goal); });
+    m_history.OnCorrected([this] { m_renewals.JournalChanged(); }); // one answer to "how much this period"
     m_timer.setInterval(kTickMs);
     // Queued, so the timer's own delivery has returned before a tick can open a question: a timer
     // is never fired again while its handler runs, and the clock pane must move on meanwhile.

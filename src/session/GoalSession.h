@@ -155,7 +155,10 @@ private:
     GoalStore m_store;
     std::future<GoalStore::Loaded> m_prepared;
     HistoryAccess m_history{m_store, m_goals};
-    RunRecorder m_runs{m_store, [this] { m_history.Changed(); }};
+    RunRecorder m_runs{m_store, [this] {
+                           m_history.Changed();
+                           m_renewals.JournalChanged();
+                       }};
     RenewalKeeper m_renewals;
     QTimer m_timer;
     unsigned m_nTicks = 0;

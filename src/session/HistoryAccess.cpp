@@ -27,15 +27,33 @@ void HistoryAccess::Goals(std::function<void(std::vector<std::pair<std::int64_t,
 }
 
 void HistoryAccess::Add(Interval run, std::function<void(std::int64_t)> done) {
-    Ask<std::int64_t>([run](Journal& journal) { return journal.Add(run); }, std::move(done));
+    Ask<std::int64_t>([run](Journal& journal) { return journal.Add(run); }, Corrected(std::move(done)));
 }
 
 void HistoryAccess::Change(Interval run, std::function<void(bool)> done) {
-    Ask<bool>([run](Journal& journal) { return journal.Change(run); }, std::move(done));
+    Ask<bool>([run](Journal& journal) { return journal.Change(run); }, Corrected(std::move(done)));
 }
 
 void HistoryAccess::Remove(std::int64_t run, std::function<void(bool)> done) {
-    Ask<bool>([run](Journal& journal) { return journal.Remove(run); }, std::move(done));
+    Ask<bool>([run](Journal& journal) { return journal.Remove(run); }, Corrected(std::move(done)));
+}
+
+template <typename Result>
+std::function<void(Result)> HistoryAccess::Corrected(std::function<void(Result)> done) {
+    return [this, done = std::move(done)](Result result) {
+        if (result && m_corrected)
+            m_corrected();
+        if (done)
+            done(result);
+    };
+}
+
+std::vector<std::string> HistoryAccess::Listed() const {
+    std::vector<std::string> names;
+    for (int i = 0; i < m_goals.GetCount(); ++i)
+        if (!GoalList::IsPlaceholder(m_goals.GetAt(i)))
+            names.push_back(m_goals.GetAt(i).GetName());
+    return names;
 }
 
 std::optional<CTimeSpan> HistoryAccess::TotalOf(const std::string& name) const {

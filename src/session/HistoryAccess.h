@@ -19,6 +19,7 @@ public:
     void Add(Interval run, std::function<void(std::int64_t)> done) override;
     void Change(Interval run, std::function<void(bool)> done) override;
     void Remove(std::int64_t run, std::function<void(bool)> done) override;
+    [[nodiscard]] std::vector<std::string> Listed() const override;
     [[nodiscard]] std::optional<CTimeSpan> TotalOf(const std::string& name) const override;
     [[nodiscard]] std::optional<Renewal::Setting> BudgetOf(const std::string& name) const override;
     // Where a listed goal's renewing budget is found.
@@ -26,6 +27,8 @@ public:
         m_budgets = std::move(budgets);
     }
     void OnChanged(std::function<void()> changed) override { m_changed = std::move(changed); }
+    // Told after each correction the journal has taken.
+    void OnCorrected(std::function<void()> corrected) { m_corrected = std::move(corrected); }
 
     // The whole journal in an open format; nothing when this copy keeps no history.
     void Export(HistoryExport::Format format, std::function<void(std::optional<std::string>)> done);
@@ -36,9 +39,12 @@ private:
     // Runs `work` on the store's thread and hands its result to `done` on this object's thread.
     template <typename Result>
     void Ask(std::function<Result(Journal&)> work, std::function<void(Result)> done);
+    // `done`, after telling that the journal took a correction.
+    template <typename Result> std::function<void(Result)> Corrected(std::function<void(Result)> done);
 
     GoalStore& m_store;
     const GoalList& m_goals;
     std::function<void()> m_changed;
+    std::function<void()> m_corrected;
     std::function<std::optional<Renewal::Setting>(const Goal&)> m_budgets;
 };

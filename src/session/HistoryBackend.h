@@ -25,6 +25,8 @@ public:
     virtual void Add(Interval run, std::function<void(std::int64_t)> done) = 0;
     virtual void Change(Interval run, std::function<void(bool)> done) = 0;
     virtual void Remove(std::int64_t run, std::function<void(bool)> done) = 0;
+    // The names of the goals listed now, in the list's order.
+    [[nodiscard]] virtual std::vector<std::string> Listed() const { return {}; }
     // The Total of the goal listed now under `name`, if one is.
     [[nodiscard]] virtual std::optional<CTimeSpan> TotalOf(const std::string& name) const = 0;
     // The renewing budget of the goal listed now under `name`, if it renews.

@@ -1,7 +1,10 @@
 #include "session/RenewalKeeper.h"
 
+#include "clock/HistoryTable.h"
+
 #include <algorithm>
 #include <unordered_set>
+#include <utility>
 
 namespace {
 
@@ -37,6 +40,8 @@ void RenewalKeeper::Loaded() {
                             row.period};
                     m_unsaved = found->unsaved;
                     m_next = std::numeric_limits<std::int64_t>::min(); // looked at with the next tick
+                    m_spent.clear();
+                    JournalChanged();
                 },
                 Qt::QueuedConnection);
         });
@@ -73,6 +78,8 @@ bool RenewalKeeper::Check(CTime now) {
     m_unsaved.clear();
     std::erase_if(m_plans, [&listed](const auto& plan) { return listed.count(plan.first) == 0; }); // deleted
     Schedule();
+    if (changed)
+        JournalChanged();
     return changed;
 }
 
@@ -88,6 +95,7 @@ void RenewalKeeper::Renew(Goal& goal, Plan& plan, CTime now) {
     goal.SetDone(values.done);
     plan.allowance = values.total;
     plan.period = Renewal::PeriodStart(plan.setting.every, now.GetTime(), m_firstWeekday);
+    m_spent.erase(goal.GetKey()); // a new period: nothing spent in it until the journal says
     m_store.Record([key = goal.GetKey(), row = Row(plan), values, written = m_written,
                     made = ++m_made](JournalRecorder& journal) {
         journal.Renewed(key, row, values.total.GetTotalSeconds(), values.remaining.GetTotalSeconds(),
@@ -104,7 +112,7 @@ void RenewalKeeper::Warn() {
             continue;
         for (int i = 0; i < m_goals.GetCount(); ++i) {
             const Goal& goal = m_goals.GetAt(i);
-            const CTimeSpan spent = plan.allowance - goal.GetRemaining();
+            const CTimeSpan spent = Spent(goal);
             if (goal.GetKey() == key && goal.IsRunning() &&
                 std::int64_t{spent.GetTotalSeconds()} * 5 >=
                     std::int64_t{plan.allowance.GetTotalSeconds()} * 4) {
@@ -153,6 +161,8 @@ void RenewalKeeper::Choose(const Goal& goal, Renewal::Every every, bool carryOve
     m_store.Record(
         [key = goal.GetKey(), row = Row(plan)](JournalRecorder& journal) { journal.SetRenewal(key, row); });
     Schedule();
+    m_spent.erase(goal.GetKey());
+    JournalChanged();
     emit chosen();
 }
 
@@ -167,8 +177,7 @@ std::string RenewalKeeper::Prompt(const Goal& goal) const {
         return {};
     static const char* const kDays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                         "Thursday", "Friday", "Saturday"};
-    const std::string spent = std::max(plan->allowance - goal.GetRemaining(), CTimeSpan()).FormatShort() +
-                              " of " + plan->allowance.FormatShort() + " spent";
+    const std::string spent = Spent(goal).FormatShort() + " of " + plan->allowance.FormatShort() + " spent";
     switch (plan->setting.every) {
     case Renewal::Every::Day:
         return "Renews daily \u2014 today " + spent;
@@ -186,4 +195,54 @@ void RenewalKeeper::Schedule() {
     m_next = std::numeric_limits<std::int64_t>::max();
     for (const auto& [key, plan] : m_plans)
         m_next = std::min(m_next, Renewal::NextStart(plan.setting.every, plan.period, m_firstWeekday));
+}
+
+CTimeSpan RenewalKeeper::Spent(const Goal& goal) const {
+    const Plan* plan = Of(goal);
+    if (plan == nullptr)
+        return {};
+    const auto read = m_spent.find(goal.GetKey());
+    if (read == m_spent.end())
+        return std::max(plan->allowance - goal.GetRemaining(), CTimeSpan());
+    return CTimeSpan(read->second + m_runs.OpenSeconds(goal));
+}
+
+void RenewalKeeper::JournalChanged() {
+    if (m_plans.empty())
+        return;
+    if (std::exchange(m_spentAsked, true)) {
+        m_spentAgain = true; // one reading at a time; read again once it is done
+        return;
+    }
+    std::vector<std::pair<std::uint64_t, std::int64_t>> periods;
+    for (const auto& [key, plan] : m_plans)
+        periods.emplace_back(key, plan.period);
+    const std::int64_t now = CTime::GetCurrentTime().GetTime();
+    m_store.Record([this, periods, now, load = m_load](JournalRecorder& journal) {
+        journal.Then([this, periods, now, load, &journal] {
+            auto spent = std::make_shared<std::unordered_map<std::uint64_t, std::int64_t>>();
+            for (const auto& [key, from] : periods) {
+                const std::int64_t id = journal.IdentityOf(key);
+                std::vector<Interval> closed;
+                for (Interval& run :
+                     id == 0 ? std::vector<Interval>() : journal.History().Between(from, now + 1))
+                    if (run.goal == id && run.endedBy != Interval::End::Running)
+                        closed.push_back(std::move(run));
+                if (id != 0)
+                    (*spent)[key] = HistoryTable(closed, {from, std::max(from, now + 1)}).Total();
+            }
+            QMetaObject::invokeMethod(
+                this,
+                [this, spent, load] {
+                    m_spentAsked = false;
+                    if (load == m_load) {
+                        m_spent = std::move(*spent);
+                        emit spentChanged();
+                    }
+                    if (std::exchange(m_spentAgain, false))
+                        JournalChanged();
+                },
+                Qt::QueuedConnection);
+        });
+    });
 }

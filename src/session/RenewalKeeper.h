@@ -55,12 +55,20 @@ public:
     }
     // "Renews every Monday — this week 3:10 of 5:00 spent"; empty for a goal that does not renew.
     [[nodiscard]] std::string Prompt(const Goal& goal) const;
+    // The time a renewing goal has spent in its period: the journal's, corrections included, as
+    // the History window counts it, with what its running clock counted since the journal last
+    // heard. Until the journal has answered, what the clock took off the allowance.
+    [[nodiscard]] CTimeSpan Spent(const Goal& goal) const;
+    // The journal changed (a run written, a correction): its time in each period is read again.
+    void JournalChanged();
 
 signals:
     // A goal's renewal was chosen or changed.
     void chosen();
     // A running goal has used 80% of its period's allowance: told once a period.
     void nearlySpent(const QString& goal, const QString& prompt);
+    // The time spent in the periods was read anew from the journal.
+    void spentChanged();
 
 private:
     void Renew(Goal& goal, Plan& plan, CTime now);
@@ -81,4 +89,7 @@ private:
     using Written = std::vector<std::pair<std::int64_t, std::int64_t>>;
     std::shared_ptr<Written> m_written = std::make_shared<Written>();
     unsigned m_load = 0; // which reading of the goals the journal's answer is for
+    std::unordered_map<std::uint64_t, std::int64_t> m_spent; // the journal's, runs still open left out
+    bool m_spentAsked = false;
+    bool m_spentAgain = false;
 };

@@ -27,6 +27,8 @@ public:
     void EndAll(const GoalList& goals, Interval::End how) { Write(m_runs.EndAll(goals, how)); }
     // The goal's open run is cut at `at`, where its budget renewed; its clock runs on.
     void Split(const Goal& goal, CTime at) { Write(m_runs.Split(goal, at)); }
+    // The seconds the goal's open run has counted, not all of them in the journal yet.
+    [[nodiscard]] std::int64_t OpenSeconds(const Goal& goal) const { return m_runs.OpenSeconds(goal); }
     // The system clock was set: the open runs are cut, and go on from the new time.
     void Cut(const GoalList& goals) { Write(m_runs.Cut(goals, CTime::GetCurrentTime())); }
 

@@ -47,6 +47,11 @@ public:
     // before is written.
     void ReadRenewals(std::function<void(Renewals)> done);
 
+    // The journal's identity of a goal of this run; 0 when it has none.
+    [[nodiscard]] std::int64_t IdentityOf(std::uint64_t goal) const {
+        const auto known = m_identities.find(goal);
+        return known == m_identities.end() ? 0 : known->second;
+    }
     // Runs `work` once everything asked for before is written.
     void Then(std::function<void()> work) { Do(std::move(work)); }
 

@@ -8,6 +8,7 @@
 #include "ui/CGoalView.h"
 #include "ui/GoalListBox.h"
 #include "ui/HelpWindow.h"
+#include "ui/HistoryExporter.h"
 #include "ui/HistoryLoader.h"
 #include "ui/StatusPane.h"
 
@@ -22,12 +23,12 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QSaveFile>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QStyle>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <QWhatsThis>
 
@@ -51,6 +52,7 @@ CMainFrame::CMainFrame(GoalSession& session, Settings& settings, QWidget* parent
     connect(&session, &GoalSession::timerFired, this, &CMainFrame::UpdateClockPane);
     connect(&session, &GoalSession::commandsChanged, this, &CMainFrame::UpdateCommands);
     connect(&session.Renewals(), &RenewalKeeper::chosen, this, &CMainFrame::UpdateCommands);
+    connect(&session.Renewals(), &RenewalKeeper::spentChanged, this, &CMainFrame::UpdateCommands);
     connect(m_view, &CGoalView::selectionChanged, this, &CMainFrame::UpdateCommands);
     connect(m_view, &CGoalView::fitRequested, this, &CMainFrame::FitFrameToList);
     UpdateClockPane();
@@ -371,45 +373,22 @@ void CMainFrame::ShowHistory() {
                              QStringLiteral("The History window could not be loaded."));
         return;
     }
+    // F1 there opens the help page at its section on the window.
+    connect(m_history, SIGNAL(helpRequested(QString)), this, SLOT(ShowHelpAt(QString)), Qt::UniqueConnection);
     m_history->show();
     m_history->raise();
     m_history->activateWindow();
 }
 
-void CMainFrame::ExportHistory() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export History"), QStringLiteral("ordalune-history.csv"),
-        QStringLiteral("CSV files (*.csv);;JSON files (*.json)"));
-    if (path.isEmpty())
-        return;
-    const auto format = path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)
-                            ? HistoryExport::Format::Json
-                            : HistoryExport::Format::Csv;
-    m_session.History().Export(format, [frame = QPointer(this),
-                                        path](const std::optional<std::string>& text) {
-        if (!text) {
-            if (frame)
-                QMessageBox::warning(frame, QStringLiteral("Ordalune"),
-                                     QStringLiteral("The history of time spent is not available in this copy "
-                                                    "of Ordalune, so nothing was exported."));
-            return;
-        }
-        QSaveFile file(path); // written aside and renamed: a failed export never leaves a cut file
-        if (file.open(QIODevice::WriteOnly) &&
-            file.write(text->data(), static_cast<qint64>(text->size())) ==
-                static_cast<qint64>(text->size()) &&
-            file.commit())
-            return;
-        if (frame)
-            QMessageBox::warning(
-                frame, QStringLiteral("Ordalune"),
-                QStringLiteral("The history could not be written to %1: %2").arg(path, file.errorString()));
-    });
-}
+void CMainFrame::ExportHistory() { HistoryExporter::Run(m_session.History(), this, statusBar()); }
 
-void CMainFrame::ShowHelp() {
+void CMainFrame::ShowHelp() { ShowHelpAt({}); }
+
+void CMainFrame::ShowHelpAt(const QString& section) {
     if (!m_help)
         m_help = new HelpWindow(this);
+    if (!section.isEmpty())
+        m_help->Browser()->scrollToAnchor(section);
     m_help->show();
     m_help->raise();
     m_help->activateWindow();

@@ -42,6 +42,12 @@ public:
     // Enables each goal command by its rule.
     void UpdateCommands();
     void ShowHelp();
+
+public slots:
+    // The help page, at a section of it ("history").
+    void ShowHelpAt(const QString& section);
+
+public:
     // As tall as the list and as wide as its items or the status panes, within the screen.
     void FitFrameToList();
 

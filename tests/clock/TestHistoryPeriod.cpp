@@ -1,3 +1,4 @@
+#include "clock/GoalColours.h"
 #include "clock/HistoryPeriod.h"
 #include "clock/HistoryTable.h"
 #include "clock/Renewal.h"
@@ -55,8 +56,6 @@ private slots:
         QCOMPARE(spring.To() - spring.From(), 23 * 3600);
         const HistoryPeriod week = HistoryPeriod::Containing(At(2026, 3, 29), Span::Week);
         QCOMPARE(week.To() - week.From(), 167 * 3600);
-        QCOMPARE(QString::fromStdString(HistoryPeriod::Containing(monday, Span::Week).Title()),
-                 " 7 Dec 2026 \u2013 13 Dec 2026");
         qputenv("TZ", "XST0XDT,J90/23,J300/3"); // clocks forward at 11 pm on the last of March
         tzset();
         QCOMPARE(Describe(HistoryPeriod::Containing(At(2026, 3, 15, 23), Span::Month)), "2026-03-01+31");
@@ -103,6 +102,48 @@ private slots:
         QVERIFY(table.Rows()[1].deleted && table.Rows()[1].total == 0);
         QCOMPARE(table.DayTotals()[1], 7200);
         QCOMPARE(table.Total(), 11099);
+        // Rows in the goal list's order, goals not listed after, deleted ones last; times to the
+        // nearest minute, nothing for none.
+        std::vector<Interval> more = runs;
+        more.push_back({4, 9, "Run", false, midnight, midnight + 60, 60, Interval::End::Stopped});
+        more.push_back({5, 5, "Old", false, midnight, midnight + 60, 60, Interval::End::Stopped});
+        HistoryTable ordered(more, period.Days());
+        ordered.Order({9, 7});
+        QString names;
+        for (const HistoryTable::Row& row : ordered.Rows())
+            names += QString::fromStdString(row.name) + ' ';
+        QCOMPARE(names, "Run Essay Old Gym ");
+        QStringList texts;
+        for (const std::int64_t seconds : {0, 29, 30, 89, 3600 * 45 + 29, -5})
+            texts << QString::fromStdString(HistoryTable::Text(seconds));
+        QCOMPARE(texts.join('|'), "|0:00|0:01|0:01|45:00|");
+    }
+    // A goal keeps its colour from period to period and no two share one in a chart; with more
+    // goals than colours, the smallest go together as "Other", in the last colour.
+    void colours() {
+        const auto assign = [](const std::vector<std::int64_t>& order,
+                               const std::vector<std::pair<std::int64_t, std::int64_t>>& sizes) {
+            QStringList shown;
+            for (const GoalColours::Shown& one : GoalColours::Assign(order, sizes))
+                shown << QString("%1:%2").arg(one.goal).arg(one.colour);
+            return shown.join(' ');
+        };
+        const std::vector<std::int64_t> order{30, 10, 20, 40};
+        QCOMPARE(assign(order, {{10, 5}, {20, 9}}), "10:1 20:2");
+        QCOMPARE(assign(order, {{40, 1}, {20, 3}, {30, 2}}), "40:3 20:2 30:0");
+        std::vector<std::pair<std::int64_t, std::int64_t>> many;
+        std::vector<std::int64_t> listed;
+        for (int goal = 1; goal <= 13; ++goal) {
+            many.emplace_back(goal, goal * 10);
+            listed.push_back(goal);
+        }
+        // Thirteen known: each colour is its place's among eleven, the last is "Other". Goal 12
+        // would take goal 1's colour, and goal 13 goal 2's: the smaller two go to "Other".
+        QCOMPARE(assign(listed, many), "3:2 4:3 5:4 6:5 7:6 8:7 9:8 10:9 11:10 12:0 13:1 0:11");
+        many.pop_back();
+        QCOMPARE(assign(listed, many), "2:1 3:2 4:3 5:4 6:5 7:6 8:7 9:8 10:9 11:10 12:0 0:11");
+        listed.pop_back(); // twelve known: each in a colour of its own
+        QCOMPARE(assign(listed, many), "1:0 2:1 3:2 4:3 5:4 6:5 7:6 8:7 9:8 10:9 11:10 12:11");
     }
 };
 

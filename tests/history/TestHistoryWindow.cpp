@@ -1,4 +1,7 @@
 #include "history/HistoryWindow.h"
+#include "history/HoursChart.h"
+#include "history/HoursView.h"
+#include "history/RunsView.h"
 #include "model/CTime.h"
 #include "session/HistoryAccess.h"
 #include "support/Fixtures.h"
@@ -6,8 +9,15 @@
 
 #include <QApplication>
 #include <QBarSet>
-#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QStackedBarSeries>
 #include <QTableWidget>
@@ -17,29 +27,33 @@
 #include <ctime>
 #include <sqlite3.h>
 
-// The History window offscreen over a real journal: the table's numbers for known runs, and a
-// correction undone and done again.
+// The History window offscreen over a real journal: its hours and chart for known runs, its
+// layout at a real size, its keys, and corrections to the runs.
 class TestHistoryWindow : public QObject {
     Q_OBJECT
 
-    // Each row of a table as "header: cell cell ...".
-    static QString Rows(const QTableWidget* table) {
+    // Each row of the hours as "name: days | total, Total, budget".
+    static QString Rows(const HoursView* hours) {
         QStringList rows;
-        for (int row = 0; row < table->rowCount(); ++row) {
+        const QTableWidget* days = hours->Days();
+        for (int row = 0; row < days->rowCount(); ++row) {
             QStringList cells;
-            for (int column = 0; column < table->columnCount(); ++column)
-                cells << (table->item(row, column) ? table->item(row, column)->text() : QString());
-            const QTableWidgetItem* header = table->verticalHeaderItem(row);
-            rows << (header ? header->text() + ": " : QString()) + cells.join(' ').trimmed();
+            for (int column = 0; column < days->columnCount(); ++column)
+                cells << days->item(row, column)->text();
+            QStringList totals;
+            for (int column = 0; column < 3; ++column)
+                totals << hours->Totals()->item(row, column)->text();
+            rows << days->verticalHeaderItem(row)->text() + ": " + cells.join(' ') + " | " +
+                        totals.join(", ");
         }
         return rows.join('\n');
     }
 
     // Types `text` over a cell of the runs as a user would: F2, the text over what was there, Enter.
     static void Type(HistoryWindow& window, int row, int column, const QString& text) {
-        QTableWidget* runs = window.Runs();
+        QTableWidget* runs = window.Runs()->Table();
         runs->setCurrentCell(row, column);
-        if (!window.Editing())
+        if (!window.Runs()->Editing())
             QTest::keyClick(runs, Qt::Key_F2);
         QWidget* editor = QApplication::focusWidget();
         QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
@@ -47,90 +61,273 @@ class TestHistoryWindow : public QObject {
         QTest::keyClick(editor, Qt::Key_Return);
     }
 
+    // A journal in `dir` with the runs given as (goal's place among `names`, start, end).
+    static void Write(const QTemporaryDir& dir, const std::vector<std::string>& names,
+                      const std::vector<std::tuple<int, std::int64_t, std::int64_t>>& runs) {
+        Journal journal(dir.path().toStdString());
+        QVERIFY(journal.Open(0).opened);
+        const std::vector<std::int64_t> ids = journal.MatchGoals(names);
+        QVERIFY(journal.Together(
+            [&] {
+                for (const auto& [goal, start, end] : runs)
+                    journal.Update(journal.Begin(ids[static_cast<std::size_t>(goal)], start), end,
+                                   end - start, Interval::End::Stopped);
+                return true;
+            },
+            "runs"));
+    }
+
+    std::int64_t m_monday = 0;
+    QTemporaryDir m_config;
+
 private slots:
     void initTestCase() {
         qputenv("TZ", "UTC0");
         tzset();
+        qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit()); // the window's size, of this run's own
+        m_monday = CTime(2026, 12, 7, 0, 0, 0).GetTime();
     }
+    void init() { QSettings(QStringLiteral("Ordalune"), QStringLiteral("Ordalune Tracker")).clear(); }
+    void cleanup() { TestClock::Uninstall(); }
 
-    void tableAndCorrections() {
+    // Hours and minutes to the nearest minute, empty days empty, totals summed from seconds and in
+    // bold; a goal's Total and its budget period by period; a bar a day, a colour a goal; runs
+    // with their length and how they ended in words. A correction is undone and done again; a
+    // forgotten run is added, opened for typing and taken back; runs are deleted with the Delete
+    // key, saying how to undo it.
+    void hoursAndRuns() {
         QTemporaryDir dir;
-        const std::int64_t monday = CTime(2026, 12, 7, 0, 0, 0).GetTime();
-        {
-            Journal journal(dir.path().toStdString());
-            QVERIFY(journal.Open(0).opened);
-            const std::vector<std::int64_t> ids = journal.MatchGoals({"Essay", "Gym"});
-            for (const auto& [goal, start, end] :
-                 {std::tuple{ids[0], monday + 9 * 3600, monday + 10 * 3600 + 1800},
-                  std::tuple{ids[1], monday + 86400 - 1800, monday + 86400 + 1800}})
-                QVERIFY(journal.Update(journal.Begin(goal, start), end, end - start, Interval::End::Stopped));
-        }
-        const auto clock = TestClock::Install(monday + 2 * 86400 + 43200); // Wednesday noon
+        Write(dir, {"Essay", "Gym"},
+              {{0, m_monday + 9 * 3600, m_monday + 10 * 3600 + 1800},
+               {1, m_monday + 86400 - 1800, m_monday + 86400 + 1800},
+               {1, m_monday + 86400 + 7200, m_monday + 86400 + 7240},
+               {1, m_monday + 2 * 86400 + 3600, m_monday + 2 * 86400 + 3640}});
+        TestClock::Install(m_monday + 2 * 86400 + 43200); // Wednesday noon
         GoalStore store(dir.path().toStdString());
         store.StartJournal();
         GoalList goals;
+        goals.Append(std::make_unique<Goal>("Gym", Minutes(60), Minutes(60)));
         goals.Append(std::make_unique<Goal>("Essay", Minutes(600), Minutes(300)));
         HistoryAccess access(store, goals);
-        access.SetBudgets([](const Goal&) {
-            return Renewal::Setting{Renewal::Every::Day, false, Minutes(60)};
+        access.SetBudgets([](const Goal& goal) {
+            return goal.GetName() == "Essay"
+                       ? std::optional(Renewal::Setting{Renewal::Every::Day, false, Minutes(60)})
+                       : std::nullopt;
         });
         HistoryWindow window(access, 1);
         QSignalSpy refreshed(&window, &HistoryWindow::refreshed);
         window.show();
-        QVERIFY(refreshed.wait());
-        QCOMPARE(Rows(window.Table()),
-                 "Essay: 1.50 0.00 0.00 0.00 0.00 0.00 0.00 1.50 10.00 1.50/1.00 0.00/1.00 "
-                 "0.00/1.00 0.00/1.00 0.00/1.00 0.00/1.00 0.00/1.00\n"
-                 "Gym: 0.50 0.50 0.00 0.00 0.00 0.00 0.00 1.00\n"
-                 "Total: 2.00 0.50 0.00 0.00 0.00 0.00 0.00 2.50");
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTRY_COMPARE(refreshed.count(), 1);
+        QCOMPARE(
+            Rows(window.Hours()), // the goal list's order; totals from seconds, not from the cells
+            "Gym: 0:30 0:31 0:01     | 1:01, 1:00, \n"
+            "Essay: 1:30       | 1:30, 10:00, 1:30 of 1:00, 0:00 of 1:00, 0:00 of 1:00, 0:00 of 1:00, 0:00 "
+            "of 1:00, 0:00 of 1:00, 0:00 of 1:00\n"
+            "Total: 2:00 0:31 0:01     | 2:31, , ");
+        QVERIFY(window.Hours()->Totals()->item(0, 0)->font().bold() &&
+                window.Hours()->Days()->item(2, 0)->font().bold());
+        QCOMPARE(window.findChild<QLabel*>("title")->text(), "7 \u2013 13 December 2026");
         const auto* bars = qobject_cast<QStackedBarSeries*>(window.Chart()->chart()->series().at(0));
-        QCOMPARE(bars->barSets().size() * 10 + bars->barSets()[1]->count(),
+        QCOMPARE(bars->barSets().size() * 10 + bars->barSets()[0]->count(),
                  27); // a colour a goal, a bar a day
-        QCOMPARE(QString("%1 %2 %3")
-                     .arg(bars->barSets()[0]->label())
-                     .arg(bars->barSets()[1]->at(0))
-                     .arg(bars->barSets()[1]->at(1)),
-                 "Essay 0.5 0.5");
+        QCOMPARE(bars->barSets()[0]->label() + QString::number(bars->barSets()[0]->at(1), 'f', 3),
+                 "Gym0.511");
+        QCOMPARE(bars->barSets()[0]->color(), HoursChart::Colour(0)); // first in the list, first colour
+        QCOMPARE(window.Chart()->TimeLabels(), QStringList({"0:00", "0:30", "1:00", "1:30", "2:00"}));
+        QTableWidget* runs = window.Runs()->Table();
+        QStringList lengths;
+        for (int row = 0; row < runs->rowCount(); ++row)
+            lengths << runs->item(row, 3)->text() + " " + runs->item(row, 4)->text();
+        QCOMPARE(lengths.join('|'),
+                 "1:30 Stopped|1:00 Stopped|under a minute Stopped|under a minute Stopped");
         // The Essay run made to end an hour later, then undone and done again.
-        QTableWidget* runs = window.Runs();
-        QString editable; // the goal, start and end; not the minutes counted or how the run ended
-        for (int column = 0; column < runs->columnCount(); ++column)
-            editable += runs->item(0, column)->flags().testFlag(Qt::ItemIsEditable) ? u'1' : u'0';
-        QCOMPARE(editable + " " + runs->item(0, 2)->text(), "11100 2026-12-07 10:30");
-        runs->item(0, 2)->setText("2026-12-07 11:30");
-        QVERIFY(refreshed.wait() && Rows(window.Table()).startsWith("Essay: 2.50 "));
-        window.UndoStack().undo();
-        QVERIFY(refreshed.wait() && Rows(window.Table()).startsWith("Essay: 1.50 "));
-        window.UndoStack().redo();
-        QVERIFY(refreshed.wait() && Rows(window.Table()).startsWith("Essay: 2.50 "));
-        // A forgotten run added, with no run selected for the first goal, half an hour to now, and
-        // taken back.
-        runs->setCurrentCell(-1, -1);
-        QTest::keyClick(&window, Qt::Key_A, Qt::AltModifier);
-        QVERIFY(refreshed.wait());
-        QCOMPARE(runs->rowCount(), 3);
-        QCOMPARE(runs->item(2, 0)->text() + " " + runs->item(2, 1)->text() + " " + runs->item(2, 3)->text(),
-                 "Essay 2026-12-09 11:30 30");
-        window.UndoStack().undo();
-        QVERIFY(refreshed.wait());
-        QCOMPARE(runs->rowCount(), 2);
-        // Deleted, and back under the same run.
-        runs->setCurrentCell(1, 0);
-        QTest::keyClick(&window, Qt::Key_D, Qt::AltModifier);
-        QVERIFY(refreshed.wait());
-        QCOMPARE(runs->rowCount(), 1);
-        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
-        QVERIFY(refreshed.wait());
-        QCOMPARE(runs->rowCount(), 2);
+        Type(window, 0, 2, "2026-12-07 11:30");
+        QTRY_COMPARE(refreshed.count(), 2);
+        QVERIFY(Rows(window.Hours()).contains("Essay: 2:30 "));
+        auto* undo = window.findChild<QPushButton*>("undo");
+        QVERIFY(undo->isEnabled());
+        QTest::mouseClick(undo, Qt::LeftButton);
+        QTRY_COMPARE(refreshed.count(), 3);
+        QVERIFY(Rows(window.Hours()).contains("Essay: 1:30 "));
         QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QVERIFY(refreshed.wait());
-        QCOMPARE(runs->rowCount(), 1);
-        // The previous week holds nothing.
-        window.ShowPeriod(window.Period().Previous());
-        QVERIFY(refreshed.wait());
-        QCOMPARE(Rows(window.Table()), "Total: 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00");
+        QTRY_COMPARE(refreshed.count(), 4);
+        QVERIFY(Rows(window.Hours()).contains("Essay: 2:30 "));
+        // A forgotten run for the goal selected in the hours: its last free half hour, open for typing.
+        window.Hours()->Days()->selectRow(0);
+        QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
+        QTRY_COMPARE(refreshed.count(), 5);
+        QTRY_VERIFY(window.Runs()->Editing());
+        QCOMPARE(runs->currentRow(), 4);
+        QCOMPARE(runs->item(4, 0)->text() + " " + runs->item(4, 1)->text() + " " + runs->item(4, 3)->text(),
+                 "Gym 2026-12-09 11:30 0:30");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(window.isVisible()); // the editor took Esc
+        window.UndoStack().undo();
+        QTRY_COMPARE(refreshed.count(), 6);
+        QCOMPARE(runs->rowCount(), 4);
+        // Two runs selected and deleted with the key, one step to undo.
+        runs->setFocus();
+        runs->selectRow(1);
+        runs->selectionModel()->select(runs->model()->index(2, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QTest::keyClick(runs, Qt::Key_Delete);
+        QTRY_COMPARE(runs->rowCount(), 2);
+        QCOMPARE(window.findChild<QLabel*>("problem")->text(),
+                 "2 runs were deleted: Undo (Ctrl+Z) brings them back.");
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+        QTRY_COMPARE(runs->rowCount(), 4);
+        // Only the selected goal's runs, when asked.
+        window.findChild<QCheckBox*>("onlySelected")->setChecked(true);
+        QCOMPARE(runs->rowCount(), 3);
+        QCOMPARE(runs->item(1, 3)->text(), "under a minute");
+        // The week before holds nothing: empty cells, and an empty chart.
+        QTest::keyClick(&window, Qt::Key_P, Qt::AltModifier);
+        QTRY_VERIFY(Rows(window.Hours()) == "Total:        | , , ");
         store.Flush();
-        TestClock::Uninstall();
+    }
+
+    // At a real size: on a 1280 by 800 screen (as test_history_1280 runs it), a week of 30 goals,
+    // one named with 200 characters, shows its days, its totals and its budgets without scrolling
+    // sideways; the name is cut in its middle in a column of at most a third, whole in its
+    // tooltip. A month labels its days by number; no label of the chart is cut; goals keep their
+    // colours and places from week to week. The window remembers its size and the kind of period.
+    void realSizes() {
+        QTemporaryDir dir;
+        std::vector<std::string> names;
+        std::vector<std::tuple<int, std::int64_t, std::int64_t>> runs;
+        for (int goal = 0; goal < 30; ++goal) {
+            names.push_back(goal == 3 ? "Write " + std::string(194, 'w') : "Goal " + std::to_string(goal));
+            for (int day = 0; day < 14; ++day)
+                if ((goal + day) % 3 != 0)
+                    runs.emplace_back(goal, m_monday - 7 * 86400 + day * 86400 + 8 * 3600 + goal * 600,
+                                      m_monday - 7 * 86400 + day * 86400 + 8 * 3600 + goal * 600 + 300 +
+                                          goal * 60);
+        }
+        Write(dir, names, runs);
+        TestClock::Install(m_monday + 6 * 86400 + 72000);
+        GoalStore store(dir.path().toStdString());
+        store.StartJournal();
+        GoalList goals;
+        for (const std::string& name : names)
+            goals.Append(std::make_unique<Goal>(name, Minutes(120), Minutes(60)));
+        HistoryAccess access(store, goals);
+        access.SetBudgets([](const Goal&) {
+            return Renewal::Setting{Renewal::Every::Week, false, Minutes(300)};
+        });
+        auto window = std::make_unique<HistoryWindow>(access, 1);
+        if (window->screen()->availableGeometry().width() < 1280)
+            QSKIP("a laptop's screen, as test_history_1280 gives it");
+        QSignalSpy refreshed(window.get(), &HistoryWindow::refreshed);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QTRY_COMPARE(refreshed.count(), 1);
+        QTRY_VERIFY(window->Hours()->Totals()->isVisible());
+        const QRect screen = window->screen()->availableGeometry();
+        QVERIFY2(window->width() <= screen.width() && window->height() <= screen.height(),
+                 qPrintable(QString("%1x%2 on %3x%4")
+                                .arg(window->width())
+                                .arg(window->height())
+                                .arg(screen.width())
+                                .arg(screen.height())));
+        const QTableWidget* days = window->Hours()->Days();
+        QTRY_COMPARE(days->horizontalScrollBar()->maximum(), 0); // every day in view
+        const QTableWidget* totals = window->Hours()->Totals();
+        const QRect totalColumn(
+            totals->viewport()->mapTo(window.get(), QPoint(totals->columnViewportPosition(0), 0)),
+            QSize(totals->columnWidth(0), totals->viewport()->height()));
+        QVERIFY2(window->rect().contains(totalColumn),
+                 qPrintable(QString("%1 in %2").arg(totalColumn.right()).arg(window->width())));
+        QVERIFY(totals->columnWidth(2) >=
+                totals->fontMetrics().horizontalAdvance(totals->item(0, 2)->text()));
+        QVERIFY(days->verticalHeader()->width() <= window->Hours()->width() / 3 + 1);
+        QCOMPARE(days->verticalHeaderItem(3)->toolTip(), QString::fromStdString(names[3]));
+        QVERIFY(days->verticalHeader()->textElideMode() == Qt::ElideMiddle);
+        const auto colours = [&] {
+            const auto* bars = qobject_cast<QStackedBarSeries*>(window->Chart()->chart()->series().at(0));
+            QStringList seen;
+            for (QBarSet* set : bars->barSets())
+                seen << set->label().left(8) + "=" + set->color().name();
+            return seen;
+        };
+        const QStringList thisWeek = colours();
+        QCOMPARE(thisWeek.size(), 12); // eleven goals and "Other"
+        QVERIFY(thisWeek.last().startsWith("Other="));
+        QTest::keyClick(window.get(), Qt::Key_P, Qt::AltModifier);
+        QTRY_COMPARE(refreshed.count(), 2);
+        for (const QString& seen : colours())
+            for (const QString& before : thisWeek)
+                if (seen.section('=', 0, 0) == before.section('=', 0, 0) && !seen.startsWith("Other"))
+                    QCOMPARE(seen, before);
+        window->findChild<QComboBox*>("span")->setCurrentIndex(2);
+        emit window->findChild<QComboBox*>("span")->activated(2);
+        QTRY_COMPARE(refreshed.count(), 3);
+        const QStringList labels = window->Chart()->DayLabels();
+        QCOMPARE(labels.size(), 30);
+        QVERIFY(labels.first() == "1" || labels.first() == "1 ");
+        for (const QString& label : labels + window->Chart()->TimeLabels())
+            QVERIFY2(!label.endsWith(QChar(0x2026)) && !label.endsWith("..."), qPrintable(label));
+        for (const QString& label : window->Chart()->TimeLabels())
+            QVERIFY2(QRegularExpression("^\\d+:\\d\\d$").match(label).hasMatch(), qPrintable(label));
+        const QSize size = window->size() + QSize(30, 20);
+        window->resize(size);
+        window->close();
+        HistoryWindow again(access, 1);
+        QCOMPARE(again.size(), size);
+        QCOMPARE(again.Period().GetSpan(), HistoryPeriod::Span::Month);
+        store.Flush();
+    }
+
+    // Esc and Ctrl+W close it; F1 asks for its help; Today goes back to the current period; a range
+    // shows "Range" in the period box; a To before From cannot be typed.
+    void keysAndPeriods() {
+        QTemporaryDir dir;
+        Write(dir, {"Essay"}, {});
+        TestClock::Install(m_monday + 2 * 86400 + 43200);
+        GoalStore store(dir.path().toStdString());
+        store.StartJournal();
+        GoalList goals;
+        HistoryAccess access(store, goals);
+        HistoryWindow window(access, 1);
+        QSignalSpy help(&window, &HistoryWindow::helpRequested);
+        QSignalSpy refreshed(&window, &HistoryWindow::refreshed);
+        for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            window.show();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            QTRY_VERIFY(refreshed.count() > 0); // laid out, and active again
+            QTRY_VERIFY(window.isActiveWindow());
+            QTest::keyClick(&window, Qt::Key_F1);
+            QTest::keySequence(&window, key);
+            QTRY_VERIFY(!window.isVisible());
+        }
+        QCOMPARE(help.count(), 2);
+        QCOMPARE(help.first().first().toString(), "history");
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTRY_VERIFY(window.isActiveWindow());
+
+        QTest::keyClick(&window, Qt::Key_N, Qt::AltModifier); // a button's key clicks it a moment later
+        QTRY_COMPARE(window.Period().From(), m_monday + 7 * 86400);
+        QTest::keyClick(&window, Qt::Key_T, Qt::AltModifier);
+        QTRY_COMPARE(window.Period().From(), m_monday);
+        auto* from = window.findChild<QDateEdit*>("from");
+        auto* to = window.findChild<QDateEdit*>("to");
+        QCOMPARE(from->date(), QDate(2026, 12, 7));
+        QCOMPARE(to->date(), QDate(2026, 12, 13));
+        from->setDate(QDate(2026, 12, 10));
+        to->setDate(QDate(2026, 12, 1)); // refused where it is typed
+        QCOMPARE(to->date(), QDate(2026, 12, 10));
+        to->setDate(QDate(2026, 12, 12));
+        QTest::keyClick(&window, Qt::Key_G, Qt::AltModifier);
+        QTRY_COMPARE(window.Period().GetSpan(), HistoryPeriod::Span::Range);
+        QCOMPARE(window.findChild<QComboBox*>("span")->currentText(), "Range");
+        QCOMPARE(window.findChild<QLabel*>("title")->text(), "10 \u2013 12 December 2026");
+        QCOMPARE(HistoryWindow::Title(HistoryPeriod::Containing(m_monday, HistoryPeriod::Span::Day)),
+                 "Monday 7 December 2026");
+        QCOMPARE(
+            HistoryWindow::Title(HistoryPeriod::Containing(m_monday + 24 * 86400, HistoryPeriod::Span::Week)),
+            "28 December 2026 \u2013 3 January 2027");
+        store.Flush();
     }
 
     // A correction that breaks a rule is refused, saying why, with the cell left open to mend it:
@@ -140,17 +337,10 @@ private slots:
     // and the undo history cleared.
     void correctionRules() {
         QTemporaryDir dir;
-        const std::int64_t monday = CTime(2026, 12, 7, 0, 0, 0).GetTime();
-        {
-            Journal journal(dir.path().toStdString());
-            QVERIFY(journal.Open(0).opened);
-            const std::int64_t essay = journal.MatchGoals({"Essay"}).front();
-            for (const auto& [start, end] :
-                 {std::pair{9 * 3600, 10 * 3600 + 1800}, {11 * 3600, 11 * 3600 + 1800}})
-                QVERIFY(journal.Update(journal.Begin(essay, monday + start), monday + end, end - start,
-                                       Interval::End::Stopped));
-        }
-        const auto clock = TestClock::Install(monday + 2 * 86400 + 43200); // Wednesday noon
+        Write(dir, {"Essay"},
+              {{0, m_monday + 9 * 3600, m_monday + 10 * 3600 + 1800},
+               {0, m_monday + 11 * 3600, m_monday + 11 * 3600 + 1800}});
+        TestClock::Install(m_monday + 2 * 86400 + 43200); // Wednesday noon
         GoalStore store(dir.path().toStdString());
         store.StartJournal();
         GoalList goals;
@@ -160,7 +350,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QTRY_COMPARE(refreshed.count(), 1);
-        QTableWidget* runs = window.Runs();
+        QTableWidget* runs = window.Runs()->Table();
         const auto* problem = window.findChild<QLabel*>("problem");
         for (const auto& [text, why] :
              {std::pair{"2026-12-25 10:00", "A run cannot end in the future."},
@@ -170,16 +360,17 @@ private slots:
               {"soon", "\"soon\" is not a date and time: type it as 2026-12-07 10:30, or a time alone."}}) {
             Type(window, 0, 2, text);
             QTRY_COMPARE(problem->text(), why);
-            QTRY_VERIFY(window.Editing()); // open again, to be mended
+            QTRY_VERIFY(window.Runs()->Editing()); // open again, to be mended
         }
         Type(window, 0, 2, "12/7/26 10:45 AM");
         QTRY_COMPARE(refreshed.count(), 2);
         QCOMPARE(runs->item(0, 2)->text() + problem->text(), "2026-12-07 10:45");
         Type(window, 0, 2, "10:50");
         QTRY_COMPARE(refreshed.count(), 3);
-        QCOMPARE(runs->item(0, 2)->text() + runs->item(0, 3)->text(), "2026-12-07 10:50110");
+        QCOMPARE(runs->item(0, 2)->text() + " " + runs->item(0, 3)->text(), "2026-12-07 10:50 1:50");
         Type(window, 0, 0, "Esay");
         QTRY_COMPARE(problem->text(), "There is no goal named \"Esay\" in the history.");
+        QTRY_VERIFY(window.Runs()->Editing());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         // Held by another program past a write's patience: told, and nothing left to undo.
         sqlite3* db = nullptr;
@@ -191,7 +382,6 @@ private slots:
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
         sqlite3_close(db);
         store.Flush();
-        TestClock::Uninstall();
     }
 };
 

@@ -626,6 +626,32 @@ private slots:
         QVERIFY(ReadBytes(file).contains("notifications=false\nstopOnLock=false\ntrayIcon=true"));
     }
 
+    // How much a renewing goal has spent in its period is the journal's answer, corrections
+    // included, with what its running clock counted since; Remaining stays what the clock counted.
+    void spentFromTheJournal() {
+        Open("Weekly,5:00,5:00\r\n");
+        m_session->Renewals().Choose(Goals().GetAt(0), Renewal::Every::Week, false, false,
+                                     CTime::GetCurrentTime());
+        m_session->StartGoal(0);
+        Tick(600);
+        const auto prompt = [&] {
+            return QString::fromStdString(m_session->Renewals().Prompt(Goals().GetAt(0)));
+        };
+        QTRY_COMPARE(prompt(), "Renews every Monday \u2014 this week 0:10 of 5:00 spent");
+        const std::int64_t now = m_clock->Now();
+        bool added = false;
+        m_session->History().Goals([&](std::vector<std::pair<std::int64_t, std::string>> goals) {
+            Interval forgotten{0,           goals.front().first, "",   false,
+                               now - 86400, now - 86400 + 1800,  1800, Interval::End::Stopped};
+            m_session->History().Add(forgotten, [&](std::int64_t id) { added = id != 0; });
+        });
+        QTRY_VERIFY(added);
+        QTRY_COMPARE(prompt(), "Renews every Monday \u2014 this week 0:40 of 5:00 spent");
+        Tick(60);
+        QCOMPARE(prompt(), "Renews every Monday \u2014 this week 0:41 of 5:00 spent");
+        QCOMPARE(Describe(), "Weekly 5:00/4:49 running");
+    }
+
     // A renewal whose own save failed is held by the next save that is written: a start after a
     // crash keeps the time spent since, instead of going back to the renewal's values.
     void renewalSavedLater() {

@@ -152,14 +152,17 @@ private slots:
         m_frame->Action("optionsNotifications")->trigger();
         QVERIFY(!m_settings->Notifications());
         m_frame->Action("optionsNotifications")->trigger();
-        m_session->StartJournal(); // File > Export history writes where the user chose
-        const QString exported = m_dir->filePath("history.JSON");
+        m_session->StartJournal(); // File > Export history writes where and as the user chose
         const auto exporting = WhenModal([&](QWidget* dialog) {
-            Field(dialog, "fileNameEdit")->setText(exported);
+            QTest::keyClick(dialog->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down); // JSON
+            Field(dialog, "fileNameEdit")->setText(m_dir->filePath("history"));
             QTest::keyClick(Field(dialog, "fileNameEdit"), Qt::Key_Return);
         });
         m_frame->Action("fileExportHistory")->trigger();
-        QTRY_COMPARE(ReadBytes(exported), "[]\n");
+        QTRY_COMPARE(ReadBytes(m_dir->filePath("history.json")), "[]\n");
+        QCOMPARE(m_frame->statusBar()->currentMessage(),
+                 "The history was exported to " + m_dir->filePath("history.json") + ".");
+        m_frame->statusBar()->clearMessage();        // gone after a while
         QVERIFY(!m_view->ListBox()->UpdateLayout()); // laid out for the goals read
         for (int pane = 1; pane < 5; ++pane)         // each pane says what it shows
             QVERIFY(!m_frame->Pane(pane)->whatsThis().isEmpty());

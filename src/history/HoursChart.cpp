@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "history/HoursChart.h"
+
+#include "clock/GoalColours.h"
+#include "clock/HistoryTable.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QFontMetrics>
+#include <QLegend>
+#include <QStackedBarSeries>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// Told apart by most eyes, also side by side; the last, a grey, is "Other".
+const std::array<QColor, GoalColours::kColours> kPalette = {
+    QColor(0x4e, 0x79, 0xa7), QColor(0xf2, 0x8e, 0x2b), QColor(0xe1, 0x57, 0x59), QColor(0x76, 0xb7, 0xb2),
+    QColor(0x59, 0xa1, 0x4f), QColor(0xed, 0xc9, 0x48), QColor(0xb0, 0x7a, 0xa1), QColor(0xff, 0x9d, 0xa7),
+    QColor(0x9c, 0x75, 0x5f), QColor(0x17, 0xbe, 0xcf), QColor(0xbc, 0xbd, 0x22), QColor(0x9d, 0x9d, 0x9d)};
+
+// The step of the time axis, in minutes: the smallest that puts at most six labels on it.
+int Step(std::int64_t highestSeconds) {
+    for (const int minutes : {1, 2, 5, 10, 15, 30, 60, 120, 180, 240, 360, 480, 720, 1440, 2880, 7200})
+        if (highestSeconds <= std::int64_t{minutes} * 60 * 6)
+            return minutes;
+    return 14400;
+}
+
+QString Time(int minutes) { return QString::fromStdString(HistoryTable::Text(std::int64_t{minutes} * 60)); }
+
+} // namespace
+
+const QColor& HoursChart::Colour(int index) {
+    return kPalette[static_cast<std::size_t>(std::clamp(index, 0, GoalColours::kColours - 1))];
+}
+
+HoursChart::HoursChart(QWidget* parent) : QChartView(parent) {
+    setObjectName(QStringLiteral("chart"));
+    setAccessibleName(tr("Chart of the hours spent each day"));
+    setAccessibleDescription(tr("Stacked bars of the time spent on each goal, day by day; the table above "
+                                "holds the same figures."));
+    setMinimumHeight(180);
+}
+
+void HoursChart::Fill(const std::vector<Day>& days, const std::vector<Series>& series,
+                      const std::vector<std::int64_t>& order) {
+    m_days = days;
+    std::vector<std::pair<std::int64_t, std::int64_t>> sizes;
+    for (const Series& goal : series) {
+        std::int64_t total = 0;
+        for (const std::int64_t seconds : goal.seconds)
+            total += seconds;
+        sizes.emplace_back(goal.goal, total);
+    }
+    const std::vector<GoalColours::Shown> shown = GoalColours::Assign(order, sizes);
+    std::vector<double> other(days.size(), 0.0); // the goals without a colour of their own
+    for (const Series& goal : series)
+        if (std::none_of(shown.begin(), shown.end(),
+                         [&goal](const GoalColours::Shown& one) { return one.goal == goal.goal; }))
+            for (std::size_t day = 0; day < days.size(); ++day)
+                other[day] += static_cast<double>(goal.seconds[day]) / 3600.0;
+    auto* bars = new QStackedBarSeries;
+    std::vector<double> stacked(days.size(), 0.0);
+    const QFontMetrics metrics(font());
+    for (const GoalColours::Shown& one : shown) {
+        const auto goal = std::find_if(series.begin(), series.end(),
+                                       [&one](const Series& s) { return s.goal == one.goal; });
+        auto* set = new QBarSet(goal != series.end() ? metrics.elidedText(goal->name, Qt::ElideMiddle, 240)
+                                                     : tr("Other"));
+        set->setColor(Colour(one.colour));
+        set->setBorderColor(Colour(one.colour).darker(130));
+        for (std::size_t day = 0; day < days.size(); ++day) {
+            const double hours =
+                goal != series.end() ? static_cast<double>(goal->seconds[day]) / 3600.0 : other[day];
+            *set << hours;
+            stacked[day] += hours;
+        }
+        bars->append(set);
+    }
+    auto* chart = new QChart;
+    chart->addSeries(bars);
+    auto* dayAxis = new QBarCategoryAxis;
+    for (const Day& day : days)
+        dayAxis->append(day.longLabel);
+    chart->addAxis(dayAxis, Qt::AlignBottom);
+    bars->attachAxis(dayAxis);
+    // Whole hours, half hours or minutes, whichever fits, labelled as times.
+    const double highest = stacked.empty() ? 0 : *std::max_element(stacked.begin(), stacked.end());
+    const int step = Step(static_cast<std::int64_t>(highest * 3600 + 0.5));
+    auto* timeAxis = new QCategoryAxis;
+    timeAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    int top = step;
+    while (top * 60 < highest * 3600)
+        top += step;
+    timeAxis->append(QStringLiteral("0:00"), 0);
+    for (int minutes = step; minutes <= top; minutes += step)
+        timeAxis->append(Time(minutes), minutes / 60.0);
+    timeAxis->setRange(0, top / 60.0);
+    chart->addAxis(timeAxis, Qt::AlignLeft);
+    bars->attachAxis(timeAxis);
+    chart->legend()->setAlignment(Qt::AlignRight);
+    chart->legend()->setShowToolTips(true);
+    QChart* old = this->chart();
+    setChart(chart);
+    delete old;
+    LabelDays();
+}
+
+void HoursChart::resizeEvent(QResizeEvent* event) {
+    QChartView::resizeEvent(event);
+    LabelDays();
+}
+
+// The longest labels that fit the width a bar has; every other one when even the shortest do not.
+void HoursChart::LabelDays() {
+    const auto axes = chart()->axes(Qt::Horizontal);
+    auto* axis = axes.isEmpty() ? nullptr : qobject_cast<QBarCategoryAxis*>(axes.first());
+    if (axis == nullptr || m_days.empty())
+        return;
+    const QFontMetrics metrics(axis->labelsFont());
+    const double room = chart()->plotArea().width() / static_cast<double>(m_days.size()) - 6;
+    const auto widest = [&](bool longForm) {
+        int most = 0;
+        for (const Day& day : m_days)
+            most = std::max(most, metrics.horizontalAdvance(longForm ? day.longLabel : day.shortLabel));
+        return most;
+    };
+    const bool longForm = widest(true) <= room;
+    const int every = longForm || widest(false) <= room ? 1 : widest(false) <= 2 * room ? 2 : 4;
+    QStringList labels;
+    for (std::size_t i = 0; i < m_days.size(); ++i) {
+        const QString label = longForm ? m_days[i].longLabel : m_days[i].shortLabel;
+        // Categories must differ: a day left unlabelled is as many invisible spaces as its number.
+        labels << (i % static_cast<std::size_t>(every) == 0
+                       ? label
+                       : QString(static_cast<int>(i) + 1, QChar(0x200B)));
+    }
+    if (labels != axis->categories())
+        axis->setCategories(labels);
+}
+
+QStringList HoursChart::DayLabels() const {
+    const auto axes = chart()->axes(Qt::Horizontal);
+    auto* axis = axes.isEmpty() ? nullptr : qobject_cast<QBarCategoryAxis*>(axes.first());
+    return axis != nullptr ? axis->categories() : QStringList();
+}
+
+QStringList HoursChart::TimeLabels() const {
+    const auto axes = chart()->axes(Qt::Vertical);
+    auto* axis = axes.isEmpty() ? nullptr : qobject_cast<QCategoryAxis*>(axes.first());
+    return axis != nullptr ? axis->categoriesLabels() : QStringList();
+}
