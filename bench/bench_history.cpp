@@ -66,6 +66,59 @@ int main(int argc, char* argv[]) {
                  Median(shown), 150);
     }
     {
+        // Thirty goals with ten runs each a day, as a busy user has them: a week and a month shown.
+        const std::filesystem::path many = dir / "many";
+        std::filesystem::create_directories(many);
+        GoalList goals;
+        std::vector<std::string> names;
+        for (int goal = 0; goal < 30; ++goal) {
+            names.push_back(goal == 3 ? "Write " + std::string(194, 'w') : "Goal " + std::to_string(goal));
+            goals.Append(std::make_unique<Goal>(names.back(), CTimeSpan(72000), CTimeSpan(36000)));
+        }
+        {
+            Journal journal(many.string());
+            (void)journal.Open(now);
+            const std::vector<std::int64_t> ids = journal.MatchGoals(names);
+            (void)journal.Together(
+                [&] {
+                    for (int day = 0; day < 62; ++day)
+                        for (std::size_t goal = 0; goal < ids.size(); ++goal)
+                            for (int run = 0; run < 10; ++run) {
+                                const std::int64_t start = now - day * 86400 - run * 4000 - static_cast<std::int64_t>(goal) * 90;
+                                (void)journal.Update(journal.Begin(ids[goal], start), start + 80, 80, Interval::End::Stopped);
+                            }
+                    return true;
+                },
+                "runs");
+        }
+        GoalStore store(many.string());
+        store.StartJournal();
+        HistoryAccess access(store, goals);
+        HistoryWindow window(access, 1);
+        for (const auto& [span, what] :
+             {std::pair{HistoryPeriod::Span::Week, "History window, a week of 30 goals (ms)"},
+              {HistoryPeriod::Span::Month, "History window, a month of 30 goals, 10 runs a day each (ms)"}}) {
+            const HistoryPeriod period = HistoryPeriod::Containing(now, span);
+            std::vector<double> shown;
+            std::vector<double> read;
+            for (int i = 0; i < kRuns; ++i) {
+                QEventLoop wait;
+                QObject::connect(&window, &HistoryWindow::refreshed, &wait, &QEventLoop::quit);
+                auto start = std::chrono::steady_clock::now();
+                window.ShowPeriod(period);
+                wait.exec();
+                shown.push_back(Ms(start));
+                Journal journal(many.string());
+                (void)journal.OpenToRead();
+                start = std::chrono::steady_clock::now();
+                (void)journal.Between(period.From(), period.To());
+                read.push_back(Ms(start));
+            }
+            TableRow(what, "ms", Median(shown), Median(read), "ms", Median(shown), 150);
+        }
+        store.Flush();
+    }
+    {
         std::vector<double> all;
         std::vector<double> none;
         for (int i = 0; i < kRuns; ++i) {

@@ -272,11 +272,18 @@ void HistoryWindow::Fill(const std::vector<Interval>& runs) {
         const std::optional<CTimeSpan> total = goal.deleted ? std::nullopt : m_backend.TotalOf(goal.name);
         rows.push_back({goal.goal, name, goal.seconds, goal.total,
                         total ? QString::fromStdString(total->FormatShort()) : QString(),
-                        goal.deleted ? QString() : Budget(runs, goal.goal, goal.name)});
+                        goal.deleted ? QString() : Budget(runs, goal.goal, goal.name), QColor()});
         series.push_back({goal.goal, name, goal.seconds});
     }
+    const std::vector<std::pair<std::int64_t, QColor>> colours = m_chart->Fill(days, series, order);
+    for (HoursView::Row& row : rows) { // a goal without a colour of its own is in "Other"'s
+        const auto own = std::find_if(colours.begin(), colours.end(),
+                                      [&row](const auto& c) { return c.first == row.goal; });
+        const auto other =
+            std::find_if(colours.begin(), colours.end(), [](const auto& c) { return c.first == 0; });
+        row.colour = own != colours.end() ? own->second : other != colours.end() ? other->second : QColor();
+    }
     m_hours->Fill(headers, rows, table.DayTotals(), table.Total());
-    m_chart->Fill(days, series, order);
     m_runs->Fill(runs, m_goals, m_period.From(), m_period.To());
     if (!m_sized) {
         m_sized = true;
@@ -309,12 +316,17 @@ QString HistoryWindow::Budget(const std::vector<Interval>& runs, std::int64_t go
 void HistoryWindow::FitToContent() {
     const QScreen* shown = screen();
     const QRect area = shown != nullptr ? shown->availableGeometry() : QRect(0, 0, 1280, 800);
-    const QTableWidget* days = m_hours->Days();
-    const int rows = std::min(days->rowCount(), 16) + 1; // up to 15 goals, the totals, the header
-    const int hoursHeight = rows * days->verticalHeader()->defaultSectionSize() + 2 * days->frameWidth() + 24;
-    const QSize wanted(m_hours->WantedWidth() + 40, hoursHeight + 220 + 260);
-    resize(wanted.boundedTo(area.size() * 9 / 10).expandedTo(QSize(720, 560)).boundedTo(area.size()));
+    // Up to 15 goals with their totals; the chart and the runs share the rest.
+    const int hours = m_hours->HeightFor(std::min(m_hours->Days()->rowCount() - 1, 15)) + 24;
+    const int chart = 170;
+    const int runs = 6 * m_runs->Table()->verticalHeader()->defaultSectionSize() + 90;
+    const int chrome = menuBar()->sizeHint().height() + centralWidget()->layout()->sizeHint().height() -
+                       findChild<QSplitter*>()->sizeHint().height() + 16;
+    const QSize wanted(m_hours->WantedWidth() + 40, chrome + hours + chart + runs);
+    resize(wanted.expandedTo(QSize(720, 560)).boundedTo(area.size() - QSize(8, 40))); // within the frame
     move(area.center() - rect().center());
+    const int spare = height() - chrome - hours - chart;
+    findChild<QSplitter*>()->setSizes({hours, chart, std::max(spare, 120)});
 }
 
 void HistoryWindow::closeEvent(QCloseEvent* event) {

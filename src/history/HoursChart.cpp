@@ -23,10 +23,10 @@ const std::array<QColor, GoalColours::kColours> kPalette = {
     QColor(0x59, 0xa1, 0x4f), QColor(0xed, 0xc9, 0x48), QColor(0xb0, 0x7a, 0xa1), QColor(0xff, 0x9d, 0xa7),
     QColor(0x9c, 0x75, 0x5f), QColor(0x17, 0xbe, 0xcf), QColor(0xbc, 0xbd, 0x22), QColor(0x9d, 0x9d, 0x9d)};
 
-// The step of the time axis, in minutes: the smallest that puts at most six labels on it.
-int Step(std::int64_t highestSeconds) {
+// The step of the time axis, in minutes: the smallest that puts at most `labels` labels on it.
+int Step(std::int64_t highestSeconds, int labels) {
     for (const int minutes : {1, 2, 5, 10, 15, 30, 60, 120, 180, 240, 360, 480, 720, 1440, 2880, 7200})
-        if (highestSeconds <= std::int64_t{minutes} * 60 * 6)
+        if (highestSeconds <= std::int64_t{minutes} * 60 * labels)
             return minutes;
     return 14400;
 }
@@ -47,8 +47,9 @@ HoursChart::HoursChart(QWidget* parent) : QChartView(parent) {
     setMinimumHeight(180);
 }
 
-void HoursChart::Fill(const std::vector<Day>& days, const std::vector<Series>& series,
-                      const std::vector<std::int64_t>& order) {
+std::vector<std::pair<std::int64_t, QColor>> HoursChart::Fill(const std::vector<Day>& days,
+                                                              const std::vector<Series>& series,
+                                                              const std::vector<std::int64_t>& order) {
     m_days = days;
     std::vector<std::pair<std::int64_t, std::int64_t>> sizes;
     for (const Series& goal : series) {
@@ -89,35 +90,50 @@ void HoursChart::Fill(const std::vector<Day>& days, const std::vector<Series>& s
         dayAxis->append(day.longLabel);
     chart->addAxis(dayAxis, Qt::AlignBottom);
     bars->attachAxis(dayAxis);
-    // Whole hours, half hours or minutes, whichever fits, labelled as times.
-    const double highest = stacked.empty() ? 0 : *std::max_element(stacked.begin(), stacked.end());
-    const int step = Step(static_cast<std::int64_t>(highest * 3600 + 0.5));
+    m_highest = stacked.empty() ? 0 : *std::max_element(stacked.begin(), stacked.end());
     auto* timeAxis = new QCategoryAxis;
     timeAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    int top = step;
-    while (top * 60 < highest * 3600)
-        top += step;
-    timeAxis->append(QStringLiteral("0:00"), 0);
-    for (int minutes = step; minutes <= top; minutes += step)
-        timeAxis->append(Time(minutes), minutes / 60.0);
-    timeAxis->setRange(0, top / 60.0);
     chart->addAxis(timeAxis, Qt::AlignLeft);
     bars->attachAxis(timeAxis);
-    chart->legend()->setAlignment(Qt::AlignRight);
-    chart->legend()->setShowToolTips(true);
+    chart->legend()->hide(); // the hours' table shows each goal's colour
     QChart* old = this->chart();
     setChart(chart);
     delete old;
-    LabelDays();
+    Label();
+    std::vector<std::pair<std::int64_t, QColor>> colours;
+    for (const GoalColours::Shown& one : shown)
+        colours.emplace_back(one.goal, Colour(one.colour));
+    return colours;
 }
 
 void HoursChart::resizeEvent(QResizeEvent* event) {
     QChartView::resizeEvent(event);
-    LabelDays();
+    Label();
 }
 
-// The longest labels that fit the width a bar has; every other one when even the shortest do not.
-void HoursChart::LabelDays() {
+void HoursChart::Label() {
+    const auto vertical = chart()->axes(Qt::Vertical);
+    auto* times = vertical.isEmpty() ? nullptr : qobject_cast<QCategoryAxis*>(vertical.first());
+    if (times != nullptr) { // whole hours, half hours or minutes, each label two lines apart at least
+        const int room = std::max(2, static_cast<int>(chart()->plotArea().height() /
+                                                      (2.2 * QFontMetrics(times->labelsFont()).height())));
+        const int step = Step(static_cast<std::int64_t>(m_highest * 3600 + 0.5), room);
+        int top = step;
+        while (top * 60 < m_highest * 3600)
+            top += step;
+        QStringList wanted{QStringLiteral("0:00")};
+        for (int minutes = step; minutes <= top; minutes += step)
+            wanted << Time(minutes);
+        if (wanted != times->categoriesLabels()) {
+            for (const QString& label : times->categoriesLabels())
+                times->remove(label);
+            times->append(wanted.first(), 0);
+            for (int minutes = step, i = 1; minutes <= top; minutes += step, ++i)
+                times->append(wanted[i], minutes / 60.0);
+            times->setRange(0, top / 60.0);
+        }
+    }
+    // The longest labels that fit the width a bar has; every other one when even the shortest do not.
     const auto axes = chart()->axes(Qt::Horizontal);
     auto* axis = axes.isEmpty() ? nullptr : qobject_cast<QBarCategoryAxis*>(axes.first());
     if (axis == nullptr || m_days.empty())

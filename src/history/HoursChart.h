@@ -9,9 +9,9 @@
 
 // Stacked bars of the time spent each day, a colour a goal: a goal keeps its colour from period
 // to period, and with more goals than colours the smallest go together as "Other". The time axis
-// steps in whole hours, half hours or minutes, labelled as times; the days are labelled in the
-// longest form that fits (a month by the days' numbers), every other one when even that is too
-// long, and never cut short.
+// steps in whole hours, half hours or minutes, labelled as times, as many as stand apart; the days
+// are labelled in the longest form that fits (a month by the days' numbers), every other one when
+// even that is too long, and never cut short. Its legend is the hours' table beside it.
 class HoursChart final : public QChartView {
     Q_OBJECT
 
@@ -28,9 +28,11 @@ public:
 
     explicit HoursChart(QWidget* parent = nullptr);
 
-    // `order`: every goal in the goal list's order, then the others, for their colours.
-    void Fill(const std::vector<Day>& days, const std::vector<Series>& series,
-              const std::vector<std::int64_t>& order);
+    // `order`: every goal in the goal list's order, then the others, for their colours. Returns
+    // each goal's colour; the hours' table shows them, as the chart's legend.
+    std::vector<std::pair<std::int64_t, QColor>> Fill(const std::vector<Day>& days,
+                                                      const std::vector<Series>& series,
+                                                      const std::vector<std::int64_t>& order);
     // The labels the day axis shows now, and those of the time axis.
     [[nodiscard]] QStringList DayLabels() const;
     [[nodiscard]] QStringList TimeLabels() const;
@@ -41,7 +43,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void LabelDays();
+    // The labels that fit the chart's size: days in the longest form that fits, and as many times
+    // as stand apart.
+    void Label();
 
     std::vector<Day> m_days;
+    double m_highest = 0; // the tallest day, in hours
 };

@@ -5,6 +5,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QPixmap>
 #include <QScrollBar>
 #include <QTableWidget>
 
@@ -24,6 +25,8 @@ QTableWidgetItem* Cell(const QString& text, bool bold = false) {
 
 QString Hours(std::int64_t seconds) { return QString::fromStdString(HistoryTable::Text(seconds)); }
 
+constexpr int kNameMargins = 30; // the header's margins and a colour's swatch
+
 QTableWidget* MakeTable(QWidget* parent, const QString& name) {
     auto* table = new QTableWidget(parent);
     table->setObjectName(name);
@@ -34,6 +37,7 @@ QTableWidget* MakeTable(QWidget* parent, const QString& name) {
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setWordWrap(false);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6); // a line, not more
     return table;
 }
 
@@ -42,7 +46,6 @@ QTableWidget* MakeTable(QWidget* parent, const QString& name) {
 HoursView::HoursView(QWidget* parent) : QWidget(parent) {
     m_days = MakeTable(this, QStringLiteral("days"));
     m_totals = MakeTable(this, QStringLiteral("totals"));
-    m_days->verticalHeader()->setTextElideMode(Qt::ElideMiddle);
     m_totals->verticalHeader()->hide(); // the names are beside it already
     m_totals->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_totals->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -86,11 +89,18 @@ void HoursView::Fill(const QStringList& days, const std::vector<Row>& rows,
     m_totals->setHorizontalHeaderLabels({tr("Total"), tr("Goal's Total"), tr("Budget")});
     m_goals.clear();
     int row = 0;
+    m_names.clear();
     for (const Row& goal : rows) {
         auto* header = new QTableWidgetItem(goal.name);
         header->setToolTip(goal.name); // whole, also when the header cuts it
         header->setData(Qt::AccessibleTextRole, goal.name);
+        if (goal.colour.isValid()) { // the table is the chart's legend
+            QPixmap swatch(10, 10);
+            swatch.fill(goal.colour);
+            header->setData(Qt::DecorationRole, swatch);
+        }
         m_days->setVerticalHeaderItem(row, header);
+        m_names << goal.name;
         for (int day = 0; day < static_cast<int>(goal.seconds.size()); ++day)
             m_days->setItem(row, day, Cell(Hours(goal.seconds[static_cast<std::size_t>(day)])));
         m_totals->setItem(row, 0, Cell(Hours(goal.total), true));
@@ -126,12 +136,15 @@ int HoursView::WantedWidth() const {
 }
 
 int HoursView::NamesWidth() const {
-    int widest = 0;
-    for (int row = 0; row < m_days->rowCount(); ++row)
-        if (const QTableWidgetItem* name = m_days->verticalHeaderItem(row))
-            widest =
-                std::max(widest, m_days->verticalHeader()->fontMetrics().horizontalAdvance(name->text()));
-    return widest + 16; // the header's own margins
+    int widest = m_days->verticalHeader()->fontMetrics().horizontalAdvance(tr("Total"));
+    for (const QString& name : m_names)
+        widest = std::max(widest, m_days->verticalHeader()->fontMetrics().horizontalAdvance(name));
+    return widest + kNameMargins;
+}
+
+int HoursView::HeightFor(int rows) const {
+    return (rows + 1) * m_days->verticalHeader()->defaultSectionSize() +
+           m_days->horizontalHeader()->sizeHint().height() + 2 * m_days->frameWidth() + 2;
 }
 
 void HoursView::resizeEvent(QResizeEvent* event) {
@@ -146,7 +159,13 @@ void HoursView::Fit() {
         totals += m_totals->columnWidth(column);
     m_totals->setFixedWidth(totals);
     // The names take what they need, never more than a third of the table.
-    m_days->verticalHeader()->setFixedWidth(std::min(NamesWidth(), std::max(40, width() / 3)));
+    const int names = std::min(NamesWidth(), std::max(40, width() / 3));
+    m_days->verticalHeader()->setFixedWidth(names);
+    // A long name is cut in its middle, whole in its tooltip.
+    const QFontMetrics metrics = m_days->verticalHeader()->fontMetrics();
+    for (int row = 0; row < static_cast<int>(m_names.size()); ++row)
+        if (QTableWidgetItem* header = m_days->verticalHeaderItem(row))
+            header->setText(metrics.elidedText(m_names[row], Qt::ElideMiddle, names - kNameMargins));
     m_days->resizeColumnsToContents();
     m_daysContent = 0;
     for (int column = 0; column < m_days->columnCount(); ++column)

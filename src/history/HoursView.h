@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QColor>
 #include <QStringList>
 #include <QWidget>
 
@@ -24,6 +25,7 @@ public:
         std::int64_t total = 0;
         QString goalsTotal; // the goal's Total now, if it is listed
         QString budget;     // spent against its budget, period by period, if it renews
+        QColor colour;      // its colour in the chart; none when it goes with "Other"
     };
 
     explicit HoursView(QWidget* parent = nullptr);
@@ -36,6 +38,8 @@ public:
     [[nodiscard]] std::int64_t SelectedGoal() const;
     // The width the days' columns and the totals want, names at their third of it.
     [[nodiscard]] int WantedWidth() const;
+    // The height that shows `rows` goals, their totals and the header.
+    [[nodiscard]] int HeightFor(int rows) const;
 
 signals:
     void selectedGoalChanged();
@@ -51,5 +55,6 @@ private:
     QTableWidget* m_days = nullptr;
     QTableWidget* m_totals = nullptr;
     std::vector<std::int64_t> m_goals; // a row each
+    QStringList m_names;               // whole, a row each
     int m_daysContent = 0;             // the days' columns as wide as what they hold
 };

@@ -90,6 +90,8 @@ RunsView::RunsView(HistoryBackend& backend, QUndoStack& undo, QWidget* parent)
     m_table->setHorizontalHeaderLabels({tr("Goal"), tr("Start"), tr("End"), tr("Time"), tr("Ended by")});
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setWordWrap(false);
+    m_table->verticalHeader()->hide(); // the rows' numbers say nothing
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_table->horizontalHeader()->setMinimumSectionSize(60);

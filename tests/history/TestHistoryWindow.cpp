@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QGraphicsTextItem>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -242,7 +243,23 @@ private slots:
                 totals->fontMetrics().horizontalAdvance(totals->item(0, 2)->text()));
         QVERIFY(days->verticalHeader()->width() <= window->Hours()->width() / 3 + 1);
         QCOMPARE(days->verticalHeaderItem(3)->toolTip(), QString::fromStdString(names[3]));
-        QVERIFY(days->verticalHeader()->textElideMode() == Qt::ElideMiddle);
+        const QString cut = days->verticalHeaderItem(3)->text();
+        QVERIFY2(cut.startsWith("Write ww") && cut.contains(QChar(0x2026)) && cut.endsWith("www"),
+                 qPrintable(cut));
+        const int shown = std::min(days->rowCount(), 16); // up to fifteen goals and the totals, no scrolling
+        QVERIFY(days->rowViewportPosition(shown - 1) + days->rowHeight(shown - 1) <=
+                days->viewport()->height());
+        // The hours' table is the chart's legend: each goal's swatch has its bars' colour.
+        for (QBarSet* set :
+             qobject_cast<QStackedBarSeries*>(window->Chart()->chart()->series().at(0))->barSets())
+            for (int row = 0; row + 1 < days->rowCount(); ++row)
+                if (days->verticalHeaderItem(row)->toolTip() == set->label())
+                    QCOMPARE(days->verticalHeaderItem(row)
+                                 ->data(Qt::DecorationRole)
+                                 .value<QPixmap>()
+                                 .toImage()
+                                 .pixelColor(5, 5),
+                             set->color());
         const auto colours = [&] {
             const auto* bars = qobject_cast<QStackedBarSeries*>(window->Chart()->chart()->series().at(0));
             QStringList seen;
@@ -265,7 +282,12 @@ private slots:
         const QStringList labels = window->Chart()->DayLabels();
         QCOMPARE(labels.size(), 30);
         QVERIFY(labels.first() == "1" || labels.first() == "1 ");
-        for (const QString& label : labels + window->Chart()->TimeLabels())
+        QStringList drawn; // the labels as the chart draws them, none cut short
+        for (const QGraphicsItem* item : window->Chart()->scene()->items())
+            if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item))
+                drawn << text->toPlainText();
+        QVERIFY(drawn.size() >= 10);
+        for (const QString& label : labels + window->Chart()->TimeLabels() + drawn)
             QVERIFY2(!label.endsWith(QChar(0x2026)) && !label.endsWith("..."), qPrintable(label));
         for (const QString& label : window->Chart()->TimeLabels())
             QVERIFY2(QRegularExpression("^\\d+:\\d\\d$").match(label).hasMatch(), qPrintable(label));

@@ -23,6 +23,8 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QToolTip>
@@ -527,6 +529,12 @@ private slots:
         Key(Qt::Key_F1, Qt::NoModifier);
         auto* help = m_frame->findChild<HelpWindow*>();
         QVERIFY(help != nullptr && help->isVisible() && help->Browser()->toPlainText().contains("Ordalune"));
+        // The History window's F1 opens it at the section on the window.
+        QCOMPARE(help->Browser()->verticalScrollBar()->value(), 0);
+        m_frame->ShowHelpAt(QStringLiteral("history"));
+        const QRect shown = help->Browser()->cursorRect(help->Browser()->cursorForPosition(QPoint(10, 10)));
+        QVERIFY(help->Browser()->verticalScrollBar()->value() > 0);
+        QVERIFY(help->Browser()->cursorForPosition(shown.center()).block().text().startsWith("Where the time went"));
     }
 };
 

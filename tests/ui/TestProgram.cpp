@@ -7,6 +7,7 @@
 #include "support/ModalDriver.h"
 #include "support/PrivateBus.h"
 #include "ui/CMainFrame.h"
+#include "ui/HelpWindow.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -265,6 +266,9 @@ private slots:
         auto* history = app->MainFrame()->findChild<QWidget*>("HistoryWindow");
         QTRY_VERIFY(history != nullptr && history->isActiveWindow());
         QVERIFY(loaded().contains("libQt6Charts"));
+        QTest::keyClick(history, Qt::Key_F1); // its help, from the program's help page
+        QTRY_VERIFY(app->MainFrame()->findChild<HelpWindow*>() != nullptr &&
+                    app->MainFrame()->findChild<HelpWindow*>()->isVisible());
     }
 
     // The history is exported without a window or a display, read only: a run still open stays
