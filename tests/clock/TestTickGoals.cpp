@@ -56,6 +56,8 @@ private slots:
             {"61 s, No", {0, "15", 61, false, "1 minutes", "Essay 1:00/0:00 done"}},
             {"61 s, Yes adds it all", {0, "15", 61, true, "1 minutes", "Essay 1:01/0:00 done"}},
             {"1 h 59 min says 1 hours", {0, "15", 7140, true, "1 hours", "Essay 2:59/0:00 done"}},
+            {"59 min 59 s says 59 minutes", {0, "15", 3599, false, "59 minutes", "Essay 1:00/0:00 done"}},
+            {"an hour says 1 hours", {0, "15", 3600, false, "1 hours", "Essay 1:00/0:00 done"}},
             {"26 h keeps the days", {0, "15", 26 * 3600, false, "26 hours", "Essay 1:00/0:00 done"}},
             {"continue 15", {1, "15", 10, false, "", "Essay 1:15/0:15 running"}},
             {"continue, leading number", {1, "45 mins", 0, false, "", "Essay 1:45/0:45 running"}},
@@ -98,6 +100,32 @@ private slots:
         (void)TickGoals(list, host);
         QCOMPARE(list.GetAt(0).GetRemaining(), left - CTimeSpan(list.GetAt(0).IsRunning() ? 1 : 0));
         QVERIFY(host.calls.isEmpty());
+    }
+
+    // A clock counts the time that passes, whatever the wall clock says: set back, it gives no
+    // time back; set ahead, it takes none; to a boundary between two ticks, it counts no more
+    // than has passed.
+    void countsWhatPasses() {
+        const auto clock = TestClock::Install();
+        Goal goal("Essay", Minutes(60), Minutes(60));
+        goal.ToggleRunning();
+        clock->Advance(10);
+        clock->Set(clock->Now() - 3600);
+        (void)goal.Tick();
+        QCOMPARE(goal.GetRemaining(), Minutes(60) - CTimeSpan(10));
+        clock->Advance(1);
+        clock->Set(clock->Now() + 86400);
+        QVERIFY(!goal.Tick());
+        QCOMPARE(goal.GetCounted(), 11);
+        clock->Advance(1);
+        clock->Set(clock->Now() + 30); // within a tick: a late one, or the clock nudged
+        goal.CountUntil(goal.GetLastTick() + CTimeSpan(20));
+        QCOMPARE(goal.GetCounted(), 12); // one second passed, not twenty
+        clock->Advance(5);
+        (void)goal.Tick();
+        QCOMPARE(goal.GetCounted(), 17);
+        goal.GiveBack(CTimeSpan(7));
+        QCOMPARE(goal.GetRemaining().GetTotalSeconds() + goal.GetCounted(), 3600);
     }
 };
 

@@ -193,6 +193,7 @@ private slots:
         for (const int index : {-1, 0, 2, 3}) // gone or stopped already: nothing happens
             m_session->StopGoal(index);
         m_session->StartGoal(2); // no time left
+        m_session->StartGoal(3); // no such goal
         QCOMPARE(Describe(), "a 1:00/1:00, b 1:00/1:00 running, c 1:00/0:00 done");
         m_session->StopGoal(1);
         QCOMPARE(Describe(), "a 1:00/1:00, b 1:00/1:00, c 1:00/0:00 done");

@@ -8,11 +8,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
 #include <ctime>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -260,6 +262,32 @@ private slots:
         QVERIFY(refused("the group nogroup can write to"));
         QVERIFY(chown(folder.constData(), 0, 0) == 0); // the user's own group
         QVERIFY(Reopen() != nullptr);
+        // An access list that lets another user write: the list as the kernel keeps it, a version
+        // word and then entries of tag, permissions and id.
+        const auto acl = [](std::initializer_list<std::array<std::uint32_t, 3>> entries) {
+            QByteArray bytes(4, '\0');
+            bytes[0] = 2;
+            for (const auto& [tag, permissions, id] : entries) {
+                const std::uint16_t fields[2] = {static_cast<std::uint16_t>(tag),
+                                                 static_cast<std::uint16_t>(permissions)};
+                bytes.append(reinterpret_cast<const char*>(fields), 4)
+                    .append(reinterpret_cast<const char*>(&id), 4);
+            }
+            return bytes;
+        };
+        const QByteArray others =
+            acl({{1, 7, ~0U}, {2, 7, 65534}, {4, 5, ~0U}, {0x10, 7, ~0U}, {0x20, 5, ~0U}});
+        if (setxattr(folder.constData(), "system.posix_acl_access", others.constData(),
+                     static_cast<std::size_t>(others.size()), 0) == 0) {
+            QVERIFY(refused("an access control list can write to"));
+            const QByteArray masked =
+                acl({{1, 7, ~0U}, {2, 7, 65534}, {4, 5, ~0U}, {0x10, 5, ~0U}, {0x20, 5, ~0U}});
+            QVERIFY(setxattr(folder.constData(), "system.posix_acl_access", masked.constData(),
+                             static_cast<std::size_t>(masked.size()), 0) == 0);
+            QVERIFY(Reopen() != nullptr); // the mask takes the write away
+            QVERIFY(removexattr(folder.constData(), "system.posix_acl_access") == 0 &&
+                    chmod(folder.constData(), 0700) == 0);
+        }
         QVERIFY(chown(path.constData(), 65534, 65534) == 0);
         QVERIFY(refused("belongs to the user nobody"));
         QVERIFY(chown(path.constData(), 0, 0) == 0 && chmod(path.constData(), 0662) == 0);
