@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A journal of time spent of `runs` runs beside the goal file in `dir`: ten goals, runs of 20 to

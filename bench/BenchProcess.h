@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Starting a program of the benchmarks' and reading what it reports, with the time to its first

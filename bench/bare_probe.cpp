@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The baseline: a plain Qt main window, linked with Qt Widgets alone. It reports its first paint
 // on stdout and ends; "WIDTHxHEIGHT" sizes it as the program's window is sized. With "tick
 // SECONDS" it instead repaints three small rectangles (a fill and a line each) once a second, as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times loading and saving goal files of 10,000 and 100,000 goals, each run beside a baseline run
 // of the same bytes: read with one fread, and written with one fwrite, an fsync and a rename.
 // Prints table rows: the medians at 10,000 goals, and how they grow to 100,000.

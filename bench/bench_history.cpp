@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The journal of time spent at ten years of heavy use, 100,000 runs: its size; the History window
 // showing a month, against reading that month's runs alone; and the command-line export of it all,
 // against an export of nothing (the program's start and the journal's opening); and how long the

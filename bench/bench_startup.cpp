@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the program against a bare Qt window in the same run, both offscreen, alternating
 // them run by run and taking medians:
 //   - CPU time a minute with three clocks running, against a bare window repainting three small

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks in release mode into build-bench/ and prints their figures as one table,
 # each against a baseline measured in the same run. Pass "quick" for a short CPU measurement
 # (5 s a run instead of 20).

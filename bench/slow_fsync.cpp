@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Preloaded into a probe to stand for a slow disk: every fsync and fdatasync takes 200 ms more.
 #include <dlfcn.h>
 #include <time.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the real program and reports on stdout the moment its goal list is first painted, and
 // the window's size, then ends. Other modes, after "-m" (so it runs beside any other copy):
 //   cpu SECONDS    every listed goal's clock runs; reports the CPU time used over SECONDS.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages listed in scripts/packages.txt that are not installed yet.
 # Sourced by run.sh and test.sh; a second run finds everything in place and calls no apt at all.
 ordalune_install_deps() {

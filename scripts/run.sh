@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds a release build into build/ and starts the program in the
 # caller's current directory, where its goal file lives. Arguments go to the program.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds a debug build with AddressSanitizer and UndefinedBehaviorSanitizer
 # into build-test/ and runs every test offscreen. ctest's summary is the last thing printed.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the time's-up alert: a short two-note chime as a 16-bit mono WAV file.
 #include <algorithm>
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's icon, drawn by the program's own artwork code, as a PNG for the desktop.
 #include "ui/Artwork.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The History window and Qt Charts, loaded only when the window first opens.
 #include "history/HistoryWindow.h"
 

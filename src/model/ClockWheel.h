@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The running indicator's state: which of its spokes is the gap. It turns one spoke a tick.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/RunRecorder.h"
 
 void RunRecorder::Loaded(const GoalList& goals) {

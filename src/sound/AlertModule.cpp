@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The alert sound, built as a module of its own: the audio libraries it needs load only when the
 // first alert plays, never at start.
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "clock/GoalColours.h"
 #include "clock/HistoryPeriod.h"
 #include "clock/HistoryTable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/HistoryWindow.h"
 #include "history/HoursChart.h"
 #include "history/HoursView.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/CTime.h"
 #include "model/ParseHoursMinutes.h"
 #include "support/TestClock.h"

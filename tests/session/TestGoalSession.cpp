@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/GoalSession.h"
 #include "session/RemoteControl.h"
 #include "session/Settings.h"

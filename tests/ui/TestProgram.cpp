@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/GoalApp.h"
 #include "desktop/AlertSound.h"
 #include "desktop/SingleInstance.h"
