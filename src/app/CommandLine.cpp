@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 
+#include "app/StandardOutput.h"
+
 #include "app/ControlCommand.h"
 #include "app/HistoryCommand.h"
 #include "desktop/DesktopServices.h"
@@ -11,13 +13,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace {
-
-int Refuse(const QString& reason) {
-    std::fprintf(stderr, "ordalune: %s\n", qPrintable(reason));
-    return 2;
-}
 
 QCommandLineOption Flag(const char* name, const char* text) {
     return {QString::fromLatin1(name), QString::fromLatin1(text)};
@@ -31,12 +29,26 @@ QCommandLineOption Valued(const char* name, const char* text, const char* value)
 
 std::optional<int> CommandLine::Run(int argc, char* argv[]) {
     bool asked = false;
-    for (int i = 1; i < argc && !asked; ++i)
-        asked = std::strncmp(argv[i], "--", 2) == 0;
+    bool another = false; // -m, -Multi: another window
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        asked = asked || std::strncmp(argv[i], "--", 2) == 0;
+        another = another || (std::strncmp(argv[i], "--", 2) != 0 &&
+                              (std::strncmp(argv[i], "-m", 2) == 0 || std::strncmp(argv[i], "-M", 2) == 0));
+    }
     if (!asked)
         return std::nullopt;
-    const QCoreApplication app(argc, argv);
+    // Named as the user calls it, not by the path it was found at: "Usage: ordalune [options]".
+    std::vector<char*> arguments(argv, argv + argc);
+    char name[] = "ordalune";
+    arguments[0] = name;
+    int count = argc;
+    const QCoreApplication app(count, arguments.data());
     QCoreApplication::setApplicationName(QStringLiteral("ordalune"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ORDALUNE_VERSION));
+    if (another)
+        return StandardOutput::Refuse(
+            QStringLiteral("-m opens another window, and does not go with the options "
+                           "that begin with --"));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Ordalune Tracker: time for your goals.\n"
@@ -55,48 +67,54 @@ std::optional<int> CommandLine::Run(int argc, char* argv[]) {
         Valued("export-history", "Writes the history of time spent as csv or json.", "format");
     const QCommandLineOption from = Valued("from", "With --export-history: from this day on.", "YYYY-MM-DD");
     const QCommandLineOption to = Valued("to", "With --export-history: up to this day.", "YYYY-MM-DD");
-    parser.addOptions({start, stop, toggle, stopAll, add, total, status, json, exportHistory, from, to});
-    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption goalNames =
+        Flag("goal-names", "Lists the goals' names, one a line, for completion.");
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Shows this help."));
+    const QCommandLineOption version = Flag("version", "Shows the program's version.");
+    parser.addOptions({start, stop, toggle, stopAll, add, total, status, json, exportHistory, from, to,
+                       goalNames, help, version});
     parser.addPositionalArgument(QStringLiteral("NAME"),
                                  QStringLiteral("A goal's name; after -- if it begins with -."));
     if (!parser.parse(QCoreApplication::arguments()))
-        return Refuse(parser.errorText());
-    if (parser.isSet(help)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
-        return 0;
+        return StandardOutput::Refuse(parser.errorText());
+    if (parser.isSet(help) || parser.isSet(version)) {
+        StandardOutput out;
+        out.Write(parser.isSet(help)
+                      ? parser.helpText().toStdString()
+                      : "ordalune " + QCoreApplication::applicationVersion().toStdString() + "\n");
+        return out.Finish(0);
     }
     const QList<std::pair<const QCommandLineOption*, ControlCommand::Action>> actions = {
-        {&start, ControlCommand::Action::Start},
-        {&stop, ControlCommand::Action::Stop},
-        {&toggle, ControlCommand::Action::Toggle},
-        {&stopAll, ControlCommand::Action::StopAll},
-        {&add, ControlCommand::Action::Add},
-        {&status, ControlCommand::Action::Status},
-        {&exportHistory, ControlCommand::Action::Status}};
+        {&start, ControlCommand::Action::Start},     {&stop, ControlCommand::Action::Stop},
+        {&toggle, ControlCommand::Action::Toggle},   {&stopAll, ControlCommand::Action::StopAll},
+        {&add, ControlCommand::Action::Add},         {&status, ControlCommand::Action::Status},
+        {&goalNames, ControlCommand::Action::Names}, {&exportHistory, ControlCommand::Action::Status}};
     const QCommandLineOption* chosen = nullptr;
     ControlCommand::Request request;
     for (const auto& [option, action] : actions) {
         if (!parser.isSet(*option))
             continue;
         if (chosen != nullptr)
-            return Refuse(QStringLiteral("--%1 and --%2 do not go together")
-                              .arg(chosen->names().first(), option->names().first()));
+            return StandardOutput::Refuse(QStringLiteral("--%1 and --%2 do not go together")
+                                              .arg(chosen->names().first(), option->names().first()));
         chosen = option;
         request.action = action;
     }
     const QStringList names = parser.positionalArguments();
     const bool named = chosen == &start || chosen == &stop || chosen == &toggle || chosen == &add;
     if (chosen == nullptr)
-        return Refuse(QStringLiteral("nothing to do; see --help"));
+        return StandardOutput::Refuse(QStringLiteral("nothing to do; see --help"));
     if (names.size() != (named ? 1 : 0))
-        return Refuse(named ? QStringLiteral("--%1 takes one goal name").arg(chosen->names().first())
-                            : QStringLiteral("unexpected argument: ") + names.first());
+        return StandardOutput::Refuse(
+            named ? QStringLiteral("--%1 takes one goal name").arg(chosen->names().first())
+                  : QStringLiteral("unexpected argument: ") + names.first());
     if (parser.isSet(total) != (chosen == &add))
-        return Refuse(QStringLiteral("--add takes --total, and only --add does"));
+        return StandardOutput::Refuse(QStringLiteral("--add takes --total, and only --add does"));
     if (parser.isSet(json) && chosen != &status)
-        return Refuse(QStringLiteral("--json goes with --status"));
+        return StandardOutput::Refuse(QStringLiteral("--json goes with --status"));
     if ((parser.isSet(from) || parser.isSet(to)) && chosen != &exportHistory)
-        return Refuse(QStringLiteral("--from and --to go with --export-history"));
+        return StandardOutput::Refuse(QStringLiteral("--from and --to go with --export-history"));
     if (chosen == &exportHistory)
         return HistoryCommand::Run(parser.value(exportHistory), parser.value(from), parser.value(to));
     request.name = named ? names.first() : QString();

@@ -17,11 +17,6 @@
 
 namespace {
 
-int Fail(const QString& reason) {
-    std::fprintf(stderr, "ordalune: %s\n", qPrintable(reason));
-    return 2;
-}
-
 // "Write  0:58 left, done at 3:05 PM", or "…, stopped".
 std::string Line(const RemoteGoal& goal) {
     std::string line = goal.name.toStdString() + "  " +
@@ -37,7 +32,8 @@ std::string Json(const QList<RemoteGoal>& goals) {
         text +=
             ",\"total\":" + std::to_string(goal.total) + ",\"remaining\":" + std::to_string(goal.remaining);
         text += std::string(",\"running\":") + (goal.running ? "true" : "false") + ",\"finish\":";
-        text += goal.running ? "\"" + HistoryExport::LocalIso8601(goal.finish) + "\"}" : "null}";
+        text += goal.running ? "\"" + HistoryExport::LocalIso8601(goal.finish) + "\"" : "null";
+        text += std::string(",\"done\":") + (goal.remaining <= 0 ? "true}" : "false}");
     }
     return text + "]";
 }
@@ -72,11 +68,11 @@ std::optional<QList<RemoteGoal>> ReadFile(QString* error) {
             return std::nullopt;
         }
     } catch (const CFileException& e) {
-        if (e.GetCause() != CFileException::Cause::FileNotFound) {
-            *error = QStringLiteral("%1 could not be read: %2")
-                         .arg(GoalFile::kFileName, QString::fromStdString(e.GetErrorText()));
-            return std::nullopt;
-        }
+        *error = e.GetCause() == CFileException::Cause::FileNotFound
+                     ? QStringLiteral("there is no goal file (%1) in this folder").arg(GoalFile::kFileName)
+                     : QStringLiteral("%1 could not be read: %2")
+                           .arg(GoalFile::kFileName, QString::fromStdString(e.GetErrorText()));
+        return std::nullopt;
     }
     QList<RemoteGoal> goals;
     for (int i = 0; i < list.GetCount(); ++i)
@@ -90,38 +86,46 @@ std::optional<QList<RemoteGoal>> ReadFile(QString* error) {
 
 int ControlCommand::Run(const Request& request) {
     if (request.name.size() > Goal::kMaxNameLength)
-        return Fail(QStringLiteral("a goal's name is at most %1 characters long").arg(Goal::kMaxNameLength));
+        return StandardOutput::Refuse(
+            QStringLiteral("a goal's name is at most %1 characters long").arg(Goal::kMaxNameLength));
     // A bus that does not answer within the second the window gives it counts as missing, and the
-    // status is read from the goal file; a command waits a second more before it gives up.
-    ControlClient client(request.action == Action::Status ? BusProbe::kDeadlineMs
-                                                          : 2 * BusProbe::kDeadlineMs);
+    // goals are read from the goal file; a command waits a second more before it gives up.
+    const bool reading = request.action == Action::Status || request.action == Action::Names;
+    ControlClient client(reading ? BusProbe::kDeadlineMs : 2 * BusProbe::kDeadlineMs);
     const bool silent = !client.Unusable().isEmpty();
-    if (silent && request.action != Action::Status)
-        return Fail(client.Unusable());
+    if (silent && !reading)
+        return StandardOutput::Refuse(client.Unusable());
     static const char* const kMethods[] = {"Start", "Stop", "Toggle", "StopAll", "Add"};
-    if (request.action != Action::Status) {
+    if (!reading) {
         const ControlClient::Reply reply =
             client.Call(QString::fromLatin1(kMethods[static_cast<int>(request.action)]),
                         request.action == Action::Add       ? QVariantList{request.name, request.total}
                         : request.action == Action::StopAll ? QVariantList{}
                                                             : QVariantList{request.name});
         if (reply.outcome == ControlClient::Outcome::NoCopy)
-            return Fail(QStringLiteral("no running copy of Ordalune owns the goal file in this folder"));
+            return StandardOutput::Refuse(
+                QStringLiteral("no running copy of Ordalune owns the goal file in this folder"));
         if (reply.outcome == ControlClient::Outcome::Failed)
-            return Fail(reply.error);
+            return StandardOutput::Refuse(reply.error);
     }
     ControlClient::Reply reply{ControlClient::Outcome::NoCopy, {}, {}};
     std::optional<QList<RemoteGoal>> goals = silent ? std::nullopt : client.List(&reply);
-    if (!goals && (request.action != Action::Status || reply.outcome != ControlClient::Outcome::NoCopy))
-        return Fail(QStringLiteral("the running copy did not answer: ") + reply.error);
+    if (!goals && (!reading || reply.outcome != ControlClient::Outcome::NoCopy))
+        return StandardOutput::Refuse(QStringLiteral("the running copy did not answer: ") + reply.error);
     if (!goals) { // no copy runs: the goal file as it is
         QString error;
         goals = ReadFile(&error);
         if (!goals)
-            return Fail(error);
+            return StandardOutput::Refuse(error);
     }
     if (request.action == Action::Status)
         return Status(*goals, request.json);
+    if (request.action == Action::Names) {
+        StandardOutput out;
+        for (const RemoteGoal& goal : *goals)
+            out.Write(goal.name.toStdString() + "\n");
+        return out.Finish(0);
+    }
     if (request.action == Action::StopAll)
         return Print("Every clock is stopped.");
     // The goal addressed: the first of its name, or for Add the one just added.

@@ -4,11 +4,11 @@
 #include <QString>
 
 // `ordalune --start NAME` and the other controls: asks the copy that owns the goal file of the
-// current folder over the session bus, prints the result and ends. `--status` needs no running
-// copy: without one it reads the goal file, and only reads it.
+// current folder over the session bus, prints the result and ends. `--status` and `--goal-names`
+// need no running copy: without one they read the goal file, and only read it.
 class ControlCommand final {
 public:
-    enum class Action { Start, Stop, Toggle, StopAll, Add, Status };
+    enum class Action { Start, Stop, Toggle, StopAll, Add, Status, Names };
     struct Request {
         Action action = Action::Status;
         QString name;

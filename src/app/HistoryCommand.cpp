@@ -17,11 +17,6 @@
 
 namespace {
 
-int Refuse(const QString& reason) {
-    std::fprintf(stderr, "ordalune: %s\n", qPrintable(reason));
-    return 2;
-}
-
 // The first instant of a local date given as YYYY-MM-DD, `days` days on; nothing if it is no date.
 std::optional<std::int64_t> LocalDay(const QString& text, int days) {
     const QRegularExpressionMatch match =
@@ -45,7 +40,8 @@ std::optional<std::int64_t> LocalDay(const QString& text, int days) {
 int HistoryCommand::Run(const QString& named, const QString& from, const QString& to) {
     const QString format = named.toLower(); // CSV and Csv say the same
     if (format != QLatin1String("csv") && format != QLatin1String("json"))
-        return Refuse(QStringLiteral("the export format is csv or json, not \"%1\"").arg(named));
+        return StandardOutput::Refuse(
+            QStringLiteral("the export format is csv or json, not \"%1\"").arg(named));
     std::int64_t begin = std::numeric_limits<std::int64_t>::min();
     std::int64_t end = std::numeric_limits<std::int64_t>::max();
     for (const auto& [name, text, bound, days] :
@@ -54,14 +50,15 @@ int HistoryCommand::Run(const QString& named, const QString& from, const QString
             continue;
         const std::optional<std::int64_t> day = LocalDay(*text, days);
         if (!day)
-            return Refuse(QStringLiteral("--%1 takes a date as YYYY-MM-DD").arg(QLatin1String(name)));
+            return StandardOutput::Refuse(
+                QStringLiteral("--%1 takes a date as YYYY-MM-DD").arg(QLatin1String(name)));
         *bound = *day;
     }
     if (!from.isEmpty() && !to.isEmpty() && end <= begin)
-        return Refuse(QStringLiteral("--to %1 is before --from %2").arg(to, from));
+        return StandardOutput::Refuse(QStringLiteral("--to %1 is before --from %2").arg(to, from));
     Journal journal;
     if (!journal.OpenToRead())
-        return Refuse(QString::fromStdString(journal.LastError()));
+        return StandardOutput::Refuse(QString::fromStdString(journal.LastError()));
     const auto kind =
         format == QLatin1String("csv") ? HistoryExport::Format::Csv : HistoryExport::Format::Json;
     StandardOutput out;
@@ -71,9 +68,10 @@ int HistoryCommand::Run(const QString& named, const QString& from, const QString
         return out.Write(HistoryExport::Row(run, kind, std::exchange(first, false)));
     });
     if (!read && out.Write({})) // told before the end is written, so a cut history never looks whole
-        return Refuse(QStringLiteral("the history of time spent could not be read to its end: ") +
-                      QString::fromStdString(journal.Busy() ? "it stayed locked by another program"
-                                                            : journal.LastError()));
+        return StandardOutput::Refuse(
+            QStringLiteral("the history of time spent could not be read to its end: ") +
+            QString::fromStdString(journal.Busy() ? "it stayed locked by another program"
+                                                  : journal.LastError()));
     out.Write(HistoryExport::Tail(kind, !first));
     return out.Finish(0);
 }

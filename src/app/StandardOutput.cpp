@@ -19,6 +19,16 @@ int StandardOutput::Finish(int status) {
         m_error = errno != 0 ? errno : EIO;
     if (m_error == 0)
         return status;
-    std::fprintf(stderr, "ordalune: the output could not be written: %s\n", std::strerror(m_error));
+    return Refuse(QStringLiteral("the output could not be written: ") +
+                  QString::fromLocal8Bit(std::strerror(m_error)));
+}
+
+int StandardOutput::Refuse(QString reason) {
+    reason = reason.trimmed();
+    if (!reason.isEmpty())
+        reason[0] = reason[0].toUpper();
+    if (!reason.endsWith(QLatin1Char('.')) && !reason.endsWith(QLatin1Char('?')))
+        reason += QLatin1Char('.');
+    std::fprintf(stderr, "ordalune: %s\n", qPrintable(reason));
     return 2;
 }

@@ -80,7 +80,8 @@ ControlService::ControlService(RemoteControl& control, const QDBusConnection& bu
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [name](QDBusPendingCallWatcher* call) {
         const QDBusPendingReply<unsigned> reply = *call;
         if (reply.isError() || reply.value() != kPrimaryOwner)
-            std::fprintf(stderr, "ordalune: the bus name %s could not be had; no control from outside.\n",
+            std::fprintf(stderr,
+                         "ordalune: The bus name %s could not be had, so there is no control from outside.\n",
                          qPrintable(name));
         call->deleteLater();
     });

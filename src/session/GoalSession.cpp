@@ -384,7 +384,7 @@ bool GoalSession::Close() {
             break;
         if (m_quitting || m_prompter == nullptr) {
             const QString path = QDir::current().absoluteFilePath(Text(Path(GoalFile::kFileName)));
-            std::fprintf(stderr, "ordalune: the goals could not be saved to %s: %s\n", qPrintable(path),
+            std::fprintf(stderr, "ordalune: The goals could not be saved to %s: %s.\n", qPrintable(path),
                          result.detail.c_str());
             m_exitSaveFailed = true;
             break;
@@ -402,7 +402,8 @@ bool GoalSession::Close() {
     m_runs.EndAll(m_goals, Interval::End::Closed);
     // Written before the program ends; a journal held locked elsewhere is waited for a moment.
     for (const std::string& run : m_store.FinishJournal(std::chrono::seconds(3)))
-        std::fprintf(stderr, "ordalune: the history of time spent was locked; not recorded: %s\n",
+        std::fprintf(stderr,
+                     "ordalune: The history of time spent was locked, so this run was not recorded: %s.\n",
                      run.c_str());
     m_closed = true;
     return true;

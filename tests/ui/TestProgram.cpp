@@ -157,7 +157,7 @@ private slots:
         QCOMPARE(Run({"--stop-all"}), "0 Every clock is stopped.\n");
         QCOMPARE(Run({"--status"}), "1 ");
         QCOMPARE(Run({"--stop", "Essay", "--stop-all"}),
-                 "2 ordalune: --stop and --stop-all do not go together\n");
+                 "2 ordalune: --stop and --stop-all do not go together.\n");
         // Ended by a signal, the first copy saves once on the way out, the added goal with it. The
         // -m copy never answers for the goals, and writes nothing as it ends.
         const int essay = RemainingOf("Essay"), gym = RemainingOf("-Gym");
@@ -171,7 +171,7 @@ private slots:
         QCOMPARE(saved.mid(saved.indexOf("Essay")),
                  "Essay,02:00," + Stored(essay) + "\r\n-Gym,00:45," + Stored(gym) + "\r\n");
         QCOMPARE(Run({"--stop-all"}),
-                 "2 ordalune: no running copy of Ordalune owns the goal file in this folder\n");
+                 "2 ordalune: No running copy of Ordalune owns the goal file in this folder.\n");
         third->terminate();
         QVERIFY(third->waitForFinished(15000) && third->exitStatus() == QProcess::NormalExit);
         QCOMPARE(third->exitCode(), 0);
@@ -183,12 +183,23 @@ private slots:
         const QStringList files = QDir(m_dir->path()).entryList();
         QCOMPARE(Run({"--status"}), "1 ");
         QCOMPARE(Run({"--status", "--json"}),
-                 QStringLiteral("1 [{\"name\":\"Essay\",\"total\":7200,\"remaining\":%1,\"running\":false,"
-                                "\"finish\":null},{\"name\":\"-Gym\",\"total\":2700,\"remaining\":%2,"
-                                "\"running\":false,\"finish\":null}]\n")
+                 QStringLiteral(
+                     "1 [{\"name\":\"Essay\",\"total\":7200,\"remaining\":%1,\"running\":false,"
+                     "\"finish\":null,\"done\":false},{\"name\":\"-Gym\",\"total\":2700,\"remaining\":%2,"
+                     "\"running\":false,\"finish\":null,\"done\":false}]\n")
                      .arg(essay / 60 * 60)
                      .arg(gym / 60 * 60));
         QCOMPARE(QDir(m_dir->path()).entryList(), files);
+        QCOMPARE(Run({"--goal-names"}), "0 Essay\n-Gym\n"); // for completion
+        // The conventions of a command: its version, its name, and no goal file is no "no clock".
+        QCOMPARE(Run({"--version"}), "0 ordalune 1.1\n");
+        QVERIFY(Run({"--help"}).startsWith("0 Usage: ordalune [options]"));
+        QVERIFY(!Run({"--help"}).contains("--help-all"));
+        QCOMPARE(
+            Run({"-m", "--status"}),
+            "2 ordalune: -m opens another window, and does not go with the options that begin with --.\n");
+        QVERIFY(QFile::remove(m_dir->filePath("Ordalune.cdf")));
+        QCOMPARE(Run({"--status"}), "2 ordalune: There is no goal file (Ordalune.cdf) in this folder.\n");
     }
     // A save that fails as a signal ends the program names the file and the reason on standard
     // error, and the program ends with status 1.
@@ -199,9 +210,9 @@ private slots:
         copy->terminate();
         QVERIFY(copy->waitForFinished(15000) && copy->exitStatus() == QProcess::NormalExit);
         QCOMPARE(copy->exitCode(), 1);
-        QVERIFY(copy->readAllStandardError().contains("ordalune: the goals could not be saved to " +
+        QVERIFY(copy->readAllStandardError().contains("ordalune: The goals could not be saved to " +
                                                       m_dir->filePath("Ordalune.cdf").toUtf8() +
-                                                      ": File exists\n"));
+                                                      ": File exists.\n"));
     }
     // A system bus that takes the connection and never answers holds nothing up: the copy comes
     // up, listens for later starts, and ends on a signal as ever.
@@ -224,7 +235,7 @@ private slots:
         m_environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
                              "unix:path=" + QString::fromLocal8Bit(path));
         QVERIFY(Run({"--status", "--json"}).startsWith("1 [{\"name\":\"Essay\","));
-        QCOMPARE(Run({"--start", "Essay"}), "2 ordalune: the session bus does not answer\n");
+        QCOMPARE(Run({"--start", "Essay"}), "2 ordalune: The session bus does not answer.\n");
         close(silent);
     }
     // A storm of termination signals ends the program once, with its goals saved and status 0.
@@ -278,7 +289,7 @@ private slots:
         m_environment.insert(QStringLiteral("TZ"), QStringLiteral("UTC0"));
         qputenv("TZ", "UTC0");
         tzset();
-        QCOMPARE(Run({"--export-history", "csv"}).left(33), "2 ordalune: no history of time sp");
+        QCOMPARE(Run({"--export-history", "csv"}).left(33), "2 ordalune: No history of time sp");
         {
             Journal journal(m_dir->path().toStdString());
             QVERIFY(journal.Open(0).opened);
@@ -294,15 +305,15 @@ private slots:
             "120,running\r\n");
         QCOMPARE(Run({"--export-history", "json", "--to", "2026-12-06"}).count("\"goal\""), 1);
         QCOMPARE(Run({"--export-history", "csv", "--from", "2026-02-30"}),
-                 "2 ordalune: --from takes a date as YYYY-MM-DD\n");
+                 "2 ordalune: --from takes a date as YYYY-MM-DD.\n");
         QCOMPARE(Run({"--export-history", "CSV", "--from", "2026-12-07", "--to", "2026-12-07"}).count('\n'),
                  2);
         QCOMPARE(Run({"--export-history", "csv", "--from", "2026-12-09", "--to", "2026-12-01"}),
-                 "2 ordalune: --to 2026-12-01 is before --from 2026-12-09\n");
+                 "2 ordalune: --to 2026-12-01 is before --from 2026-12-09.\n");
         // Nothing written is never taken for success: a full disk, for the export and the status.
         for (const QStringList& arguments : {QStringList{"--export-history", "json"}, {"--status", "--json"}})
             QCOMPARE(Run(arguments, "/dev/full"),
-                     "2 ordalune: the output could not be written: No space left on device\n");
+                     "2 ordalune: The output could not be written: No space left on device.\n");
         // A reader that stops early ends the export quietly.
         {
             Journal journal(m_dir->path().toStdString());
