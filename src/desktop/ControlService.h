@@ -22,6 +22,30 @@ Q_DECLARE_METATYPE(RemoteGoal)
 class ControlService final : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.ordalune.Tracker")
+    // What introspection shows, arguments named as in the interface's file beside the program.
+    Q_CLASSINFO("D-Bus Introspection",
+                "  <interface name=\"org.ordalune.Tracker\">\n"
+                "    <method name=\"List\">\n"
+                "      <arg name=\"goals\" type=\"a(sxxbx)\" direction=\"out\"/>\n"
+                "      <annotation name=\"org.qtproject.QtDBus.QtTypeName.Out0\" value=\"QList&lt;RemoteGoal&gt;\"/>\n"
+                "    </method>\n"
+                "    <method name=\"Start\">\n"
+                "      <arg name=\"name\" type=\"s\" direction=\"in\"/>\n"
+                "    </method>\n"
+                "    <method name=\"Stop\">\n"
+                "      <arg name=\"name\" type=\"s\" direction=\"in\"/>\n"
+                "    </method>\n"
+                "    <method name=\"Toggle\">\n"
+                "      <arg name=\"name\" type=\"s\" direction=\"in\"/>\n"
+                "    </method>\n"
+                "    <method name=\"StopAll\"/>\n"
+                "    <method name=\"Add\">\n"
+                "      <arg name=\"name\" type=\"s\" direction=\"in\"/>\n"
+                "      <arg name=\"total\" type=\"s\" direction=\"in\"/>\n"
+                "    </method>\n"
+                "    <signal name=\"Changed\"/>\n"
+                "    <property name=\"RunningGoals\" type=\"as\" access=\"read\"/>\n"
+                "  </interface>\n")
     Q_PROPERTY(QStringList RunningGoals READ RunningGoals)
 
 public:

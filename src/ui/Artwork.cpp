@@ -30,6 +30,11 @@ QImage Artwork::Icon(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
+    PaintIcon(painter, size);
+    return image;
+}
+
+void Artwork::PaintIcon(QPainter& painter, int size) {
     painter.setRenderHint(QPainter::Antialiasing);
     const double margin = size / 32.0;
     QPainterPath face;
@@ -38,7 +43,6 @@ QImage Artwork::Icon(int size) {
     painter.setPen(QPen(QColor(0, 128, 128), size / 32.0));
     painter.drawPath(face);
     DrawWheel(painter, QPointF(size / 2.0, size / 2.0), size * 0.36, 2, std::max(1.0, size / 14.0));
-    return image;
 }
 
 QImage Artwork::Banner(int width, int height) {
