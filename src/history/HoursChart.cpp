@@ -99,6 +99,8 @@ std::vector<std::pair<std::int64_t, QColor>> HoursChart::Fill(const std::vector<
     QChart* old = this->chart();
     setChart(chart);
     delete old;
+    // Labelled once the chart is laid out, and again as its plot area changes.
+    connect(chart, &QChart::plotAreaChanged, this, &HoursChart::Label, Qt::QueuedConnection);
     Label();
     std::vector<std::pair<std::int64_t, QColor>> colours;
     for (const GoalColours::Shown& one : shown)
