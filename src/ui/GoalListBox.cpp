@@ -2,6 +2,7 @@
 #include "ui/GoalListBox.h"
 
 #include "model/GoalList.h"
+#include "ui/GoalListAccessible.h"
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -33,6 +34,16 @@ GoalListBox::GoalListBox(GoalList& goals, QWidget* parent) : QAbstractScrollArea
     black.setColor(QPalette::Base, Qt::black);
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
+    static const bool described = (QAccessible::installFactory(&GoalListAccessible::Factory), true);
+    static_cast<void>(described);
+}
+
+void GoalListBox::TellAccessibility(QAccessible::Event kind, int index) {
+    if (!QAccessible::isActive() || index < 0 || index >= m_goals.GetCount())
+        return; // no reader listens: nothing is made
+    QAccessibleEvent event(this, kind);
+    event.setChild(index);
+    QAccessible::updateAccessibility(&event);
 }
 
 QRect GoalListBox::GetItemRect(int index) const {
@@ -88,6 +99,9 @@ bool GoalListBox::SetSelection(int index) {
         InvalidateFrame(m_goals.GetSelection());
         if (valid)
             EnsureVisible(index);
+        TellAccessibility(QAccessible::Selection, index);
+        if (hasFocus())
+            TellAccessibility(QAccessible::Focus, index);
         emit selectionChanged();
     }
     return valid;
@@ -98,6 +112,10 @@ void GoalListBox::ItemsChanged() {
     m_caret = m_goals.GetSelection() >= 0 ? m_goals.GetSelection()
                                           : std::clamp(m_caret, 0, std::max(0, m_goals.GetCount() - 1));
     UpdateScrollBar();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::ObjectReorder); // the goals were read anew
+        QAccessible::updateAccessibility(&event);
+    }
     emit selectionChanged();
 }
 
@@ -114,6 +132,7 @@ void GoalListBox::InvalidateClock(int index) {
     const QRect item = GetItemRect(index);
     viewport()->update(m_painter.GetWheelRect(item));
     viewport()->update(m_painter.GetFinishRect(m_goals.GetAt(index), item));
+    TellAccessibility(QAccessible::NameChanged, index); // running, or not
 }
 
 void GoalListBox::RepaintTick(const TickResult& result) {
@@ -125,6 +144,7 @@ void GoalListBox::RepaintTick(const TickResult& result) {
             continue;
         if (repaint.wholeItem) {
             viewport()->update(item);
+            TellAccessibility(QAccessible::NameChanged, repaint.index);
             continue;
         }
         const Goal& goal = m_goals.GetAt(repaint.index);
@@ -136,6 +156,7 @@ void GoalListBox::RepaintTick(const TickResult& result) {
         if (repaint.remainingText) {
             viewport()->update(m_painter.GetRemainingRect(item));
             viewport()->update(m_painter.GetFinishRect(goal, item));
+            TellAccessibility(QAccessible::NameChanged, repaint.index); // once a minute, as it shows
         }
     }
 }
@@ -186,7 +207,7 @@ void GoalListBox::keyPressEvent(QKeyEvent* event) {
         QAbstractScrollArea::keyPressEvent(event);
         return;
     }
-    const int current = m_goals.GetSelection() >= 0 ? m_goals.GetSelection() : m_caret;
+    const int current = CurrentItem();
     const int page = std::max(1, viewport()->height() / std::max(1, m_painter.GetLineHeight()));
     int target = -1;
     switch (event->key()) {
@@ -208,6 +229,13 @@ void GoalListBox::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_PageDown:
         target = current + page;
         break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: // as a double-click: start or stop the clock
+        if (m_goals.GetSelection() < 0)
+            SetSelection(current);
+        emit toggleRequested(event->modifiers().testFlag(Qt::ControlModifier));
+        return;
     default:
         QAbstractScrollArea::keyPressEvent(event);
         return;

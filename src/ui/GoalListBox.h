@@ -5,6 +5,7 @@
 #include "ui/GoalPainter.h"
 
 #include <QAbstractScrollArea>
+#include <QAccessible>
 
 #include <vector>
 
@@ -32,6 +33,8 @@ public:
 
     // Selects an item (or none, with an index out of range) and repaints the frames that changed.
     bool SetSelection(int index);
+    // The item the keys act on: the selected one, else the one with the focus frame.
+    [[nodiscard]] int CurrentItem() const { return m_goals.GetSelection() >= 0 ? m_goals.GetSelection() : m_caret; }
     // Called after the list's items changed in number.
     void ItemsChanged();
     void InvalidateAll();
@@ -44,8 +47,8 @@ public:
 
 signals:
     void selectionChanged();
-    // A double-click on the selected goal: start or stop its clock, keeping the others running
-    // when `keepOthers`.
+    // A double-click on the selected goal, or Return, or a screen reader's action: start or stop
+    // its clock, keeping the others running when `keepOthers` (Ctrl held).
     void toggleRequested(bool keepOthers);
 
 protected:
@@ -60,6 +63,8 @@ protected:
     bool viewportEvent(QEvent* event) override;
 
 private:
+    // Tells a screen reader, when one listens, that an item's name or the focus changed.
+    void TellAccessibility(QAccessible::Event kind, int index);
     void UpdateScrollBar();
     void InvalidateFrame(int index);
     void EnsureVisible(int index);

@@ -291,13 +291,18 @@ void GoalPainter::Draw(QPainter& painter, const Goal& goal, const QRect& item, c
 void GoalPainter::DrawFrame(QPainter& painter, const QRect& item, bool selected, bool focused,
                             const QRegion* region) {
     const QColor color = selected ? kSelectedFrameColor : (focused ? kFocusFrameColor : QColor(Qt::black));
+    // The selection of a list without the keyboard's focus is dotted: where the keys go shows.
+    const bool dotted = selected && !focused;
     const QRect frame = Edges(item.left(), item.top(), item.right(), item.bottom() + 1); // right edge one in
     for (const QRect edge : {QRect(frame.left(), frame.top(), frame.width(), 1),
                              QRect(frame.left(), frame.bottom(), frame.width(), 1),
                              QRect(frame.left(), frame.top(), 1, frame.height()),
                              QRect(frame.right(), frame.top(), 1, frame.height())})
-        if (region == nullptr || region->intersects(edge))
-            painter.fillRect(edge, color);
+        if (region == nullptr || region->intersects(edge)) {
+            if (dotted)
+                painter.fillRect(edge, Qt::black);
+            painter.fillRect(edge, dotted ? QBrush(color, Qt::Dense4Pattern) : QBrush(color));
+        }
 }
 
 void GoalPainter::DrawBar(QPainter& painter, const ProgressBar& bar, QRect rect, bool greyed) {

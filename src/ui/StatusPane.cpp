@@ -14,6 +14,7 @@ void StatusPane::SetText(const QString& text) {
     if (text == m_text)
         return;
     m_text = text;
+    setAccessibleDescription(text.trimmed()); // read out as the pane's text
     const int needed = fontMetrics().horizontalAdvance(text) + Indent() + 2 * frameWidth() + 1;
     if (needed > minimumWidth())
         setMinimumWidth(needed); // grows rather than cutting the text; the bar lays out again

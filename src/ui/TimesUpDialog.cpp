@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QAccessible>
 #include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -84,6 +85,15 @@ TimesUpDialog::TimesUpDialog(QWidget* parent) : QDialog(parent) {
 int TimesUpDialog::exec() {
     UpdateData(false);
     (m_nChoice == 1 ? m_continue : m_stop)->setFocus(Qt::OtherFocusReason);
+    // A screen reader announces the question as it appears, as it does a message box's.
+    setAccessibleDescription(tr("The time for %1 has run out.").arg(m_strGoalName));
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            QAccessibleEvent alert(this, QAccessible::Alert);
+            QAccessible::updateAccessibility(&alert);
+        },
+        Qt::QueuedConnection);
     return QDialog::exec();
 }
 

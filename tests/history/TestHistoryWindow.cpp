@@ -8,6 +8,7 @@
 #include "support/Fixtures.h"
 #include "support/TestClock.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QBarSet>
 #include <QCheckBox>
@@ -133,6 +134,11 @@ private slots:
         const auto* bars = qobject_cast<QStackedBarSeries*>(window.Chart()->chart()->series().at(0));
         QCOMPARE(bars->barSets().size() * 10 + bars->barSets()[0]->count(),
                  27); // a colour a goal, a bar a day
+        QAccessibleInterface* chart =
+            QAccessible::queryAccessibleInterface(window.Chart()); // a reader's words
+        QCOMPARE(chart->text(QAccessible::Name), "Chart of the hours spent each day");
+        QVERIFY(chart->text(QAccessible::Description).contains("the table above holds the same figures"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
         QCOMPARE(bars->barSets()[0]->label() + QString::number(bars->barSets()[0]->at(1), 'f', 3),
                  "Gym0.511");
         QCOMPARE(bars->barSets()[0]->color(), HoursChart::Colour(0)); // first in the list, first colour

@@ -194,7 +194,12 @@ private slots:
         QCOMPARE(asked.text, "Save the goals before reading the goal file again?");
         QTRY_COMPARE(Describe(), "A much longer goal name than any before it 40:00/30:00, x 0:00/0:00 done");
         QVERIFY(!list->UpdateLayout());
-        // Only the new selection is framed, and the first row is drawn anew.
+        // Only the new selection is framed, and the first row is drawn anew; the list has the keys
+        // again, so its frame is solid.
+        m_frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        list->setFocus();
+        QTRY_VERIFY(list->hasFocus());
         ShownAsRepainted(list->viewport());
         const QImage frames = list->viewport()->grab().toImage();
         QCOMPARE(frames.pixelColor(0, list->GetItemRect(0).center().y()), GoalPainter::kSelectedFrameColor);

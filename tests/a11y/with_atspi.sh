@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs a command on a display and a session bus of its own, with the accessibility bus a screen
+# reader listens on already up, and Qt's bridge to it on: what assistive technology reads.
+# Usage: with_atspi.sh COMMAND [ARGUMENTS...]
+set -u
+if [[ -z "${ORDALUNE_ATSPI_INNER:-}" ]]; then
+    exec env ORDALUNE_ATSPI_INNER=1 dbus-run-session -- "$0" "$@"
+fi
+display=""
+for n in $(seq 150 250); do
+    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
+    display=:$n
+    break
+done
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+for _ in $(seq 100); do [[ -e /tmp/.X11-unix/X${display#:} ]] && break; sleep 0.05; done
+export DISPLAY=$display QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+openbox >/dev/null 2>&1 & # windows are given the focus, as on a desktop
+wm=$!
+trap 'kill $wm $xvfb 2>/dev/null' EXIT
+export XDG_RUNTIME_DIR=$(mktemp -d)
+# Started at once, so the program's bridge finds the bus on its first question.
+dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null
+"$@"
+status=$?
+rm -rf "$XDG_RUNTIME_DIR"
+exit $status
