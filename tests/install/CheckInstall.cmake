@@ -25,7 +25,7 @@ endif()
 # install put them: the program looks for them from its own folder, not at a path compiled in.
 file(COPY ${PROBE} DESTINATION ${PREFIX}/bin)
 get_filename_component(probe ${PROBE} NAME)
-execute_process(COMMAND ${PREFIX}/bin/${probe} OUTPUT_VARIABLE said RESULT_VARIABLE failed)
+execute_process(COMMAND ${PREFIX}/bin/${probe} OUTPUT_VARIABLE said RESULT_VARIABLE failed TIMEOUT 30)
 if(failed)
     message(FATAL_ERROR "the installed modules did not load: ${said}")
 endif()

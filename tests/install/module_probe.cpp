@@ -6,6 +6,7 @@
 #include "ui/HistoryLoader.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
@@ -34,5 +35,9 @@ int main(int argc, char** argv) {
     const bool loaded = window != nullptr && AlertSound::IsLoaded();
     std::puts(loaded ? "loaded" : "missing");
     delete window;
+    // Ends as the program does, through the event loop, while the sound may still be loading: the
+    // end must come all the same.
+    QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    app.exec();
     return loaded ? 0 : 1;
 }
