@@ -85,8 +85,10 @@ int main(int argc, char* argv[]) {
                     for (int day = 0; day < 62; ++day)
                         for (std::size_t goal = 0; goal < ids.size(); ++goal)
                             for (int run = 0; run < 10; ++run) {
-                                const std::int64_t start = now - day * 86400 - run * 4000 - static_cast<std::int64_t>(goal) * 90;
-                                (void)journal.Update(journal.Begin(ids[goal], start), start + 80, 80, Interval::End::Stopped);
+                                const std::int64_t start =
+                                    now - day * 86400 - run * 4000 - static_cast<std::int64_t>(goal) * 90;
+                                (void)journal.Update(journal.Begin(ids[goal], start), start + 80, 80,
+                                                     Interval::End::Stopped);
                             }
                     return true;
                 },

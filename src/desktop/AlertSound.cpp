@@ -29,7 +29,8 @@ PlayFunction LoadPlayer() {
 
 QStringList AlertSound::ModulePaths() {
     return {QCoreApplication::applicationDirPath() + QStringLiteral("/ordalune_sound"),
-            QCoreApplication::applicationDirPath() + QStringLiteral("/" ORDALUNE_MODULE_RELATIVE "/ordalune_sound")};
+            QCoreApplication::applicationDirPath() +
+                QStringLiteral("/" ORDALUNE_MODULE_RELATIVE "/ordalune_sound")};
 }
 
 bool AlertSound::IsLoaded() { return Player() != nullptr; }

@@ -23,6 +23,8 @@ class ControlService final : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.ordalune.Tracker")
     // What introspection shows, arguments named as in the interface's file beside the program.
+    // The interface reads as the XML it is.
+    // clang-format off
     Q_CLASSINFO("D-Bus Introspection",
                 "  <interface name=\"org.ordalune.Tracker\">\n"
                 "    <method name=\"List\">\n"
@@ -46,6 +48,7 @@ class ControlService final : public QObject, protected QDBusContext {
                 "    <signal name=\"Changed\"/>\n"
                 "    <property name=\"RunningGoals\" type=\"as\" access=\"read\"/>\n"
                 "  </interface>\n")
+    // clang-format on
     Q_PROPERTY(QStringList RunningGoals READ RunningGoals)
 
 public:

@@ -260,8 +260,10 @@ void CMainFrame::createStatusBar() {
         QStringLiteral("When you would be done with every goal, working without a break."));
     m_clock->setWhatsThis(QStringLiteral("The time of day."));
     // What a screen reader names each pane; its text is the pane's description.
-    for (const auto& [pane, name] : {std::pair{m_elapsed, tr("Elapsed")}, {m_remain, tr("Remain")},
-                                     {m_finish, tr("Finish")}, {m_clock, tr("Clock")}})
+    for (const auto& [pane, name] : {std::pair{m_elapsed, tr("Elapsed")},
+                                     {m_remain, tr("Remain")},
+                                     {m_finish, tr("Finish")},
+                                     {m_clock, tr("Clock")}})
         pane->setAccessibleName(name);
     for (StatusPane* pane : {m_elapsed, m_remain, m_finish, m_clock})
         bar->addPermanentWidget(pane);

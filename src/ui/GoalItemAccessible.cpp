@@ -9,7 +9,9 @@
 
 bool GoalItemAccessible::isValid() const { return m_list && m_index < m_list->Goals().GetCount(); }
 
-QAccessibleInterface* GoalItemAccessible::parent() const { return QAccessible::queryAccessibleInterface(m_list); }
+QAccessibleInterface* GoalItemAccessible::parent() const {
+    return QAccessible::queryAccessibleInterface(m_list);
+}
 
 QString GoalItemAccessible::text(QAccessible::Text kind) const {
     if (!isValid() || kind != QAccessible::Name)

@@ -34,7 +34,9 @@ public:
     // Selects an item (or none, with an index out of range) and repaints the frames that changed.
     bool SetSelection(int index);
     // The item the keys act on: the selected one, else the one with the focus frame.
-    [[nodiscard]] int CurrentItem() const { return m_goals.GetSelection() >= 0 ? m_goals.GetSelection() : m_caret; }
+    [[nodiscard]] int CurrentItem() const {
+        return m_goals.GetSelection() >= 0 ? m_goals.GetSelection() : m_caret;
+    }
     // Called after the list's items changed in number.
     void ItemsChanged();
     void InvalidateAll();

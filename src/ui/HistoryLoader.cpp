@@ -12,7 +12,8 @@ using MakeWindow = QWidget* (*)(HistoryBackend*, int, QWidget*);
 
 QStringList HistoryLoader::ModulePaths() {
     return {QCoreApplication::applicationDirPath() + QStringLiteral("/ordalune_history"),
-            QCoreApplication::applicationDirPath() + QStringLiteral("/" ORDALUNE_MODULE_RELATIVE "/ordalune_history")};
+            QCoreApplication::applicationDirPath() +
+                QStringLiteral("/" ORDALUNE_MODULE_RELATIVE "/ordalune_history")};
 }
 
 QWidget* HistoryLoader::Open(HistoryBackend& backend, int firstWeekday, QWidget* parent) {

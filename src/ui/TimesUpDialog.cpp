@@ -3,6 +3,7 @@
 
 #include "model/ParseHoursMinutes.h"
 
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QEvent>
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QAccessible>
 #include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>

@@ -16,8 +16,12 @@ namespace {
 // A history with nothing in it.
 class Empty final : public HistoryBackend {
 public:
-    void Query(std::int64_t, std::int64_t, std::function<void(std::vector<Interval>)> done) override { done({}); }
-    void Goals(std::function<void(std::vector<std::pair<std::int64_t, std::string>>)> done) override { done({}); }
+    void Query(std::int64_t, std::int64_t, std::function<void(std::vector<Interval>)> done) override {
+        done({});
+    }
+    void Goals(std::function<void(std::vector<std::pair<std::int64_t, std::string>>)> done) override {
+        done({});
+    }
     void Add(Interval, std::function<void(std::int64_t)> done) override { done(0); }
     void Change(Interval, std::function<void(bool)> done) override { done(false); }
     void Remove(std::int64_t, std::function<void(bool)> done) override { done(false); }

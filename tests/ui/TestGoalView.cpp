@@ -26,7 +26,6 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
-#include <QTextBrowser>
 #include <QToolBar>
 #include <QToolTip>
 
@@ -540,7 +539,11 @@ private slots:
         m_frame->ShowHelpAt(QStringLiteral("history"));
         const QRect shown = help->Browser()->cursorRect(help->Browser()->cursorForPosition(QPoint(10, 10)));
         QVERIFY(help->Browser()->verticalScrollBar()->value() > 0);
-        QVERIFY(help->Browser()->cursorForPosition(shown.center()).block().text().startsWith("Where the time went"));
+        QVERIFY(help->Browser()
+                    ->cursorForPosition(shown.center())
+                    .block()
+                    .text()
+                    .startsWith("Where the time went"));
     }
 };
 
