@@ -52,10 +52,12 @@ std::string OverrunText(CTimeSpan span) {
 
 TickResult TickGoals(GoalList& goals, TimesUpHost& host) {
     TickResult result;
-    for (int i = 0; i < goals.GetCount(); ++i) {
-        Goal& goal = goals.GetAt(i);
-        if (!goal.IsRunning())
+    // A copy: a time's-up answer starts and stops clocks, and the list may change while it is asked.
+    const std::vector<int> running = goals.GetRunning();
+    for (const int i : running) {
+        if (i >= goals.GetCount() || !goals.GetAt(i).IsRunning())
             continue;
+        Goal& goal = goals.GetAt(i);
         GoalRepaint repaint{i, false, false};
         // The Remaining text shows whole minutes: it changes exactly when they do, and is not
         // made twice a second per clock to find that out.

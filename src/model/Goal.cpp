@@ -9,6 +9,7 @@
 namespace {
 
 std::atomic<std::uint64_t> g_lastKey{0};
+std::atomic<std::uint64_t> g_runningChanges{0};
 
 } // namespace
 
@@ -24,8 +25,11 @@ void Goal::Set(std::string name, CTimeSpan total, CTimeSpan remaining) {
     UpdateBar();
 }
 
+std::uint64_t Goal::RunningChanges() { return g_runningChanges.load(std::memory_order_relaxed); }
+
 void Goal::ToggleRunning() {
     m_running = !m_running;
+    g_runningChanges.fetch_add(1, std::memory_order_relaxed);
     if (!m_running)
         return;
     m_runningSince = m_lastTick = CTime::GetCurrentTime();

@@ -24,6 +24,9 @@ public:
 
     // Starts the clock (from now) or stops it; stopping drops the seconds since the last tick.
     void ToggleRunning();
+    // Grows whenever any goal's clock starts or stops, so a list can tell its running goals are
+    // still the ones it found.
+    [[nodiscard]] static std::uint64_t RunningChanges();
     // Takes the time that passed since the last tick off the Remaining time, never below zero.
     // Setting the system clock counts nothing. True when nothing remains.
     bool Tick();

@@ -5,6 +5,7 @@
 
 int GoalList::Append(std::unique_ptr<Goal> goal) {
     m_goals.push_back(std::move(goal));
+    m_running.valid = false;
     return GetCount() - 1;
 }
 
@@ -12,6 +13,7 @@ std::unique_ptr<Goal> GoalList::Remove(int index) {
     auto it = m_goals.begin() + index;
     std::unique_ptr<Goal> goal = std::move(*it);
     m_goals.erase(it);
+    m_running.valid = false;
     if (m_selection == index)
         m_selection = kNoSelection;
     else if (m_selection > index)
@@ -19,17 +21,9 @@ std::unique_ptr<Goal> GoalList::Remove(int index) {
     return goal;
 }
 
-GoalList GoalList::Copy() const {
-    GoalList copy;
-    copy.m_goals.reserve(m_goals.size());
-    for (const auto& goal : m_goals)
-        copy.m_goals.push_back(std::make_unique<Goal>(*goal));
-    copy.m_selection = m_selection;
-    return copy;
-}
-
 void GoalList::Clear() {
     m_goals.clear();
+    m_running.valid = false;
     m_selection = kNoSelection;
 }
 
@@ -105,4 +99,16 @@ bool GoalList::CanStopClock() const {
 bool GoalList::CanFinishEarly() const {
     const Goal* goal = GetSelectedGoal();
     return goal != nullptr && goal->GetRemaining() > CTimeSpan();
+}
+
+const std::vector<int>& GoalList::GetRunning() const {
+    if (!m_running.valid || m_running.changes != Goal::RunningChanges()) {
+        m_running.changes = Goal::RunningChanges();
+        m_running.indexes.clear();
+        for (int i = 0; i < GetCount(); ++i)
+            if (m_goals[static_cast<std::size_t>(i)]->IsRunning())
+                m_running.indexes.push_back(i);
+        m_running.valid = true;
+    }
+    return m_running.indexes;
 }

@@ -43,9 +43,6 @@ public:
     // The largest Total, never below zero.
     [[nodiscard]] CTimeSpan GetMaxTotal() const;
 
-    // A list of copies of the goals, for work that must not touch the goals themselves.
-    [[nodiscard]] GoalList Copy() const;
-
     // What the selected goal allows: Edit and Delete (not the placeholder), Start (stopped, with
     // time left), Stop (running), Finish Early (time left).
     [[nodiscard]] bool CanEditDelete() const;
@@ -56,7 +53,18 @@ public:
     // Stops every running clock; returns the indexes of the goals it stopped.
     std::vector<int> StopAllGoals();
 
+    // The indexes of the goals whose clocks run, in order. Found again only after a clock started
+    // or stopped or the list changed, so a tick of a long list looks at the few that run.
+    [[nodiscard]] const std::vector<int>& GetRunning() const;
+
 private:
+    struct Running {
+        std::vector<int> indexes;
+        std::uint64_t changes = 0; // Goal::RunningChanges() when found
+        bool valid = false;
+    };
+
     std::vector<std::unique_ptr<Goal>> m_goals;
     int m_selection = kNoSelection;
+    mutable Running m_running;
 };

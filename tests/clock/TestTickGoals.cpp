@@ -128,6 +128,45 @@ private slots:
         goal.GiveBack(CTimeSpan(7));
         QCOMPARE(goal.GetRemaining().GetTotalSeconds() + goal.GetCounted(), 3600);
     }
+
+    // A tick counts exactly the goals whose clocks run, whatever the list went through since the
+    // last: clocks started and stopped, goals added running, goals removed before a running one.
+    void ticksWhatRuns() {
+        ScriptedHost host;
+        const auto& clock = host.clock;
+        GoalList goals;
+        for (const char* name : {"A", "B", "C"})
+            goals.Append(std::make_unique<Goal>(name, Minutes(60), Minutes(60)));
+        goals.GetAt(2).ToggleRunning();
+        const auto remaining = [&] {
+            QList<qint64> seconds;
+            for (int i = 0; i < goals.GetCount(); ++i)
+                seconds << goals.GetAt(i).GetRemaining().GetTotalSeconds();
+            return seconds;
+        };
+        clock->Advance(10);
+        (void)TickGoals(goals, host);
+        QCOMPARE(remaining(), (QList<qint64>{3600, 3600, 3590}));
+        goals.GetAt(0).ToggleRunning();
+        goals.GetAt(2).ToggleRunning();
+        clock->Advance(10);
+        (void)TickGoals(goals, host);
+        QCOMPARE(remaining(), (QList<qint64>{3590, 3600, 3590}));
+        auto added = std::make_unique<Goal>("D", Minutes(60), Minutes(60));
+        added->ToggleRunning(); // started, say, by a read that is not yet the list's
+        clock->Advance(10);
+        (void)TickGoals(goals, host);
+        goals.Append(std::move(added));
+        clock->Advance(10);
+        (void)TickGoals(goals, host);
+        QCOMPARE(remaining(), (QList<qint64>{3570, 3600, 3590, 3580}));
+        (void)goals.Remove(1);
+        clock->Advance(10);
+        (void)TickGoals(goals, host);
+        QCOMPARE(remaining(), (QList<qint64>{3560, 3590, 3570}));
+        goals.Clear();
+        QVERIFY(goals.GetRunning().empty());
+    }
 };
 
 QTEST_APPLESS_MAIN(TestTickGoals)
