@@ -15,19 +15,6 @@ namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
-// What the goal file holds of the goals, to the minute.
-std::string Image(const GoalList& goals, const std::string& userName) {
-    std::string image = userName;
-    for (int i = 0; i < goals.GetCount(); ++i) // whole minutes, as the file has them
-        image.append(1, '\n')
-            .append(goals.GetAt(i).GetName())
-            .append(1, '\t')
-            .append(std::to_string(goals.GetAt(i).GetTotal().GetTotalSeconds() / 60))
-            .append(1, '\t')
-            .append(std::to_string(goals.GetAt(i).GetRemaining().GetTotalSeconds() / 60));
-    return image;
-}
-
 } // namespace
 
 GoalSession::GoalSession(std::string directory, QObject* parent)
@@ -81,7 +68,7 @@ void GoalSession::Apply(GoalStore::Loaded loaded) {
     m_userName = std::move(loaded.userName);
     m_runs.Loaded(m_goals);
     m_renewals.Loaded();
-    m_savedImage = Image(m_goals, m_userName);
+    m_savedImage = std::make_shared<const std::string>(FileText());
     emit goalsReset();
     UpdateStatusPanes();
     emit commandsChanged();
@@ -97,7 +84,7 @@ bool GoalSession::Unsaved() const {
     for (int i = 0; i < m_goals.GetCount(); ++i)
         if (m_goals.GetAt(i).IsRunning())
             return true;
-    return Image(m_goals, m_userName) != m_savedImage;
+    return m_savedImage == nullptr || FileText() != *m_savedImage;
 }
 
 bool GoalSession::ReadAgain() {
@@ -123,9 +110,9 @@ bool GoalSession::ReadAgain() {
 }
 
 void GoalSession::Save(bool askedFor, const std::function<void(bool)>& then) {
-    m_store.Save(m_goals.Copy(), m_userName, askedFor,
-                 [this, then, image = Image(m_goals, m_userName),
-                  renewals = m_renewals.Made()](const GoalFile::SaveResult& result) {
+    auto image = std::make_shared<const std::string>(FileText());
+    m_store.Save(*image, askedFor,
+                 [this, then, image, renewals = m_renewals.Made()](const GoalFile::SaveResult& result) {
                      // Told on the session's thread, between its other work.
                      QMetaObject::invokeMethod(
                          this,
@@ -358,7 +345,7 @@ void GoalSession::OnSuspend(const std::function<void()>& saved) {
     for (const int index : stopped)
         emit clockChanged(index);
     // Nothing half-written while the machine sleeps, and the stopped clocks on disk.
-    m_store.Save(m_goals.Copy(), m_userName, false, [this, saved](const GoalFile::SaveResult&) {
+    m_store.Save(FileText(), false, [this, saved](const GoalFile::SaveResult&) {
         if (saved)
             QMetaObject::invokeMethod(this, saved, Qt::QueuedConnection);
     });
@@ -377,7 +364,7 @@ bool GoalSession::Close() {
         return true;
     m_timer.stop();
     for (;;) {
-        const GoalFile::SaveResult result = m_store.SaveNow(m_goals.Copy(), m_userName);
+        const GoalFile::SaveResult result = m_store.SaveNow(FileText());
         if (result.status == GoalFile::SaveResult::Status::Saved)
             m_renewals.Saved(m_renewals.Made());
         if (result.status != GoalFile::SaveResult::Status::Failed)

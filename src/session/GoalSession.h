@@ -9,6 +9,7 @@
 #include "session/RenewalKeeper.h"
 #include "session/RunRecorder.h"
 #include "session/RunningClock.h"
+#include "storage/GoalFileText.h"
 #include "storage/GoalStore.h"
 
 #include <QList>
@@ -140,6 +141,8 @@ private:
     // Whether the goal file would differ from the last one read or written: a running clock
     // always has counted time since.
     [[nodiscard]] bool Unsaved() const;
+    // The goal file's text for the goals as they are now.
+    [[nodiscard]] const std::string& FileText() const { return m_fileText.Of(m_goals, m_userName); }
     void UpdateStatusPanes();
     void Show(const UserMessage& message);
     void Changed(int index);
@@ -168,7 +171,8 @@ private:
     AwaySpan m_away;
     ClockJump m_clockJump;
     std::unique_ptr<GoalStore::Loaded> m_heldLoad; // read while a tick stood open
-    std::string m_savedImage;                      // the goals as last read or written
+    mutable GoalFileText m_fileText; // a cache: each goal's line is made again only when it changes
+    std::shared_ptr<const std::string> m_savedImage; // the goal file's text as last read or written
     bool m_stopOnLock = true;
     bool m_inTick = false;
     bool m_askingAway = false;

@@ -57,21 +57,27 @@ void CdfFile::Clear() {
     m_fields = 0;
 }
 
-void CdfFile::AppendField(std::string_view field) {
+void CdfFile::AppendField(std::string& line, std::string_view field, bool first) {
     // Every field after the first gets its separator, even after an empty first field, so a
     // row with an empty first field reads back with the same fields in the same places.
-    if (m_fields++ > 0)
-        m_line += ',';
+    if (!first)
+        line += ',';
     for (const char c : field) {
-        m_line += c == '\r' || c == '\n' ? ' ' : c;
+        line += c == '\r' || c == '\n' ? ' ' : c;
         if (c == ',')
-            m_line += ',';
+            line += ',';
     }
 }
 
+void CdfFile::AppendField(std::string_view field) { AppendField(m_line, field, m_fields++ == 0); }
+
 void CdfFile::WriteLine() {
-    m_line += "\r\n";
-    if (std::fwrite(m_line.data(), 1, m_line.size(), m_file) != m_line.size())
+    m_line += kLineEnd;
+    Write(m_line);
+}
+
+void CdfFile::Write(std::string_view text) {
+    if (std::fwrite(text.data(), 1, text.size(), m_file) != text.size())
         Fail(CFileException::Cause::DiskFull);
 }
 

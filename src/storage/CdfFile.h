@@ -24,12 +24,20 @@ public:
     CdfFile(const CdfFile&) = delete;
     CdfFile& operator=(const CdfFile&) = delete;
 
+    static constexpr std::string_view kLineEnd = "\r\n";
+
+    // Adds `field` to a line of fields: a comma before every field but the first, a comma in the
+    // field doubled, a line break made a blank so it can never split the line.
+    static void AppendField(std::string& line, std::string_view field, bool first);
+
     // Starts a new line to build, or resets the read position.
     void Clear();
     // A line break inside the field is written as a blank, so it can never split the line.
     void AppendField(std::string_view field);
     // Writes the line built so far with its CR LF; the line keeps its text until Clear.
     void WriteLine();
+    // Writes lines made elsewhere, line ends included.
+    void Write(std::string_view text);
 
     // Reads the next line whole, up to kMaxLine. False at the end of the file, however much the
     // file was said to hold when it was opened; the line is then empty.

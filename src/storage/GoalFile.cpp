@@ -4,6 +4,7 @@
 #include "model/GoalName.h"
 #include "model/ParseHoursMinutes.h"
 #include "storage/CdfFile.h"
+#include "storage/GoalFileText.h"
 #include "storage/TextCodec.h"
 
 #include <cerrno>
@@ -16,9 +17,9 @@
 
 namespace {
 
-constexpr std::string_view kVersionKey = "File Version : ";
-constexpr std::string_view kUserKey = "User : ";
-constexpr int kVersion = 1;
+constexpr std::string_view kVersionKey = GoalFileText::kVersionKey;
+constexpr std::string_view kUserKey = GoalFileText::kUserKey;
+constexpr int kVersion = GoalFileText::kVersion;
 
 const char* const kNoVersion = "Invalid ORDALUNE.CDF :  No version line found... ignoring rest of file";
 const char* const kBadVersion = "Incompatible ORDALUNE.CDF : incorrect version ... ignoring rest of file";
@@ -239,6 +240,11 @@ bool GoalFile::KeepRefusedFile() {
 }
 
 GoalFile::SaveResult GoalFile::SaveGoals(const GoalList& list, const std::string& userName, bool asked) {
+    GoalFileText text;
+    return SaveText(text.Of(list, userName), asked);
+}
+
+GoalFile::SaveResult GoalFile::SaveText(std::string text, bool asked) {
     SaveResult result;
     const auto holdBack = [&](SaveResult::Status status, const std::string& why) {
         result.status = status;
@@ -268,26 +274,18 @@ GoalFile::SaveResult GoalFile::SaveGoals(const GoalList& list, const std::string
     }
 
     const std::string goal = LinkTarget(Path(kFileName));
+    // What this copy wrote last, still there as it was left: written again only when asked, so a
+    // minute with nothing new costs no write, no backup and no wait on the disk.
+    if (!asked && text == m_written.text && m_written.Still(goal))
+        return result;
     const std::string temp = goal + ".new";
+    m_written = {};
     try {
         if (!KeepRefusedFile())
             throw CFileException(CFileException::Cause::AccessDenied, m_refusedPath);
         unlink(temp.c_str()); // a stale one, or a link planted in its place, is removed, never followed
         CdfFile file(temp, CdfFile::Mode::Write);
-        file.Clear();
-        file.AppendField(std::string(kVersionKey) + std::to_string(kVersion));
-        file.WriteLine();
-        file.Clear();
-        file.AppendField(std::string(kUserKey) + userName);
-        file.WriteLine();
-        for (int i = 0; i < list.GetCount(); ++i) {
-            const Goal& goal = list.GetAt(i);
-            file.Clear();
-            file.AppendField(goal.GetName());
-            file.AppendField(goal.GetTotal().Format("%H:%M"));
-            file.AppendField(goal.GetRemaining().Format("%H:%M"));
-            file.WriteLine();
-        }
+        file.Write(text);
         file.Sync();
         file.Close();
         if (const std::string why = ReplaceGoalFile(temp, goal); !why.empty() && !m_backupWarned) {
@@ -295,6 +293,7 @@ GoalFile::SaveResult GoalFile::SaveGoals(const GoalList& list, const std::string
             result.messages.push_back(Warning(std::string("No backup of your goals is being kept: ") +
                                               kBackupName + " could not be written (" + why + ")."));
         }
+        m_written = Written::Of(goal, std::move(text));
     } catch (const CFileException& e) {
         unlink(temp.c_str());
         result.status = SaveResult::Status::Failed;
@@ -303,6 +302,26 @@ GoalFile::SaveResult GoalFile::SaveGoals(const GoalList& list, const std::string
                                    UserMessage::Icon::None});
     }
     return result;
+}
+
+GoalFile::Written GoalFile::Written::Of(const std::string& path, std::string text) {
+    Written written;
+    struct stat info {};
+    if (lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+        written.text = std::move(text);
+        written.device = info.st_dev;
+        written.inode = info.st_ino;
+        written.size = info.st_size;
+        written.modified = info.st_mtim;
+    }
+    return written;
+}
+
+bool GoalFile::Written::Still(const std::string& path) const {
+    struct stat info {};
+    return lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_dev == device &&
+           info.st_ino == inode && info.st_size == size && info.st_mtim.tv_sec == modified.tv_sec &&
+           info.st_mtim.tv_nsec == modified.tv_nsec;
 }
 
 bool GoalFile::HasBackup() const {

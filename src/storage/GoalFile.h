@@ -6,6 +6,7 @@
 #include "storage/UserMessage.h"
 
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 // The goal file "Ordalune.cdf" with its backup "ordalune.bak": the user's name and goals between
@@ -41,6 +42,9 @@ public:
     // Writes every goal of `list` and the user name; the previous file becomes the backup. A save
     // the user asked for explains why nothing was written; an automatic one stays quiet.
     [[nodiscard]] SaveResult SaveGoals(const GoalList& list, const std::string& userName, bool asked = false);
+    // The same with the file's text made already (GoalFileText). An automatic save of the text
+    // this copy wrote last, over a file nobody has touched since, writes nothing.
+    [[nodiscard]] SaveResult SaveText(std::string text, bool asked = false);
 
     // False while another running copy holds these goals.
     [[nodiscard]] bool OwnsGoals() const { return !m_readOnly; }
@@ -57,6 +61,17 @@ private:
     // Puts `newFile` in place of the goal file `goal`; returns the backup failure's text, if any.
     std::string ReplaceGoalFile(const std::string& newFile, const std::string& goal);
 
+    // The last text written and the file it went to, as it was then.
+    struct Written {
+        std::string text;
+        dev_t device = 0;
+        ino_t inode = 0;
+        off_t size = -1;
+        timespec modified{};
+        static Written Of(const std::string& path, std::string text);
+        [[nodiscard]] bool Still(const std::string& path) const;
+    };
+
     std::string m_directory;
     FileLock m_lock;
     bool m_readOnly = false;
@@ -65,4 +80,5 @@ private:
     bool m_backupWarned = false;
     std::string m_refusedPath; // a refused file still waiting to be moved aside
     std::string m_keptAs;
+    Written m_written;
 };

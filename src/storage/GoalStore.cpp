@@ -23,8 +23,7 @@ void GoalStore::Queue(Job job) {
         const std::lock_guard lock(m_mutex);
         if (job.kind == Job::Kind::Save && !m_jobs.empty() && m_jobs.back().kind == Job::Kind::Save) {
             Job& waiting = m_jobs.back(); // not started yet: the newer goals take its place
-            waiting.goals = std::move(job.goals);
-            waiting.userName = std::move(job.userName);
+            waiting.text = std::move(job.text);
             waiting.asked = waiting.asked || job.asked;
             for (SaveDone& done : job.saved)
                 waiting.saved.push_back(std::move(done));
@@ -42,10 +41,9 @@ void GoalStore::Load(LoadDone done) {
     Queue(std::move(job));
 }
 
-void GoalStore::Save(GoalList goals, std::string userName, bool asked, SaveDone done) {
+void GoalStore::Save(std::string text, bool asked, SaveDone done) {
     Job job;
-    job.goals = std::move(goals);
-    job.userName = std::move(userName);
+    job.text = std::move(text);
     job.asked = asked;
     if (done)
         job.saved.push_back(std::move(done));
@@ -60,9 +58,9 @@ std::future<GoalStore::Loaded> GoalStore::LoadLater() {
     return result->get_future();
 }
 
-GoalFile::SaveResult GoalStore::SaveNow(GoalList goals, std::string userName) {
+GoalFile::SaveResult GoalStore::SaveNow(std::string text) {
     std::promise<GoalFile::SaveResult> result;
-    Save(std::move(goals), std::move(userName), false,
+    Save(std::move(text), false,
          [&result](GoalFile::SaveResult saved) { result.set_value(std::move(saved)); });
     return result.get_future().get();
 }
@@ -152,7 +150,7 @@ void GoalStore::Run() {
             m_owns = m_file.OwnsGoals();
             job.loaded(std::move(loaded));
         } else {
-            GoalFile::SaveResult result = m_file.SaveGoals(job.goals, job.userName, job.asked);
+            GoalFile::SaveResult result = m_file.SaveText(std::move(job.text), job.asked);
             m_owns = m_file.OwnsGoals();
             for (SaveDone& done : job.saved)
                 done(result);

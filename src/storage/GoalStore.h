@@ -17,9 +17,9 @@
 
 // The one way to the goal file: loads and saves are carried out on a thread of the store's own,
 // one at a time and in the order they were asked for, so a slow disk never holds up the window
-// and no two threads ever touch the file. Each save writes a copy of the goals taken when it was
-// asked for; a save still waiting when a newer one comes is replaced by it, since only the newest
-// goals need writing.
+// and no two threads ever touch the file. Each save writes the goal file's text as it was when
+// the save was asked for (GoalFileText); a save still waiting when a newer one comes is replaced
+// by it, since only the newest goals need writing.
 class GoalStore final {
 public:
     struct Loaded {
@@ -41,12 +41,12 @@ public:
     void Load(LoadDone done);
     // Queues a save. A save the user asked for stays asked for when a newer copy replaces it, and
     // every caller waiting on a replaced save is told of the newer one's result.
-    void Save(GoalList goals, std::string userName, bool asked, SaveDone done = {});
+    void Save(std::string text, bool asked, SaveDone done = {});
     // The same, waiting for the result: at start, before the window shows, and at exit.
     [[nodiscard]] Loaded LoadNow();
     // A load whose result is taken later.
     [[nodiscard]] std::future<Loaded> LoadLater();
-    [[nodiscard]] GoalFile::SaveResult SaveNow(GoalList goals, std::string userName);
+    [[nodiscard]] GoalFile::SaveResult SaveNow(std::string text);
     // Returns once every job asked for so far is done.
     void Flush();
     // Writes to the journal of time spent, in order with the saves, when this copy owns the goals.
@@ -67,8 +67,7 @@ public:
 private:
     struct Job {
         enum class Kind { Load, Save, Flush, Record } kind = Kind::Save;
-        GoalList goals;
-        std::string userName;
+        std::string text;
         bool asked = false;
         std::vector<SaveDone> saved;
         LoadDone loaded;

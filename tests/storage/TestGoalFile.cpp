@@ -191,6 +191,7 @@ private slots:
         QVERIFY(!QFile::exists(Path("ordalune.bak.new")));
         // A copy that never reached the disk is no backup: the old one stays.
         g_failBackupSync = true;
+        linked->user = "third";
         QCOMPARE(linked->Save(), "saved: No backup of your goals is being kept: ordalune.bak could "
                                  "not be written (it could not be copied).");
         g_failBackupSync = false;
@@ -203,7 +204,27 @@ private slots:
         QCOMPARE(again.Save(), "saved: No backup of your goals is being kept: ordalune.bak could "
                                "not be written (Is a directory).");
         QVERIFY(!QFile::exists(Path("ordalune.bak.new")));
+        QVERIFY(QDir(m_dir->path()).rmdir("ordalune.bak"));
+        again.user = "fourth";
         QCOMPARE(again.Save(), "saved");
+        // Nothing new: an automatic save writes nothing; one asked for, or over a file changed
+        // since, writes.
+        const auto inode = [this] {
+            struct stat info {};
+            return stat(qPrintable(Path("Ordalune.cdf")), &info) == 0 ? info.st_ino : 0;
+        };
+        const QByteArray backup = ReadBytes(Path("ordalune.bak"));
+        const ino_t written = inode();
+        QCOMPARE(again.Save(), "saved");
+        QVERIFY(inode() == written);
+        QCOMPARE(ReadBytes(Path("ordalune.bak")), backup);
+        QVERIFY(WriteBytes(Path("Ordalune.cdf"), kHeader));
+        QCOMPARE(again.Save(), "saved");
+        QVERIFY(ReadBytes(Path("Ordalune.cdf")).endsWith("User : fourth\r\nSaved,01:00,00:20\r\n"));
+        QCOMPARE(ReadBytes(Path("ordalune.bak")), kHeader); // what was there before
+        const ino_t rewritten = inode();
+        QCOMPARE(again.Save(true), "saved");
+        QVERIFY(inode() != rewritten);
     }
 
     // A FIFO in place of the goal file is refused at once and never saved over. A link whose
@@ -258,7 +279,7 @@ private slots:
             said << "loaded " + Texts(loaded.result.messages).left(12);
         });
         for (const bool asked : {true, false})
-            store.Save(GoalList(), "Pat", asked, [&, asked](const GoalFile::SaveResult& result) {
+            store.Save({}, asked, [&, asked](const GoalFile::SaveResult& result) {
                 said << QString::number(asked) + " " + Texts(result.messages).left(12);
             });
         go.set_value();
