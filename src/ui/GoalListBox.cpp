@@ -163,14 +163,22 @@ void GoalListBox::RepaintTick(const TickResult& result) {
 
 void GoalListBox::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
-    for (const QRect& rect : event->region()) // the bounding rectangle may span much more
-        painter.fillRect(rect, Qt::black);
     const int height = m_painter.GetLineHeight();
-    if (height <= 0)
-        return;
-    const int first = std::max(0, (event->rect().top() + verticalScrollBar()->value()) / height);
-    const int last =
-        std::min(m_goals.GetCount() - 1, (event->rect().bottom() + verticalScrollBar()->value()) / height);
+    const int first =
+        height <= 0 ? 0 : std::max(0, (event->rect().top() + verticalScrollBar()->value()) / height);
+    const int last = height <= 0 ? -1
+                                 : std::min(m_goals.GetCount() - 1,
+                                            (event->rect().bottom() + verticalScrollBar()->value()) / height);
+    // A running clock's wheel is an opaque picture, whole pixels on whole pixels: the background
+    // under it is not filled first, which at a tick, when only the wheels are painted, is most of
+    // the work.
+    QRegion background = event->region();
+    const qreal ratio = viewport()->devicePixelRatioF();
+    for (int i = first; i <= last && ratio == static_cast<int>(ratio); ++i)
+        if (m_goals.GetAt(i).IsRunning())
+            background -= m_painter.GetWheelRect(GetItemRect(i));
+    for (const QRect& rect : background) // the bounding rectangle may span much more
+        painter.fillRect(rect, Qt::black);
     const bool focused = hasFocus();
     for (int i = first; i <= last; ++i) {
         const QRect item = GetItemRect(i);
