@@ -3,6 +3,8 @@
 // on stdout and ends; "WIDTHxHEIGHT" sizes it as the program's window is sized. With "tick
 // SECONDS" it instead repaints three small rectangles (a fill and a line each) once a second, as a
 // ticking window at its cheapest would, and reports its CPU time.
+#include <valgrind/callgrind.h>
+
 #include <QApplication>
 #include <QMainWindow>
 #include <QPaintEvent>
@@ -75,8 +77,12 @@ int main(int argc, char* argv[]) {
     timer.start(1000);
     const int seconds = std::atoi(argv[2]);
     double start = 0;
-    QTimer::singleShot(2000, [&] { start = CpuMs(); });
+    QTimer::singleShot(2000, [&] {
+        start = CpuMs();
+        CALLGRIND_DUMP_STATS_AT("start-up");
+    });
     QTimer::singleShot(2000 + seconds * 1000, [&] {
+        CALLGRIND_DUMP_STATS_AT("ticking");
         std::printf("cpu %.1f ms over %d s\n", CpuMs() - start, seconds);
         std::fflush(stdout);
         QCoreApplication::exit(0);
