@@ -276,9 +276,15 @@ void GoalPainter::Draw(QPainter& painter, const Goal& goal, const QRect& item, c
         DrawBar(painter, goal.GetBar(), bar, done);
     if (!goal.IsRunning())
         return;
-    if (const QRect wheel = GetWheelRect(item); needed(wheel, 0))
+    if (const QRect wheel = GetWheelRect(item); needed(wheel, 0)) {
+        // Clipped to its own rectangle, the wheel is copied as a block; under the many-rectangle
+        // clip of a tick's update it would be blended span by span.
+        painter.save();
+        painter.setClipRect(wheel);
         painter.drawImage(wheel.topLeft(),
                           WheelImage(goal.GetWheel(), wheel.size(), painter.device()->devicePixelRatioF()));
+        painter.restore();
+    }
     if (const QRect finish = GetFinishRect(goal, item); needed(finish, 3)) {
         painter.setPen(timeColor);
         painter.setFont(m_clockFont);
