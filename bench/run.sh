@@ -15,3 +15,4 @@ seconds=20
 "$root/build-bench/bench/bench_goalfile"
 "$root/build-bench/bench/bench_startup" "$root/build-bench/bench" "$seconds" 2>/dev/null | tail -n +3
 "$root/build-bench/bench/bench_history" "$root/build-bench/ordalune" 2>/dev/null
+"$root/bench/instructions.sh" "$root/build-bench/bench" 60
