@@ -100,12 +100,20 @@ void GoalStore::StartJournal() {
 }
 
 std::vector<std::string> GoalStore::FinishJournal(std::chrono::milliseconds wait) {
-    std::promise<std::vector<std::string>> lost;
-    Record([&lost, until = std::chrono::steady_clock::now() + wait](JournalRecorder& journal) {
-        lost.set_value(journal.Finish(until));
+    {
+        // Ended before the journal started: nothing was recorded, and a finish held until a later
+        // start would end that journal's runs.
+        const std::lock_guard lock(m_mutex);
+        if (!m_journalStarted)
+            return {};
+    }
+    // Shared with the job: when this copy keeps no journal, the job is dropped unrun.
+    auto lost = std::make_shared<std::promise<std::vector<std::string>>>();
+    auto result = lost->get_future();
+    Record([lost, until = std::chrono::steady_clock::now() + wait](JournalRecorder& journal) {
+        lost->set_value(journal.Finish(until));
     });
     Flush(); // told, also when this copy keeps no journal
-    auto result = lost.get_future();
     return result.wait_for(std::chrono::seconds(0)) == std::future_status::ready ? result.get()
                                                                                  : std::vector<std::string>();
 }

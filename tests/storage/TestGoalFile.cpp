@@ -288,6 +288,20 @@ private slots:
         QVERIFY(!store.OwnsGoals());
     }
 
+    // Ended before its journal started, the store finishes nothing, then or later: a finish held
+    // for the start would end the new journal's work, and tell a caller long gone.
+    void storeFinishedBeforeItsJournal() {
+        Write(kHeader + "Mine,01:00,00:30\r\n");
+        GoalStore store(m_dir->path().toStdString());
+        QVERIFY(store.FinishJournal(std::chrono::milliseconds(0)).empty());
+        store.StartJournal();
+        std::promise<bool> recorded;
+        store.Record([&recorded](JournalRecorder&) { recorded.set_value(true); });
+        store.Flush();
+        QVERIFY(recorded.get_future().get());
+        QVERIFY(store.FinishJournal(std::chrono::milliseconds(0)).empty());
+    }
+
     // A second copy shows the goals and never writes them, even once the first has gone: its goals
     // may be older than those the first saved last.
     void secondCopyNeverWrites() {
