@@ -18,6 +18,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -274,10 +275,17 @@ private slots:
         // The charts and the libraries behind them load with the History window, not before.
         const auto loaded = [] { return ReadBytes("/proc/self/maps"); };
         QVERIFY(!loaded().contains("libQt6Charts") && !loaded().contains("libQt6OpenGL"));
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); // weeks start on Sunday
         app->MainFrame()->Action("goalHistory")->trigger();
         auto* history = app->MainFrame()->findChild<QWidget*>("HistoryWindow");
         QTRY_VERIFY(history != nullptr && history->isActiveWindow());
         QVERIFY(loaded().contains("libQt6Charts"));
+        const auto* days = history->findChild<QTableWidget*>(QStringLiteral("days"));
+        QVERIFY(days != nullptr);
+        QTRY_VERIFY(days->columnCount() > 0); // filled once the journal answers
+        QVERIFY2(days->horizontalHeaderItem(0)->text().startsWith(
+                     QLocale().dayName(Qt::Sunday, QLocale::ShortFormat)),
+                 qPrintable(days->horizontalHeaderItem(0)->text()));
         QTest::keyClick(history, Qt::Key_F1); // its help, from the program's help page
         QTRY_VERIFY(app->MainFrame()->findChild<HelpWindow*>() != nullptr &&
                     app->MainFrame()->findChild<HelpWindow*>()->isVisible());
