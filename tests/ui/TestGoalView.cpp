@@ -333,6 +333,8 @@ private slots:
             Click(dialog, "ok");
             QTRY_VERIFY(refused.text.startsWith("\"No Goals\" is what the list shows when it holds no goal"));
             QTRY_VERIFY(QApplication::activeModalWidget() == dialog);
+            QCOMPARE(Field(dialog, "name")->selectedText(),
+                     Field(dialog, "name")->text()); // to be typed over
             Click(dialog, "cancel");
         });
         WithDialog(Qt::Key_A, [&](QWidget* dialog) { Click(dialog, "ok"); });
