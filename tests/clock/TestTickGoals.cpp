@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "clock/RunLog.h"
 #include "clock/TickGoals.h"
 #include "support/Fixtures.h"
 #include "support/TestClock.h"
@@ -166,6 +167,26 @@ private slots:
         QCOMPARE(remaining(), (QList<qint64>{3560, 3590, 3570}));
         goals.Clear();
         QVERIFY(goals.GetRunning().empty());
+    }
+
+    // Ended all together, the runs are gone: ended once, not again, and a clock still running
+    // afterwards begins a new run.
+    void runsEndedAll() {
+        ScriptedHost host;
+        GoalList goals;
+        goals.Append(std::make_unique<Goal>("A", Minutes(60), Minutes(60)));
+        goals.GetAt(0).ToggleRunning();
+        RunLog runs;
+        QCOMPARE(runs.Sync(goals, CTime::GetCurrentTime(), Interval::End::Stopped).size(), std::size_t{1});
+        host.clock->Advance(30);
+        (void)TickGoals(goals, host);
+        const auto ended = runs.EndAll(goals, Interval::End::Closed);
+        QCOMPARE(ended.size(), std::size_t{1});
+        QVERIFY(!ended[0].began && ended[0].seconds == 30 && ended[0].how == Interval::End::Closed);
+        QVERIFY(runs.EndAll(goals, Interval::End::Closed).empty());
+        QVERIFY(runs.Checkpoint(goals).empty());
+        const auto again = runs.Sync(goals, CTime::GetCurrentTime(), Interval::End::Stopped);
+        QVERIFY(again.size() == 1 && again[0].began);
     }
 };
 
