@@ -176,6 +176,13 @@ private slots:
                 m_said.contains("renamed ordalune-history.damaged-20261207-130000-2.sqlite"));
         QCOMPARE(ReadBytes(Path("ordalune-history.damaged-20261207-130000.sqlite")), QByteArray(4096, 'x'));
         QCOMPARE(ReadBytes(Path("ordalune-history.damaged-20261207-130000-2.sqlite")), QByteArray(4096, 'y'));
+        // A database whose own pages do not hold together is damaged too, not merely refused.
+        QByteArray pages = ReadBytes(Path(Journal::kFileName));
+        QVERIFY(pages.size() > 200);
+        pages.replace(100, 100, QByteArray(100, 'z')); // the first page's tree, past the header
+        QVERIFY(QFile::remove(Path(Journal::kFileName)) && WriteBytes(Path(Journal::kFileName), pages));
+        QVERIFY(Reopen() != nullptr &&
+                m_said.contains("renamed ordalune-history.damaged-20261207-130000-3.sqlite"));
     }
 
     // A goal added in this run gets an identity of its own and its runs are written under it; a
