@@ -77,11 +77,11 @@ int main(int argc, char* argv[]) {
     timer.start(1000);
     const int seconds = std::atoi(argv[2]);
     double start = 0;
-    QTimer::singleShot(2000, [&] {
+    QTimer::singleShot(3500, [&] {
         start = CpuMs();
         CALLGRIND_DUMP_STATS_AT("start-up");
     });
-    QTimer::singleShot(2000 + seconds * 1000, [&] {
+    QTimer::singleShot(3500 + seconds * 1000, [&] {
         CALLGRIND_DUMP_STATS_AT("ticking");
         std::printf("cpu %.1f ms over %d s\n", CpuMs() - start, seconds);
         std::fflush(stdout);
