@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/HistoryAccess.h"
 
+#include <QCoreApplication>
+#include <QPointer>
+
 #include <limits>
 #include <memory>
 
@@ -9,10 +12,18 @@ HistoryAccess::HistoryAccess(GoalStore& store, const GoalList& goals, QObject* p
 
 template <typename Result>
 void HistoryAccess::Ask(std::function<Result(Journal&)> work, std::function<void(Result)> done) {
-    m_store.Record([this, work = std::move(work), done = std::move(done)](JournalRecorder& journal) {
+    // The answer comes back through the application, not through this object: it may be gone by
+    // the time the store reaches the question, and is told only if it is still there.
+    m_store.Record([alive = QPointer<HistoryAccess>(this), work = std::move(work),
+                    done = std::move(done)](JournalRecorder& journal) {
         auto result = std::make_shared<Result>(work(journal.History()));
         QMetaObject::invokeMethod(
-            this, [done, result] { done(std::move(*result)); }, Qt::QueuedConnection);
+            QCoreApplication::instance(),
+            [alive, done, result] {
+                if (alive)
+                    done(std::move(*result));
+            },
+            Qt::QueuedConnection);
     });
 }
 

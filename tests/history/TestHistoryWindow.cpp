@@ -28,6 +28,7 @@
 #include <QTest>
 
 #include <ctime>
+#include <future>
 #include <sqlite3.h>
 
 // The History window offscreen over a real journal: its hours and chart for known runs, its
@@ -322,6 +323,26 @@ private slots:
         QCOMPARE(again.size(), size);
         QCOMPARE(again.Period().GetSpan(), HistoryPeriod::Span::Month);
         store.Flush();
+    }
+
+    // A question still waiting in the store when the one who asked goes is answered to no one.
+    void answerAfterTheAskerWent() {
+        QTemporaryDir dir;
+        Write(dir, {"Essay"}, {});
+        GoalStore store(dir.path().toStdString());
+        store.StartJournal();
+        std::promise<void> go;
+        store.Record([gate = go.get_future().share()](JournalRecorder&) { gate.wait(); }); // busy
+        bool told = false;
+        {
+            GoalList goals;
+            HistoryAccess access(store, goals);
+            access.Query(0, m_monday, [&told](const std::vector<Interval>&) { told = true; });
+        }
+        go.set_value();
+        store.Flush();
+        QCoreApplication::processEvents();
+        QVERIFY(!told);
     }
 
     // Esc and Ctrl+W close it; F1 asks for its help; Today goes back to the current period; a range
