@@ -5,8 +5,19 @@
 # Usage: with_atspi.sh COMMAND [ARGUMENTS...]
 set -u
 if [[ -z "${ORDALUNE_ATSPI_INNER:-}" ]]; then
-    exec env ORDALUNE_ATSPI_INNER=1 dbus-run-session -- "$0" "$@"
+    # A runtime folder of its own before the bus starts: the accessibility bus the bus starts puts
+    # its socket there, not in the home folder that every copy run beside this one shares.
+    XDG_RUNTIME_DIR=$(mktemp -d)
+    export XDG_RUNTIME_DIR
+    env ORDALUNE_ATSPI_INNER=1 dbus-run-session -- "$0" "$@"
+    status=$?
+    rm -rf "$XDG_RUNTIME_DIR"
+    exit $status
 fi
+# A display of its own: the choice is made under a lock, so two of these started side by side
+# never take the same number.
+exec 8>/tmp/.ordalune-with-atspi.lock
+flock 8
 display=""
 for n in $(seq 150 250); do
     [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
@@ -17,14 +28,12 @@ Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null' EXIT
 for _ in $(seq 100); do [[ -e /tmp/.X11-unix/X${display#:} ]] && break; sleep 0.05; done
+flock -u 8
+exec 8>&-
 export DISPLAY=$display QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 openbox >/dev/null 2>&1 & # windows are given the focus, as on a desktop
 wm=$!
 trap 'kill $wm $xvfb 2>/dev/null' EXIT
-export XDG_RUNTIME_DIR=$(mktemp -d)
 # Started at once, so the program's bridge finds the bus on its first question.
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null
 "$@"
-status=$?
-rm -rf "$XDG_RUNTIME_DIR"
-exit $status
