@@ -235,7 +235,13 @@ private slots:
         // says the bus does not answer.
         m_environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
                              "unix:path=" + QString::fromLocal8Bit(path));
-        QVERIFY(Run({"--status", "--json"}).startsWith("1 [{\"name\":\"Essay\","));
+        const QString goals = m_dir->filePath("Ordalune.cdf"); // and a goal with no time left is done
+        QVERIFY(WriteBytes(goals, ReadBytes(goals) + "Done,01:00,00:00\r\n"));
+        const QString status = Run({"--status", "--json"});
+        QVERIFY2(status.startsWith("1 [{\"name\":\"Essay\",") && status.contains("\"done\":false}") &&
+                     status.endsWith("{\"name\":\"Done\",\"total\":3600,\"remaining\":0,\"running\":false,"
+                                     "\"finish\":null,\"done\":true}]\n"),
+                 qPrintable(status));
         QCOMPARE(Run({"--start", "Essay"}), "2 ordalune: The session bus does not answer.\n");
         close(silent);
     }
