@@ -31,8 +31,13 @@ for _ in $(seq 100); do [[ -e /tmp/.X11-unix/X${display#:} ]] && break; sleep 0.
 flock -u 8
 exec 8>&-
 export DISPLAY=$display QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-openbox >/dev/null 2>&1 & # windows are given the focus, as on a desktop
+# Windows are given the focus, as on a desktop, once the window manager runs: on a busy machine it
+# can take seconds to start, and a window shown before it would never be activated.
+ready=$(mktemp -u)
+openbox --startup "touch $ready" >/dev/null 2>&1 &
 wm=$!
+for _ in $(seq 600); do [[ -e $ready ]] && break; sleep 0.05; done
+rm -f "$ready"
 trap 'kill $wm $xvfb 2>/dev/null' EXIT
 # Started at once, so the program's bridge finds the bus on its first question.
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null
