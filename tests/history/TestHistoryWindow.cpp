@@ -435,6 +435,10 @@ private slots:
         Type(window, 0, 2, "10:50");
         QTRY_COMPARE(refreshed.count(), 3);
         QCOMPARE(runs->item(0, 2)->text() + " " + runs->item(0, 3)->text(), "2026-12-07 10:50 1:50");
+        std::vector<Interval> stored; // the journal counts all of the new length, to the second
+        access.Query(m_monday, m_monday + 86400, [&stored](std::vector<Interval> found) { stored = found; });
+        QTRY_VERIFY(!stored.empty());
+        QCOMPARE(stored.front().seconds, 6600);
         Type(window, 0, 0, "Esay");
         QTRY_COMPARE(problem->text(), "There is no goal named \"Esay\" in the history.");
         QTRY_VERIFY(window.Runs()->Editing());
