@@ -3,6 +3,7 @@
 #include "session/GoalSession.h"
 #include "support/Fixtures.h"
 #include "support/ModalDriver.h"
+#include "support/SilentHost.h"
 #include "support/TestClock.h"
 #include "ui/CGoalView.h"
 #include "ui/GoalListBox.h"
@@ -135,16 +136,6 @@ private slots:
         QCOMPARE(read, "Time's Up!|The time for Essay has run out.|Stop working and mark goal done.|Continue "
                        "working and add more time:");
     }
-
-private:
-    class SilentHost final : public TimesUpHost {
-    public:
-        void PlayAlert() override {}
-        void BringToFront() override {}
-        Answer AskTimesUp(const std::string&) override { return {0, "15"}; }
-        bool AskOverrun(const std::string&, const std::string&) override { return false; }
-        void HandBack() override {}
-    };
 };
 
 QTEST_MAIN(TestAccessibility)

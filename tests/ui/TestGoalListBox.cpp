@@ -3,6 +3,7 @@
 #include "session/GoalSession.h"
 #include "support/Fixtures.h"
 #include "support/Reference.h"
+#include "support/SilentHost.h"
 #include "support/TestClock.h"
 #include "ui/CGoalView.h"
 #include "ui/GoalListBox.h"
@@ -24,15 +25,6 @@ protected:
             painted += static_cast<QPaintEvent*>(event)->region();
         return false;
     }
-};
-
-class SilentHost final : public TimesUpHost {
-public:
-    void PlayAlert() override {}
-    void BringToFront() override {}
-    Answer AskTimesUp(const std::string&) override { return {0, "15"}; }
-    bool AskOverrun(const std::string&, const std::string&) override { return false; }
-    void HandBack() override {}
 };
 
 } // namespace
