@@ -89,6 +89,7 @@ std::vector<std::pair<std::int64_t, QColor>> HoursChart::Fill(const std::vector<
     for (const Day& day : days)
         dayAxis->append(day.longLabel);
     chart->addAxis(dayAxis, Qt::AlignBottom);
+    m_dayFont = dayAxis->labelsFont(); // as the chart's theme gave it
     bars->attachAxis(dayAxis);
     m_highest = stacked.empty() ? 0 : *std::max_element(stacked.begin(), stacked.end());
     auto* timeAxis = new QCategoryAxis;
@@ -140,16 +141,25 @@ void HoursChart::Label() {
     auto* axis = axes.isEmpty() ? nullptr : qobject_cast<QBarCategoryAxis*>(axes.first());
     if (axis == nullptr || m_days.empty())
         return;
-    const QFontMetrics metrics(axis->labelsFont());
-    const double room = chart()->plotArea().width() / static_cast<double>(m_days.size()) - 6;
-    const auto widest = [&](bool longForm) {
+    // The chart keeps a margin of about ten pixels around a label's text: "10" under a bar 24 px
+    // wide is already cut to "...". It cuts a label to its own bar's width, whatever its
+    // neighbours show, so the day numbers are made smaller, as far as they stay readable, before
+    // any is left out.
+    const double room = chart()->plotArea().width() / static_cast<double>(m_days.size()) - 12;
+    const auto widest = [this](const QFont& font, bool longForm) {
+        const QFontMetrics metrics(font);
         int most = 0;
         for (const Day& day : m_days)
             most = std::max(most, metrics.horizontalAdvance(longForm ? day.longLabel : day.shortLabel));
         return most;
     };
-    const bool longForm = widest(true) <= room;
-    const int every = longForm || widest(false) <= room ? 1 : widest(false) <= 2 * room ? 2 : 4;
+    QFont font = m_dayFont;
+    const bool longForm = widest(font, true) <= room;
+    while (!longForm && widest(font, false) > room && font.pointSizeF() > kSmallestDayPoints)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    if (font != axis->labelsFont())
+        axis->setLabelsFont(font);
+    const int every = longForm || widest(font, false) <= room ? 1 : widest(font, false) <= 2 * room ? 2 : 4;
     QStringList labels;
     for (std::size_t i = 0; i < m_days.size(); ++i) {
         const QString label = longForm ? m_days[i].longLabel : m_days[i].shortLabel;

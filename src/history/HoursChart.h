@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QChartView>
+#include <QFont>
 #include <QStringList>
 
 #include <cstdint>
@@ -47,6 +48,9 @@ private:
     // as stand apart.
     void Label();
 
+    static constexpr double kSmallestDayPoints = 7; // day numbers still read at this size
+
     std::vector<Day> m_days;
     double m_highest = 0; // the tallest day, in hours
+    QFont m_dayFont;      // the day labels' font before any is made smaller to fit
 };
