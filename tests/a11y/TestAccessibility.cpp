@@ -7,7 +7,6 @@
 #include "support/TestClock.h"
 #include "ui/CGoalView.h"
 #include "ui/GoalListBox.h"
-#include "ui/StatusPane.h"
 #include "ui/TimesUpDialog.h"
 
 #include <QAccessible>
@@ -105,16 +104,6 @@ private slots:
         QTest::keyClick(list, Qt::Key_Return, Qt::ControlModifier);
         QCOMPARE(toggled.count(), 2);
         QVERIFY(!toggled.at(0).at(0).toBool() && toggled.at(1).at(0).toBool());
-    }
-
-    // Each pane of the status bar is named, and says its text.
-    void statusPanes() {
-        StatusPane pane(QStringLiteral("Elapsed : 88:88"), nullptr);
-        pane.setAccessibleName(QStringLiteral("Elapsed"));
-        pane.SetText(QStringLiteral(" Elapsed : 1:30 "));
-        QAccessibleInterface* described = QAccessible::queryAccessibleInterface(&pane);
-        QCOMPARE(described->text(QAccessible::Name) + "|" + described->text(QAccessible::Description),
-                 "Elapsed|Elapsed : 1:30");
     }
 
     // Time's Up is announced as it appears, its question and buttons readable.

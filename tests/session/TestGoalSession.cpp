@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/GoalSession.h"
 #include "session/RemoteControl.h"
-#include "session/Settings.h"
 #include "storage/Journal.h"
 #include "support/Fixtures.h"
 #include "support/ScriptedPrompter.h"
@@ -105,16 +104,6 @@ private slots:
         QVERIFY(m_session->Close() && m_session->Close());
         Tick(60);
         QCOMPARE(m_session->TickCount(), 120u);
-    }
-
-    // A running clock has the commands looked at again as a minute of its Remaining passes, not
-    // at every tick.
-    void commandsByTheMinute() {
-        Open("Essay,02:00,01:30\r\n");
-        m_session->StartGoal(0);
-        QSignalSpy commands(m_session.get(), &GoalSession::commandsChanged);
-        Tick(120);
-        QCOMPARE(commands.count(), 2);
     }
 
     // A goal whose time runs out sounds, stops and asks; the other clocks run on; the time the
@@ -608,24 +597,6 @@ private slots:
                 .size(),
             7);
         QVERIFY(m_user.log.last().startsWith("message File Error: Your goals could not be saved."));
-    }
-
-    // The choices are on at first, kept under the keys users' files have, and told when changed.
-    void choices() {
-        const QString file = m_dir->filePath("choices.conf");
-        {
-            Settings first(file);
-            QSignalSpy changed(&first, &Settings::changed);
-            QVERIFY(first.Notifications() && first.TrayIcon() && first.StopOnLock());
-            for (const bool on : {false, false, true})
-                first.SetTrayIcon(on);
-            first.SetStopOnLock(false);
-            first.SetNotifications(false);
-            QCOMPARE(changed.count(), 4);
-        }
-        const Settings second(file);
-        QVERIFY(!second.Notifications() && second.TrayIcon() && !second.StopOnLock());
-        QVERIFY(ReadBytes(file).contains("notifications=false\nstopOnLock=false\ntrayIcon=true"));
     }
 
     // How much a renewing goal has spent in its period is the journal's answer, corrections

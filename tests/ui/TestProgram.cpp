@@ -245,19 +245,6 @@ private slots:
         QCOMPARE(Run({"--start", "Essay"}), "2 ordalune: The session bus does not answer.\n");
         close(silent);
     }
-    // A storm of termination signals ends the program once, with its goals saved and status 0.
-    void signalStorm() {
-        for (int storm = 0; storm < 5; ++storm) {
-            QProcess* copy = Start();
-            QTRY_VERIFY_WITH_TIMEOUT(Listening(), 20000);
-            for (int i = 0; i < 300; ++i)
-                ::kill(static_cast<pid_t>(copy->processId()), SIGTERM);
-            QVERIFY(copy->waitForFinished(15000));
-            QCOMPARE(copy->exitStatus(), QProcess::NormalExit);
-            QCOMPARE(copy->exitCode(), 0);
-            QVERIFY(Goals().contains("Essay,02:00,01:30"));
-        }
-    }
     // Last, for it leaves this process's own copy running: ended by a signal while a message of
     // the goal file's is open at start, that copy finishes starting, then closes its window and
     // saves. Its desktop file name ties its windows to the desktop entry. Its History window then
