@@ -42,13 +42,6 @@ namespace {
 
 const QByteArray kHeader = "File Version : 1\r\nUser : Pat\r\n";
 
-QString Texts(const std::vector<UserMessage>& messages) {
-    QStringList texts;
-    for (const UserMessage& message : messages)
-        texts << QString::fromStdString(message.text);
-    return texts.join(QLatin1Char('|'));
-}
-
 // One running copy's view of the folder, each step told as one line a check can compare.
 struct Copy {
     explicit Copy(const QString& directory) : file(directory.toStdString()) {}

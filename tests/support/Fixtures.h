@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/GoalList.h"
+#include "storage/UserMessage.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -20,6 +21,14 @@ inline QByteArray ReadBytes(const QString& path) {
 inline bool WriteBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// What the user is told, the texts joined by '|'.
+inline QString Texts(const std::vector<UserMessage>& messages) {
+    QStringList texts;
+    for (const UserMessage& message : messages)
+        texts << QString::fromStdString(message.text);
+    return texts.join(QLatin1Char('|'));
 }
 
 // The goals as one line a check can compare: "Essay 2:00/1:30 running, Gym 1:00/0:00 done".

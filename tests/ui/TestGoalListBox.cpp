@@ -97,11 +97,6 @@ private slots:
             painter.drawImage(turn * 24, 2 * focused.height(), Painter().WheelImage(wheel, QSize(24, 22)));
         painter.end();
         MatchesReference(sheet, "goallist.png");
-        // On a screen of 1.5 pixels to a point the wheel is drawn in its own pixels, not scaled.
-        QImage fine = Painter().WheelImage(wheel, QSize(24, 22), 1.5);
-        QCOMPARE(fine.devicePixelRatio(), 1.5);
-        fine.setDevicePixelRatio(1);
-        QCOMPARE(fine, Painter().WheelImage(wheel, QSize(36, 33)));
     }
     // A tick repaints the wheel and the bar, the Remaining text once a minute; a new selection
     // repaints only the one-pixel frames. After a run of such ticks, the screen shows what a

@@ -164,12 +164,9 @@ private slots:
         QTRY_COMPARE(ReadBytes(m_dir->filePath("history.json")), "[]\n");
         QCOMPARE(m_frame->statusBar()->currentMessage(),
                  "The history was exported to " + m_dir->filePath("history.json") + ".");
-        m_frame->statusBar()->clearMessage();        // gone after a while
-        QVERIFY(!m_view->ListBox()->UpdateLayout()); // laid out for the goals read
-        for (int pane = 1; pane < 5; ++pane)         // each pane says what it shows
+        m_frame->statusBar()->clearMessage(); // gone after a while
+        for (int pane = 1; pane < 5; ++pane)  // each pane says what it shows
             QVERIFY(!m_frame->Pane(pane)->whatsThis().isEmpty());
-        for (const char* choice : {"optionsNotifications", "optionsTray", "optionsStopOnLock"})
-            QVERIFY(m_frame->Action(choice)->statusTip().size() < 48); // short enough for the status bar
         QCOMPARE(
             QStringList({Pane(0), Pane(1), Pane(2), Pane(3), Pane(4)}).join('|'),
             QStringLiteral("Think ahead!| Elapsed : 1:30 | Remain : 1:30 | Finish : 11:29 AM | 9:59 AM "));
@@ -212,39 +209,9 @@ private slots:
         m_session->Tick();
         QCOMPARE(Pane(4), " 10:00 AM ");
         ShownAsRepainted(m_frame->Pane(4));
-        // Narrowed until the other panes only just fit, the idle text gives way to them.
-        m_frame->resize(m_frame->width() - m_frame->Pane(0)->width() + 20, m_frame->height());
-        QTRY_VERIFY(m_frame->Pane(0)->width() < m_frame->Pane(0)->sizeHint().width());
-        // Low on the screen it is brought up just until its frame ends at the screen's last row.
-        const QRect area = m_frame->screen()->availableGeometry();
-        m_frame->move(m_frame->x(), area.bottom() - 10);
-        m_frame->FitFrameToList();
-        QCOMPARE(m_frame->frameGeometry().bottom(), area.bottom());
     }
 
-    // A minimised or maximised window comes up, active, for the time's-up question and goes back
-    // after it.
-    void comesUpForTheQuestion() {
-        Open("Out,00:30,00:01\r\n");
-        Prompter& host = m_view->Asker();
-        QWidget other;
-        for (const Qt::WindowState state : {Qt::WindowNoState, Qt::WindowMinimized, Qt::WindowMaximized}) {
-            other.show();
-            other.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&other));
-            m_frame->setWindowState(state);
-            host.BringToFront();
-            QVERIFY(!(m_frame->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)));
-            QTRY_VERIFY(m_frame->isActiveWindow());
-            host.HandBack();
-            QCOMPARE(m_frame->windowState(), state);
-        }
-        m_frame->BringToFront();
-        QVERIFY(!(m_frame->windowState() & Qt::WindowMaximized));
-    }
-
-    // New reads the goals again and shows or hides the toolbar, whose unused tools stay disabled;
-    // a file with no user name asks for one.
+    // New reads the goals again and shows or hides the toolbar, whose unused tools stay disabled.
     void newShowsTheToolbar() {
         Open("Essay,02:00,01:30\r\n");
         QStringList titles;
@@ -262,14 +229,6 @@ private slots:
         Key(Qt::Key_N);
         QVERIFY(m_frame->ToolBar()->isHidden());
         QTRY_COMPARE(titles.join('|') + " " + Describe(), "Untitled|Pat|Untitled|Pat Essay 2:00/1:30");
-        // A file with no name: the name is asked once the list is painted.
-        QString asked;
-        const auto watch = WhenModal([&](QWidget* dialog) {
-            asked = dialog->windowTitle() + ": " + Field(dialog, "userName")->text();
-            QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
-        });
-        Open("", "File Version : 1\r\nUser :\r\n");
-        QTRY_COMPARE(asked, "Set User Name: Please enter your name");
     }
 
     // A name pasted with its line breaks and tabs stays on one line; Enter in the Total field
@@ -387,15 +346,6 @@ private slots:
             many += "g" + QByteArray::number(i) + ",1:00,1:00\r\n";
         Close();
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-        {
-            // Before the window manager has framed a window, room is kept for a title bar.
-            QVERIFY(WriteBytes(m_dir->filePath("Ordalune.cdf"), "File Version : 1\r\nUser : Pat\r\n" + many));
-            GoalSession session(m_dir->path().toStdString());
-            CMainFrame frame(session, *m_settings);
-            session.LoadNow();
-            QVERIFY(frame.height() + frame.style()->pixelMetric(QStyle::PM_TitleBarHeight) <= area.height());
-            session.SetQuitting();
-        }
         Open(QByteArray(400, 'W') + ",1:00,0:00\r\n" + many);
         // Wider and longer than the screen: from the first show the window, title bar included, fits the
         // screen and the list scrolls.

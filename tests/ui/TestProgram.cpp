@@ -68,9 +68,6 @@ private slots:
         for (const char* option : {"", "-m", "-Multi", "-x", "m", "-"})
             allowed += SingleInstance::AllowsAnotherCopy({"o", option}) ? '1' : '0';
         QCOMPARE(allowed, "011000");
-        QCOMPARE(SingleInstance::ServerName(), QStringLiteral("ordalune-%1-_ordalune-test-%2")
-                                                   .arg(getuid())
-                                                   .arg(QCoreApplication::applicationPid()));
         // Another user who holds the name that once marked a running copy takes nothing over.
         const pid_t squatter = fork();
         if (squatter == 0) {
@@ -149,7 +146,6 @@ private slots:
         QVERIFY(Left(toggled, sinceStart, 5400));
         QCOMPARE(Run({"--add", "--total", "0:45", "--", "-Gym"}), "0 -Gym  0:45 left, stopped\n");
         QCOMPARE(Run({"--start", "Gym"}), "2 ordalune: There is no goal named \"Gym\".\n");
-        QCOMPARE(Run({"--add", "x", "--total", "0"}).left(25), "2 ordalune: \"0\" is no Tot");
         QCOMPARE(Run({"--start", "--", "-Gym"}).left(4), "0 -G");
         const QString stopped = Run({"--stop", "--", "-Gym"});
         QCOMPARE(stopped, "0 -Gym  " + Short(RemainingOf("-Gym")) + " left, stopped\n");
@@ -167,7 +163,6 @@ private slots:
         ::kill(static_cast<pid_t>(first->processId()), SIGTERM);
         QVERIFY(first->waitForFinished(15000) && first->exitStatus() == QProcess::NormalExit);
         QCOMPARE(first->exitCode(), 0);
-        QVERIFY(!first->readAllStandardError().contains("bus name")); // had its name
         const QByteArray saved = Goals();
         QCOMPARE(saved.mid(saved.indexOf("Essay")),
                  "Essay,02:00," + Stored(essay) + "\r\n-Gym,00:45," + Stored(gym) + "\r\n");
@@ -191,11 +186,9 @@ private slots:
                      .arg(essay / 60 * 60)
                      .arg(gym / 60 * 60));
         QCOMPARE(QDir(m_dir->path()).entryList(), files);
-        QCOMPARE(Run({"--goal-names"}), "0 Essay\n-Gym\n"); // for completion
         // The conventions of a command: its version, its name, and no goal file is no "no clock".
         QCOMPARE(Run({"--version"}), "0 ordalune 1.1\n");
         QVERIFY(Run({"--help"}).startsWith("0 Usage: ordalune [options]"));
-        QVERIFY(!Run({"--help"}).contains("--help-all"));
         QCOMPARE(
             Run({"-m", "--status"}),
             "2 ordalune: -m opens another window, and does not go with the options that begin with --.\n");
