@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/AwayMonitor.h"
+#include "desktop/ControlService.h"
 #include "desktop/DesktopMirror.h"
 #include "desktop/DesktopServices.h"
 #include "desktop/Notifier.h"
 #include "desktop/PowerMonitor.h"
 #include "desktop/TrayIcon.h"
+#include "session/GoalSession.h"
+#include "session/RemoteControl.h"
 #include "support/Fixtures.h"
 #include "support/ModalDriver.h"
 #include "support/PrivateBus.h"
@@ -23,6 +26,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -122,7 +126,7 @@ private slots:
     }
     void cleanup() { CloseDialogs(); }
     void cleanupTestCase() {
-        for (const char* name : {"stand-ins", "system", "program", "late"})
+        for (const char* name : {"stand-ins", "system", "program"})
             QDBusConnection::disconnectFromBus(QString::fromLatin1(name));
     }
 
@@ -175,12 +179,6 @@ private slots:
         QTRY_VERIFY(monitor.HoldsInhibitor());
         QCOMPARE(m_standIns.Calls("Inhibit").size(), 2);
         QVERIFY(!Released(m_standIns.readEnds.back()));
-        // Asleep before its first inhibitor came back: that one is let go at once.
-        PowerMonitor late(QDBusConnection::connectToBus(m_address, QStringLiteral("late")), nullptr);
-        PrepareForSleep(true);
-        QTRY_COMPARE(m_standIns.Calls("Inhibit").size(), 3);
-        QTRY_VERIFY(Released(m_standIns.readEnds.back()));
-        QVERIFY(!late.HoldsInhibitor());
     }
 
     // Time's up reaches the desktop as a notification; its "15 more minutes" answers the
@@ -245,6 +243,46 @@ private slots:
             m_standIns.Invoke(key);
         }
         QTRY_COMPARE(answers, QStringList{"more"});
+    }
+
+    // What introspection shows of the controls is what the interface's file describes: the same
+    // members, their arguments named and typed alike.
+    void controlsDescribed() {
+        const auto members = [](const QString& xml) {
+            QStringList seen;
+            QXmlStreamReader reader(xml);
+            bool ours = false;
+            while (!reader.atEnd())
+                if (reader.readNext() == QXmlStreamReader::StartElement) {
+                    const auto attribute = [&reader](const char* name) {
+                        return reader.attributes().value(QLatin1String(name)).toString();
+                    };
+                    if (reader.name() == QLatin1String("interface"))
+                        ours = attribute("name") == "org.ordalune.Tracker";
+                    else if (ours && reader.name() != QLatin1String("annotation"))
+                        seen << reader.name().toString() + " " + attribute("name") + " " + attribute("type") +
+                                    " " + attribute("direction") + attribute("access");
+                }
+            return seen.join('|');
+        };
+        QTemporaryDir dir;
+        GoalSession session(dir.path().toStdString());
+        session.Timer().stop();
+        session.LoadNow();
+        RemoteControl control(session);
+        const QDBusConnection bus = QDBusConnection::connectToBus(m_address, QStringLiteral("program"));
+        ControlService service(control, bus, ControlService::BusName(dir.path().toStdString()));
+        const QDBusMessage introspect =
+            QDBusConnection(QStringLiteral("stand-ins"))
+                .call(QDBusMessage::createMethodCall(bus.baseService(),
+                                                     QString::fromLatin1(ControlService::kPath),
+                                                     QStringLiteral("org.freedesktop.DBus.Introspectable"),
+                                                     QStringLiteral("Introspect")),
+                      QDBus::BlockWithGui); // this thread answers it too
+        QVERIFY2(introspect.type() == QDBusMessage::ReplyMessage, qPrintable(introspect.errorMessage()));
+        const QString described = QString::fromUtf8(ReadBytes(ORDALUNE_RES "/org.ordalune.Tracker.xml"));
+        QVERIFY(members(described).contains("arg goals a(sxxbx) out"));
+        QCOMPARE(members(introspect.arguments().value(0).toString()), members(described));
     }
 
     // The tray lists the running goals and asks for them to be stopped, for the window and for the

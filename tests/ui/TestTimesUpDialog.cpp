@@ -90,17 +90,6 @@ private slots:
         QCOMPARE(dialog.m_nChoice, choice);
         QCOMPARE(dialog.m_strMinutes, minutes);
     }
-    // A press in the minutes field counts before the window manager has made the dialog active.
-    void clickBeforeTheWindowIsActiveChoosesContinue() {
-        for (const char* target : {"minutes", "up"}) {
-            TimesUpDialog dialog;
-            dialog.show();
-            QVERIFY(!dialog.isActiveWindow());
-            Click(&dialog, target);
-            Click(&dialog, "ok");
-            QCOMPARE(dialog.m_nChoice, 1);
-        }
-    }
 };
 
 QTEST_MAIN(TestTimesUpDialog)
