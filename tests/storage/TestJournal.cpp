@@ -161,6 +161,8 @@ private slots:
         // Damaged again in the same second (a clock that stands still): the first set aside stays.
         QVERIFY(QFile::remove(Path(Journal::kFileName)));
         QVERIFY(WriteBytes(Path(Journal::kFileName), QByteArray(4096, 'y')));
+        QVERIFY(!reader.OpenToRead() &&
+                reader.LastError().starts_with("the history of time spent is damaged"));
         QVERIFY(Reopen() != nullptr &&
                 m_said.contains("renamed ordalune-history.damaged-20261207-130000-2.sqlite"));
         QCOMPARE(ReadBytes(Path("ordalune-history.damaged-20261207-130000.sqlite")), QByteArray(4096, 'x'));
@@ -230,9 +232,12 @@ private slots:
                  "Essay 0-1 60 running, Run 1-2 60 stopped");
         hold(); // held past the end
         recorder.Updated(1, kNoon + 600, 600, Interval::End::Closed);
+        recorder.Began(3, kNoon + 300);
+        recorder.Updated(3, kNoon + 360, 60, Interval::End::Closed);
         const auto lost = recorder.Finish(std::chrono::steady_clock::now() + std::chrono::milliseconds(300));
         release();
-        QCOMPARE(lost, std::vector<std::string>{"Essay, 2026-12-07 13:00 to 13:10"});
+        QCOMPARE(lost, (std::vector<std::string>{"Essay, 2026-12-07 13:00 to 13:10",
+                                                 "Run, 2026-12-07 13:05 to 13:06"}));
         QVERIFY(!recorder.Waiting());
         sqlite3_close(db);
     }

@@ -305,6 +305,8 @@ private slots:
         for (QAction* action : tray.Menu()->actions())
             action->trigger();
         QCOMPARE(asked.join('|'), "2|show|quit");
+        tray.Refresh({{2, "Essay", "1:29", now + 5339}}); // the finish a minute sooner: told
+        QVERIFY(tray.ToolTip().endsWith("done at 11:28 AM"));
         QCOMPARE(tray.Menu()->actions().size(), 4);
         tray.Refresh({});
         QCOMPARE(tray.Icon().pixmap(32).toImage(), idle);

@@ -29,6 +29,7 @@
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QToolTip>
+#include <QWhatsThis>
 
 #include <ctime>
 #include <optional>
@@ -215,6 +216,11 @@ private slots:
         m_session->Tick();
         QCOMPARE(Pane(4), " 10:00 AM ");
         ShownAsRepainted(m_frame->Pane(4));
+        QWhatsThis::enterWhatsThisMode(); // its prompt stays while the panes are brought up to date
+        for (int tick = 0; tick < 15; ++tick)
+            m_session->Tick();
+        QCOMPARE(Pane(0), "Select an object on which to get Help");
+        QWhatsThis::leaveWhatsThisMode();
     }
 
     // New reads the goals again and shows or hides the toolbar, whose unused tools stay disabled.
