@@ -145,6 +145,7 @@ private slots:
         ::kill(static_cast<pid_t>(first->processId()), SIGTERM);
         QVERIFY(first->waitForFinished(15000) && first->exitStatus() == QProcess::NormalExit);
         QCOMPARE(first->exitCode(), 0);
+        QVERIFY(!first->readAllStandardError().contains("bus name")); // had its name
         const QByteArray saved = Goals();
         QCOMPARE(saved.mid(saved.indexOf("Essay")),
                  "Essay,02:00," + Stored(essay) + "\r\n-Gym,00:45," + Stored(gym) + "\r\n");
