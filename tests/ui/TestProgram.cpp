@@ -281,7 +281,8 @@ private slots:
             Run({"--export-history", "csv", "--from", "2026-12-07", "--to", "2026-12-07"}),
             "0 goal,start,end,seconds,ended_by\r\nGym,2026-12-07T10:00:00+00:00,2026-12-07T10:02:00+00:00,"
             "120,running\r\n");
-        QCOMPARE(Run({"--export-history", "json", "--to", "2026-12-06"}).count("\"goal\""), 1);
+        const QString json = Run({"--export-history", "json", "--to", "2026-12-06"});
+        QVERIFY2(json.count("\"goal\"") == 1 && json.endsWith("}\n]\n"), qPrintable(json));
         QCOMPARE(Run({"--export-history", "csv", "--from", "2026-02-30"}),
                  "2 ordalune: --from takes a date as YYYY-MM-DD.\n");
         QCOMPARE(Run({"--export-history", "CSV", "--from", "2026-12-07", "--to", "2026-12-07"}).count('\n'),
