@@ -356,7 +356,6 @@ private slots:
         QCOMPARE(QString::fromStdString(HistoryExport::Write(runs, HistoryExport::Format::Json)),
                  "[\n{\"goal\":\"Essay, \\\"final\\\"\\u000aparts\",\"start\":\"2026-12-07T10:00:00+01:00\","
                  "\"end\":\"2026-12-07T13:01:00+01:00\",\"seconds\":10860,\"ended_by\":\"running\"}\n]\n");
-        QCOMPARE(HistoryExport::Write({}, HistoryExport::Format::Json), "[]\n");
         // A spreadsheet never runs a name as a formula; JSON keeps it as it is.
         Interval formula = runs.front();
         QStringList guarded;

@@ -270,9 +270,6 @@ private slots:
         Open("");
         QString seen;
         WithDialog(Qt::Key_A, [&](QWidget* dialog) {
-            // Laid out as a form: each field below the one before.
-            QVERIFY(Field(dialog, "name")->y() < Field(dialog, "total")->y() &&
-                    Field(dialog, "total")->y() < Field(dialog, "remaining")->y());
             seen = dialog->windowTitle() + "|" + Field(dialog, "name")->selectedText() + "|" +
                    Field(dialog, "total")->text();
             QGuiApplication::clipboard()->setText(QStringLiteral("Line one\nLine\ttwo\r\n"));
@@ -462,13 +459,8 @@ private slots:
             for (QLabel* label : about->findChildren<QLabel*>())
                 if (label->isVisible())
                     texts << (label->pixmap().isNull() ? label->text() : QStringLiteral("picture"));
-            // The icon stands just left of the title, below a banner two lines and a half tall,
-            // both drawn for the screen's pixel density.
+            // The icon and the banner are drawn for the screen's pixel density.
             const QList<QLabel*> labels = about->findChildren<QLabel*>();
-            const QRect icon = labels.at(1)->geometry();
-            const QRect title = labels.at(2)->geometry();
-            QVERIFY(icon.right() < title.left() && title.left() - icon.right() < 12);
-            QVERIFY(labels.at(0)->height() < 3 * about->fontMetrics().height());
             for (QLabel* picture : {labels.at(0), labels.at(1)}) {
                 QCOMPARE(picture->pixmap().devicePixelRatio(), about->devicePixelRatioF());
                 QCOMPARE(picture->pixmap().deviceIndependentSize().toSize(), picture->size());

@@ -153,7 +153,6 @@ private slots:
         third->terminate();
         QVERIFY(third->waitForFinished(15000) && third->exitStatus() == QProcess::NormalExit);
         QCOMPARE(third->exitCode(), 0);
-        QVERIFY(!third->readAllStandardError().contains("bus name")); // it never asked for one
         QCOMPARE(Goals(), saved);
         // The backup is the file the last save replaced: the first, or a minute's save on a slow day.
         const QByteArray backup = ReadBytes(m_dir->filePath("ordalune.bak"));
