@@ -98,6 +98,9 @@ private slots:
         QTest::keyClick(list, Qt::Key_Return, Qt::ControlModifier);
         QCOMPARE(toggled.count(), 2);
         QVERIFY(!toggled.at(0).at(0).toBool() && toggled.at(1).at(0).toBool());
+        list->resize(list->width(), list->GetItemRect(1).bottom()); // the last goal out of view
+        const QAccessible::State last = described->child(2)->state();
+        QVERIFY(last.invisible && last.offscreen && !described->child(1)->state().invisible);
     }
 
     // Time's Up is announced as it appears, its question and buttons readable.

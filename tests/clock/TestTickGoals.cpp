@@ -124,6 +124,8 @@ private slots:
         QCOMPARE(goal.GetCounted(), 12); // one second passed, not twenty
         clock->Advance(5);
         (void)goal.Tick();
+        clock->Set(clock->Now() + 60); // the wall clock alone moves on: nothing passed
+        goal.CountUntil(goal.GetLastTick() + CTimeSpan(30));
         QCOMPARE(goal.GetCounted(), 17);
         goal.GiveBack(CTimeSpan(7));
         QCOMPARE(goal.GetRemaining().GetTotalSeconds() + goal.GetCounted(), 3600);

@@ -164,9 +164,10 @@ private slots:
         QTableWidget* runs = window.Runs()->Table();
         QStringList lengths;
         for (int row = 0; row < runs->rowCount(); ++row)
-            lengths << runs->item(row, 3)->text() + " " + runs->item(row, 4)->text();
+            lengths << runs->item(row, 0)->toolTip() + runs->item(row, 3)->text() + " " +
+                           runs->item(row, 4)->text();
         QCOMPARE(lengths.join('|'),
-                 "1:30 Stopped|1:00 Stopped|under a minute Stopped|under a minute Stopped");
+                 "Essay1:30 Stopped|Gym1:00 Stopped|Gymunder a minute Stopped|Gymunder a minute Stopped");
         // The Essay run made to end an hour later, then undone and done again.
         Type(window, 0, 2, "2026-12-07 11:30");
         QTRY_COMPARE(refreshed.count(), 2);
@@ -241,29 +242,22 @@ private slots:
         QTRY_COMPARE(refreshed.count(), 1);
         QTRY_VERIFY(window->Hours()->Totals()->isVisible());
         const QRect screen = window->screen()->availableGeometry();
-        QVERIFY2(window->width() <= screen.width() && window->height() <= screen.height(),
-                 qPrintable(QString("%1x%2 on %3x%4")
-                                .arg(window->width())
-                                .arg(window->height())
-                                .arg(screen.width())
-                                .arg(screen.height())));
+        QVERIFY(window->width() <= screen.width() && window->height() <= screen.height());
         const QTableWidget* days = window->Hours()->Days();
         QTRY_COMPARE(days->horizontalScrollBar()->maximum(), 0); // every day in view
         const QTableWidget* totals = window->Hours()->Totals();
         const QRect totalColumn(
             totals->viewport()->mapTo(window.get(), QPoint(totals->columnViewportPosition(0), 0)),
             QSize(totals->columnWidth(0), totals->viewport()->height()));
-        QVERIFY2(window->rect().contains(totalColumn),
-                 qPrintable(QString("%1 in %2").arg(totalColumn.right()).arg(window->width())));
+        QVERIFY(window->rect().contains(totalColumn));
         QVERIFY(totals->columnWidth(2) >=
                 totals->fontMetrics().horizontalAdvance(totals->item(0, 2)->text()));
         QVERIFY(days->verticalHeader()->width() <= window->Hours()->width() / 3 + 1);
         QCOMPARE(days->verticalHeaderItem(3)->toolTip(), QString::fromStdString(names[3]));
         const QString cut = days->verticalHeaderItem(3)->text();
-        QVERIFY2(cut.startsWith("Write ww") && cut.contains(QChar(0x2026)) && cut.endsWith("www") &&
-                     days->verticalHeader()->fontMetrics().horizontalAdvance(cut) <
-                         days->verticalHeader()->width(),
-                 qPrintable(cut));
+        QVERIFY(cut.startsWith("Write ww") && cut.contains(QChar(0x2026)) && cut.endsWith("www") &&
+                days->verticalHeader()->fontMetrics().horizontalAdvance(cut) <
+                    days->verticalHeader()->width());
         const int shown = std::min(days->rowCount(), 16); // up to fifteen goals and the totals, no scrolling
         QVERIFY(days->rowViewportPosition(shown - 1) + days->rowHeight(shown - 1) <=
                 days->viewport()->height());
@@ -304,14 +298,11 @@ private slots:
                 if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item);
                     text && text->isVisible())
                     texts << text->toPlainText();
-            return texts;
+            return texts.join('|') + '|';
         };
-        const auto anyCut = [](const QStringList& texts) {
-            return std::any_of(texts.begin(), texts.end(), [](const QString& text) {
-                return text.endsWith(QChar(0x2026)) || text.endsWith("...");
-            });
-        };
-        QTRY_VERIFY2(drawn().size() >= 10 && !anyCut(drawn()), qPrintable(drawn().join('|')));
+        QTRY_VERIFY2(drawn().count('|') >= 10 &&
+                         !QRegularExpression("(\u2026|\\.\\.\\.)\\|").match(drawn()).hasMatch(),
+                     qPrintable(drawn()));
         for (const QString& label : window->Chart()->TimeLabels())
             QVERIFY2(QRegularExpression("^\\d+:\\d\\d$").match(label).hasMatch(), qPrintable(label));
         const QSize size = window->size() + QSize(30, 20);

@@ -143,10 +143,12 @@ private slots:
                  41);
         QCOMPARE(scalar("SELECT count(*) FROM goals") + scalar("SELECT count(*) FROM renewal"), 1);
         QCOMPARE(sqlite3_exec(db, "PRAGMA user_version = 9", nullptr, nullptr, nullptr), SQLITE_OK);
-        sqlite3_close(db);
         Journal later(m_dir->path().toStdString());
         QVERIFY(Texts(later.Open(kNoon).messages).contains("written by a later version of the program"));
-        QVERIFY(!later.IsOpen() && !later.OpenToRead() && !later.IsOpen());
+        QVERIFY(!later.OpenToRead() && later.LastError().find("unknown kind") == 35); // a later one's
+        QCOMPARE(sqlite3_exec(db, "PRAGMA user_version = 0", nullptr, nullptr, nullptr), SQLITE_OK);
+        QVERIFY(!later.OpenToRead() && later.LastError().find("unknown kind") == 35); // a stranger's
+        sqlite3_close(db);
         QVERIFY(QFile::remove(Path(Journal::kFileName)) &&
                 QFile::link(Path("elsewhere.sqlite"), Path(Journal::kFileName)));
         QVERIFY(Reopen() == nullptr && m_said.contains("could not be opened"));
@@ -216,7 +218,10 @@ private slots:
         const auto release = [db] {
             QCOMPARE(sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
         };
+        Journal reader(m_dir->path().toStdString()); // an export's: told it was held, never cut short
+        QVERIFY(reader.OpenToRead());
         hold();
+        QVERIFY(!reader.ForEach(0, kNoon, [](const Interval&) { return true; }) && reader.Busy());
         const QDeadlineTimer soon(200); // a writer waits a moment, as for an export's reading
         recorder.Began(1, kNoon);
         QVERIFY(soon.hasExpired() && recorder.Waiting());
