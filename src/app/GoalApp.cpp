@@ -47,6 +47,9 @@ GoalApp::GoalApp(int& argc, char** argv) : QApplication(WithFontsWarming(argc), 
 
 GoalApp::~GoalApp() {
     delete std::exchange(m_controlService, nullptr); // before the controls it answers with go
+    // Qt's clean-up lets go of the font configuration: never while it is still being read, as
+    // when a second start hands over at once.
+    FontConfigWarmup::Wait();
 }
 
 bool GoalApp::InitInstance(const std::string& directory, const QString& settings) {
