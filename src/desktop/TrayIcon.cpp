@@ -7,8 +7,6 @@
 #include <QPainter>
 #include <QSystemTrayIcon>
 
-#include <algorithm>
-
 namespace {
 
 QIcon Grey(const QImage& image) {
@@ -32,20 +30,10 @@ TrayIcon::TrayIcon(const QImage& icon, QObject* parent)
 
 TrayIcon::~TrayIcon() = default;
 
-QString TrayIcon::ToolTip() const { return m_icon->toolTip(); }
-
-QIcon TrayIcon::Icon() const { return m_icon->icon(); }
-
 void TrayIcon::Refresh(const QList<RunningClock>& running) {
-    // The tooltip follows the list's own Remaining text, so it is rewritten when that or a finish
-    // minute changes, and the menu only when a clock started or stopped. Told apart here before
-    // any text is made.
-    const auto same = [](const RunningClock& a, const RunningClock& b) {
-        return a.index == b.index && a.finish / 60 == b.finish / 60 && a.remaining == b.remaining &&
-               a.name == b.name;
-    };
-    if (!m_menu->isEmpty() &&
-        std::equal(running.begin(), running.end(), m_shown.begin(), m_shown.end(), same))
+    // A running clock's finish does not move, so most seconds nothing here changes: told apart
+    // before any text is made. The menu is rebuilt only when a clock started or stopped.
+    if (!m_menu->isEmpty() && running == m_shown)
         return;
     m_shown = running;
     QStringList lines{QStringLiteral("Ordalune Tracker")};
@@ -59,8 +47,6 @@ void TrayIcon::Refresh(const QList<RunningClock>& running) {
     if (running.isEmpty())
         lines << QStringLiteral("No clock is running");
     const QString tip = lines.join(QLatin1Char('\n'));
-    if (tip == m_icon->toolTip() && stops == m_stops)
-        return;
     if (stops != m_stops || m_menu->isEmpty()) {
         m_stops = stops;
         m_menu->clear();
@@ -71,7 +57,8 @@ void TrayIcon::Refresh(const QList<RunningClock>& running) {
         m_menu->addAction(QStringLiteral("Show Ordalune Tracker"), this, &TrayIcon::showRequested);
         m_menu->addAction(QStringLiteral("Exit"), this, &TrayIcon::quitRequested);
     }
-    m_icon->setToolTip(tip);
+    if (tip != m_icon->toolTip()) // the same minute, a second off: nothing to tell the panel
+        m_icon->setToolTip(tip);
     if (m_running != !running.isEmpty()) {
         m_running = !running.isEmpty();
         m_icon->setIcon(m_running ? m_coloured : m_grey);

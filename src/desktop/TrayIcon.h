@@ -25,11 +25,8 @@ public:
     explicit TrayIcon(const QImage& icon, QObject* parent = nullptr);
     ~TrayIcon() override;
 
-    [[nodiscard]] QMenu* Menu() const { return m_menu.get(); }
-    [[nodiscard]] QString ToolTip() const;
-    [[nodiscard]] bool ShowsRunning() const { return m_running; }
-    // The icon on the panel: in colour while a clock runs, grey otherwise.
-    [[nodiscard]] QIcon Icon() const;
+    // The icon on the panel, as the desktop sees it: in colour while a clock runs, grey otherwise.
+    [[nodiscard]] QSystemTrayIcon* Panel() const { return m_icon.get(); }
     // Follows the running goals, each as the list shows it.
     void Refresh(const QList<RunningClock>& running);
 

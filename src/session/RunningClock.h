@@ -11,4 +11,6 @@ struct RunningClock {
     QString name;
     QString remaining;       // as the list shows it
     std::int64_t finish = 0; // when it will be done, working on
+
+    bool operator==(const RunningClock&) const = default;
 };

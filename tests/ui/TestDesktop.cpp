@@ -21,10 +21,12 @@
 #include <QDBusUnixFileDescriptor>
 #include <QDBusVirtualObject>
 #include <QMenu>
+#include <QPointer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -273,12 +275,11 @@ private slots:
         const QDBusConnection bus = QDBusConnection::connectToBus(m_address, QStringLiteral("program"));
         ControlService service(control, bus, ControlService::BusName(dir.path().toStdString()));
         const QDBusMessage introspect =
-            QDBusConnection(QStringLiteral("stand-ins"))
-                .call(QDBusMessage::createMethodCall(bus.baseService(),
-                                                     QString::fromLatin1(ControlService::kPath),
-                                                     QStringLiteral("org.freedesktop.DBus.Introspectable"),
-                                                     QStringLiteral("Introspect")),
-                      QDBus::BlockWithGui); // this thread answers it too
+            QDBusConnection("stand-ins")
+                .call( // this thread answers it too
+                    QDBusMessage::createMethodCall(bus.baseService(), ControlService::kPath,
+                                                   "org.freedesktop.DBus.Introspectable", "Introspect"),
+                    QDBus::BlockWithGui);
         QVERIFY2(introspect.type() == QDBusMessage::ReplyMessage, qPrintable(introspect.errorMessage()));
         const QString described = QString::fromUtf8(ReadBytes(ORDALUNE_RES "/org.ordalune.Tracker.xml"));
         QVERIFY(members(described).contains("arg goals a(sxxbx) out"));
@@ -292,25 +293,30 @@ private slots:
         red.fill(Qt::red);
         const std::int64_t now = CTime(2026, 12, 7, 10, 0, 0).GetTime();
         TrayIcon tray(red);
-        const QImage idle = tray.Icon().pixmap(32).toImage();
-        QVERIFY(idle.pixelColor(5, 5) != QColor(Qt::red));
-        QCOMPARE(tray.ToolTip(), "Ordalune Tracker\nNo clock is running");
+        QSystemTrayIcon* panel = tray.Panel();
+        const auto colour = [panel] { return panel->icon().pixmap(32).toImage().pixelColor(5, 5); };
+        QVERIFY(panel->isVisible() && colour().isValid() && colour() != Qt::black &&
+                colour().saturation() == 0);
+        QCOMPARE(panel->toolTip(), "Ordalune Tracker\nNo clock is running");
         QStringList asked;
         connect(&tray, &TrayIcon::stopRequested, this, [&](int index) { asked << QString::number(index); });
         connect(&tray, &TrayIcon::showRequested, this, [&] { asked << "show"; });
         connect(&tray, &TrayIcon::quitRequested, this, [&] { asked << "quit"; });
+        connect(&tray, &TrayIcon::activated, this, [&] { asked << "click"; });
+        for (const auto why : {QSystemTrayIcon::Trigger, QSystemTrayIcon::Context, QSystemTrayIcon::Trigger})
+            emit panel->activated(why); // the menu's own is no click
         tray.Refresh({{2, "Essay", "1:29", now + 5340}});
-        QCOMPARE(tray.ToolTip(), "Ordalune Tracker\nEssay: 1:29 left, done at 11:29 AM");
-        QCOMPARE(tray.Icon().pixmap(32).toImage().pixelColor(5, 5), QColor(Qt::red));
-        for (QAction* action : tray.Menu()->actions())
+        QCOMPARE(panel->toolTip(), "Ordalune Tracker\nEssay: 1:29 left, done at 11:29 AM");
+        QCOMPARE(colour(), QColor(Qt::red));
+        const QPointer<QAction> stop = panel->contextMenu()->actions().value(0);
+        for (QAction* action : panel->contextMenu()->actions())
             action->trigger();
-        QCOMPARE(asked.join('|'), "2|show|quit");
-        tray.Refresh({{2, "Essay", "1:29", now + 5339}}); // the finish a minute sooner: told
-        QVERIFY(tray.ToolTip().endsWith("done at 11:28 AM"));
-        QCOMPARE(tray.Menu()->actions().size(), 4);
+        QCOMPARE(asked.join('|'), "click|click|2|show|quit");
+        tray.Refresh({{2, "Essay", "1:29", now + 5339}}); // the finish a minute sooner: told, the menu kept
+        QVERIFY(panel->toolTip().endsWith("done at 11:28 AM") && stop && stop->text() == "Stop Essay");
+        QCOMPARE(panel->contextMenu()->actions().size(), 4);
         tray.Refresh({});
-        QCOMPARE(tray.Icon().pixmap(32).toImage(), idle);
-        QCOMPARE(tray.Menu()->actions().size(), 3);
+        QVERIFY(colour() != Qt::red && !stop && panel->contextMenu()->actions().size() == 3);
     }
 
 private:

@@ -15,9 +15,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QSystemTrayIcon>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -165,8 +167,7 @@ private slots:
                      "1 [{\"name\":\"Essay\",\"total\":7200,\"remaining\":%1,\"running\":false,"
                      "\"finish\":null,\"done\":false},{\"name\":\"-m Gym\",\"total\":2700,\"remaining\":%2,"
                      "\"running\":false,\"finish\":null,\"done\":false}]\n")
-                     .arg(essay / 60 * 60)
-                     .arg(gym / 60 * 60));
+                     .arg(QString::number(essay / 60 * 60), QString::number(gym / 60 * 60)));
         QCOMPARE(QDir(m_dir->path()).entryList(), files);
         // The conventions of a command: its version, its name, and no goal file is no "no clock".
         QCOMPARE(Run({"--version"}), "0 ordalune 1.1\n");
@@ -239,7 +240,13 @@ private slots:
         QVERIFY(Goals().contains("Essay,02:00,01:30"));
         QTRY_VERIFY(app->Tray() != nullptr); // the tray shows a clock as it starts
         app->MainFrame()->Action("goalStart")->trigger();
-        QVERIFY(app->Tray()->ToolTip().contains("Essay: 1:30 left"));
+        QSystemTrayIcon* panel =
+            app->Tray()->Panel(); // its menu stops the clock; a click brings the window up
+        QVERIFY(panel->toolTip().contains("Essay: 1:30 left"));
+        panel->contextMenu()->actions().constFirst()->trigger();
+        QVERIFY(panel->toolTip().endsWith("No clock is running"));
+        emit panel->activated(QSystemTrayIcon::Trigger);
+        QTRY_VERIFY(app->MainFrame()->isVisible());
         // The charts and the libraries behind them load with the History window, not before.
         const auto loaded = [] { return ReadBytes("/proc/self/maps"); };
         QVERIFY(!loaded().contains("libQt6Charts") && !loaded().contains("libQt6OpenGL"));
