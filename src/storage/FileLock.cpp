@@ -4,8 +4,8 @@
 #include "storage/RuntimeDir.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
+#include <sstream>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,29 +14,33 @@ FileLock::FileLock(std::string directory) : m_directory(directory.empty() ? "." 
 
 FileLock::~FileLock() { Unlock(); }
 
+namespace {
+
+// The folder's device and inode in hex, told apart by `separator`.
+std::string Key(const struct stat& folder, char separator) {
+    std::ostringstream key;
+    key << std::hex << folder.st_dev << separator << folder.st_ino;
+    return key.str();
+}
+
+} // namespace
+
 FileLock::Result FileLock::TryLock() {
-    if (m_fd >= 0)
+    if (IsHeld())
         return Result::Held;
     const std::string runtime = RuntimeDir();
     // Held open while locked, so the folder's inode is never given to another folder meanwhile.
     const int folderFd = open(m_directory.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     struct stat folder {};
-    if (runtime.empty() || folderFd < 0 || fstat(folderFd, &folder) != 0) {
-        if (folderFd >= 0)
-            close(folderFd);
-        return Result::Unsupported;
-    }
-    char name[64];
-    std::snprintf(name, sizeof name, "/ordalune-%llx-%llx.lock",
-                  static_cast<unsigned long long>(folder.st_dev),
-                  static_cast<unsigned long long>(folder.st_ino));
-    const int fd = open((runtime + name).c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-    const bool locked = fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) == 0;
-    const bool busy = fd >= 0 && !locked && errno == EWOULDBLOCK;
-    if (!locked) {
-        if (fd >= 0)
-            close(fd);
-        close(folderFd);
+    const int fd = !runtime.empty() && fstat(folderFd, &folder) == 0 // fails on a folder not opened
+                       ? open((runtime + "/ordalune-" + Key(folder, '-') + ".lock").c_str(),
+                              O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600)
+                       : -1;
+    if (fd == -1 || flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const bool busy = errno == EWOULDBLOCK; // a lock taken; never set by a failed open or stat
+        for (const int open : {fd, folderFd})
+            if (open != -1)
+                close(open);
         return busy ? Result::HeldElsewhere : Result::Unsupported;
     }
     m_fd = fd;
@@ -48,14 +52,11 @@ std::string FileLock::FolderKey(const std::string& directory) {
     struct stat folder {};
     if (stat(directory.empty() ? "." : directory.c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode))
         return {};
-    char key[48];
-    std::snprintf(key, sizeof key, "%llx_%llx", static_cast<unsigned long long>(folder.st_dev),
-                  static_cast<unsigned long long>(folder.st_ino));
-    return key;
+    return Key(folder, '_');
 }
 
 void FileLock::Unlock() {
-    if (m_fd >= 0) {
+    if (IsHeld()) {
         close(m_fd);
         close(m_folderFd);
         m_fd = m_folderFd = -1;

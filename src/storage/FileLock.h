@@ -19,7 +19,7 @@ public:
     // Takes the lock if no other copy holds it. Unsupported: there is no run-time folder, or the
     // goals' folder cannot be looked at, so nothing can be told about other copies.
     Result TryLock();
-    [[nodiscard]] bool IsHeld() const { return m_fd >= 0; }
+    [[nodiscard]] bool IsHeld() const { return m_fd != -1; }
     void Unlock();
     // The folder's device and inode in hex, "803_1a2b": the same for every path to it, and never
     // a name another folder has at the same time. Empty when the folder cannot be looked at.

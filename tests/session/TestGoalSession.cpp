@@ -298,8 +298,7 @@ private slots:
         QCOMPARE(QString::fromStdString(m_session->Renewals().Prompt(Goals().GetAt(0)) + " | " +
                                         m_session->Renewals().Prompt(Goals().GetAt(2))),
                  "Renews every Monday \u2014 this week 0:00 of 14:57 spent | Renews on the 1st \u2014 this "
-                 "month 0:02 "
-                 "of 1:00 spent");
+                 "month 0:02 of 1:00 spent");
         QCOMPARE(reopen(), 0); // the closing save held the renewals: not applied again
         QCOMPARE(Describe(), "Weekly 14:57/14:57, Day 0:30/0:30, Monthly 1:00/0:58"); // not twice
         // A crash after the journal's record and before the goal file's save: applied from the record.
@@ -543,9 +542,8 @@ private slots:
         // Cut at each setting: the run after the hour back starts before the first ended.
         QCOMPARE(Runs(begun - 3600, begun + 4 * 86400),
                  "Long 61+60 clock_changed, Daily 61+60 clock_changed, Out 3310+60 done, Over 3415+185 done, "
-                 "Long 3600+60 clock_changed, Daily 3600+60 clock_changed, Long 259321+60 stopped, Daily "
-                 "259321+60 "
-                 "running");
+                 "Long 3600+60 clock_changed, Daily 3600+60 clock_changed, Long 259321+60 stopped, "
+                 "Daily 259321+60 running");
     }
 
     // Open asks first when anything changed since the last save: Yes saves, then reads; No reads;

@@ -127,21 +127,15 @@ private slots:
 
     // Text that is not UTF-8 (from the Windows version) is read as Windows-1252.
     void windowsTextReadAsUtf8() {
+        // clang-format off
         const std::pair<QByteArray, QString> rows[] = {
-            {"plain", "plain"},
-            {"\x80", "€"},
-            {"Caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80", "Café € 😀"},
+            {"plain", "plain"}, {"\x80", "€"}, {"Caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80", "Café € 😀"},
             {"Ren\xe9 \x80 \x96 \x81 \x89\x9b\x98", "René € – \u0081 ‰›˜"},
-            {"\xf0\x90\x80\x80", "\U00010000"},
-            {"a\xc3", "aÃ"},
-            {"\xe0\x80\x80", "à€€"},
-            {"\xe0\x9f\xbf", "àŸ¿"},
-            {"\xed\xa0\x80", "í\u00a0€"},
-            {"\xed\xbf\xbf", "í¿¿"},
-            {"\xed\x9f\xbf", "\ud7ff"},
-            {"\xef\xbc\x81", "\uff01"},
-            {"\xf4\x90\x80\x80", "ô\u0090€€"},
+            {"\xf0\x90\x80\x80", "\U00010000"}, {"a\xc3", "aÃ"}, {"\xe0\x80\x80", "à€€"},
+            {"\xe0\x9f\xbf", "àŸ¿"}, {"\xed\xa0\x80", "í\u00a0€"}, {"\xed\xbf\xbf", "í¿¿"},
+            {"\xed\x9f\xbf", "\ud7ff"}, {"\xef\xbc\x81", "\uff01"}, {"\xf4\x90\x80\x80", "ô\u0090€€"},
             {"\xc3(", "Ã("}};
+        // clang-format on
         for (const auto& [bytes, text] : rows) {
             const std::string utf8 = ToUtf8(bytes.toStdString());
             QCOMPARE(QString::fromStdString(utf8), text);

@@ -76,11 +76,9 @@ QString InChild(const std::function<QString()>& body, bool asAnotherUser = false
         _exit(write(fds[1], said.constData(), static_cast<size_t>(said.size())) == said.size() ? 0 : 98);
     } else {
         close(fds[1]);
-        QByteArray said;
-        char buffer[4096];
-        for (ssize_t n; (n = read(fds[0], buffer, sizeof buffer)) > 0;)
-            said.append(buffer, n);
-        close(fds[0]);
+        QFile pipe;
+        const QByteArray said =
+            pipe.open(fds[0], QIODevice::ReadOnly, QFile::AutoCloseHandle) ? pipe.readAll() : "";
         int status = 0;
         waitpid(pid, &status, 0);
         return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? QString::fromUtf8(said)

@@ -27,11 +27,9 @@ QString Runs(const std::vector<Interval>& intervals) {
     QStringList runs;
     for (const Interval& i : intervals)
         runs << QStringLiteral("%1%2 %3-%4 %5 %6")
-                    .arg(QString::fromStdString(i.goalName), i.goalDeleted ? "(deleted)" : "")
-                    .arg((i.start - kNoon) / 60)
-                    .arg((i.end - kNoon) / 60)
-                    .arg(i.seconds)
-                    .arg(QString::fromUtf8(Interval::Name(i.endedBy)));
+                    .arg(QString::fromStdString(i.goalName), i.goalDeleted ? "(deleted)" : "",
+                         QString::number((i.start - kNoon) / 60), QString::number((i.end - kNoon) / 60),
+                         QString::number(i.seconds), QString::fromUtf8(Interval::Name(i.endedBy)));
     return runs.join(", ");
 }
 

@@ -141,13 +141,11 @@ private slots:
             menus << menu->text() << Items(menu->menu()->actions());
         QCOMPARE(
             menus.join('|'),
-            "&File|&Open... Ctrl+O|&Save Ctrl+S|-|&Generate report |Export &history... |-|E&xit |&Goal|&Add "
-            "... "
-            "Ctrl+A|&Edit ... Ctrl+E|&Delete Ctrl+D|-|&Start clock |&Stop clock -|-|&Finish Early Ctrl+F|-|"
-            "&History... Ctrl+H|&Options|&User name "
-            "... |-|&Desktop notifications |&Tray icon |Stop clocks when the screen &locks |Warn when a "
-            "budget is &nearly spent |&Help|&Help "
-            "Topics |-|&About Ordalune... ");
+            "&File|&Open... Ctrl+O|&Save Ctrl+S|-|&Generate report |Export &history... |-|E&xit |&Goal|"
+            "&Add ... Ctrl+A|&Edit ... Ctrl+E|&Delete Ctrl+D|-|&Start clock |&Stop clock -|-|&Finish Early "
+            "Ctrl+F|-|&History... Ctrl+H|&Options|&User name ... |-|&Desktop notifications |&Tray icon |"
+            "Stop clocks when the screen &locks |Warn when a budget is &nearly spent |&Help|&Help Topics |-|"
+            "&About Ordalune... ");
         QCOMPARE(Goals().GetSelection(), 0);
         for (const char* choice : {"optionsTray", "optionsTray"}) // a choice is kept as it is made
             m_frame->Action(choice)->trigger();
@@ -187,8 +185,8 @@ private slots:
         QCOMPARE(first.width(), list->viewport()->width());
         QCOMPARE(list->Painter().GetFinishRect(Goals().GetAt(0), first).right(), first.right() - 5);
         QVERIFY(WriteBytes(m_dir->filePath("Ordalune.cdf"),
-                           "File Version : 1\r\nUser : Pat\r\nA much longer goal "
-                           "name than any before it,40:00,30:00\r\nx,0:00,0:00\r\n"));
+                           "File Version : 1\r\nUser : Pat\r\nA much longer "
+                           "goal name than any before it,40:00,30:00\r\nx,0:00,0:00\r\n"));
         Goals().GetAt(0).ToggleRunning();
         list->SetSelection(1);
         SeenBox asked;
@@ -220,9 +218,9 @@ private slots:
             m_session->Tick();
         QCOMPARE(Pane(0), "Select an object on which to get Help");
         QWhatsThis::leaveWhatsThisMode();
-        m_frame->resize(m_frame->width() - m_frame->Pane(0)->width() + 20, m_frame->height()); // narrowed
-        QTRY_VERIFY(m_frame->Pane(0)->width() <
-                    m_frame->Pane(0)->sizeHint().width()); // the idle text gives way
+        // Narrowed, the idle text gives way.
+        m_frame->resize(m_frame->width() - m_frame->Pane(0)->width() + 20, m_frame->height());
+        QTRY_VERIFY(m_frame->Pane(0)->width() < m_frame->Pane(0)->sizeHint().width());
         // Low on the screen it is brought up just until its frame ends at the screen's last row.
         m_frame->move(m_frame->x(), m_frame->screen()->availableGeometry().bottom() - 10);
         m_frame->FitFrameToList();
@@ -478,11 +476,8 @@ private slots:
         m_frame->ShowHelpAt(QStringLiteral("history"));
         const QRect shown = help->Browser()->cursorRect(help->Browser()->cursorForPosition(QPoint(10, 10)));
         QVERIFY(help->Browser()->verticalScrollBar()->value() > 0);
-        QVERIFY(help->Browser()
-                    ->cursorForPosition(shown.center())
-                    .block()
-                    .text()
-                    .startsWith("Where the time went"));
+        const QString line = help->Browser()->cursorForPosition(shown.center()).block().text();
+        QVERIFY(line.startsWith("Where the time went"));
     }
 };
 
