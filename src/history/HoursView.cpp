@@ -161,11 +161,15 @@ void HoursView::Fit() {
     // The names take what they need, never more than a third of the table.
     const int names = std::min(NamesWidth(), std::max(40, width() / 3));
     m_days->verticalHeader()->setFixedWidth(names);
-    // A long name is cut in its middle, whole in its tooltip.
+    // A long name is cut in its middle, whole in its tooltip. One that fits as the column was
+    // measured stays whole: cutting measures in fractions of a pixel, and would take the widest.
     const QFontMetrics metrics = m_days->verticalHeader()->fontMetrics();
+    const int text = names - kNameMargins;
     for (int row = 0; row < static_cast<int>(m_names.size()); ++row)
         if (QTableWidgetItem* header = m_days->verticalHeaderItem(row))
-            header->setText(metrics.elidedText(m_names[row], Qt::ElideMiddle, names - kNameMargins));
+            header->setText(metrics.horizontalAdvance(m_names[row]) <= text
+                                ? m_names[row]
+                                : metrics.elidedText(m_names[row], Qt::ElideMiddle, text));
     m_days->resizeColumnsToContents();
     m_daysContent = 0;
     for (int column = 0; column < m_days->columnCount(); ++column)

@@ -115,11 +115,12 @@ private slots:
     // key, saying how to undo it.
     void hoursAndRuns() {
         TestClock::Install(m_monday + 2 * 86400 + 43200); // Wednesday noon
-        Journaled journal({"Essay", "Gym"}, {{0, m_monday + 9 * 3600, m_monday + 10 * 3600 + 1800},
-                                             {1, m_monday + 86400 - 1800, m_monday + 86400 + 1800},
-                                             {1, m_monday + 86400 + 7200, m_monday + 86400 + 7240},
-                                             {1, m_monday + 2 * 86400 + 3600, m_monday + 2 * 86400 + 3640}});
-        journal.goals.Append(std::make_unique<Goal>("Gym", Minutes(60), Minutes(60)));
+        Journaled journal({"Essay", "Spanish"},
+                          {{0, m_monday + 9 * 3600, m_monday + 10 * 3600 + 1800},
+                           {1, m_monday + 86400 - 1800, m_monday + 86400 + 1800},
+                           {1, m_monday + 86400 + 7200, m_monday + 86400 + 7240},
+                           {1, m_monday + 2 * 86400 + 3600, m_monday + 2 * 86400 + 3640}});
+        journal.goals.Append(std::make_unique<Goal>("Spanish", Minutes(60), Minutes(60)));
         journal.goals.Append(std::make_unique<Goal>("Essay", Minutes(600), Minutes(300)));
         journal.access.SetBudgets([](const Goal& goal) {
             return goal.GetName() == "Essay"
@@ -133,7 +134,7 @@ private slots:
         QTRY_COMPARE(refreshed.count(), 1);
         QCOMPARE(
             Rows(window.Hours()), // the goal list's order; totals from seconds, not from the cells
-            "Gym: 0:30 0:31 0:01     | 1:01, 1:00, \n"
+            "Spanish: 0:30 0:31 0:01     | 1:01, 1:00, \n"
             "Essay: 1:30       | 1:30, 10:00, 1:30 of 1:00, 0:00 of 1:00, 0:00 of 1:00, 0:00 of 1:00, 0:00 "
             "of 1:00, 0:00 of 1:00, 0:00 of 1:00\n"
             "Total: 2:00 0:31 0:01     | 2:31, , ");
@@ -149,7 +150,7 @@ private slots:
         QVERIFY(chart->text(QAccessible::Description).contains("the table above holds the same figures"));
         QCOMPARE(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
         QCOMPARE(bars->barSets()[0]->label() + QString::number(bars->barSets()[0]->at(1), 'f', 3),
-                 "Gym0.511");
+                 "Spanish0.511");
         QCOMPARE(bars->barSets()[0]->color(), HoursChart::Colour(0)); // first in the list, first colour
         // Times from 0:00 in even steps of whole minutes, half hours or hours, up past the tallest day.
         const QStringList times = window.Chart()->TimeLabels();
@@ -166,8 +167,8 @@ private slots:
         for (int row = 0; row < runs->rowCount(); ++row)
             lengths << runs->item(row, 0)->toolTip() + runs->item(row, 3)->text() + " " +
                            runs->item(row, 4)->text();
-        QCOMPARE(lengths.join('|'),
-                 "Essay1:30 Stopped|Gym1:00 Stopped|Gymunder a minute Stopped|Gymunder a minute Stopped");
+        QCOMPARE(lengths.join('|'), "Essay1:30 Stopped|Spanish1:00 Stopped|Spanishunder a minute "
+                                    "Stopped|Spanishunder a minute Stopped");
         // The Essay run made to end an hour later, then undone and done again.
         Type(window, 0, 2, "2026-12-07 11:30");
         QTRY_COMPARE(refreshed.count(), 2);
@@ -186,7 +187,7 @@ private slots:
         QTRY_VERIFY(window.Runs()->Editing());
         QCOMPARE(runs->currentRow(), 4);
         QCOMPARE(runs->item(4, 0)->text() + " " + runs->item(4, 1)->text() + " " + runs->item(4, 3)->text(),
-                 "Gym 2026-12-09 11:30 0:30");
+                 "Spanish 2026-12-09 11:30 0:30");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         window.UndoStack().undo();
         QTRY_COMPARE(refreshed.count(), 6);
