@@ -3,6 +3,7 @@
 
 #include "clock/HistoryTable.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPixmap>
@@ -63,6 +64,7 @@ HoursView::HoursView(QWidget* parent) : QWidget(parent) {
     connect(m_days->horizontalScrollBar(), &QScrollBar::rangeChanged, this, [this](int, int most) {
         m_totals->setHorizontalScrollBarPolicy(most > 0 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     });
+    m_days->viewport()->installEventFilter(this);
     for (QTableWidget* table : {m_days, m_totals}) {
         QTableWidget* other = table == m_days ? m_totals : m_days;
         connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, table, other] {
@@ -73,6 +75,15 @@ HoursView::HoursView(QWidget* parent) : QWidget(parent) {
                 emit selectedGoalChanged();
         });
     }
+}
+
+HoursView::~HoursView() {
+    // The tables go with this view's base, once this view is gone: what they tell it on the way
+    // must not reach it.
+    m_days->viewport()->removeEventFilter(this);
+    m_days->horizontalScrollBar()->disconnect(this);
+    for (const QTableWidget* table : {m_days, m_totals})
+        table->selectionModel()->disconnect(this);
 }
 
 void HoursView::Fill(const QStringList& days, const std::vector<Row>& rows,
@@ -170,6 +181,18 @@ void HoursView::Fit() {
             header->setText(metrics.horizontalAdvance(m_names[row]) <= text
                                 ? m_names[row]
                                 : metrics.elidedText(m_names[row], Qt::ElideMiddle, text));
+    SpreadDays();
+}
+
+// Also once the days' table has taken the room the totals and names left it: the layout gives
+// it only after the widths above are set, and without resizing this view.
+bool HoursView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_days->viewport() && event->type() == QEvent::Resize)
+        SpreadDays();
+    return QWidget::eventFilter(watched, event);
+}
+
+void HoursView::SpreadDays() {
     m_days->resizeColumnsToContents();
     m_daysContent = 0;
     for (int column = 0; column < m_days->columnCount(); ++column)

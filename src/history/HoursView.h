@@ -29,6 +29,7 @@ public:
     };
 
     explicit HoursView(QWidget* parent = nullptr);
+    ~HoursView() override;
 
     void Fill(const QStringList& days, const std::vector<Row>& rows,
               const std::vector<std::int64_t>& dayTotals, std::int64_t total);
@@ -46,10 +47,12 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Columns as wide as what they hold; room left over goes to the days.
     void Fit();
+    void SpreadDays();
     [[nodiscard]] int NamesWidth() const;
 
     QTableWidget* m_days = nullptr;

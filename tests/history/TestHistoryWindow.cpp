@@ -314,6 +314,20 @@ private slots:
         QCOMPARE(again.Period().GetSpan(), HistoryPeriod::Span::Month);
     }
 
+    // Filled while shown at a size it keeps (as a remembered size is kept), the days take only the
+    // room the totals and names leave them.
+    void daysFitBesideTheTotals() {
+        HoursView hours;
+        hours.resize(700, 200);
+        hours.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&hours));
+        hours.Fill({"Mon 7", "Tue 8", "Wed 9", "Thu 10", "Fri 11", "Sat 12", "Sun 13"},
+                   {{1, "Essay", {0, 0, 5400, 0, 0, 0, 0}, 5400, "10:00", "1:30 of 10:00", Qt::blue}}, {},
+                   5400);
+        QTRY_VERIFY(hours.Totals()->width() > 100);
+        QCOMPARE(hours.Days()->horizontalScrollBar()->maximum(), 0);
+    }
+
     // A question still waiting in the store when the one who asked goes is answered to no one.
     void answerAfterTheAskerWent() {
         Journaled journal({"Essay"}, {});

@@ -149,11 +149,8 @@ private slots:
     void startStopRules() {
         Open("a,1:00,1:00\r\nb,1:00,1:00\r\nc,1:00,0:00\r\n");
         const auto can = [&] {
-            return QString("%1%2%3%4")
-                .arg(m_session->CanEditDelete())
-                .arg(m_session->CanStartClock())
-                .arg(m_session->CanStopClock())
-                .arg(m_session->CanFinishEarly());
+            return QString::number(m_session->CanEditDelete()) + QString::number(m_session->CanStartClock()) +
+                   QString::number(m_session->CanStopClock()) + QString::number(m_session->CanFinishEarly());
         };
         QCOMPARE(can(), "1101");
         m_session->StartSelected();
