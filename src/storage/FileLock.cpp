@@ -37,10 +37,11 @@ FileLock::Result FileLock::TryLock() {
                               O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600)
                        : -1;
     if (fd == -1 || flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        const bool busy = errno == EWOULDBLOCK; // a lock taken; never set by a failed open or stat
-        for (const int open : {fd, folderFd})
-            if (open != -1)
-                close(open);
+        // Only flock tells of a lock taken: with no run-time folder errno is an earlier call's.
+        const bool busy = fd != -1 && errno == EWOULDBLOCK;
+        for (const int descriptor : {fd, folderFd})
+            if (descriptor != -1)
+                close(descriptor);
         return busy ? Result::HeldElsewhere : Result::Unsupported;
     }
     m_fd = fd;
