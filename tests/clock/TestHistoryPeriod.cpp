@@ -36,10 +36,7 @@ class TestHistoryPeriod : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        qputenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3");
-        tzset();
-    }
+    void initTestCase() { qputenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3"), tzset(); }
     void periods() {
         using Span = HistoryPeriod::Span;
         const std::int64_t monday = At(2026, 12, 7);
@@ -57,8 +54,7 @@ private slots:
         QCOMPARE(spring.To() - spring.From(), 23 * 3600);
         const HistoryPeriod week = HistoryPeriod::Containing(At(2026, 3, 29), Span::Week);
         QCOMPARE(week.To() - week.From(), 167 * 3600);
-        qputenv("TZ", "XST0XDT,J90/23,J300/3"); // clocks forward at 11 pm on the last of March
-        tzset();
+        qputenv("TZ", "XST0XDT,J90/23,J300/3"), tzset(); // clocks forward at 11 pm on the last of March
         QCOMPARE(Describe(HistoryPeriod::Containing(At(2026, 3, 15, 23), Span::Month)), "2026-03-01+31");
         initTestCase();
     }

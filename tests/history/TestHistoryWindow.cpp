@@ -100,8 +100,7 @@ class TestHistoryWindow : public QObject {
 
 private slots:
     void initTestCase() {
-        qputenv("TZ", "UTC0");
-        tzset();
+        qputenv("TZ", "UTC0"), tzset();
         qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit()); // the window's size, of this run's own
         m_monday = CTime(2026, 12, 7, 0, 0, 0).GetTime();
     }
@@ -415,18 +414,26 @@ private slots:
         Type(window, 0, 2, "12/7/26 10:45 AM");
         QTRY_COMPARE(refreshed.count(), 2);
         QCOMPARE(runs->item(0, 2)->text() + problem->text(), "2026-12-07 10:45");
-        Type(window, 0, 2, "10:50");
+        Type(window, 0, 1, "8:45");
         QTRY_COMPARE(refreshed.count(), 3);
-        QCOMPARE(runs->item(0, 2)->text() + " " + runs->item(0, 3)->text(), "2026-12-07 10:50 1:50");
+        QCOMPARE(runs->item(0, 1)->text() + " " + runs->item(0, 3)->text(), "2026-12-07 08:45 2:00");
         std::vector<Interval> stored; // the journal counts all of the new length, to the second
         journal.access.Query(m_monday, m_monday + 86400,
                              [&stored](std::vector<Interval> found) { stored = found; });
         QTRY_VERIFY(!stored.empty());
-        QCOMPARE(stored.front().seconds, 6600);
+        QCOMPARE(stored.front().seconds, 7200);
         Type(window, 0, 0, "Esay");
         QTRY_COMPARE(problem->text(), "There is no goal named \"Esay\" in the history.");
         QTRY_VERIFY(window.Runs()->Editing());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        // Too early in the week for a half hour: told, and the cell worked on stays the current one.
+        TestClock::Install(m_monday + 600);
+        runs->setCurrentCell(1, 2);
+        QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
+        QTRY_COMPARE(problem->text(), "This goal has no free half hour in the period shown.");
+        QCoreApplication::processEvents();
+        QCOMPARE(QPoint(runs->currentRow(), runs->currentColumn()), QPoint(1, 2));
+        TestClock::Install(m_monday + 2 * 86400 + 43200);
         // Held by another program past a write's patience: told, and nothing left to undo.
         sqlite3* db = nullptr;
         QCOMPARE(sqlite3_open(journal.dir.filePath(Journal::kFileName).toUtf8().constData(), &db), SQLITE_OK);

@@ -26,10 +26,7 @@ class TestTime : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        qputenv("TZ", "UTC0");
-        tzset();
-    }
+    void init() { qputenv("TZ", "UTC0"), tzset(); }
     void cleanup() { TestClock::Uninstall(); }
 
     // Whole hours past a day, one leading zero dropped in the short form, saturation at the ends.
@@ -55,8 +52,7 @@ private slots:
         QCOMPARE(At(1997, 7, 23, 18, 40, "%a %#m/%#d/%#y  %#I:%M %p"), "Wed 7/23/97  6:40 PM");
         QCOMPARE(At(2005, 3, 4, 7, 8, "%m/%d/%y %H:%M %I %S%%"), "03/04/05 07:08 07 00%");
         QCOMPARE(At(2026, 2, 7, 7, 8, "%A %b %B %Y %q %"), "Saturday Feb February 2026 q %");
-        qputenv("TZ", "EST5");
-        tzset();
+        qputenv("TZ", "EST5"), tzset();
         QCOMPARE(QString::fromStdString(CTime(0).Format("%a %#m/%#d/%#y  %#I:%M %p")),
                  "Wed 12/31/69  7:00 PM");
         QCOMPARE(CTime(2040, 1, 1, 10, 0, 0).GetTime(), std::int64_t{2209042800});

@@ -67,8 +67,7 @@ class TestGoalSession : public QObject {
 
 private slots:
     void initTestCase() {
-        qputenv("TZ", "UTC0");
-        tzset();
+        qputenv("TZ", "UTC0"), tzset();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); // weeks start on Monday
     }
     void init() {
@@ -405,15 +404,17 @@ private slots:
         m_session->OnBack(); // nothing waits: nothing asked
         // Before sleep every clock stops, on disk before the computer is let go.
         bool saved = false;
+        m_clock->Advance(30);
         m_session->OnSuspend([&] { saved = ReadBytes(Path("Ordalune.cdf")).contains("Essay,02:00,01:27"); });
         QTRY_VERIFY(saved);
+        QVERIFY(Runs(m_clock->Now() - 60, m_clock->Now()).endsWith("Essay 30+0 sleep"));
         QCOMPARE(Log(),
                  "show|message Ordalune Warning: Before suspending the PC, running goals were stopped");
         m_user.log.clear();
         m_user.yes = {true};
         m_session->EditSelected("Essay", Minutes(120), Minutes(80)); // changed meanwhile: left stopped
         m_session->OnBack();
-        QCOMPARE(Log() + Describe(), "away You were away 0:00 (10:19 to 10:19). Restart the clocks of "
+        QCOMPARE(Log() + Describe(), "away You were away 0:00 (10:20 to 10:20). Restart the clocks of "
                                      "Essay?Essay 2:00/1:20, Gym 1:00/0:30");
         m_session->OnSuspend(); // nothing runs: nothing said
         m_session->SetStopOnLock(false);

@@ -225,6 +225,7 @@ private slots:
     // nothing.
     void hostileFolder() {
         QVERIFY(mkfifo(qPrintable(Path("Ordalune.cdf")), 0600) == 0);
+        QVERIFY(FileLock::FolderKey(Path("Ordalune.cdf").toStdString()).empty()); // folders only
         const QString until =
             "\n\nNothing will be saved over it until it can be read; then choose File > Open.";
         {

@@ -52,10 +52,7 @@ class TestJournal : public QObject {
     QString m_said;
 
 private slots:
-    void initTestCase() {
-        qputenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3");
-        tzset();
-    }
+    void initTestCase() { qputenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3"), tzset(); }
     void init() { m_dir = std::make_unique<QTemporaryDir>(); }
 
     // A run left open by a crash is closed as crashed at the next start; names match identities

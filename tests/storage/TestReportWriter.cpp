@@ -11,10 +11,7 @@ class TestReportWriter : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        qputenv("TZ", "UTC0");
-        tzset();
-    }
+    void initTestCase() { qputenv("TZ", "UTC0"), tzset(); }
     void spent_data() {
         QTest::addColumn<int>("seconds");
         QTest::addColumn<QString>("text");

@@ -123,8 +123,7 @@ private slots:
              {"org.freedesktop.login1", "org.freedesktop.Notifications", "org.freedesktop.ScreenSaver"})
             QVERIFY(bus.registerService(QString::fromLatin1(name)));
         QVERIFY(bus.registerVirtualObject("/org/freedesktop", &m_standIns, QDBusConnection::SubPath));
-        qputenv("TZ", "UTC0");
-        tzset();
+        qputenv("TZ", "UTC0"), tzset();
     }
     void cleanup() { CloseDialogs(); }
     void cleanupTestCase() {

@@ -113,8 +113,7 @@ private slots:
     void initTestCase() {
         // Choices go to a file of this run's own, so no other copy of the tests shares them.
         m_settings = std::make_unique<Settings>(m_config.filePath("choices.conf"));
-        qputenv("TZ", "UTC0");
-        tzset();
+        qputenv("TZ", "UTC0"), tzset();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); // weeks start on Monday
         GoalPainter::RegisterFontSubstitutes();
         QApplication::setStyle(new ProgramStyle);

@@ -269,8 +269,7 @@ private slots:
     // open; a bad date, no journal or no SQLite ends with status 2 and a reason.
     void exportHistory() {
         m_environment.insert(QStringLiteral("TZ"), QStringLiteral("UTC0"));
-        qputenv("TZ", "UTC0");
-        tzset();
+        qputenv("TZ", "UTC0"), tzset();
         QCOMPARE(Run({"--export-history", "csv"}).left(33), "2 ordalune: No history of time sp");
         {
             Journal journal(m_dir->path().toStdString());
