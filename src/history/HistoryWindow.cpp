@@ -24,6 +24,7 @@
 #include <QSettings>
 #include <QSplitter>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <unordered_map>
@@ -215,16 +216,24 @@ void HistoryWindow::Refresh() {
                 window->m_goals = std::move(goals);
         });
     m_backend.Query(m_period.From(), m_period.To(),
-                    [window = QPointer(this), asked](std::vector<Interval> runs) {
+                    [window = QPointer(this), asked](std::optional<std::vector<Interval>> runs) {
                         if (!window || asked != window->m_asked)
-                            return; // closed, or a newer question is on its way
+                            return;  // closed, or a newer question is on its way
+                        if (!runs) { // held by another program: what is shown stays, and is read again
+                            window->m_runs->Held();
+                            QTimer::singleShot(kHeldRetryMs, window, [window, asked] {
+                                if (window && asked == window->m_asked)
+                                    window->Refresh();
+                            });
+                            return;
+                        }
                         // A run being typed over is not swept away by the minute's news: the window is filled
                         // again once the typing ends.
                         if (window->m_runs->Editing()) {
                             window->m_refreshWhenEdited = true;
                             return;
                         }
-                        window->Fill(runs);
+                        window->Fill(*runs);
                         emit window->refreshed();
                     });
 }

@@ -78,5 +78,6 @@ private:
     RunsView* m_runs = nullptr;
     bool m_sized = false; // by the user's last size, or to the content once
     bool m_refreshWhenEdited = false;
-    unsigned m_asked = 0; // answers to older questions are dropped
+    unsigned m_asked = 0;                     // answers to older questions are dropped
+    static constexpr int kHeldRetryMs = 2000; // a journal held by another program is read again after
 };

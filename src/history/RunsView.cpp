@@ -226,11 +226,14 @@ void RunsView::Edited(int row, int column) {
 void RunsView::Correct(std::optional<Interval> before, Interval after, int row, int column) {
     m_backend.Query(
         after.start, after.end + 1,
-        [view = QPointer(this), before, after, row, column](const std::vector<Interval>& around) {
+        [view = QPointer(this), before, after, row,
+         column](const std::optional<std::vector<Interval>>& around) {
             if (!view)
                 return;
+            if (!around) // the runs around it unknown: checked against nothing, it could overlap one
+                return view->Refuse(row, column, Unsaved());
             Interval other;
-            switch (RunCorrection::Check(after, around, CTime::GetCurrentTime().GetTime(), &other)) {
+            switch (RunCorrection::Check(after, *around, CTime::GetCurrentTime().GetTime(), &other)) {
             case RunCorrection::Problem::None:
                 view->m_problem->clear();
                 view->Push(before, after);
@@ -279,15 +282,18 @@ void RunsView::AddRun(std::int64_t goal) {
         return;
     run.endedBy = Interval::End::Stopped;
     const std::int64_t until = std::min(CTime::GetCurrentTime().GetTime(), m_until);
-    m_backend.Query(m_from, until, [view = QPointer(this), run, until](const std::vector<Interval>& runs) {
-        Interval free = run;
-        if (!view)
-            return;
-        if (!RunCorrection::FreeStretch(run.goal, runs, view->m_from, until, kAddedSeconds, &free))
-            return view->Refuse(-1, -1, tr("This goal has no free half hour in the period shown."));
-        view->m_problem->clear();
-        view->Push(std::nullopt, free);
-    });
+    m_backend.Query(
+        m_from, until, [view = QPointer(this), run, until](const std::optional<std::vector<Interval>>& runs) {
+            Interval free = run;
+            if (!view)
+                return;
+            if (!runs)
+                return view->Refuse(-1, -1, Unsaved());
+            if (!RunCorrection::FreeStretch(run.goal, *runs, view->m_from, until, kAddedSeconds, &free))
+                return view->Refuse(-1, -1, tr("This goal has no free half hour in the period shown."));
+            view->m_problem->clear();
+            view->Push(std::nullopt, free);
+        });
 }
 
 void RunsView::DeleteSelected() {
@@ -312,6 +318,16 @@ void RunsView::DeleteSelected() {
                            : tr("%1 runs were deleted: Undo (Ctrl+Z) brings them back.").arg(gone.size()));
 }
 
+void RunsView::Held() {
+    if (m_problem->text().isEmpty()) // a correction's failure, already told, says more
+        m_problem->setText(tr("The history of time spent is held by another program just now: what is "
+                              "shown is read again in a moment."));
+}
+
+QString RunsView::Unsaved() {
+    return tr("The history of time spent could not be changed: the correction was not saved.");
+}
+
 void RunsView::Push(std::optional<Interval> before, std::optional<Interval> after) {
     const bool adding = !before;
     m_undo.push(
@@ -323,8 +339,7 @@ void RunsView::Push(std::optional<Interval> before, std::optional<Interval> afte
                                *added = id;
                            if (!saved) { // what the stack would undo is no longer what the journal holds
                                view->m_undo.clear();
-                               view->m_problem->setText(tr("The history of time spent could not be changed: "
-                                                           "the correction was not saved."));
+                               view->m_problem->setText(Unsaved());
                            }
                            emit view->corrected();
                        }));

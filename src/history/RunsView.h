@@ -35,6 +35,8 @@ public:
     // free half hour of the period before now, then selected and opened for typing.
     void AddRun(std::int64_t goal);
     void DeleteSelected();
+    // The journal could not be read just now.
+    void Held();
 
 signals:
     // The journal holds a correction, or could not take one: read the period again.
@@ -44,6 +46,7 @@ private:
     void Edited(int row, int column);
     void Correct(std::optional<Interval> before, Interval after, int row, int column);
     void Refuse(int row, int column, const QString& why);
+    static QString Unsaved();
     void Push(std::optional<Interval> before, std::optional<Interval> after);
     void Show();
 

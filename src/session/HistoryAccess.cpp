@@ -28,9 +28,9 @@ void HistoryAccess::Ask(std::function<Result(Journal&)> work, std::function<void
 }
 
 void HistoryAccess::Query(std::int64_t from, std::int64_t to,
-                          std::function<void(std::vector<Interval>)> done) {
-    Ask<std::vector<Interval>>([from, to](Journal& journal) { return journal.Between(from, to); },
-                               std::move(done));
+                          std::function<void(std::optional<std::vector<Interval>>)> done) {
+    Ask<std::optional<std::vector<Interval>>>(
+        [from, to](Journal& journal) { return journal.Between(from, to); }, std::move(done));
 }
 
 void HistoryAccess::Goals(std::function<void(std::vector<std::pair<std::int64_t, std::string>>)> done) {
@@ -82,17 +82,18 @@ std::optional<Renewal::Setting> HistoryAccess::BudgetOf(const std::string& name)
     return std::nullopt;
 }
 
-void HistoryAccess::Export(HistoryExport::Format format,
-                           std::function<void(std::optional<std::string>)> done) {
+void HistoryAccess::Export(HistoryExport::Format format, std::function<void(Exported)> done) {
     if (!m_store.OwnsGoals()) // the copy that owns the goal file keeps the history
-        return done(std::nullopt);
-    Ask<std::optional<std::string>>(
-        [format](Journal& journal) -> std::optional<std::string> {
+        return done({});
+    Ask<Exported>(
+        [format](Journal& journal) -> Exported {
             if (!journal.IsOpen())
-                return std::nullopt; // a header alone would look like a history with nothing in it
-            return HistoryExport::Write(journal.Between(std::numeric_limits<std::int64_t>::min(),
-                                                        std::numeric_limits<std::int64_t>::max()),
-                                        format);
+                return {}; // a header alone would look like a history with nothing in it
+            const auto runs = journal.Between(std::numeric_limits<std::int64_t>::min(),
+                                              std::numeric_limits<std::int64_t>::max());
+            if (!runs)
+                return {std::nullopt, true}; // a part would look like the whole
+            return {HistoryExport::Write(*runs, format)};
         },
         std::move(done));
 }

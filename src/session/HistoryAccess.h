@@ -15,7 +15,8 @@ class HistoryAccess final : public QObject, public HistoryBackend {
 public:
     HistoryAccess(GoalStore& store, const GoalList& goals, QObject* parent = nullptr);
 
-    void Query(std::int64_t from, std::int64_t to, std::function<void(std::vector<Interval>)> done) override;
+    void Query(std::int64_t from, std::int64_t to,
+               std::function<void(std::optional<std::vector<Interval>>)> done) override;
     void Goals(std::function<void(std::vector<std::pair<std::int64_t, std::string>>)> done) override;
     void Add(Interval run, std::function<void(std::int64_t)> done) override;
     void Change(Interval run, std::function<void(bool)> done) override;
@@ -31,8 +32,12 @@ public:
     // Told after each correction the journal has taken.
     void OnCorrected(std::function<void()> corrected) { m_corrected = std::move(corrected); }
 
-    // The whole journal in an open format; nothing when this copy keeps no history.
-    void Export(HistoryExport::Format format, std::function<void(std::optional<std::string>)> done);
+    // The whole journal in an open format: its text, or why there is none.
+    struct Exported {
+        std::optional<std::string> text; // none when this copy keeps no history
+        bool held = false;               // or when another program held the journal throughout
+    };
+    void Export(HistoryExport::Format format, std::function<void(Exported)> done);
     // The runs have changed: the window, if open, reads them again.
     void Changed();
 

@@ -18,8 +18,9 @@ class HistoryBackend {
 public:
     virtual ~HistoryBackend() = default;
 
+    // The runs of [from, to); nothing when another program holds the journal just now.
     virtual void Query(std::int64_t from, std::int64_t to,
-                       std::function<void(std::vector<Interval>)> done) = 0;
+                       std::function<void(std::optional<std::vector<Interval>>)> done) = 0;
     // The goals the journal knows and has not seen deleted: identity and name.
     virtual void Goals(std::function<void(std::vector<std::pair<std::int64_t, std::string>>)> done) = 0;
     // Corrections, saved at once. Add tells the new run's id, 0 when it was not saved.

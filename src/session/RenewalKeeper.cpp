@@ -222,11 +222,16 @@ void RenewalKeeper::JournalChanged() {
     m_store.Record([this, periods, now, load = m_load](JournalRecorder& journal) {
         journal.Then([this, periods, now, load, &journal] {
             auto spent = std::make_shared<std::unordered_map<std::uint64_t, std::int64_t>>();
+            auto unread = std::make_shared<std::vector<std::uint64_t>>(); // held: what was known stays
             for (const auto& [key, from] : periods) {
                 const std::int64_t id = journal.IdentityOf(key);
+                auto runs = id == 0 ? std::vector<Interval>() : journal.History().Between(from, now + 1);
+                if (!runs) {
+                    unread->push_back(key);
+                    continue;
+                }
                 std::vector<Interval> closed;
-                for (Interval& run :
-                     id == 0 ? std::vector<Interval>() : journal.History().Between(from, now + 1))
+                for (Interval& run : *runs)
                     if (run.goal == id && run.endedBy != Interval::End::Running)
                         closed.push_back(std::move(run));
                 if (id != 0)
@@ -234,9 +239,12 @@ void RenewalKeeper::JournalChanged() {
             }
             QMetaObject::invokeMethod(
                 this,
-                [this, spent, load] {
+                [this, spent, unread, load] {
                     m_spentAsked = false;
                     if (load == m_load) {
+                        for (const std::uint64_t key : *unread)
+                            if (const auto known = m_spent.find(key); known != m_spent.end())
+                                spent->insert(*known);
                         m_spent = std::move(*spent);
                         emit spentChanged();
                     }

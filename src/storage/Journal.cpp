@@ -431,11 +431,16 @@ bool Journal::ForEach(std::int64_t from, std::int64_t to, const std::function<bo
     return m_db != nullptr;
 }
 
-std::vector<Interval> Journal::Between(std::int64_t from, std::int64_t to) {
+std::optional<std::vector<Interval>> Journal::Between(std::int64_t from, std::int64_t to) {
+    // Judged by this reading alone: a write held back before it does not spoil it.
+    const bool heldBefore = std::exchange(m_busy, false);
     std::vector<Interval> found;
-    ForEach(from, to, [&found](const Interval& interval) {
+    const bool read = ForEach(from, to, [&found](const Interval& interval) {
         found.push_back(interval);
         return true;
     });
-    return found;
+    m_busy = m_busy || heldBefore;
+    if (!read && m_db != nullptr)
+        return std::nullopt;
+    return found; // with no journal, no runs
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -69,8 +70,9 @@ public:
     bool Change(const Interval& interval);
     bool Remove(std::int64_t interval);
 
-    // Every run that overlaps [from, to), oldest first, with its goal's current name.
-    [[nodiscard]] std::vector<Interval> Between(std::int64_t from, std::int64_t to);
+    // Every run that overlaps [from, to), oldest first, with its goal's current name; nothing
+    // when another program held the journal before the reading's end (none is not no runs).
+    [[nodiscard]] std::optional<std::vector<Interval>> Between(std::int64_t from, std::int64_t to);
     // The same, handed to `each` a chunk at a time, so that another program writing the journal
     // never waits long behind the reading. False when the reading failed or `each` said stop.
     bool ForEach(std::int64_t from, std::int64_t to, const std::function<bool(const Interval&)>& each,

@@ -32,10 +32,13 @@ void HistoryExporter::Run(HistoryAccess& history, QWidget* parent, QStatusBar* s
         path += asJson ? QStringLiteral(".json") : QStringLiteral(".csv");
     history.Export(
         asJson ? HistoryExport::Format::Json : HistoryExport::Format::Csv,
-        [window = QPointer(parent), bar = QPointer(status), path](const std::optional<std::string>& text) {
-            QString failure = Tr("The history of time spent is not available in this copy of Ordalune, so "
-                                 "nothing was exported.");
-            if (text) {
+        [window = QPointer(parent), bar = QPointer(status), path](const HistoryAccess::Exported& exported) {
+            QString failure = exported.held
+                                  ? Tr("The history of time spent is held by another program just now, "
+                                       "so nothing was exported. Try again in a moment.")
+                                  : Tr("The history of time spent is not available in this copy of "
+                                       "Ordalune, so nothing was exported.");
+            if (const std::optional<std::string>& text = exported.text) {
                 QSaveFile file(path); // written aside and renamed: a failed export leaves no cut file
                 if (file.open(QIODevice::WriteOnly) &&
                     file.write(text->data(), static_cast<qint64>(text->size())) ==

@@ -336,7 +336,7 @@ private slots:
         {
             GoalList goals;
             HistoryAccess access(journal.store, goals);
-            access.Query(0, m_monday, [&told](const std::vector<Interval>&) { told = true; });
+            access.Query(0, m_monday, [&told](const auto&) { told = true; });
         }
         go.set_value();
         journal.store.Flush();
@@ -419,7 +419,7 @@ private slots:
         QCOMPARE(runs->item(0, 1)->text() + " " + runs->item(0, 3)->text(), "2026-12-07 08:45 2:00");
         std::vector<Interval> stored; // the journal counts all of the new length, to the second
         journal.access.Query(m_monday, m_monday + 86400,
-                             [&stored](std::vector<Interval> found) { stored = found; });
+                             [&stored](const auto& found) { stored = found.value(); });
         QTRY_VERIFY(!stored.empty());
         QCOMPARE(stored.front().seconds, 7200);
         Type(window, 0, 0, "Esay");
@@ -437,10 +437,22 @@ private slots:
         // Held by another program past a write's patience: told, and nothing left to undo.
         sqlite3* db = nullptr;
         QCOMPARE(sqlite3_open(journal.dir.filePath(Journal::kFileName).toUtf8().constData(), &db), SQLITE_OK);
-        QCOMPARE(sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr),
+                 SQLITE_OK); // read, not written
         Type(window, 0, 2, "10:40");
         QTRY_VERIFY(problem->text().startsWith("The history of time spent could not be changed"));
         QCOMPARE(window.UndoStack().count(), 0);
+        // Not even read: what the window shows stays.
+        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+        QCOMPARE(sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        emit window.findChild<QComboBox*>("span")->activated(1); // the week read again
+        bool read = false;                                       // after the window's own reading
+        journal.access.Query(0, 1, [&read](const auto& runs) { read = !runs; });
+        QTRY_VERIFY(read);
+        QCOMPARE(runs->rowCount(), 2);
+        std::optional<HistoryAccess::Exported> exported; // nor exported as if a part were the whole
+        journal.access.Export(HistoryExport::Format::Csv, [&exported](const auto& out) { exported = out; });
+        QTRY_VERIFY(exported && exported->held && !exported->text);
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
         sqlite3_close(db);
     }

@@ -16,8 +16,9 @@ namespace {
 // A history with nothing in it.
 class Empty final : public HistoryBackend {
 public:
-    void Query(std::int64_t, std::int64_t, std::function<void(std::vector<Interval>)> done) override {
-        done({});
+    void Query(std::int64_t, std::int64_t,
+               std::function<void(std::optional<std::vector<Interval>>)> done) override {
+        done(std::vector<Interval>());
     }
     void Goals(std::function<void(std::vector<std::pair<std::int64_t, std::string>>)> done) override {
         done({});

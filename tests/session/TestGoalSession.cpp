@@ -48,7 +48,8 @@ class TestGoalSession : public QObject {
         Settle();
         Journal journal(m_dir->path().toStdString());
         QStringList runs;
-        for (const Interval& run : journal.OpenToRead() ? journal.Between(from, to) : std::vector<Interval>())
+        for (const Interval& run :
+             journal.OpenToRead() ? journal.Between(from, to).value() : std::vector<Interval>())
             runs << QString::fromStdString(
                 run.goalName + (run.goalDeleted ? "(deleted) " : " ") + std::to_string(run.start - from) +
                 "+" + std::to_string(run.seconds) + " " + std::string(Interval::Name(run.endedBy)));
@@ -434,8 +435,8 @@ private slots:
         m_session->StartSelected();
         Tick(90);
         QCOMPARE(told, 2); // the run begun, and brought up to date with the minute
-        m_session->History().Query(0, 1, [](const std::vector<Interval>&) {}); // still asked as it ends
-        m_session.reset(); // as a crash would: no closing save
+        m_session->History().Query(0, 1, [](const auto&) {}); // still asked as it ends
+        m_session.reset();                                    // as a crash would: no closing save
         Open("Essay,02:00,01:30\r\nGym,01:00,01:00\r\n");
         m_session->StartSelected();
         Tick(30);
@@ -474,7 +475,7 @@ private slots:
         // With no history, nothing is exported as if it were an empty one.
         std::optional<std::string> exported = "?";
         m_session->History().Export(HistoryExport::Format::Csv,
-                                    [&](std::optional<std::string> text) { exported = std::move(text); });
+                                    [&](HistoryAccess::Exported out) { exported = std::move(out.text); });
         QTRY_VERIFY(!exported);
     }
 
