@@ -23,7 +23,8 @@ void Told(QAccessibleEvent* event) {
     static const QMap<QAccessible::Event, QString> kinds = {{QAccessible::Focus, "Focus"},
                                                             {QAccessible::NameChanged, "NameChanged"},
                                                             {QAccessible::Alert, "Alert"},
-                                                            {QAccessible::Selection, "Selection"}};
+                                                            {QAccessible::Selection, "Selection"},
+                                                            {QAccessible::ObjectReorder, "Reorder"}};
     if (kinds.contains(event->type()))
         g_told << kinds[event->type()] +
                       (event->child() >= 0 ? " " + QString::number(event->child()) : QString());
@@ -104,6 +105,8 @@ private slots:
         goals.Remove(2);
         QVERIFY(gone->state().invalid && gone->text(QAccessible::Name).isEmpty() &&
                 gone->actionInterface()->actionNames().isEmpty() && gone->rect().isNull());
+        list->ItemsChanged(); // and the list told it was read anew
+        QVERIFY(g_told.contains("Reorder"));
     }
 
     // Time's Up is announced as it appears, its question and buttons readable.

@@ -170,6 +170,7 @@ private slots:
         QCOMPARE(can(), "1000");
         m_session->StartSelected();
         m_session->ToggleFromList(false);
+        m_session->StartGoal(2); // as the tray asks: nothing left, so not started
         m_session->StopGoal(1);
         QCOMPARE(Describe(), "a 1:00/1:00, b 1:00/1:00, c 1:00/0:00 done");
         Select(-1);
@@ -624,6 +625,10 @@ private slots:
         Tick(60);
         QCOMPARE(prompt(), "Renews every Monday \u2014 this week 0:41 of 5:00 spent");
         QCOMPARE(Describe(), "Weekly 5:00/4:49 running");
+        m_session->StopSelected(); // a second run counts from its own start
+        m_session->StartSelected();
+        Tick(60);
+        QTRY_COMPARE(prompt(), "Renews every Monday \u2014 this week 0:42 of 5:00 spent");
     }
 
     // A renewal whose own save failed is held by the next save that is written: a start after a
