@@ -144,6 +144,8 @@ void RunsView::Fill(const std::vector<Interval>& runs,
     m_goals = goals;
     m_from = from;
     m_until = until;
+    if (m_problem->text() == HeldText()) // read at last
+        m_problem->clear();
     Show();
 }
 
@@ -318,10 +320,11 @@ void RunsView::DeleteSelected() {
                            : tr("%1 runs were deleted: Undo (Ctrl+Z) brings them back.").arg(gone.size()));
 }
 
-void RunsView::Held() {
-    if (m_problem->text().isEmpty()) // a correction's failure, already told, says more
-        m_problem->setText(tr("The history of time spent is held by another program just now: what is "
-                              "shown is read again in a moment."));
+void RunsView::Held() { m_problem->setText(HeldText()); }
+
+QString RunsView::HeldText() {
+    return tr("The history of time spent is held by another program just now: what is shown is read again "
+              "in a moment.");
 }
 
 QString RunsView::Unsaved() {

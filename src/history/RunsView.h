@@ -47,6 +47,7 @@ private:
     void Correct(std::optional<Interval> before, Interval after, int row, int column);
     void Refuse(int row, int column, const QString& why);
     static QString Unsaved();
+    static QString HeldText();
     void Push(std::optional<Interval> before, std::optional<Interval> after);
     void Show();
 

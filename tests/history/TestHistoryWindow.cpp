@@ -453,7 +453,9 @@ private slots:
         std::optional<HistoryAccess::Exported> exported; // nor exported as if a part were the whole
         journal.access.Export(HistoryExport::Format::Csv, [&exported](const auto& out) { exported = out; });
         QTRY_VERIFY(exported && exported->held && !exported->text);
+        QVERIFY(problem->text().startsWith("The history of time spent is held by another program just now"));
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        QTRY_COMPARE(problem->text(), QString()); // read again, and said no more
         sqlite3_close(db);
     }
 };
