@@ -118,7 +118,7 @@ private slots:
                           {{0, m_monday + 9 * 3600, m_monday + 10 * 3600 + 1800},
                            {1, m_monday + 86400 - 1800, m_monday + 86400 + 1800},
                            {1, m_monday + 86400 + 7200, m_monday + 86400 + 7240},
-                           {1, m_monday + 2 * 86400 + 3600, m_monday + 2 * 86400 + 3640}});
+                           {1, m_monday + 2 * 86400 + 3600, m_monday + 2 * 86400 + 3660}});
         journal.goals.Append(std::make_unique<Goal>("Spanish", Minutes(60), Minutes(60)));
         journal.goals.Append(std::make_unique<Goal>("Essay", Minutes(600), Minutes(300)));
         journal.access.SetBudgets([](const Goal& goal) {
@@ -133,10 +133,10 @@ private slots:
         QTRY_COMPARE(refreshed.count(), 1);
         QCOMPARE(
             Rows(window.Hours()), // the goal list's order; totals from seconds, not from the cells
-            "Spanish: 0:30 0:31 0:01     | 1:01, 1:00, \n"
+            "Spanish: 0:30 0:31 0:01     | 1:02, 1:00, \n"
             "Essay: 1:30       | 1:30, 10:00, 1:30 of 1:00, 0:00 of 1:00, 0:00 of 1:00, 0:00 of 1:00, 0:00 "
             "of 1:00, 0:00 of 1:00, 0:00 of 1:00\n"
-            "Total: 2:00 0:31 0:01     | 2:31, , ");
+            "Total: 2:00 0:31 0:01     | 2:32, , ");
         QVERIFY(window.Hours()->Totals()->item(0, 0)->font().bold() &&
                 window.Hours()->Days()->item(2, 0)->font().bold());
         QCOMPARE(window.findChild<QLabel*>("title")->text(), "7 \u2013 13 December 2026");
@@ -167,7 +167,7 @@ private slots:
             lengths << runs->item(row, 0)->toolTip() + runs->item(row, 3)->text() + " " +
                            runs->item(row, 4)->text();
         QCOMPARE(lengths.join('|'), "Essay1:30 Stopped|Spanish1:00 Stopped|Spanishunder a minute "
-                                    "Stopped|Spanishunder a minute Stopped");
+                                    "Stopped|Spanish0:01 Stopped");
         // The Essay run made to end an hour later, then undone and done again.
         Type(window, 0, 2, "2026-12-07 11:30");
         QTRY_COMPARE(refreshed.count(), 2);

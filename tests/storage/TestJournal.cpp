@@ -4,7 +4,6 @@
 #include "storage/JournalRecorder.h"
 #include "support/Fixtures.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>

@@ -15,15 +15,11 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QScreen>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -224,6 +220,9 @@ private slots:
         m_frame->move(m_frame->x(), m_frame->screen()->availableGeometry().bottom() - 10);
         m_frame->FitFrameToList();
         QCOMPARE(m_frame->frameGeometry().bottom(), m_frame->screen()->availableGeometry().bottom());
+        CMainFrame unseen(*m_session, *m_settings); // fitted before it shows, its bars allowed for
+        unseen.FitFrameToList();
+        QVERIFY(unseen.height() == m_frame->height() && !unseen.Action("goalStop")->isEnabled());
     }
 
     // A minimised window comes up, active, for the time's-up question and goes back after it.

@@ -14,7 +14,6 @@
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
@@ -173,9 +172,9 @@ private slots:
         QCOMPARE(Run({"--version"}), "0 ordalune 1.1\n");
         QVERIFY(Run({"--help"}).startsWith("0 Usage: ordalune [options]"));
         QVERIFY(!Run({"--help"}).contains("--help-all"));
-        QCOMPARE(
-            Run({"-m", "--status"}),
-            "2 ordalune: -m opens another window, and does not go with the options that begin with --.\n");
+        for (const char* another : {"-m", "-Multi"})
+            QCOMPARE(Run({another, "--status"}), "2 ordalune: -m opens another window, and does not go with "
+                                                 "the options that begin with --.\n");
         QVERIFY(QFile::remove(m_dir->filePath("Ordalune.cdf")));
         QCOMPARE(Run({"--status"}), "2 ordalune: There is no goal file (Ordalune.cdf) in this folder.\n");
     }
