@@ -399,7 +399,7 @@ private slots:
     void longNameKeepsTimesInView() {
         QByteArray goals;
         for (int i = 0; i < 30; ++i)
-            goals += (i == 7 ? "Write " + QByteArray(194, 'w') : "Goal " + QByteArray::number(i)) +
+            goals += (i == 0 ? "Write " + QByteArray(194, 'w') : "Goal " + QByteArray::number(i)) +
                      ",120:00,95:30\r\n";
         Open(goals);
         for (int i = 0; i < 30; ++i)
@@ -416,24 +416,24 @@ private slots:
                   painter.GetFinishRect(Goals().GetAt(i), item)})
                 QVERIFY(part.left() >= 0 && part.right() < list->viewport()->width());
         }
-        const QString shown = painter.GetShownName(Goals().GetAt(7));
+        const QString shown = painter.GetShownName(Goals().GetAt(0));
         QVERIFY(shown.startsWith("Write www") && shown.contains(QChar(0x2026)) && shown.endsWith("www"));
         QCOMPARE(painter.GetShownName(Goals().GetAt(6)), "Goal 6");
         // No ink of the long name inside the Remaining time's column.
         const QImage drawn = list->viewport()->grab().toImage();
-        const QRect remaining = painter.GetRemainingRect(list->GetItemRect(7));
+        const QRect remaining = painter.GetRemainingRect(list->GetItemRect(0));
         for (int x = remaining.left(); x <= remaining.right(); ++x)
             for (int y = remaining.top(); y <= remaining.bottom(); ++y)
                 QVERIFY(drawn.pixelColor(x, y) != GoalPainter::kNameColor);
-        QHelpEvent tip(QEvent::ToolTip, list->GetItemRect(7).center(),
-                       list->viewport()->mapToGlobal(list->GetItemRect(7).center()));
+        QHelpEvent tip(QEvent::ToolTip, list->GetItemRect(0).center(),
+                       list->viewport()->mapToGlobal(list->GetItemRect(0).center()));
         QApplication::sendEvent(list->viewport(), &tip);
-        QTRY_COMPARE(QToolTip::text(), QString::fromStdString(Goals().GetAt(7).GetName()));
-        const int before = painter.GetNameRect(list->GetItemRect(7)).width();
+        QTRY_COMPARE(QToolTip::text(), QString::fromStdString(Goals().GetAt(0).GetName()));
+        const int before = painter.GetNameRect(list->GetItemRect(0)).width();
         m_frame->resize(m_frame->width() + 300, m_frame->height());
-        QTRY_VERIFY(painter.GetNameRect(list->GetItemRect(7)).width() >
-                    std::min(before, painter.GetNameWidth(Goals().GetAt(7)) - 300));
-        QVERIFY(painter.GetNameRect(list->GetItemRect(7)).width() <= painter.GetNameWidth(Goals().GetAt(7)));
+        QTRY_VERIFY(painter.GetNameRect(list->GetItemRect(0)).width() >
+                    std::min(before, painter.GetNameWidth(Goals().GetAt(0)) - 300));
+        QVERIFY(painter.GetNameRect(list->GetItemRect(0)).width() <= painter.GetNameWidth(Goals().GetAt(0)));
     }
 
     void userNameAboutAndHelp() {
