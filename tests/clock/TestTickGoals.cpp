@@ -184,8 +184,7 @@ private slots:
         const auto ended = runs.EndAll(goals, Interval::End::Closed);
         QCOMPARE(ended.size(), std::size_t{1});
         QVERIFY(!ended[0].began && ended[0].seconds == 30 && ended[0].how == Interval::End::Closed);
-        QVERIFY(runs.EndAll(goals, Interval::End::Closed).empty());
-        QVERIFY(runs.Checkpoint(goals).empty());
+        QVERIFY(runs.EndAll(goals, Interval::End::Closed).empty() && runs.Checkpoint(goals).empty());
         const auto again = runs.Sync(goals, CTime::GetCurrentTime(), Interval::End::Stopped);
         QVERIFY(again.size() == 1 && again[0].began);
     }

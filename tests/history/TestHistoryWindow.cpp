@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "clock/GoalColours.h"
 #include "history/HistoryWindow.h"
 #include "history/HoursChart.h"
 #include "history/HoursView.h"
@@ -158,9 +159,7 @@ private slots:
         };
         QVERIFY(times.size() >= 3 && times.first() == "0:00" && minutes(times.last()) >= 120);
         for (int i = 1; i < times.size(); ++i)
-            QVERIFY(QList<int>({1, 2, 5, 10, 15, 30, 60, 120})
-                        .contains(minutes(times[i]) - minutes(times[i - 1])) &&
-                    minutes(times[i]) - minutes(times[i - 1]) == minutes(times[1]));
+            QCOMPARE(minutes(times[i]) - minutes(times[i - 1]), minutes(times[1]));
         QTableWidget* runs = window.Runs()->Table();
         QStringList lengths;
         for (int row = 0; row < runs->rowCount(); ++row)
@@ -210,6 +209,20 @@ private slots:
         // The week before holds nothing: empty cells, and an empty chart.
         QTest::keyClick(&window, Qt::Key_P, Qt::AltModifier);
         QTRY_VERIFY(Rows(window.Hours()) == "Total:        | , , ");
+        // The step is the smallest of these that fits the chart, however tall the tallest day.
+        QStringList steps;
+        for (double seconds = 30; seconds < 1e8; seconds *= 1.3) {
+            window.Chart()->Fill({{"Mon 7", "7"}}, {{1, "Essay", {static_cast<std::int64_t>(seconds)}}}, {1});
+            if (const QString step = QString::number(minutes(window.Chart()->TimeLabels().value(1)));
+                !steps.contains(step))
+                steps << step;
+        }
+        QCOMPARE(steps.join(' '), "1 2 5 10 15 30 60 120 180 240 360 480 720 1440 2880 7200 14400");
+        QStringList palette; // told apart by most eyes; the last, a grey, is "Other"
+        for (int goal = -1; goal <= GoalColours::kColours; ++goal)
+            palette << HoursChart::Colour(goal).name();
+        QCOMPARE(palette.join(' '), "#4e79a7 #4e79a7 #f28e2b #e15759 #76b7b2 #59a14f #edc948 #b07aa1 #ff9da7 "
+                                    "#9c755f #17becf #bcbd22 #9d9d9d #9d9d9d");
     }
 
     // At a real size: on a 1280 by 800 screen (as test_history_1280 runs it), a week of 30 goals,

@@ -195,8 +195,7 @@ private slots:
                                "not be written (Is a directory).");
         QVERIFY(QDir(synced.path()).mkdir("Ordalune.cdf.new") && // where the link's file is saved
                 !again.Save(true).contains("Use backup"));       // a folder is no backup
-        QVERIFY(QDir(synced.path()).rmdir("Ordalune.cdf.new"));
-        QVERIFY(QDir(m_dir->path()).rmdir("ordalune.bak"));
+        QVERIFY(QDir(synced.path()).rmdir("Ordalune.cdf.new") && QDir(m_dir->path()).rmdir("ordalune.bak"));
         again.user = "fourth";
         QCOMPARE(again.Save(), "saved");
         // Nothing new: an automatic save writes nothing; one asked for, or over a file changed
@@ -291,8 +290,7 @@ private slots:
         std::promise<bool> recorded;
         store.Record([&recorded](JournalRecorder&) { recorded.set_value(true); });
         store.Flush();
-        QVERIFY(recorded.get_future().get());
-        QVERIFY(store.FinishJournal(std::chrono::milliseconds(0)).empty());
+        QVERIFY(recorded.get_future().get() && store.FinishJournal(std::chrono::milliseconds(0)).empty());
     }
 
     // A second copy shows the goals and never writes them, even once the first has gone: its goals
