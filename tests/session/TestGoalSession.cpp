@@ -238,9 +238,9 @@ private slots:
         QCOMPARE(totals, "333330000");
         QCOMPARE(said(fresh.Add("x", "600000:00")),
                  "3 \"600000:00\" is more than the largest Total, 596523:14.");
-        QCOMPARE(said(fresh.Add("Tab\tName\u2028 ", "1.5")), "0 ");
+        QCOMPARE(said(fresh.Add("Tab\tName\u2028\u0080x\u009f\u00a0\u2026\x7f~\x1f ", "1.5")), "0 ");
         QCOMPARE(Describe(), "1:90 2:30/2:30, 1.5 1:30/1:30, :45 0:45/0:45, 596523:14 596523:14/596523:14, "
-                             "Tab Name 1:30/1:30");
+                             "Tab Name  x \u00a0\u2026 ~ 1:30/1:30"); // controls and line breaks made spaces
         // A copy that does not own the goal file changes nothing.
         GoalSession second(m_dir->path().toStdString());
         second.SetPrompter(&m_user);
