@@ -42,8 +42,13 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     title->setGeometry(at(73, 41, 58, 8));
     auto* version = new QLabel(QStringLiteral("Version " ORDALUNE_VERSION), this);
     version->setGeometry(at(85, 51, 34, 8));
-    for (QLabel* line : {title, version})
+    for (QLabel* line : {title, version}) {
         line->setAlignment(Qt::AlignCenter);
+        // Faces wider than the one these units were set for would cut the line: widen it about its centre.
+        const int wanted = line->fontMetrics().horizontalAdvance(line->text()) + 2;
+        if (wanted > line->width())
+            line->setGeometry(line->x() - (wanted - line->width()) / 2, line->y(), wanted, line->height());
+    }
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setGeometry(at(146, 90, 50, 14));
     ok->setDefault(true);
