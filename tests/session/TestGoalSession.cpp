@@ -233,7 +233,7 @@ private slots:
                  "4 \"No Goals\" is what the list shows when it holds no goal: choose another name.");
         QString totals; // what cannot be meant is refused, what can is read as the dialog reads it
         for (const char* total :
-             {"1:-30", "-1:90", "+1", "1:30x", "600000:00", " 1:90 ", "1.5", ":45", "596523:14"})
+             {"1:-30", "-1:90", "+1", "1:30x", "600000:00", "\t\n\v 1:90 \f\r", "1.5", ":45", "596523:14"})
             totals += QString::number(static_cast<int>(fresh.Add(total, total).failure));
         QCOMPARE(totals, "333330000");
         QCOMPARE(said(fresh.Add("x", "600000:00")),
