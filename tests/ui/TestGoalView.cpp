@@ -159,6 +159,10 @@ private slots:
         QCOMPARE(m_frame->statusBar()->currentMessage(),
                  "The history was exported to " + m_dir->filePath("history.json") + ".");
         m_frame->statusBar()->clearMessage(); // gone after a while
+        const QImage idle = m_frame->statusBar()->grab(m_frame->Pane(0)->geometry()).toImage();
+        m_frame->statusBar()->showMessage(Pane(0)); // a prompt stands just where the idle text stood
+        QCOMPARE(m_frame->statusBar()->grab(m_frame->Pane(0)->geometry()).toImage(), idle);
+        m_frame->statusBar()->clearMessage();
         QStringList read; // each pane named, its text read as its description, and explained
         for (int pane = 1; pane < 5; ++pane) {
             QAccessibleInterface* described = QAccessible::queryAccessibleInterface(m_frame->Pane(pane));
