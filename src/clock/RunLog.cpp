@@ -41,7 +41,7 @@ std::vector<RunLog::Event> RunLog::Sync(const GoalList& goals, CTime now, Interv
     }
     for (const auto& [goal, counted] : running)
         if (m_open.emplace(goal, Open{now.GetTime(), counted, counted}).second)
-            events.push_back({true, goal, now.GetTime(), now.GetTime(), 0, Interval::End::Running});
+            events.push_back({.began = true, .goal = goal, .start = now.GetTime(), .end = now.GetTime()});
     return events;
 }
 
@@ -60,7 +60,7 @@ std::vector<RunLog::Event> RunLog::Split(const Goal& goal, CTime at) {
     Note(goal);
     const Event ended = Ended(goal.GetKey(), open->second, Interval::End::Renewed);
     open->second = {at.GetTime(), goal.GetCounted(), goal.GetCounted()};
-    return {ended, {true, goal.GetKey(), at.GetTime(), at.GetTime(), 0, Interval::End::Running}};
+    return {ended, {.began = true, .goal = goal.GetKey(), .start = at.GetTime(), .end = at.GetTime()}};
 }
 
 std::vector<RunLog::Event> RunLog::Cut(const GoalList& goals, CTime now) {
@@ -69,7 +69,7 @@ std::vector<RunLog::Event> RunLog::Cut(const GoalList& goals, CTime now) {
     for (auto& [goal, run] : m_open) {
         events.push_back(Ended(goal, run, Interval::End::ClockChanged));
         run = {now.GetTime(), run.counted, run.counted};
-        events.push_back({true, goal, now.GetTime(), now.GetTime(), 0, Interval::End::Running});
+        events.push_back({.began = true, .goal = goal, .start = now.GetTime(), .end = now.GetTime()});
     }
     return events;
 }

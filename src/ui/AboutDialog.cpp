@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include <algorithm>
+
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Ordalune Tracker"));
     setObjectName(QStringLiteral("AboutDialog"));
@@ -45,9 +47,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     for (QLabel* line : {title, version}) {
         line->setAlignment(Qt::AlignCenter);
         // Faces wider than the one these units were set for would cut the line: widen it about its centre.
-        const int wanted = line->fontMetrics().horizontalAdvance(line->text()) + 2;
-        if (wanted > line->width())
-            line->setGeometry(line->x() - (wanted - line->width()) / 2, line->y(), wanted, line->height());
+        const int width = std::max(line->width(), line->fontMetrics().horizontalAdvance(line->text()) + 2);
+        line->setGeometry(line->x() - (width - line->width()) / 2, line->y(), width, line->height());
     }
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setGeometry(at(146, 90, 50, 14));
