@@ -14,22 +14,16 @@ if [[ -z "${ORDALUNE_ATSPI_INNER:-}" ]]; then
     rm -rf "$XDG_RUNTIME_DIR"
     exit $status
 fi
-# A display of its own: the choice is made under a lock, so two of these started side by side
-# never take the same number.
-exec 8>/tmp/.ordalune-with-atspi.lock
-flock 8
-display=""
-for n in $(seq 150 250); do
-    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
-    display=:$n
-    break
-done
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+# A display of its own, chosen by Xvfb and told through a file: it skips the numbers in use and
+# clears the lock files that servers killed outright leave behind, which would otherwise use up
+# any range of numbers fixed here.
+told=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$told" >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null' EXIT
-for _ in $(seq 100); do [[ -e /tmp/.X11-unix/X${display#:} ]] && break; sleep 0.05; done
-flock -u 8
-exec 8>&-
+for _ in $(seq 600); do [[ -s $told ]] && break; sleep 0.05; done
+display=:$(head -n 1 "$told")
+rm -f "$told"
 export DISPLAY=$display QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 # Windows are given the focus, as on a desktop, once the window manager runs: on a busy machine it
 # can take seconds to start, and a window shown before it would never be activated.
