@@ -296,7 +296,7 @@ private slots:
         QVERIFY(refused("others can write to it") && chmod(path.constData(), 0644) == 0);
         QVERIFY(WriteBytes(Path("ordalune-history.sqlite-journal"), QByteArray(512, 'j')));
         QVERIFY(chown(Path("ordalune-history.sqlite-journal").toLocal8Bit().constData(), 65534, 65534) == 0);
-        QVERIFY(refused("ordalune-history.sqlite-journal, belongs to the user nobody"));
+        QVERIFY(refused("the file beside it, ordalune-history.sqlite-journal, belongs to the user nobody"));
         QCOMPARE(ReadBytes(Path(Journal::kFileName)), mine); // never rolled back from another's file
         QVERIFY(QFile::remove(Path("ordalune-history.sqlite-journal")) && Reopen() != nullptr);
         struct stat now {};
