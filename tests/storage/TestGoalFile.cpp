@@ -193,7 +193,8 @@ private slots:
         QVERIFY(QFile::remove(Path("ordalune.bak")) && QDir(m_dir->path()).mkdir("ordalune.bak"));
         QCOMPARE(again.Save(), "saved: No backup of your goals is being kept: ordalune.bak could "
                                "not be written (Is a directory).");
-        QVERIFY(QDir(synced.path()).mkdir("Ordalune.cdf.new") && // where the link's file is saved
+        QVERIFY(!QFile::exists(Path("ordalune.bak.new")) &&      // nothing left behind
+                QDir(synced.path()).mkdir("Ordalune.cdf.new") && // where the link's file is saved
                 !again.Save(true).contains("Use backup"));       // a folder is no backup
         QVERIFY(QDir(synced.path()).rmdir("Ordalune.cdf.new") && QDir(m_dir->path()).rmdir("ordalune.bak"));
         again.user = "fourth";

@@ -189,8 +189,7 @@ private slots:
     // A failed write is told once, and nothing more is written in that run.
     void failureToldOnce() {
         auto journal = Reopen();
-        QVERIFY(journal != nullptr);
-        QVERIFY(journal->Begin(99, kNoon) == 0); // a goal the journal does not know
+        QVERIFY(journal != nullptr && journal->Begin(99, kNoon) == 0); // a goal the journal does not know
         QVERIFY(Texts(journal->TakeFailure())
                     .contains(
                         "could not be written (a run could not be recorded: FOREIGN KEY constraint failed)"));
@@ -263,8 +262,7 @@ private slots:
         QVERIFY(refused("everyone can write to"));
         QVERIFY(chmod(folder.constData(), 0770) == 0 && chown(folder.constData(), 0, 65534) == 0);
         QVERIFY(refused("the group nogroup can write to"));
-        QVERIFY(chown(folder.constData(), 0, 0) == 0); // the user's own group
-        QVERIFY(Reopen() != nullptr);
+        QVERIFY(chown(folder.constData(), 0, 0) == 0 && Reopen() != nullptr); // the user's own group
         // An access list that lets another user write: the list as the kernel keeps it, a version
         // word and then entries of tag, permissions and id.
         const auto acl = [](std::initializer_list<std::array<std::uint32_t, 3>> entries) {

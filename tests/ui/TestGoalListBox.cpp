@@ -186,6 +186,13 @@ private slots:
         QTRY_VERIFY(m_list->hasFocus());
         m_list->viewport()->repaint();
         QCOMPARE(Grab().pixelColor(0, Item(0).center().y()), GoalPainter::kFocusFrameColor);
+        // The names column narrows when its widest name goes; an empty list keeps one line.
+        m_list->UpdateLayout();
+        const QSize one = m_list->GetIdealSize();
+        m_goals.Append(std::make_unique<Goal>("a much longer name", Minutes(1), Minutes(1)));
+        QVERIFY(m_list->UpdateLayout() && m_list->GetIdealSize().width() > one.width() && m_goals.Remove(1));
+        QVERIFY(m_list->UpdateLayout() && m_list->GetIdealSize() == one && m_goals.Remove(0));
+        QVERIFY(m_list->UpdateLayout() && m_list->GetIdealSize().height() == one.height());
     }
 
 private:

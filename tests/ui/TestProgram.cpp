@@ -73,14 +73,13 @@ private slots:
         sockaddr_un address{AF_UNIX, {}};
         const QByteArray name = SingleInstance::ServerName().toUtf8();
         std::memcpy(address.sun_path + 1, name.constData(), static_cast<std::size_t>(name.size()));
-        const auto at = reinterpret_cast<sockaddr*>(&address);
         const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
         const pid_t squatter = fork();
         if (squatter == 0) {
             const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
             if ((geteuid() == 0 &&
                  (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) ||
-                bind(fd, at, length) != 0 || listen(fd, 8) != 0)
+                bind(fd, reinterpret_cast<sockaddr*>(&address), length) != 0 || listen(fd, 8) != 0)
                 _exit(1);
             pause();
         }
