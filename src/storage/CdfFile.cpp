@@ -43,7 +43,6 @@ CdfFile::CdfFile(std::string fileName, Mode mode) : m_fileName(std::move(fileNam
         close(fd);
         throw CFileException::FromErrno(error, m_fileName, CFileException::Cause::Generic);
     }
-    Clear();
 }
 
 CdfFile::~CdfFile() {

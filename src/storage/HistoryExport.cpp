@@ -50,7 +50,7 @@ std::string HistoryExport::LocalIso8601(std::int64_t instant) {
     localtime_r(&time, &local);
     char text[40];
     std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &local);
-    const int offset = static_cast<int>(local.tm_gmtoff / 60) % (24 * 60); // zones stay within a day
+    const int offset = static_cast<int>(local.tm_gmtoff / 60);
     char zone[16];
     std::snprintf(zone, sizeof zone, "%c%02d:%02d", offset < 0 ? '-' : '+', std::abs(offset) / 60,
                   std::abs(offset) % 60);

@@ -22,13 +22,6 @@ class TestCdfFile : public QObject {
     std::string Path(const char* name) const {
         return m_dir.filePath(QString::fromLatin1(name)).toStdString();
     }
-    QByteArrayList ReadLines(const char* name) {
-        CdfFile file(Path(name), CdfFile::Mode::Read);
-        QByteArrayList lines;
-        while (file.ReadLine() && lines.size() < 10000)
-            lines << QByteArray::fromStdString(file.GetLine());
-        return lines;
-    }
     QTemporaryDir m_dir;
 
 private slots:

@@ -220,6 +220,9 @@ private slots:
         // Narrowed, the idle text gives way.
         m_frame->resize(m_frame->width() - m_frame->Pane(0)->width() + 20, m_frame->height());
         QTRY_VERIFY(m_frame->Pane(0)->width() < m_frame->Pane(0)->sizeHint().width());
+        const int narrowed = m_frame->width();
+        m_session->EditSelected(Goals().GetAt(0).GetName(), Minutes(2400), Minutes(1799)); // no column moves
+        QCOMPARE(m_frame->width(), narrowed);
         // Low on the screen it is brought up just until its frame ends at the screen's last row.
         m_frame->move(m_frame->x(), m_frame->screen()->availableGeometry().bottom() - 10);
         m_frame->FitFrameToList();
