@@ -324,6 +324,7 @@ private slots:
         window->resize(size);
         window->close();
         HistoryWindow again(journal.access, 1);
+        QVERIFY(QSignalSpy(&again, &HistoryWindow::refreshed).wait()); // filled, it keeps the size
         QCOMPARE(again.size(), size);
         QCOMPARE(again.Period().GetSpan(), HistoryPeriod::Span::Month);
     }
@@ -340,6 +341,8 @@ private slots:
                    5400);
         QTRY_VERIFY(hours.Totals()->width() > 100);
         QCOMPARE(hours.Days()->horizontalScrollBar()->maximum(), 0);
+        const QTableWidget* days = hours.Days(); // the days fill their room, none left narrower
+        QVERIFY(days->columnViewportPosition(6) + days->columnWidth(6) > days->viewport()->width() - 7);
     }
 
     // A question still waiting in the store when the one who asked goes is answered to no one.
