@@ -324,7 +324,7 @@ private slots:
         window->resize(size);
         window->close();
         HistoryWindow again(journal.access, 1);
-        QVERIFY(QSignalSpy(&again, &HistoryWindow::refreshed).wait()); // filled, it keeps the size
+        QVERIFY(QSignalSpy(&again, &HistoryWindow::refreshed).wait(20000)); // filled, it keeps the size
         QCOMPARE(again.size(), size);
         QCOMPARE(again.Period().GetSpan(), HistoryPeriod::Span::Month);
     }
