@@ -193,7 +193,8 @@ private slots:
         QVERIFY(Texts(journal->TakeFailure())
                     .contains(
                         "could not be written (a run could not be recorded: FOREIGN KEY constraint failed)"));
-        QVERIFY(journal->TakeFailure().empty() && !journal->IsOpen());
+        QVERIFY(journal->TakeFailure().empty() && !journal->IsOpen() && journal->Open(kNoon).opened);
+        QVERIFY(journal->Begin(99, kNoon) == 0 && !journal->TakeFailure().empty()); // told again
     }
 
     // A journal locked by another program (an export reading it, a tool holding it) never stops
@@ -265,7 +266,7 @@ private slots:
         QVERIFY(chown(folder.constData(), 0, 0) == 0 && Reopen() != nullptr); // the user's own group
         // An access list that lets another user write: the list as the kernel keeps it, a version
         // word and then entries of tag, permissions and id.
-        const auto acl = [](std::initializer_list<std::array<std::uint32_t, 3>> entries) {
+        const auto setAcl = [&folder](std::initializer_list<std::array<std::uint32_t, 3>> entries) {
             QByteArray bytes(4, '\0');
             bytes[0] = 2;
             for (const auto& [tag, permissions, id] : entries) {
@@ -274,18 +275,15 @@ private slots:
                 bytes.append(reinterpret_cast<const char*>(fields), 4)
                     .append(reinterpret_cast<const char*>(&id), 4);
             }
-            return bytes;
+            return setxattr(folder.constData(), "system.posix_acl_access", bytes.constData(),
+                            static_cast<std::size_t>(bytes.size()), 0) == 0;
         };
-        const QByteArray others =
-            acl({{1, 7, ~0U}, {2, 7, 65534}, {4, 5, ~0U}, {0x10, 7, ~0U}, {0x20, 5, ~0U}});
-        if (setxattr(folder.constData(), "system.posix_acl_access", others.constData(),
-                     static_cast<std::size_t>(others.size()), 0) == 0) {
+        if (setAcl({{1, 7, ~0U}, {2, 7, 65534}, {4, 5, ~0U}, {0x10, 7, ~0U}, {0x20, 5, ~0U}})) {
             QVERIFY(refused("an access control list can write to"));
-            const QByteArray masked =
-                acl({{1, 7, ~0U}, {2, 7, 65534}, {4, 5, ~0U}, {0x10, 5, ~0U}, {0x20, 5, ~0U}});
-            QVERIFY(setxattr(folder.constData(), "system.posix_acl_access", masked.constData(),
-                             static_cast<std::size_t>(masked.size()), 0) == 0);
-            QVERIFY(Reopen() != nullptr); // the mask takes the write away
+            QVERIFY(setAcl({{1, 7, ~0U}, {2, 7, 65534}, {4, 5, ~0U}, {0x10, 5, ~0U}, {0x20, 5, ~0U}}) &&
+                    Reopen() != nullptr); // the mask takes the write away
+            QVERIFY(setAcl({{1, 7, ~0U}, {2, 5, 65534}, {4, 5, ~0U}, {0x10, 7, ~0U}, {0x20, 5, ~0U}}) &&
+                    Reopen() != nullptr); // and a named user who may only read is no danger
             QVERIFY(removexattr(folder.constData(), "system.posix_acl_access") == 0 &&
                     chmod(folder.constData(), 0700) == 0);
         }
