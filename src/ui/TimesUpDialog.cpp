@@ -31,8 +31,8 @@ TimesUpDialog::TimesUpDialog(QWidget* parent) : QDialog(parent) {
     m_continue = new QRadioButton(QStringLiteral("&Continue working and add more time:"), this);
     m_continue->setObjectName(QStringLiteral("continue"));
     auto* group = new QButtonGroup(this);
-    group->addButton(m_stop, 0);
-    group->addButton(m_continue, 1);
+    group->addButton(m_stop);
+    group->addButton(m_continue);
 
     // A plain field, so anything typed is accepted; the arrows step the number in it.
     m_minutes = new QLineEdit(this);

@@ -41,6 +41,7 @@ class TestGoalSession : public QObject {
             m_session->Tick();
         }
     }
+    void TickAndSettle(int seconds) { Tick(seconds), Settle(); }
     void Select(int index) { Goals().SetSelection(index); }
     QString Log() { return m_user.log.join('|'); }
     // The journal's runs that overlap [from, to], as "Essay 90+60 stopped", starts counted from `from`.
@@ -639,12 +640,14 @@ private slots:
         m_session->Renewals().Choose(Goals().GetAt(0), Renewal::Every::Day, false, false,
                                      CTime::GetCurrentTime());
         QVERIFY(QDir(m_dir->path()).mkdir("Ordalune.cdf.new")); // in the way of the renewal's save
-        Tick(60);
-        Settle();
+        TickAndSettle(60);
         QVERIFY(QDir(m_dir->path()).rmdir("Ordalune.cdf.new"));
-        m_session->StartGoal(0);
-        Tick(60); // saved with the minute
+        Open(ReadBytes(Path("Ordalune.cdf")), ""); // as after a crash: the renewal is in the journal alone
         Settle();
+        TickAndSettle(1); // put back, and saved at once
+        QVERIFY(ReadBytes(Path("Ordalune.cdf")).contains("Daily,00:30,00:30"));
+        m_session->StartGoal(0);
+        TickAndSettle(60);                         // saved with the minute
         Open(ReadBytes(Path("Ordalune.cdf")), ""); // no closing save
         Settle();
         Tick(1);
