@@ -117,7 +117,8 @@ private slots:
         clock->Advance(1);
         clock->Set(clock->Now() + 86400);
         QVERIFY(!goal.Tick());
-        QCOMPARE(goal.GetCounted() * 100 + goal.GetWheel().GetCurrent(), 1101); // each tick turns the wheel
+        // Two ticks, each turning the wheel: no spoke is lit before the first.
+        QCOMPARE(std::pair(goal.GetCounted(), goal.GetWheel().GetCurrent()), std::pair(std::int64_t{11}, 1));
         clock->Advance(1);
         clock->Set(clock->Now() + 30); // within a tick: a late one, or the clock nudged
         goal.CountUntil(goal.GetLastTick() + CTimeSpan(20));

@@ -632,8 +632,9 @@ private slots:
         QTRY_COMPARE(prompt(), "Renews every Monday \u2014 this week 0:42 of 5:00 spent");
     }
 
-    // A renewal whose own save failed is held by the next save that is written: a start after a
-    // crash keeps the time spent since, instead of going back to the renewal's values.
+    // A renewal whose own save failed is kept by the journal: a start after a crash puts it back and
+    // saves it at once. Once a save holds it, a start after a crash keeps the time spent since,
+    // instead of going back to the renewal's values.
     void renewalSavedLater() {
         Open("Daily,0:30,0:10\r\n");
         m_clock->Set(CTime(2026, 12, 7, 23, 59, 30).GetTime());
