@@ -172,13 +172,16 @@ void GoalListBox::paintEvent(QPaintEvent* event) {
     // A running clock's wheel is an opaque picture, whole pixels on whole pixels: the background
     // under it is not filled first, which at a tick, when only the wheels are painted, is most of
     // the work.
-    QRegion background = event->region();
     const qreal ratio = viewport()->devicePixelRatioF();
-    for (int i = first; i <= last && ratio == static_cast<int>(ratio); ++i)
-        if (m_goals.GetAt(i).IsRunning())
-            background -= m_painter.GetWheelRect(GetItemRect(i));
-    for (const QRect& rect : background) // the bounding rectangle may span much more
-        painter.fillRect(rect, Qt::black);
+    const auto underWheel = [&](const QRect& rect) {
+        for (int i = first; i <= last && ratio == static_cast<int>(ratio); ++i)
+            if (m_goals.GetAt(i).IsRunning() && m_painter.GetWheelRect(GetItemRect(i)).contains(rect))
+                return true;
+        return false;
+    };
+    for (const QRect& rect : event->region()) // the bounding rectangle may span much more
+        if (!underWheel(rect))
+            painter.fillRect(rect, Qt::black);
     const bool focused = hasFocus();
     for (int i = first; i <= last; ++i) {
         const QRect item = GetItemRect(i);

@@ -278,12 +278,12 @@ void GoalPainter::Draw(QPainter& painter, const Goal& goal, const QRect& item, c
         return;
     if (const QRect wheel = GetWheelRect(item); needed(wheel, 0)) {
         // Clipped to its own rectangle, the wheel is copied as a block; under the many-rectangle
-        // clip of a tick's update it would be blended span by span.
-        painter.save();
+        // clip of a tick's update it would be blended span by span. The list sets no clip of its
+        // own, so turning clipping off again is cheaper than saving and restoring the painter.
         painter.setClipRect(wheel);
         painter.drawImage(wheel.topLeft(),
                           WheelImage(goal.GetWheel(), wheel.size(), painter.device()->devicePixelRatioF()));
-        painter.restore();
+        painter.setClipping(false);
     }
     if (const QRect finish = GetFinishRect(goal, item); needed(finish, 3)) {
         painter.setPen(timeColor);

@@ -56,7 +56,8 @@ public:
     [[nodiscard]] int GetBarFill(const Goal& goal, const QRect& item) const;
     [[nodiscard]] QRect GetFinishRect(const Goal& goal, const QRect& item) const;
 
-    // Draws the goal over a black background; with a region, only the parts it needs.
+    // Draws the goal over a black background; with a region, only the parts it needs. Any clip
+    // the painter had is turned off.
     void Draw(QPainter& painter, const Goal& goal, const QRect& item, const QRegion* region = nullptr) const;
     // The selection or focus frame around an item (black when neither, to clear an old one); only
     // its edges that meet `region`, when given.
