@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
         }
         const double p = Median(mine);
         const double b = Median(base);
-        TableRow("CPU, 3 clocks running (ms/min)", "ms", p, b, "over", p - b, 10);
+        TableRow("CPU, 3 clocks running (ms/min)", "ms", p, b, "over", p - b, 5);
     }
     {
         WriteGoals(dir, 1000);
@@ -94,10 +94,10 @@ int main(int argc, char** argv) {
         }
         const double p = Median(mine);
         const double b = Median(base);
-        TableRow("exec to first paint, 1,000 goals (ms)", "ms", p, b, "ratio", p / b, 1.3);
+        TableRow("exec to first paint, 1,000 goals (ms)", "ms", p, b, "ratio", p / b, 1.2);
         const double pm = Median(minePeak);
         const double bm = Median(basePeak);
-        TableRow("peak memory, 1,000 goals (MiB)", "MiB", pm, bm, "over", pm - bm, 5);
+        TableRow("peak memory, 1,000 goals (MiB)", "MiB", pm, bm, "over", pm - bm, 3);
     }
     {
         // The same start with ten years of history beside the goal file, and without.
