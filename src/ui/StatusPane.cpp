@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/StatusPane.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 StatusPane::StatusPane(const QString& sample, QWidget* parent) : QFrame(parent) {
@@ -24,7 +25,8 @@ QSize StatusPane::sizeHint() const { return {minimumWidth(), fontMetrics().heigh
 
 // Drawn as a label with a frame draws its text: left, centred in height, half an 'x' in.
 void StatusPane::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event);
+    if (!contentsRect().contains(event->rect()))
+        QFrame::paintEvent(event); // a new text repaints inside the frame only
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
     const QRect text = contentsRect().adjusted(Indent(), 0, 0, 0);
