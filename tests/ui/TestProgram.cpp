@@ -288,8 +288,8 @@ private slots:
                  "2 ordalune: --from takes a date as YYYY-MM-DD.\n");
         QCOMPARE(Run({"--export-history", "CSV", "--from", "2026-12-07", "--to", "2026-12-07"}).count('\n'),
                  2);
-        QCOMPARE(Run({"--export-history", "csv", "--from", "2026-12-09", "--to", "2026-12-01"}),
-                 "2 ordalune: --to 2026-12-01 is before --from 2026-12-09.\n");
+        QCOMPARE(Run({"--export-history", "csv", "--from", "2026-12-09", "--to", "2026-12-08"}),
+                 "2 ordalune: --to 2026-12-08 is before --from 2026-12-09.\n"); // the day before
         // Nothing written is never taken for success: a full disk, for the export and the status.
         for (const QStringList& arguments : {QStringList{"--export-history", "json"}, {"--status", "--json"}})
             QCOMPARE(Run(arguments, "/dev/full"),
