@@ -57,10 +57,8 @@ bool JournalSchema::Migrate(sqlite3* db, std::string& error) {
         sql.step(statement) == SQLITE_ROW)
         current = sql.column_int(statement, 0);
     sql.finalize(statement);
-    if (current < 0) {
-        error = sql.errmsg(db);
-        return false;
-    }
+    if (current < 0)
+        return false; // the caller gives the connection's own message
     if (current > kVersion) {
         error = "it was written by a later version of the program";
         return false;

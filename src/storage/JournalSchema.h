@@ -13,5 +13,6 @@ public:
 
     // Brings the journal to the current version, each step in one transaction; false with the
     // reason in `error` when that cannot be done (a journal of a later version, a failed write).
+    // When its version cannot be read, `error` stays empty: the connection's message says why.
     [[nodiscard]] static bool Migrate(sqlite3* db, std::string& error);
 };
