@@ -4,6 +4,19 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+
+namespace {
+
+// Whether `after` is `before` with some digits changed, as a clock's pane changes at a tick.
+bool DigitsChanged(QStringView before, QStringView after) {
+    return before.size() == after.size() &&
+           std::equal(before.begin(), before.end(), after.begin(),
+                      [](QChar a, QChar b) { return a == b || (a.isDigit() && b.isDigit()); });
+}
+
+} // namespace
+
 StatusPane::StatusPane(const QString& sample, QWidget* parent) : QFrame(parent) {
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
@@ -13,12 +26,31 @@ StatusPane::StatusPane(const QString& sample, QWidget* parent) : QFrame(parent) 
 void StatusPane::SetText(const QString& text) {
     if (text == m_text)
         return;
+    QRect changed = contentsRect();
+    if (m_wordsWidth >= 0 && DigitsChanged(m_text, text)) {
+        // Digits of one width leave the text as wide as it was: only the digits are drawn again,
+        // not the words before them (shaping and blending text is most of what a tick costs).
+        changed.setLeft(changed.left() + Indent() + m_wordsWidth - 1);
+    } else {
+        const QFontMetrics metrics = fontMetrics();
+        const auto digit = std::find_if(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+        m_wordsWidth = metrics.horizontalAdvance(text.left(digit - text.begin()));
+        for (char c = '1'; c <= '9'; ++c)
+            if (metrics.horizontalAdvance(QLatin1Char(c)) != metrics.horizontalAdvance(QLatin1Char('0')))
+                m_wordsWidth = -1; // a font with digits of their own widths: measured each time
+        const int needed = metrics.horizontalAdvance(text) + Indent() + 2 * frameWidth() + 1;
+        if (needed > minimumWidth())
+            setMinimumWidth(needed); // grows rather than cutting the text; the bar lays out again
+    }
     m_text = text;
     setAccessibleDescription(text.trimmed()); // read out as the pane's text
-    const int needed = fontMetrics().horizontalAdvance(text) + Indent() + 2 * frameWidth() + 1;
-    if (needed > minimumWidth())
-        setMinimumWidth(needed); // grows rather than cutting the text; the bar lays out again
-    update(contentsRect());
+    update(changed);
+}
+
+void StatusPane::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange)
+        m_wordsWidth = -1; // measured again with the next text
+    QFrame::changeEvent(event);
 }
 
 QSize StatusPane::sizeHint() const { return {minimumWidth(), fontMetrics().height() + 2 * frameWidth()}; }

@@ -19,9 +19,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     [[nodiscard]] int Indent() const { return fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2; }
 
     QString m_text;
+    int m_wordsWidth = -1; // of the text before the first digit; -1 when not known
 };

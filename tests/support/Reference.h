@@ -2,8 +2,23 @@
 #pragma once
 
 #include <QImage>
+#include <QPaintEvent>
 #include <QTest>
 #include <QWidget>
+
+// Records the region of every paint a widget receives.
+class PaintSpy final : public QObject {
+public:
+    explicit PaintSpy(QWidget* target) { target->installEventFilter(this); }
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
 
 // Compares a drawing with its reference picture in tests/data; after a change made on purpose,
 // ORDALUNE_UPDATE_ARTWORK=1 writes the reference anew and skips the test, which then has checked

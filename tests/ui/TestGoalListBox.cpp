@@ -8,26 +8,7 @@
 #include "ui/CGoalView.h"
 #include "ui/GoalListBox.h"
 
-#include <QPaintEvent>
 #include <QPainter>
-
-namespace {
-
-// Records the region of every paint the list's viewport receives.
-class PaintSpy final : public QObject {
-public:
-    explicit PaintSpy(QWidget* target) { target->installEventFilter(this); }
-    QRegion painted;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            painted += static_cast<QPaintEvent*>(event)->region();
-        return false;
-    }
-};
-
-} // namespace
 
 // The goal list on screen, in the view that connects it to the session: its layout and pixels,
 // what it repaints, and the mouse and keys.

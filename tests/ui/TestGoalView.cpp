@@ -212,6 +212,19 @@ private slots:
         m_session->Tick();
         QCOMPARE(Pane(4), " 10:00 AM ");
         ShownAsRepainted(m_frame->Pane(4));
+        // Digits that change alone are drawn again, and not the words before them.
+        Goals().GetAt(0).ToggleRunning();
+        ShownAsRepainted(m_frame->Pane(2));
+        const PaintSpy remainPaints(m_frame->Pane(2));
+        m_clock->Advance(120);
+        for (int tick = 0; tick < 15; ++tick)
+            m_session->Tick();
+        QCOMPARE(Pane(2), " Remain : 29:58 ");
+        QCoreApplication::processEvents();
+        QCOMPARE(remainPaints.painted.boundingRect().left(),
+                 m_frame->Pane(2)->fontMetrics().horizontalAdvance(" Remain : ") + 3);
+        ShownAsRepainted(m_frame->Pane(2));
+        Goals().GetAt(0).ToggleRunning();
         QWhatsThis::enterWhatsThisMode(); // its prompt stays while the panes are brought up to date
         for (int tick = 0; tick < 15; ++tick)
             m_session->Tick();
