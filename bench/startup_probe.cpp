@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the real program and reports on stdout the moment its goal list is first painted, and
 // the window's size, then ends. Other modes, after "-m" (so it runs beside any other copy):
-//   cpu SECONDS    the first three goals' clocks run; reports the CPU time used over SECONDS.
-//                  Under callgrind, the instructions of those seconds alone are dumped.
+//   cpu SECONDS [WARM]  the first three goals' clocks run; reports the CPU time used over SECONDS,
+//                  counted after WARM seconds of ticking (none unless given), as a copy that has
+//                  run a while has its glyphs cached. Under callgrind, the instructions of those
+//                  seconds alone are dumped.
 //   stall SAVES    asks for SAVES saves a quarter of a second apart and reports the longest time
 //                  the window's thread was kept from its events meanwhile; 0 saves measures the
 //                  same time without saves.
@@ -69,6 +71,7 @@ void Report(const char* format, double value, int count) {
 int main(int argc, char* argv[]) {
     const char* mode = argc > 3 ? argv[2] : "";
     const int count = argc > 3 ? std::atoi(argv[3]) : 0;
+    const int warm = argc > 4 ? std::atoi(argv[4]) : 0;
     GoalApp app(argc, argv);
     if (!app.InitInstance())
         return 1;
@@ -81,7 +84,7 @@ int main(int argc, char* argv[]) {
         // Past start-up: the journal opened and the first ticks' look at what it holds done with.
         QTimer::singleShot(2000, [&] {
             session->Flush();
-            QTimer::singleShot(1500, [&] {
+            QTimer::singleShot(1500 + warm * 1000, [&] {
                 start = CpuMs();
                 CALLGRIND_DUMP_STATS_AT("start-up");
                 QTimer::singleShot(count * 1000, [&] {
