@@ -32,21 +32,25 @@ Statement Prepare(sqlite3* db, const char* sql) {
     return Statement(statement);
 }
 
-// Binds the values in order and runs a statement that returns no rows.
-template <typename... Values> bool Run(sqlite3* db, const char* sql, Values... values) {
-    Statement statement = Prepare(db, sql);
-    if (!statement)
-        return false;
+// Binds the values in order and runs a statement that returns no rows, left ready to run again.
+template <typename... Values> bool Run(sqlite3_stmt* statement, Values... values) {
     [[maybe_unused]] int index = 0;
     [[maybe_unused]] const auto bind = [&](auto value) {
         ++index;
         if constexpr (std::is_same_v<decltype(value), const char*>)
-            Sql().bind_text(statement.get(), index, value, -1, SQLITE_TRANSIENT);
+            Sql().bind_text(statement, index, value, -1, SQLITE_TRANSIENT);
         else
-            Sql().bind_int64(statement.get(), index, static_cast<sqlite3_int64>(value));
+            Sql().bind_int64(statement, index, static_cast<sqlite3_int64>(value));
     };
     (bind(values), ...);
-    return Sql().step(statement.get()) == SQLITE_DONE;
+    const bool done = Sql().step(statement) == SQLITE_DONE;
+    Sql().reset(statement);
+    return done;
+}
+
+template <typename... Values> bool Run(sqlite3* db, const char* sql, Values... values) {
+    const Statement statement = Prepare(db, sql);
+    return statement && Run(statement.get(), values...);
 }
 
 std::string Text(sqlite3_stmt* statement, int column) {
@@ -66,9 +70,10 @@ Journal::Journal(std::string directory) : m_directory(std::move(directory)) {
 Journal::~Journal() { Close(); }
 
 void Journal::Close() {
-    if (m_db != nullptr)
-        Sql().close_v2(m_db);
-    m_db = nullptr;
+    if (m_db == nullptr)
+        return;
+    Sql().finalize(std::exchange(m_update, nullptr)); // harmless on null
+    Sql().close_v2(std::exchange(m_db, nullptr));
 }
 
 std::string Journal::Folder() const { return m_directory.empty() ? std::string(".") : m_directory; }
@@ -262,13 +267,11 @@ std::vector<std::int64_t> Journal::MatchGoals(const std::vector<std::string>& na
             found->second.pop_front();
             continue;
         }
-        if (!insert || Sql().bind_text(insert.get(), 1, name.c_str(), -1, SQLITE_TRANSIENT) != SQLITE_OK ||
-            Sql().step(insert.get()) != SQLITE_DONE) {
+        if (!insert || !Run(insert.get(), name.c_str())) {
             insert.reset();
             Failed("a goal could not be added");
             return {};
         }
-        Sql().reset(insert.get());
         ids.push_back(Sql().last_insert_rowid(m_db));
     }
     insert.reset();
@@ -350,10 +353,12 @@ std::int64_t Journal::Begin(std::int64_t goal, std::int64_t start) {
 
 bool Journal::Update(std::int64_t interval, std::int64_t end, std::int64_t seconds, Interval::End endedBy) {
     const std::string name(Interval::Name(endedBy));
-    return m_db != nullptr &&
-           (Run(m_db, "UPDATE intervals SET end = ?, seconds = ?, ended_by = ? WHERE id = ?", end, seconds,
-                name.c_str(), interval) ||
-            Failed("a run could not be brought up to date"));
+    // Prepared once: each running clock's run is brought up to date every minute.
+    if (m_db != nullptr && m_update == nullptr)
+        Sql().prepare_v2(m_db, "UPDATE intervals SET end = ?, seconds = ?, ended_by = ? WHERE id = ?", -1,
+                         &m_update, nullptr);
+    return m_db != nullptr && ((m_update != nullptr && Run(m_update, end, seconds, name.c_str(), interval)) ||
+                               Failed("a run could not be brought up to date"));
 }
 
 std::int64_t Journal::Add(const Interval& interval) {

@@ -99,6 +99,7 @@ private:
 
     std::string m_directory; // ends with '/' unless empty
     sqlite3* m_db = nullptr;
+    sqlite3_stmt* m_update = nullptr; // the minute's update of a run, kept prepared
     std::string m_error;
     bool m_failureTold = false;
     bool m_failurePending = false;
