@@ -155,7 +155,9 @@ void GoalListBox::RepaintTick(const TickResult& result) {
             viewport()->update(m_painter.GetBarRect(goal, item));
         if (repaint.remainingText) {
             viewport()->update(m_painter.GetRemainingRect(item));
-            viewport()->update(m_painter.GetFinishRect(goal, item));
+            // A running clock's finish time stays put: drawn again only when it moves.
+            if (index >= m_finishShown.size() || m_finishShown[index] != GoalPainter::GetFinishText(goal))
+                viewport()->update(m_painter.GetFinishRect(goal, item));
             TellAccessibility(QAccessible::NameChanged, repaint.index); // once a minute, as it shows
         }
     }
@@ -187,11 +189,15 @@ void GoalListBox::paintEvent(QPaintEvent* event) {
         const QRect item = GetItemRect(i);
         const Goal& goal = m_goals.GetAt(i);
         m_painter.Draw(painter, goal, item, &event->region());
-        if (event->region().intersects(m_painter.GetBarRect(goal, item))) {
-            if (m_barFill.size() < static_cast<std::size_t>(m_goals.GetCount()))
-                m_barFill.resize(static_cast<std::size_t>(m_goals.GetCount()), -1);
-            m_barFill[static_cast<std::size_t>(i)] = m_painter.GetBarFill(goal, item);
+        const auto at = static_cast<std::size_t>(i);
+        if (m_barFill.size() < static_cast<std::size_t>(m_goals.GetCount())) {
+            m_barFill.resize(static_cast<std::size_t>(m_goals.GetCount()), -1);
+            m_finishShown.resize(m_barFill.size());
         }
+        if (event->region().intersects(m_painter.GetBarRect(goal, item)))
+            m_barFill[at] = m_painter.GetBarFill(goal, item);
+        if (goal.IsRunning() && event->region().intersects(m_painter.GetFinishRect(goal, item)))
+            m_finishShown[at] = GoalPainter::GetFinishText(goal);
         const bool selected = i == m_goals.GetSelection();
         GoalPainter::DrawFrame(painter, item, selected, focused && i == m_caret, &event->region());
     }

@@ -75,6 +75,7 @@ private:
     GoalPainter m_painter;
     int m_maxNameWidth = 0;
     CTimeSpan m_maxTotal;
-    int m_caret = 0;            // the item with the focus frame when nothing is selected
-    std::vector<int> m_barFill; // each item's bar filling as last painted
+    int m_caret = 0;                    // the item with the focus frame when nothing is selected
+    std::vector<int> m_barFill;         // each item's bar filling as last painted
+    std::vector<QString> m_finishShown; // each running item's finish time as last painted
 };

@@ -210,6 +210,10 @@ int GoalPainter::GetBarFill(const Goal& goal, const QRect& item) const {
     return goal.GetBar().FillLength(GetBarRect(goal, item).width() - 1);
 }
 
+QString GoalPainter::GetFinishText(const Goal& goal) {
+    return QString::fromStdString((CTime::GetCurrentTime() + goal.GetRemaining()).Format("%#I:%M %p"));
+}
+
 QRect GoalPainter::GetFinishRect(const Goal& goal, const QRect& item) const {
     const int left = GetBarRect(goal, item).right() + 1 + 3;
     return Edges(left, item.top() + 1, left + m_clockWidth, item.bottom());
@@ -288,8 +292,7 @@ void GoalPainter::Draw(QPainter& painter, const Goal& goal, const QRect& item, c
     if (const QRect finish = GetFinishRect(goal, item); needed(finish, 3)) {
         painter.setPen(timeColor);
         painter.setFont(m_clockFont);
-        const CTime end = CTime::GetCurrentTime() + goal.GetRemaining();
-        const QString text = QString::fromStdString(end.Format("%#I:%M %p"));
+        const QString text = GetFinishText(goal);
         DrawText(painter, finish, Qt::AlignLeft, text, TimeWidth(m_clockFont, m_clockWidths, text));
     }
 }

@@ -55,6 +55,7 @@ public:
     // How many pixels of the bar are filled.
     [[nodiscard]] int GetBarFill(const Goal& goal, const QRect& item) const;
     [[nodiscard]] QRect GetFinishRect(const Goal& goal, const QRect& item) const;
+    [[nodiscard]] static QString GetFinishText(const Goal& goal);
 
     // Draws the goal over a black background; with a region, only the parts it needs. Any clip
     // the painter had is turned off.
