@@ -27,18 +27,22 @@ void StatusPane::SetText(const QString& text) {
     if (text == m_text)
         return;
     QRect changed = contentsRect();
-    if (m_wordsWidth >= 0 && DigitsChanged(m_text, text)) {
+    if (m_words >= 0 && DigitsChanged(m_text, text)) {
         // Digits of one width leave the text as wide as it was: only the digits are drawn again,
         // not the words before them (shaping and blending text is most of what a tick costs).
-        changed.setLeft(changed.left() + Indent() + m_wordsWidth - 1);
+        changed.setLeft(changed.left() + Indent() + static_cast<int>(m_words) - 1);
     } else {
-        const QFontMetrics metrics = fontMetrics();
+        // The words end at the last space before the first digit, so no glyph of theirs overhangs
+        // what is drawn again.
         const auto digit = std::find_if(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
-        m_wordsWidth = metrics.horizontalAdvance(text.left(digit - text.begin()));
+        m_split =
+            digit == text.begin() ? 0 : text.lastIndexOf(QLatin1Char(' '), digit - text.begin() - 1) + 1;
+        const QFontMetricsF exact(font());
+        m_words = exact.horizontalAdvance(text.left(m_split));
         for (char c = '1'; c <= '9'; ++c)
-            if (metrics.horizontalAdvance(QLatin1Char(c)) != metrics.horizontalAdvance(QLatin1Char('0')))
-                m_wordsWidth = -1; // a font with digits of their own widths: measured each time
-        const int needed = metrics.horizontalAdvance(text) + Indent() + 2 * frameWidth() + 1;
+            if (exact.horizontalAdvance(QLatin1Char(c)) != exact.horizontalAdvance(QLatin1Char('0')))
+                m_words = -1; // a font with digits of their own widths: measured each time
+        const int needed = fontMetrics().horizontalAdvance(text) + Indent() + 2 * frameWidth() + 1;
         if (needed > minimumWidth())
             setMinimumWidth(needed); // grows rather than cutting the text; the bar lays out again
     }
@@ -49,7 +53,7 @@ void StatusPane::SetText(const QString& text) {
 
 void StatusPane::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange)
-        m_wordsWidth = -1; // measured again with the next text
+        m_words = -1; // measured again with the next text
     QFrame::changeEvent(event);
 }
 
@@ -64,6 +68,10 @@ void StatusPane::paintEvent(QPaintEvent* event) {
     const QRect text = contentsRect().adjusted(Indent(), 0, 0, 0);
     // Where a label's layout puts the baseline, without laying the text out at every paint.
     const QFontMetricsF exact(font());
-    painter.drawText(QPointF(text.left(), text.top() + (text.height() - exact.height()) / 2 + exact.ascent()),
-                     m_text);
+    const QPointF at(text.left(), text.top() + (text.height() - exact.height()) / 2 + exact.ascent());
+    // New digits alone: the words are neither shaped nor drawn, the digits drawn where they stand.
+    if (m_words >= 0 && event->rect().left() >= text.left() + static_cast<int>(m_words) - 1)
+        painter.drawText(at + QPointF(m_words, 0), m_text.mid(m_split));
+    else
+        painter.drawText(at, m_text);
 }

@@ -25,5 +25,6 @@ private:
     [[nodiscard]] int Indent() const { return fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2; }
 
     QString m_text;
-    int m_wordsWidth = -1; // of the text before the first digit; -1 when not known
+    qsizetype m_split = 0; // where the words before the digits end
+    qreal m_words = -1;    // their width; -1 when not known
 };

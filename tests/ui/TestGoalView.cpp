@@ -222,7 +222,8 @@ private slots:
         QCOMPARE(Pane(2), " Remain : 29:58 ");
         QCoreApplication::processEvents();
         QCOMPARE(remainPaints.painted.boundingRect().left(),
-                 m_frame->Pane(2)->fontMetrics().horizontalAdvance(" Remain : ") + 3);
+                 static_cast<int>(QFontMetricsF(m_frame->Pane(2)->font()).horizontalAdvance(" Remain : ")) +
+                     3);
         ShownAsRepainted(m_frame->Pane(2));
         Goals().GetAt(0).ToggleRunning();
         QWhatsThis::enterWhatsThisMode(); // its prompt stays while the panes are brought up to date
