@@ -225,6 +225,8 @@ private slots:
                  static_cast<int>(QFontMetricsF(m_frame->Pane(2)->font()).horizontalAdvance(" Remain : ")) +
                      3);
         ShownAsRepainted(m_frame->Pane(2));
+        const QImage words = m_frame->Pane(2)->grab(QRect(4, 2, 40, 12)).toImage(); // drawn whole too
+        QVERIFY(words != words.copy(0, 0, 1, 1).scaled(words.size()));
         Goals().GetAt(0).ToggleRunning();
         QWhatsThis::enterWhatsThisMode(); // its prompt stays while the panes are brought up to date
         for (int tick = 0; tick < 15; ++tick)
