@@ -127,7 +127,7 @@ private slots:
             {"\xf0\x90\x80\x80", "\U00010000"}, {"a\xc3", "aÃ"}, {"\xe0\x80\x80", "à€€"},
             {"\xe0\x9f\xbf", "àŸ¿"}, {"\xed\xa0\x80", "í\u00a0€"}, {"\xed\xbf\xbf", "í¿¿"},
             {"\xed\x9f\xbf", "\ud7ff"}, {"\xef\xbc\x81", "\uff01"}, {"\xf4\x90\x80\x80", "ô\u0090€€"},
-            {"\xc3(", "Ã("}};
+            {"\xc3(", "Ã("}, {"\xf4\x8f\xbf\xbf", "\U0010FFFF"}};
         // clang-format on
         for (const auto& [bytes, text] : rows) {
             const std::string utf8 = ToUtf8(bytes.toStdString());
