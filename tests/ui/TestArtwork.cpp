@@ -32,8 +32,6 @@ private slots:
         }
         painter.end();
         MatchesReference(sheet, "artwork.png");
-        // The outline's colour, exactly: the comparison above allows antialiasing to round.
-        QCOMPARE(Artwork::Icon(256).pixelColor(128, 8), QColor(0, 128, 128));
     }
 };
 

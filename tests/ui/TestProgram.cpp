@@ -136,6 +136,7 @@ private slots:
         QCOMPARE(Run({"--status"}), "1 ");
         QCOMPARE(Run({"--stop", "Essay", "--stop-all"}),
                  "2 ordalune: --stop and --stop-all do not go together.\n");
+        QCOMPARE(Run({"--status", "--to", "1"}), "2 ordalune: --from and --to go with --export-history.\n");
         // Ended by a signal, the first copy saves once on the way out, the added goal with it. The
         // -m copy never answers for the goals, and writes nothing as it ends.
         const int essay = RemainingOf("Essay"), gym = RemainingOf("-m Gym");
