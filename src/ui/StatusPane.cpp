@@ -30,7 +30,7 @@ void StatusPane::SetText(const QString& text) {
     if (m_words >= 0 && DigitsChanged(m_text, text)) {
         // Digits of one width leave the text as wide as it was: only the digits are drawn again,
         // not the words before them (shaping and blending text is most of what a tick costs).
-        changed.setLeft(changed.left() + Indent() + static_cast<int>(m_words) - 1);
+        changed.setLeft(DigitsLeft());
     } else {
         // The words end at the last space before the first digit, so no glyph of theirs overhangs
         // what is drawn again.
@@ -70,7 +70,7 @@ void StatusPane::paintEvent(QPaintEvent* event) {
     const QFontMetricsF exact(font());
     const QPointF at(text.left(), text.top() + (text.height() - exact.height()) / 2 + exact.ascent());
     // New digits alone: the words are neither shaped nor drawn, the digits drawn where they stand.
-    if (m_words >= 0 && event->rect().left() >= text.left() + static_cast<int>(m_words) - 1)
+    if (m_words >= 0 && event->rect().left() >= DigitsLeft())
         painter.drawText(at + QPointF(m_words, 0), m_text.mid(m_split));
     else
         painter.drawText(at, m_text);

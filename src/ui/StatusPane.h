@@ -23,6 +23,10 @@ protected:
 
 private:
     [[nodiscard]] int Indent() const { return fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2; }
+    // Where the digits' repaint starts: one pixel before the words end, for rounding.
+    [[nodiscard]] int DigitsLeft() const {
+        return contentsRect().left() + Indent() + static_cast<int>(m_words) - 1;
+    }
 
     QString m_text;
     qsizetype m_split = 0; // where the words before the digits end
