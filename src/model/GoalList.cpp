@@ -48,18 +48,13 @@ bool GoalList::AddPlaceholderIfEmpty() {
     return true;
 }
 
-CTimeSpan GoalList::GetTotalRemaining() const {
-    CTimeSpan sum;
-    for (const auto& goal : m_goals)
-        sum += goal->GetRemaining();
-    return sum;
-}
-
-CTimeSpan GoalList::GetTotalElapsed() const {
-    CTimeSpan sum;
-    for (const auto& goal : m_goals)
-        sum += goal->GetElapsed();
-    return sum;
+GoalList::Totals GoalList::GetTotals() const {
+    Totals sums;
+    for (const auto& goal : m_goals) {
+        sums.elapsed += goal->GetElapsed();
+        sums.remaining += goal->GetRemaining();
+    }
+    return sums;
 }
 
 CTimeSpan GoalList::GetMaxTotal() const {

@@ -38,8 +38,12 @@ public:
     // Adds the placeholder when the list is empty; true when it did.
     bool AddPlaceholderIfEmpty();
 
-    [[nodiscard]] CTimeSpan GetTotalRemaining() const;
-    [[nodiscard]] CTimeSpan GetTotalElapsed() const;
+    struct Totals {
+        CTimeSpan elapsed;
+        CTimeSpan remaining;
+    };
+    // Both sums in one pass: the status panes ask for them at every change of a running clock.
+    [[nodiscard]] Totals GetTotals() const;
     // The largest Total, never below zero.
     [[nodiscard]] CTimeSpan GetMaxTotal() const;
 

@@ -150,9 +150,9 @@ void GoalSession::WriteReport() {
 }
 
 void GoalSession::UpdateStatusPanes() {
-    const CTimeSpan remaining = m_goals.GetTotalRemaining();
-    const QString elapsed =
-        QStringLiteral(" Elapsed : %1 ").arg(Text(m_goals.GetTotalElapsed().FormatShort()));
+    const GoalList::Totals totals = m_goals.GetTotals();
+    const CTimeSpan remaining = totals.remaining;
+    const QString elapsed = QStringLiteral(" Elapsed : %1 ").arg(Text(totals.elapsed.FormatShort()));
     const QString remain = QStringLiteral(" Remain : %1 ").arg(Text(remaining.FormatShort()));
     QString finish;
     if (remaining > CTimeSpan())
