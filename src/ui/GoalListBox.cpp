@@ -136,6 +136,9 @@ void GoalListBox::InvalidateClock(int index) {
 }
 
 void GoalListBox::RepaintTick(const TickResult& result) {
+    // The wheels of running goals that stand together are asked for as one rectangle, with the
+    // frame lines between them: a paint whose region is one rectangle copies each wheel whole.
+    QRect wheels;
     for (const GoalRepaint& repaint : result.repaints) {
         if (repaint.index >= m_goals.GetCount())
             continue;
@@ -148,7 +151,15 @@ void GoalListBox::RepaintTick(const TickResult& result) {
             continue;
         }
         const Goal& goal = m_goals.GetAt(repaint.index);
-        viewport()->update(m_painter.GetWheelRect(item));
+        const QRect wheel = m_painter.GetWheelRect(item);
+        if (wheels.isValid() && wheel.left() == wheels.left() && wheel.top() > wheels.bottom() &&
+            wheel.top() - wheels.bottom() <= 3) {
+            wheels |= wheel;
+        } else {
+            if (wheels.isValid())
+                viewport()->update(wheels);
+            wheels = wheel;
+        }
         // The bar's filling moves a pixel every minute or so: repainted only when it does.
         const auto index = static_cast<std::size_t>(repaint.index);
         if (index >= m_barFill.size() || m_barFill[index] != m_painter.GetBarFill(goal, item))
@@ -161,6 +172,8 @@ void GoalListBox::RepaintTick(const TickResult& result) {
             TellAccessibility(QAccessible::NameChanged, repaint.index); // once a minute, as it shows
         }
     }
+    if (wheels.isValid())
+        viewport()->update(wheels);
 }
 
 void GoalListBox::paintEvent(QPaintEvent* event) {
@@ -185,6 +198,10 @@ void GoalListBox::paintEvent(QPaintEvent* event) {
         if (!underWheel(rect))
             painter.fillRect(rect, Qt::black);
     const bool focused = hasFocus();
+    // In the wheels' column nothing is drawn but the wheels: there the fill has drawn a plain
+    // frame's lines already, and a tick, which paints that column alone, need not draw them again.
+    const QRect column = m_painter.GetWheelRect(viewport()->rect());
+    const bool wheelsOnly = event->rect().left() >= column.left() && event->rect().right() <= column.right();
     for (int i = first; i <= last; ++i) {
         const QRect item = GetItemRect(i);
         const Goal& goal = m_goals.GetAt(i);
@@ -199,7 +216,8 @@ void GoalListBox::paintEvent(QPaintEvent* event) {
         if (goal.IsRunning() && event->region().intersects(m_painter.GetFinishRect(goal, item)))
             m_finishShown[at] = GoalPainter::GetFinishText(goal);
         const bool selected = i == m_goals.GetSelection();
-        GoalPainter::DrawFrame(painter, item, selected, focused && i == m_caret, &event->region());
+        if (!wheelsOnly || selected || (focused && i == m_caret))
+            GoalPainter::DrawFrame(painter, item, selected, focused && i == m_caret, &event->region());
     }
 }
 

@@ -284,10 +284,14 @@ void GoalPainter::Draw(QPainter& painter, const Goal& goal, const QRect& item, c
         // Clipped to its own rectangle, the wheel is copied as a block; under the many-rectangle
         // clip of a tick's update it would be blended span by span. The list sets no clip of its
         // own, so turning clipping off again is cheaper than saving and restoring the painter.
-        painter.setClipRect(wheel);
-        painter.drawImage(wheel.topLeft(),
-                          WheelImage(goal.GetWheel(), wheel.size(), painter.device()->devicePixelRatioF()));
-        painter.setClipping(false);
+        // At a fractional scale the picture's rounded size may reach a pixel past the wheel.
+        const qreal ratio = painter.device()->devicePixelRatioF();
+        const bool clip = (region != nullptr && region->rectCount() > 1) || ratio != static_cast<int>(ratio);
+        if (clip)
+            painter.setClipRect(wheel);
+        painter.drawImage(wheel.topLeft(), WheelImage(goal.GetWheel(), wheel.size(), ratio));
+        if (clip)
+            painter.setClipping(false);
     }
     if (const QRect finish = GetFinishRect(goal, item); needed(finish, 3)) {
         painter.setPen(timeColor);

@@ -115,6 +115,14 @@ private slots:
         QVERIFY(!m_spy->painted.intersects(item.adjusted(2, 2, -3, -2)));
         QVERIFY(m_spy->painted.contains(QRect(item.left(), item.top(), item.width() - 1, 1)));
         QVERIFY(m_spy->painted.contains(QRect(0, Item(1).bottom(), 10, 1)));
+        // Two clocks side by side tick as one rectangle: the selection's dotted line between them stays.
+        m_goals.GetAt(1).ToggleRunning();
+        m_list->clearFocus();                      // the selection dotted
+        for (int second = 0; second < 2; ++second) // the second tick turns the wheels alone
+            Settle(), m_clock->Advance(1), emit m_session.ticked(TickGoals(m_goals, m_host));
+        QCoreApplication::processEvents();
+        QCOMPARE(m_spy->painted, QRegion(Painter().GetWheelRect(Item(0)) | Painter().GetWheelRect(Item(1))));
+        ShownAsRepainted(m_list->viewport());
         m_list->InvalidateClock(3); // no such goal: nothing to repaint
     }
 
