@@ -25,7 +25,12 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include <chrono>
+
 namespace {
+
+// Past the paint's own pass of the event loop, which also shows it.
+constexpr std::chrono::milliseconds kServicesAfterPaint{50};
 
 // Qt's own start-up comes next: the font configuration is read beside it.
 int& WithFontsWarming(int& argc) {
@@ -81,9 +86,10 @@ bool GoalApp::InitInstance(const std::string& directory, const QString& settings
         QMetaObject::invokeMethod(this, &GoalApp::CloseMainWindow, Qt::QueuedConnection);
 
     // Sleep notices, the desktop's services and the marker for later starts are set up once the
-    // list has been painted, so they never hold up the window; a window that starts hidden gets
-    // them a little later.
-    connect(m_frame->View(), &CGoalView::firstPainted, this, &GoalApp::ConnectServices, Qt::QueuedConnection);
+    // list has been painted and shown, so they never hold up the window; a window that starts
+    // hidden gets them a little later.
+    connect(m_frame->View(), &CGoalView::firstPainted, this,
+            [this] { QTimer::singleShot(kServicesAfterPaint, this, &GoalApp::ConnectServices); });
     QTimer::singleShot(2000, this, &GoalApp::ConnectServices);
     return true;
 }
