@@ -3,9 +3,10 @@
 
 #include "storage/RuntimeDir.h"
 
+#include <array>
 #include <cerrno>
+#include <charconv>
 #include <fcntl.h>
-#include <sstream>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,11 +17,14 @@ FileLock::~FileLock() { Unlock(); }
 
 namespace {
 
-// The folder's device and inode in hex, told apart by `separator`.
+// The folder's device and inode in lower-case hex, told apart by `separator`. Not through a
+// string stream, whose locale machinery would be loaded for it alone.
 std::string Key(const struct stat& folder, char separator) {
-    std::ostringstream key;
-    key << std::hex << folder.st_dev << separator << folder.st_ino;
-    return key.str();
+    const auto hex = [](unsigned long long value) {
+        std::array<char, 16> digits{};
+        return std::string(digits.data(), std::to_chars(digits.begin(), digits.end(), value, 16).ptr);
+    };
+    return hex(folder.st_dev) + separator + hex(folder.st_ino);
 }
 
 } // namespace
