@@ -386,8 +386,9 @@ private slots:
         Open("Essay,02:00,01:30\r\nGym,01:00,00:30\r\n");
         m_session->StartSelected();
         Tick(600);
+        QSignalSpy changed(m_session.get(), &GoalSession::goalChanged); // every stopped clock shown
         m_session->OnAway(m_clock->Now() - 420);
-        QCOMPARE(Describe(), "Essay 2:00/1:27, Gym 1:00/0:30");
+        QCOMPARE(Describe() + changed.last().at(0).toString(), "Essay 2:00/1:27, Gym 1:00/0:30-1");
         m_clock->Advance(600);
         m_user.during = [&](const QString& line) {
             if (line.startsWith("away") && m_user.log.size() == 1) {

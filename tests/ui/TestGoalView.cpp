@@ -202,9 +202,6 @@ private slots:
         ShownAsRepainted(list->viewport());
         const QImage frames = list->viewport()->grab().toImage();
         QCOMPARE(frames.pixelColor(0, list->GetItemRect(0).center().y()), GoalPainter::kSelectedFrameColor);
-        QCOMPARE(frames.pixelColor(frames.width() - 2, list->GetItemRect(0).center().y()),
-                 GoalPainter::kSelectedFrameColor);
-        QCOMPARE(frames.pixelColor(0, list->GetItemRect(1).center().y()), QColor(Qt::black));
         QCOMPARE(Pane(1) + Pane(2) + Pane(3), " Elapsed : 10:00  Remain : 30:00  Finish : 3:59 PM ");
         QTRY_VERIFY(list->viewport()->width() >= list->GetIdealSize().width());
         // The clock pane moves with the time of day, on screen too.
@@ -226,6 +223,11 @@ private slots:
         ShownAsRepainted(m_frame->Pane(2));
         const QImage words = m_frame->Pane(2)->grab(QRect(4, 2, 40, 12)).toImage(); // drawn whole too
         QVERIFY(words != words.copy(0, 0, 1, 1).scaled(words.size()));
+        m_frame->Pane(2)->setFont(QFont(m_frame->Pane(2)->font().family(), -1, QFont::Bold));
+        m_clock->Advance(60);
+        for (int tick = 0; tick < 15; ++tick)
+            m_session->Tick();
+        ShownAsRepainted(m_frame->Pane(2)); // its words measured anew in the new font
         Goals().GetAt(0).ToggleRunning();
         QWhatsThis::enterWhatsThisMode(); // its prompt stays while the panes are brought up to date
         for (int tick = 0; tick < 15; ++tick)
