@@ -68,7 +68,8 @@ void GoalSession::Apply(GoalStore::Loaded loaded) {
     m_userName = std::move(loaded.userName);
     m_runs.Loaded(m_goals);
     m_renewals.Loaded();
-    m_savedImage = std::make_shared<const std::string>(FileText());
+    m_fileText = std::move(loaded.text);
+    m_savedImage = std::make_shared<const std::string>(m_fileText.Last());
     emit goalsReset();
     UpdateStatusPanes();
     emit commandsChanged();

@@ -18,6 +18,8 @@ public:
 
     // The whole text, every line ending CR LF. Valid until the next call.
     [[nodiscard]] const std::string& Of(const GoalList& goals, const std::string& userName);
+    // The text the last call made.
+    [[nodiscard]] const std::string& Last() const { return m_text; }
 
 private:
     struct Line {

@@ -155,6 +155,7 @@ void GoalStore::Run() {
         } else if (job.kind == Job::Kind::Load) {
             Loaded loaded;
             loaded.result = m_file.LoadGoals(loaded.goals, loaded.userName);
+            (void)loaded.text.Of(loaded.goals, loaded.userName);
             m_owns = m_file.OwnsGoals();
             job.loaded(std::move(loaded));
         } else {

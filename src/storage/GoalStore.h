@@ -3,6 +3,7 @@
 
 #include "model/GoalList.h"
 #include "storage/GoalFile.h"
+#include "storage/GoalFileText.h"
 #include "storage/JournalRecorder.h"
 
 #include <atomic>
@@ -26,6 +27,7 @@ public:
         GoalList goals;
         std::string userName;
         GoalFile::LoadResult result;
+        GoalFileText text; // the goals' text, made here so the window's thread need not
     };
     // Called on the store's thread once the job is done.
     using LoadDone = std::function<void(Loaded)>;
