@@ -2,6 +2,7 @@
 #include "app/GoalApp.h"
 
 #include "app/FontConfigWarmup.h"
+#include "app/Translations.h"
 
 #include "desktop/AlertSound.h"
 #include "desktop/ControlService.h"
@@ -48,6 +49,7 @@ GoalApp::GoalApp(int& argc, char** argv) : QApplication(WithFontsWarming(argc), 
     // desktop's global menu would first ask the session bus, on this thread and without a
     // deadline, whether there is one.
     setAttribute(Qt::AA_DontUseNativeMenuBar);
+    m_language = Translations::Install(*this);
 }
 
 GoalApp::~GoalApp() {

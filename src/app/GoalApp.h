@@ -34,6 +34,8 @@ public:
     [[nodiscard]] CMainFrame* MainFrame() const { return m_frame.get(); }
     [[nodiscard]] GoalSession* Session() const { return m_session.get(); }
     [[nodiscard]] TrayIcon* Tray() const { return m_tray; }
+    // The language the texts are shown in ("de", "fr"), or empty for English.
+    [[nodiscard]] const QString& Language() const { return m_language; }
 
     // Closes the program as closing its window does, also from inside a dialog.
     void OnTerminate();
@@ -54,6 +56,7 @@ private:
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<RemoteControl> m_control;
     std::string m_directory;
+    QString m_language;
     bool m_started = false;
     bool m_closePending = false;
     SingleInstance* m_instance = nullptr;

@@ -78,75 +78,79 @@ void CMainFrame::createActions() {
     const auto on = [this](QAction* action, auto* target, auto slot) {
         connect(action, &QAction::triggered, target, slot);
     };
-    on(addCommand("fileOpen", "&Open...", "Read the goals again from the goal file",
+    on(addCommand("fileOpen", tr("&Open..."), tr("Read the goals again from the goal file"),
                   {QKeySequence(Qt::CTRL | Qt::Key_O)}),
        session, &GoalSession::ReadAgain);
-    on(addCommand("fileSave", "&Save", "Save the goals to the goal file",
+    on(addCommand("fileSave", tr("&Save"), tr("Save the goals to the goal file"),
                   {QKeySequence(Qt::CTRL | Qt::Key_S)}),
        this, [session] { session->Save(true); });
-    on(addCommand("fileNew", "&New", "Read the goals again and show or hide the toolbar",
+    on(addCommand("fileNew", tr("&New"), tr("Read the goals again and show or hide the toolbar"),
                   {QKeySequence(Qt::CTRL | Qt::Key_N)}),
        this, [this] {
            if (!m_session.ReadAgain())
                return;
-           SetDocumentTitle(QStringLiteral("Untitled"));
+           SetDocumentTitle(tr("Untitled"));
            m_toolBar->setVisible(m_toolBar->isHidden());
        });
-    on(addCommand("fileReport", "&Generate report", "Generate a report of time spent on each goal"), session,
-       &GoalSession::WriteReport);
-    on(addCommand("fileExportHistory", "Export &history...",
-                  "Write the history of time spent as CSV or JSON"),
+    on(addCommand("fileReport", tr("&Generate report"), tr("Generate a report of time spent on each goal")),
+       session, &GoalSession::WriteReport);
+    on(addCommand("fileExportHistory", tr("Export &history..."),
+                  tr("Write the history of time spent as CSV or JSON")),
        this, &CMainFrame::ExportHistory);
-    on(addCommand("appExit", "E&xit", "Quit the application"), this, &QWidget::close);
+    on(addCommand("appExit", tr("E&xit"), tr("Quit the application")), this, &QWidget::close);
 
-    on(addCommand("goalAdd", "&Add ...", "Add new goal", {QKeySequence(Qt::CTRL | Qt::Key_A)}), m_view,
-       &CGoalView::OnGoalAdd);
-    on(addCommand("goalEdit", "&Edit ...", "Edit selected goal", {QKeySequence(Qt::CTRL | Qt::Key_E)}),
+    on(addCommand("goalAdd", tr("&Add ..."), tr("Add new goal"), {QKeySequence(Qt::CTRL | Qt::Key_A)}),
+       m_view, &CGoalView::OnGoalAdd);
+    on(addCommand("goalEdit", tr("&Edit ..."), tr("Edit selected goal"),
+                  {QKeySequence(Qt::CTRL | Qt::Key_E)}),
        m_view, &CGoalView::OnGoalEdit);
-    on(addCommand("goalDelete", "&Delete", "Delete selected goal",
+    on(addCommand("goalDelete", tr("&Delete"), tr("Delete selected goal"),
                   {QKeySequence(Qt::CTRL | Qt::Key_D), QKeySequence(Qt::Key_Delete)}),
        session, &GoalSession::DeleteSelected);
-    on(addCommand("goalStart", "&Start clock", "Start clock for current goal"), session,
+    on(addCommand("goalStart", tr("&Start clock"), tr("Start clock for current goal")), session,
        &GoalSession::StartSelected);
-    on(addCommand("goalStop", "&Stop clock", "Stop clock for current goal"), session,
+    on(addCommand("goalStop", tr("&Stop clock"), tr("Stop clock for current goal")), session,
        &GoalSession::StopSelected);
-    on(addCommand("goalFinish", "&Finish Early",
-                  "Goal is finished; set remaining time to zero, adjusting total time",
+    on(addCommand("goalFinish", tr("&Finish Early"),
+                  tr("Goal is finished; set remaining time to zero, adjusting total time"),
                   {QKeySequence(Qt::CTRL | Qt::Key_F)}),
        session, &GoalSession::FinishEarly);
-    on(addCommand("goalHistory", "&History...", "Show where the time went, day by day",
+    on(addCommand("goalHistory", tr("&History..."), tr("Show where the time went, day by day"),
                   {QKeySequence(Qt::CTRL | Qt::Key_H)}),
        this, &CMainFrame::ShowHistory);
-    on(addCommand("optionsUserName", "&User name ...", "Set your name that appears in the caption bar"),
+    on(addCommand("optionsUserName", tr("&User name ..."),
+                  tr("Set your name that appears in the caption bar")),
        m_view, &CGoalView::OnUserName);
     using Choice = Settings::Choice;
     for (const auto& [name, text, prompt, choice] :
-         {std::tuple{"optionsNotifications", "&Desktop notifications",
-                     "Also tell time's up as a desktop notification", Choice::Notifications},
-          std::tuple{"optionsTray", "&Tray icon", "Show the running clocks in the system tray",
-                     Choice::TrayIcon},
-          std::tuple{"optionsStopOnLock", "Stop clocks when the screen &locks",
-                     "Stop the clocks while the screen is locked", Choice::StopOnLock},
-          std::tuple{"optionsBudgetWarning", "Warn when a budget is &nearly spent",
-                     "Tell once a period, as a desktop notification, when a renewing goal has used 80% of it",
-                     Choice::BudgetWarning}}) {
-        QAction* action =
-            addCommand(QString::fromLatin1(name), QString::fromLatin1(text), QString::fromLatin1(prompt));
+         {std::tuple{"optionsNotifications", QT_TR_NOOP("&Desktop notifications"),
+                     QT_TR_NOOP("Also tell time's up as a desktop notification"), Choice::Notifications},
+          std::tuple{"optionsTray", QT_TR_NOOP("&Tray icon"),
+                     QT_TR_NOOP("Show the running clocks in the system tray"), Choice::TrayIcon},
+          std::tuple{"optionsStopOnLock", QT_TR_NOOP("Stop clocks when the screen &locks"),
+                     QT_TR_NOOP("Stop the clocks while the screen is locked"), Choice::StopOnLock},
+          std::tuple{
+              "optionsBudgetWarning", QT_TR_NOOP("Warn when a budget is &nearly spent"),
+              QT_TR_NOOP(
+                  "Tell once a period, as a desktop notification, when a renewing goal has used 80% of it"),
+              Choice::BudgetWarning}}) {
+        QAction* action = addCommand(QString::fromLatin1(name), tr(text), tr(prompt));
         action->setCheckable(true);
         action->setChecked(m_settings.Get(choice));
         const Choice which = choice;
         connect(action, &QAction::toggled, this, [this, which](bool on) { m_settings.Set(which, on); });
     }
 
-    connect(addCommand("helpFinder", "&Help Topics", "List Help topics"), &QAction::triggered, this,
+    connect(addCommand("helpFinder", tr("&Help Topics"), tr("List Help topics")), &QAction::triggered, this,
             &CMainFrame::ShowHelp);
     // F1 works everywhere in the window, but the menu item shows no key, as the menu is written.
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             &CMainFrame::ShowHelp);
-    connect(addCommand("contextHelp", "What's &This?", "Select an object on which to get Help",
+    connect(addCommand("contextHelp", tr("What's &This?"), tr("Select an object on which to get Help"),
                        {QKeySequence(Qt::SHIFT | Qt::Key_F1)}),
             &QAction::triggered, this, [] { QWhatsThis::enterWhatsThisMode(); });
-    connect(addCommand("appAbout", "&About Ordalune...", "Display program information and version number"),
+    connect(addCommand("appAbout", tr("&About Ordalune..."),
+                       tr("Display program information and version number")),
             &QAction::triggered, this, [this] {
                 AboutDialog about(this);
                 about.exec();
@@ -154,7 +158,7 @@ void CMainFrame::createActions() {
 }
 
 void CMainFrame::createMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addAction(Action("fileOpen"));
     file->addAction(Action("fileSave"));
     file->addSeparator();
@@ -163,7 +167,7 @@ void CMainFrame::createMenus() {
     file->addSeparator();
     file->addAction(Action("appExit"));
 
-    QMenu* goal = menuBar()->addMenu(QStringLiteral("&Goal"));
+    QMenu* goal = menuBar()->addMenu(tr("&Goal"));
     goal->addAction(Action("goalAdd"));
     goal->addAction(Action("goalEdit"));
     goal->addAction(Action("goalDelete"));
@@ -176,7 +180,7 @@ void CMainFrame::createMenus() {
     goal->addAction(Action("goalHistory"));
     connect(goal, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
     options->addAction(Action("optionsUserName"));
     options->addSeparator();
     options->addAction(Action("optionsNotifications"));
@@ -184,7 +188,7 @@ void CMainFrame::createMenus() {
     options->addAction(Action("optionsStopOnLock"));
     options->addAction(Action("optionsBudgetWarning"));
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(Action("helpFinder"));
     help->addSeparator();
     help->addAction(Action("appAbout"));
@@ -200,13 +204,13 @@ bool CMainFrame::event(QEvent* event) {
     // Every top-level window is told when What's This mode begins and ends.
     if (event->type() == QEvent::EnterWhatsThisMode || event->type() == QEvent::LeaveWhatsThisMode)
         m_idle->setText(event->type() == QEvent::EnterWhatsThisMode
-                            ? QStringLiteral("Select an object on which to get Help")
+                            ? tr("Select an object on which to get Help")
                             : IdleText());
     return QMainWindow::event(event);
 }
 
 void CMainFrame::createToolBar() {
-    m_toolBar = addToolBar(QStringLiteral("Standard"));
+    m_toolBar = addToolBar(tr("Standard"));
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
     m_toolBar->setIconSize(QSize(16, 16));
     // The toolbar starts hidden: its icons are looked up the first time it shows.
@@ -244,7 +248,7 @@ void CMainFrame::createToolBar() {
 
 void CMainFrame::createStatusBar() {
     QStatusBar* bar = statusBar();
-    m_idle = new QLabel(QStringLiteral("Think ahead!"), this);
+    m_idle = new QLabel(tr("Think ahead!"), this);
     m_idle->setObjectName(QStringLiteral("idlePane"));
     m_idle->setMinimumWidth(1); // gives way to the other panes when the window is narrowed
     // Where the status bar draws a prompt, so the text holds still as prompts come and go.
@@ -254,11 +258,10 @@ void CMainFrame::createStatusBar() {
     m_remain = new StatusPane(QStringLiteral(" Remain : 88:88 "), this);
     m_finish = new StatusPane(QStringLiteral(" Finish : 12:00 PM "), this);
     m_clock = new StatusPane(QStringLiteral(" 12:00 PM "), this);
-    m_elapsed->setWhatsThis(QStringLiteral("Time spent so far on all goals."));
-    m_remain->setWhatsThis(QStringLiteral("Time still to spend on all goals."));
-    m_finish->setWhatsThis(
-        QStringLiteral("When you would be done with every goal, working without a break."));
-    m_clock->setWhatsThis(QStringLiteral("The time of day."));
+    m_elapsed->setWhatsThis(tr("Time spent so far on all goals."));
+    m_remain->setWhatsThis(tr("Time still to spend on all goals."));
+    m_finish->setWhatsThis(tr("When you would be done with every goal, working without a break."));
+    m_clock->setWhatsThis(tr("The time of day."));
     // What a screen reader names each pane; its text is the pane's description.
     for (const auto& [pane, name] : {std::pair{m_elapsed, tr("Elapsed")},
                                      {m_remain, tr("Remain")},
@@ -289,7 +292,7 @@ QString CMainFrame::IdleText() const {
     // A renewing goal, selected, says how its period goes.
     const Goal* goal = m_session.Goals().GetSelectedGoal();
     const std::string prompt = goal != nullptr ? m_session.Renewals().Prompt(*goal) : std::string();
-    return prompt.empty() ? QStringLiteral("Think ahead!") : QString::fromStdString(prompt);
+    return prompt.empty() ? tr("Think ahead!") : QString::fromStdString(prompt);
 }
 
 void CMainFrame::SetDocumentTitle(const QString& title) {
@@ -376,8 +379,7 @@ void CMainFrame::ShowHistory() {
     if (!m_history)
         m_history = HistoryLoader::Open(m_session.History(), QLocale().firstDayOfWeek() % 7, this);
     if (!m_history) {
-        QMessageBox::warning(this, QStringLiteral("Ordalune"),
-                             QStringLiteral("The History window could not be loaded."));
+        QMessageBox::warning(this, QStringLiteral("Ordalune"), tr("The History window could not be loaded."));
         return;
     }
     // F1 there opens the help page at its section on the window.

@@ -1,0 +1,575 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Elapsed</source>
+        <translation>Vergangen</translation>
+    </message>
+    <message>
+        <source>Remain</source>
+        <translation>Verbleibend</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Öffnen...</translation>
+    </message>
+    <message>
+        <source>Read the goals again from the goal file</source>
+        <translation>Die Ziele erneut aus der Zieldatei lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save the goals to the goal file</source>
+        <translation>Die Ziele in der Zieldatei speichern</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>Read the goals again and show or hide the toolbar</source>
+        <translation>Die Ziele erneut lesen und die Werkzeugleiste ein- oder ausblenden</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>&amp;Generate report</source>
+        <translation>Bericht &amp;erstellen</translation>
+    </message>
+    <message>
+        <source>Generate a report of time spent on each goal</source>
+        <translation>Einen Bericht über die für jedes Ziel aufgewendete Zeit erstellen</translation>
+    </message>
+    <message>
+        <source>Export &amp;history...</source>
+        <translation>&amp;Verlauf exportieren...</translation>
+    </message>
+    <message>
+        <source>Write the history of time spent as CSV or JSON</source>
+        <translation>Den Verlauf der aufgewendeten Zeit als CSV oder JSON schreiben</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Quit the application</source>
+        <translation>Das Programm beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Add ...</source>
+        <translation>&amp;Hinzufügen ...</translation>
+    </message>
+    <message>
+        <source>Add new goal</source>
+        <translation>Neues Ziel hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit ...</source>
+        <translation>&amp;Bearbeiten ...</translation>
+    </message>
+    <message>
+        <source>Edit selected goal</source>
+        <translation>Gewähltes Ziel bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Delete selected goal</source>
+        <translation>Gewähltes Ziel löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Start clock</source>
+        <translation>Uhr &amp;starten</translation>
+    </message>
+    <message>
+        <source>Start clock for current goal</source>
+        <translation>Uhr für das aktuelle Ziel starten</translation>
+    </message>
+    <message>
+        <source>&amp;Stop clock</source>
+        <translation>Uhr &amp;anhalten</translation>
+    </message>
+    <message>
+        <source>Stop clock for current goal</source>
+        <translation>Uhr für das aktuelle Ziel anhalten</translation>
+    </message>
+    <message>
+        <source>&amp;Finish Early</source>
+        <translation>&amp;Vorzeitig beenden</translation>
+    </message>
+    <message>
+        <source>Goal is finished; set remaining time to zero, adjusting total time</source>
+        <translation>Ziel ist erreicht; verbleibende Zeit auf null setzen und Gesamtzeit anpassen</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>Verlau&amp;f...</translation>
+    </message>
+    <message>
+        <source>Show where the time went, day by day</source>
+        <translation>Zeigen, wohin die Zeit ging, Tag für Tag</translation>
+    </message>
+    <message>
+        <source>&amp;User name ...</source>
+        <translation>&amp;Benutzername ...</translation>
+    </message>
+    <message>
+        <source>Set your name that appears in the caption bar</source>
+        <translation>Ihren Namen festlegen, der in der Titelleiste erscheint</translation>
+    </message>
+    <message>
+        <source>&amp;Desktop notifications</source>
+        <translation>&amp;Desktop-Benachrichtigungen</translation>
+    </message>
+    <message>
+        <source>Also tell time&apos;s up as a desktop notification</source>
+        <translation>Abgelaufene Zeit auch als Desktop-Benachrichtigung melden</translation>
+    </message>
+    <message>
+        <source>&amp;Tray icon</source>
+        <translation>&amp;Symbol im Infobereich</translation>
+    </message>
+    <message>
+        <source>Show the running clocks in the system tray</source>
+        <translation>Die laufenden Uhren im Infobereich der Kontrollleiste zeigen</translation>
+    </message>
+    <message>
+        <source>Stop clocks when the screen &amp;locks</source>
+        <translation>Uhren anhalten, wenn der Bildschirm &amp;gesperrt wird</translation>
+    </message>
+    <message>
+        <source>Stop the clocks while the screen is locked</source>
+        <translation>Die Uhren anhalten, solange der Bildschirm gesperrt ist</translation>
+    </message>
+    <message>
+        <source>Warn when a budget is &amp;nearly spent</source>
+        <translation>&amp;Warnen, wenn ein Budget fast aufgebraucht ist</translation>
+    </message>
+    <message>
+        <source>Tell once a period, as a desktop notification, when a renewing goal has used 80% of it</source>
+        <translation>Einmal je Zeitraum als Desktop-Benachrichtigung melden, wenn ein sich erneuerndes Ziel 80 % davon verbraucht hat</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Hilfethemen</translation>
+    </message>
+    <message>
+        <source>List Help topics</source>
+        <translation>Hilfethemen auflisten</translation>
+    </message>
+    <message>
+        <source>What&apos;s &amp;This?</source>
+        <translation>Was ist &amp;das?</translation>
+    </message>
+    <message>
+        <source>Select an object on which to get Help</source>
+        <translation>Ein Element wählen, um Hilfe dazu zu erhalten</translation>
+    </message>
+    <message>
+        <source>&amp;About Ordalune...</source>
+        <translation>&amp;Über Ordalune...</translation>
+    </message>
+    <message>
+        <source>Display program information and version number</source>
+        <translation>Programminformationen und Versionsnummer anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Goal</source>
+        <translation>&amp;Ziel</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Think ahead!</source>
+        <translation>Vorausdenken!</translation>
+    </message>
+    <message>
+        <source>Time spent so far on all goals.</source>
+        <translation>Bisher für alle Ziele aufgewendete Zeit.</translation>
+    </message>
+    <message>
+        <source>Time still to spend on all goals.</source>
+        <translation>Für alle Ziele noch aufzuwendende Zeit.</translation>
+    </message>
+    <message>
+        <source>When you would be done with every goal, working without a break.</source>
+        <translation>Wann Sie mit allen Zielen fertig wären, wenn Sie ohne Pause arbeiteten.</translation>
+    </message>
+    <message>
+        <source>The time of day.</source>
+        <translation>Die Uhrzeit.</translation>
+    </message>
+    <message>
+        <source>The History window could not be loaded.</source>
+        <translation>Das Verlaufsfenster konnte nicht geladen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>GoalApp</name>
+    <message>
+        <source>%1: budget nearly spent</source>
+        <translation>%1: Budget fast aufgebraucht</translation>
+    </message>
+</context>
+<context>
+    <name>GoalListBox</name>
+    <message>
+        <source>%1, %2 left, running, done at %3</source>
+        <translation>%1, noch %2, läuft, fertig um %3</translation>
+    </message>
+    <message>
+        <source>%1, done</source>
+        <translation>%1, erledigt</translation>
+    </message>
+    <message>
+        <source>%1, %2 left</source>
+        <translation>%1, noch %2</translation>
+    </message>
+    <message>
+        <source>Goals</source>
+        <translation>Ziele</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>Add run</source>
+        <translation>Sitzung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete run</source>
+        <translation>Sitzung löschen</translation>
+    </message>
+    <message>
+        <source>Change run</source>
+        <translation>Sitzung ändern</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>History - Ordalune Tracker</source>
+        <translation>Verlauf - Ordalune Tracker</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Zeitspanne</translation>
+    </message>
+    <message>
+        <source>Per&amp;iod:</source>
+        <translation>Zeit&amp;raum:</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>H&amp;eute</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>B&amp;is:</translation>
+    </message>
+    <message>
+        <source>Show ran&amp;ge</source>
+        <translation>Zeitspanne &amp;anzeigen</translation>
+    </message>
+    <message>
+        <source>Ho&amp;urs:</source>
+        <translation>&amp;Stunden:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig:</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen:</translation>
+    </message>
+    <message>
+        <source>&amp;Add run</source>
+        <translation>Sitzung &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete runs</source>
+        <translation>Sitzungen &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>History &amp;help</source>
+        <translation>&amp;Hilfe zum Verlauf</translation>
+    </message>
+    <message>
+        <source> (deleted)</source>
+        <translation> (gelöscht)</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>HoursChart</name>
+    <message>
+        <source>Chart of the hours spent each day</source>
+        <translation>Diagramm der täglich aufgewendeten Stunden</translation>
+    </message>
+    <message>
+        <source>Stacked bars of the time spent on each goal, day by day; the table above holds the same figures.</source>
+        <translation>Gestapelte Balken der für jedes Ziel aufgewendeten Zeit, Tag für Tag; die Tabelle darüber enthält dieselben Zahlen.</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstige</translation>
+    </message>
+</context>
+<context>
+    <name>HoursView</name>
+    <message>
+        <source>Hours per day</source>
+        <translation>Stunden pro Tag</translation>
+    </message>
+    <message>
+        <source>Hours in the period</source>
+        <translation>Stunden im Zeitraum</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Goal&apos;s Total</source>
+        <translation>Gesamtzeit des Ziels</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>Budget</translation>
+    </message>
+</context>
+<context>
+    <name>RunsView</name>
+    <message>
+        <source> (deleted)</source>
+        <translation> (gelöscht)</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>Time&apos;s up</source>
+        <translation>Zeit abgelaufen</translation>
+    </message>
+    <message>
+        <source>Marked done</source>
+        <translation>Als erledigt markiert</translation>
+    </message>
+    <message>
+        <source>Finished early</source>
+        <translation>Vorzeitig beendet</translation>
+    </message>
+    <message>
+        <source>Screen locked</source>
+        <translation>Bildschirm gesperrt</translation>
+    </message>
+    <message>
+        <source>Sleep</source>
+        <translation>Ruhezustand</translation>
+    </message>
+    <message>
+        <source>Program closed</source>
+        <translation>Programm beendet</translation>
+    </message>
+    <message>
+        <source>Interrupted</source>
+        <translation>Unterbrochen</translation>
+    </message>
+    <message>
+        <source>Renewed</source>
+        <translation>Erneuert</translation>
+    </message>
+    <message>
+        <source>Clock was set</source>
+        <translation>Uhr wurde gestellt</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Läuft</translation>
+    </message>
+    <message>
+        <source>under a minute</source>
+        <translation>unter einer Minute</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Sitzungen</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Ended by</source>
+        <translation>Beendet durch</translation>
+    </message>
+    <message>
+        <source>&amp;Runs:</source>
+        <translation>Sitzu&amp;ngen:</translation>
+    </message>
+    <message>
+        <source>Only the &amp;selected goal</source>
+        <translation>Nur das &amp;gewählte Ziel</translation>
+    </message>
+    <message>
+        <source>&amp;Add run</source>
+        <translation>Sitzung hinzu&amp;fügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete run</source>
+        <translation>Sitzung &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Undo the last correction (Ctrl+Z)</source>
+        <translation>Die letzte Korrektur rückgängig machen (Strg+Z)</translation>
+    </message>
+    <message>
+        <source>Redo what was undone (Ctrl+Shift+Z)</source>
+        <translation>Rückgängig Gemachtes wiederholen (Strg+Umschalt+Z)</translation>
+    </message>
+    <message>
+        <source>There is no goal named &quot;%1&quot; in the history.</source>
+        <translation>Im Verlauf gibt es kein Ziel namens „%1“.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date and time: type it as %2, or a time alone.</source>
+        <translation>„%1“ ist kein Datum mit Uhrzeit: Geben Sie es als %2 ein oder nur eine Uhrzeit.</translation>
+    </message>
+    <message>
+        <source>A run ends after it starts.</source>
+        <translation>Eine Sitzung endet nach ihrem Beginn.</translation>
+    </message>
+    <message>
+        <source>A run cannot end in the future.</source>
+        <translation>Eine Sitzung kann nicht in der Zukunft enden.</translation>
+    </message>
+    <message>
+        <source>This would overlap the run of %1 from %2 to %3.</source>
+        <translation>Dies würde sich mit der Sitzung von %1 von %2 bis %3 überschneiden.</translation>
+    </message>
+    <message>
+        <source>This goal has no free half hour in the period shown.</source>
+        <translation>Dieses Ziel hat im gezeigten Zeitraum keine freie halbe Stunde.</translation>
+    </message>
+    <message>
+        <source>Delete runs</source>
+        <translation>Sitzungen löschen</translation>
+    </message>
+    <message>
+        <source>The run was deleted: Undo (Ctrl+Z) brings it back.</source>
+        <translation>Die Sitzung wurde gelöscht: Rückgängig (Strg+Z) holt sie zurück.</translation>
+    </message>
+    <message>
+        <source>%1 runs were deleted: Undo (Ctrl+Z) brings them back.</source>
+        <translation>%1 Sitzungen wurden gelöscht: Rückgängig (Strg+Z) holt sie zurück.</translation>
+    </message>
+    <message>
+        <source>The history of time spent is held by another program just now: what is shown is read again in a moment.</source>
+        <translation>Der Verlauf der aufgewendeten Zeit wird gerade von einem anderen Programm gehalten: Das Gezeigte wird gleich erneut gelesen.</translation>
+    </message>
+    <message>
+        <source>The history of time spent could not be changed: the correction was not saved.</source>
+        <translation>Der Verlauf der aufgewendeten Zeit konnte nicht geändert werden: Die Korrektur wurde nicht gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>TimesUpDialog</name>
+    <message>
+        <source>The time for %1 has run out.</source>
+        <translation>Die Zeit für %1 ist abgelaufen.</translation>
+    </message>
+</context>
+</TS>

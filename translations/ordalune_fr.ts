@@ -1,0 +1,575 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Elapsed</source>
+        <translation>Écoulé</translation>
+    </message>
+    <message>
+        <source>Remain</source>
+        <translation>Restant</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Horloge</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>Read the goals again from the goal file</source>
+        <translation>Relire les objectifs depuis le fichier des objectifs</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save the goals to the goal file</source>
+        <translation>Enregistrer les objectifs dans le fichier des objectifs</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>Read the goals again and show or hide the toolbar</source>
+        <translation>Relire les objectifs et afficher ou masquer la barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>&amp;Generate report</source>
+        <translation>&amp;Générer un rapport</translation>
+    </message>
+    <message>
+        <source>Generate a report of time spent on each goal</source>
+        <translation>Générer un rapport du temps passé sur chaque objectif</translation>
+    </message>
+    <message>
+        <source>Export &amp;history...</source>
+        <translation>Exporter l&apos;&amp;historique...</translation>
+    </message>
+    <message>
+        <source>Write the history of time spent as CSV or JSON</source>
+        <translation>Écrire l&apos;historique du temps passé en CSV ou en JSON</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Quit the application</source>
+        <translation>Quitter l&apos;application</translation>
+    </message>
+    <message>
+        <source>&amp;Add ...</source>
+        <translation>&amp;Ajouter ...</translation>
+    </message>
+    <message>
+        <source>Add new goal</source>
+        <translation>Ajouter un nouvel objectif</translation>
+    </message>
+    <message>
+        <source>&amp;Edit ...</source>
+        <translation>&amp;Modifier ...</translation>
+    </message>
+    <message>
+        <source>Edit selected goal</source>
+        <translation>Modifier l&apos;objectif sélectionné</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete selected goal</source>
+        <translation>Supprimer l&apos;objectif sélectionné</translation>
+    </message>
+    <message>
+        <source>&amp;Start clock</source>
+        <translation>&amp;Démarrer l&apos;horloge</translation>
+    </message>
+    <message>
+        <source>Start clock for current goal</source>
+        <translation>Démarrer l&apos;horloge de l&apos;objectif courant</translation>
+    </message>
+    <message>
+        <source>&amp;Stop clock</source>
+        <translation>A&amp;rrêter l&apos;horloge</translation>
+    </message>
+    <message>
+        <source>Stop clock for current goal</source>
+        <translation>Arrêter l&apos;horloge de l&apos;objectif courant</translation>
+    </message>
+    <message>
+        <source>&amp;Finish Early</source>
+        <translation>&amp;Terminer plus tôt</translation>
+    </message>
+    <message>
+        <source>Goal is finished; set remaining time to zero, adjusting total time</source>
+        <translation>L&apos;objectif est atteint ; remettre le temps restant à zéro en ajustant le temps total</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Historique...</translation>
+    </message>
+    <message>
+        <source>Show where the time went, day by day</source>
+        <translation>Montrer où le temps est passé, jour par jour</translation>
+    </message>
+    <message>
+        <source>&amp;User name ...</source>
+        <translation>Nom d&apos;&amp;utilisateur ...</translation>
+    </message>
+    <message>
+        <source>Set your name that appears in the caption bar</source>
+        <translation>Définir votre nom, affiché dans la barre de titre</translation>
+    </message>
+    <message>
+        <source>&amp;Desktop notifications</source>
+        <translation>&amp;Notifications du bureau</translation>
+    </message>
+    <message>
+        <source>Also tell time&apos;s up as a desktop notification</source>
+        <translation>Signaler aussi la fin du temps par une notification du bureau</translation>
+    </message>
+    <message>
+        <source>&amp;Tray icon</source>
+        <translation>&amp;Icône dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>Show the running clocks in the system tray</source>
+        <translation>Afficher les horloges en marche dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>Stop clocks when the screen &amp;locks</source>
+        <translation>Arrêter les horloges quand l&apos;écran se &amp;verrouille</translation>
+    </message>
+    <message>
+        <source>Stop the clocks while the screen is locked</source>
+        <translation>Arrêter les horloges tant que l&apos;écran est verrouillé</translation>
+    </message>
+    <message>
+        <source>Warn when a budget is &amp;nearly spent</source>
+        <translation>&amp;Avertir quand un budget est presque épuisé</translation>
+    </message>
+    <message>
+        <source>Tell once a period, as a desktop notification, when a renewing goal has used 80% of it</source>
+        <translation>Signaler une fois par période, par une notification du bureau, quand un objectif renouvelable en a utilisé 80 %</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Rubriques d&apos;aide</translation>
+    </message>
+    <message>
+        <source>List Help topics</source>
+        <translation>Lister les rubriques d&apos;aide</translation>
+    </message>
+    <message>
+        <source>What&apos;s &amp;This?</source>
+        <translation>&amp;Qu&apos;est-ce que c&apos;est ?</translation>
+    </message>
+    <message>
+        <source>Select an object on which to get Help</source>
+        <translation>Choisir un élément pour obtenir de l&apos;aide à son sujet</translation>
+    </message>
+    <message>
+        <source>&amp;About Ordalune...</source>
+        <translation>À &amp;propos d&apos;Ordalune...</translation>
+    </message>
+    <message>
+        <source>Display program information and version number</source>
+        <translation>Afficher les informations sur le programme et son numéro de version</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Goal</source>
+        <translation>&amp;Objectif</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>O&amp;ptions</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Think ahead!</source>
+        <translation>Voyez loin !</translation>
+    </message>
+    <message>
+        <source>Time spent so far on all goals.</source>
+        <translation>Temps passé jusqu&apos;ici sur tous les objectifs.</translation>
+    </message>
+    <message>
+        <source>Time still to spend on all goals.</source>
+        <translation>Temps encore à passer sur tous les objectifs.</translation>
+    </message>
+    <message>
+        <source>When you would be done with every goal, working without a break.</source>
+        <translation>Quand vous auriez fini tous les objectifs, en travaillant sans pause.</translation>
+    </message>
+    <message>
+        <source>The time of day.</source>
+        <translation>L&apos;heure qu&apos;il est.</translation>
+    </message>
+    <message>
+        <source>The History window could not be loaded.</source>
+        <translation>La fenêtre de l&apos;historique n&apos;a pas pu être chargée.</translation>
+    </message>
+</context>
+<context>
+    <name>GoalApp</name>
+    <message>
+        <source>%1: budget nearly spent</source>
+        <translation>%1 : budget presque épuisé</translation>
+    </message>
+</context>
+<context>
+    <name>GoalListBox</name>
+    <message>
+        <source>%1, %2 left, running, done at %3</source>
+        <translation>%1, reste %2, en cours, fini à %3</translation>
+    </message>
+    <message>
+        <source>%1, done</source>
+        <translation>%1, terminé</translation>
+    </message>
+    <message>
+        <source>%1, %2 left</source>
+        <translation>%1, reste %2</translation>
+    </message>
+    <message>
+        <source>Goals</source>
+        <translation>Objectifs</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>Add run</source>
+        <translation>Ajouter une séance</translation>
+    </message>
+    <message>
+        <source>Delete run</source>
+        <translation>Supprimer une séance</translation>
+    </message>
+    <message>
+        <source>Change run</source>
+        <translation>Modifier une séance</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>History - Ordalune Tracker</source>
+        <translation>Historique - Ordalune Tracker</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Semaine</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Plage</translation>
+    </message>
+    <message>
+        <source>Per&amp;iod:</source>
+        <translation>&amp;Période :</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>Pré&amp;cédent</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>Au&amp;jourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Du :</translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation>A&amp;u :</translation>
+    </message>
+    <message>
+        <source>Show ran&amp;ge</source>
+        <translation>Afficher la pla&amp;ge</translation>
+    </message>
+    <message>
+        <source>Ho&amp;urs:</source>
+        <translation>&amp;Heures :</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Édi&amp;tion</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler :</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir :</translation>
+    </message>
+    <message>
+        <source>&amp;Add run</source>
+        <translation>Ajouter une &amp;séance</translation>
+    </message>
+    <message>
+        <source>&amp;Delete runs</source>
+        <translation>Su&amp;pprimer les séances</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>History &amp;help</source>
+        <translation>&amp;Aide de l&apos;historique</translation>
+    </message>
+    <message>
+        <source> (deleted)</source>
+        <translation> (supprimé)</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>HoursChart</name>
+    <message>
+        <source>Chart of the hours spent each day</source>
+        <translation>Graphique des heures passées chaque jour</translation>
+    </message>
+    <message>
+        <source>Stacked bars of the time spent on each goal, day by day; the table above holds the same figures.</source>
+        <translation>Barres empilées du temps passé sur chaque objectif, jour par jour ; le tableau au-dessus contient les mêmes chiffres.</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autres</translation>
+    </message>
+</context>
+<context>
+    <name>HoursView</name>
+    <message>
+        <source>Hours per day</source>
+        <translation>Heures par jour</translation>
+    </message>
+    <message>
+        <source>Hours in the period</source>
+        <translation>Heures dans la période</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Goal&apos;s Total</source>
+        <translation>Total de l&apos;objectif</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>Budget</translation>
+    </message>
+</context>
+<context>
+    <name>RunsView</name>
+    <message>
+        <source> (deleted)</source>
+        <translation> (supprimé)</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêtée</translation>
+    </message>
+    <message>
+        <source>Time&apos;s up</source>
+        <translation>Temps écoulé</translation>
+    </message>
+    <message>
+        <source>Marked done</source>
+        <translation>Marquée terminée</translation>
+    </message>
+    <message>
+        <source>Finished early</source>
+        <translation>Terminée plus tôt</translation>
+    </message>
+    <message>
+        <source>Screen locked</source>
+        <translation>Écran verrouillé</translation>
+    </message>
+    <message>
+        <source>Sleep</source>
+        <translation>Veille</translation>
+    </message>
+    <message>
+        <source>Program closed</source>
+        <translation>Programme fermé</translation>
+    </message>
+    <message>
+        <source>Interrupted</source>
+        <translation>Interrompue</translation>
+    </message>
+    <message>
+        <source>Renewed</source>
+        <translation>Renouvelée</translation>
+    </message>
+    <message>
+        <source>Clock was set</source>
+        <translation>L&apos;horloge a été réglée</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>En cours</translation>
+    </message>
+    <message>
+        <source>under a minute</source>
+        <translation>moins d&apos;une minute</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Séances</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Objectif</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Ended by</source>
+        <translation>Fin par</translation>
+    </message>
+    <message>
+        <source>&amp;Runs:</source>
+        <translation>Séa&amp;nces :</translation>
+    </message>
+    <message>
+        <source>Only the &amp;selected goal</source>
+        <translation>Seulement l&apos;&amp;objectif choisi</translation>
+    </message>
+    <message>
+        <source>&amp;Add run</source>
+        <translation>Ajoute&amp;r une séance</translation>
+    </message>
+    <message>
+        <source>&amp;Delete run</source>
+        <translation>Supprim&amp;er la séance</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Undo the last correction (Ctrl+Z)</source>
+        <translation>Annuler la dernière correction (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Redo what was undone (Ctrl+Shift+Z)</source>
+        <translation>Rétablir ce qui a été annulé (Ctrl+Maj+Z)</translation>
+    </message>
+    <message>
+        <source>There is no goal named &quot;%1&quot; in the history.</source>
+        <translation>Il n&apos;y a pas d&apos;objectif nommé « %1 » dans l&apos;historique.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date and time: type it as %2, or a time alone.</source>
+        <translation>« %1 » n&apos;est pas une date et une heure : saisissez-la sous la forme %2, ou une heure seule.</translation>
+    </message>
+    <message>
+        <source>A run ends after it starts.</source>
+        <translation>Une séance finit après avoir commencé.</translation>
+    </message>
+    <message>
+        <source>A run cannot end in the future.</source>
+        <translation>Une séance ne peut pas finir dans l&apos;avenir.</translation>
+    </message>
+    <message>
+        <source>This would overlap the run of %1 from %2 to %3.</source>
+        <translation>Cela chevaucherait la séance de %1 de %2 à %3.</translation>
+    </message>
+    <message>
+        <source>This goal has no free half hour in the period shown.</source>
+        <translation>Cet objectif n&apos;a pas de demi-heure libre dans la période affichée.</translation>
+    </message>
+    <message>
+        <source>Delete runs</source>
+        <translation>Supprimer des séances</translation>
+    </message>
+    <message>
+        <source>The run was deleted: Undo (Ctrl+Z) brings it back.</source>
+        <translation>La séance a été supprimée : Annuler (Ctrl+Z) la rétablit.</translation>
+    </message>
+    <message>
+        <source>%1 runs were deleted: Undo (Ctrl+Z) brings them back.</source>
+        <translation>%1 séances ont été supprimées : Annuler (Ctrl+Z) les rétablit.</translation>
+    </message>
+    <message>
+        <source>The history of time spent is held by another program just now: what is shown is read again in a moment.</source>
+        <translation>L&apos;historique du temps passé est tenu par un autre programme en ce moment : ce qui est affiché sera relu dans un instant.</translation>
+    </message>
+    <message>
+        <source>The history of time spent could not be changed: the correction was not saved.</source>
+        <translation>L&apos;historique du temps passé n&apos;a pas pu être modifié : la correction n&apos;a pas été enregistrée.</translation>
+    </message>
+</context>
+<context>
+    <name>TimesUpDialog</name>
+    <message>
+        <source>The time for %1 has run out.</source>
+        <translation>Le temps de %1 est écoulé.</translation>
+    </message>
+</context>
+</TS>
