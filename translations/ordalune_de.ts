@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Ordalune Tracker</source>
+        <translation>Über Ordalune Tracker</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>CMainFrame</name>
     <message>
         <source>Elapsed</source>
@@ -244,6 +259,61 @@
     </message>
 </context>
 <context>
+    <name>GoalDialog</name>
+    <message>
+        <source>Goal</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Total time:</source>
+        <translation>&amp;Gesamtzeit:</translation>
+    </message>
+    <message>
+        <source>&amp;Remaining time:</source>
+        <translation>&amp;Verbleibende Zeit:</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>täglich</translation>
+    </message>
+    <message>
+        <source>week</source>
+        <translation>wöchentlich</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>monatlich</translation>
+    </message>
+    <message>
+        <source>Renew &amp;every:</source>
+        <translation>&amp;Erneuerung:</translation>
+    </message>
+    <message>
+        <source>&amp;Carry over what is left or overrun</source>
+        <translation>&amp;Übrig Gebliebenes oder Überzogenes übertragen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The Remaining time must not exceed the Total time</source>
+        <translation>Die verbleibende Zeit darf die Gesamtzeit nicht überschreiten</translation>
+    </message>
+</context>
+<context>
     <name>GoalListBox</name>
     <message>
         <source>%1, %2 left, running, done at %3</source>
@@ -263,6 +333,36 @@
     </message>
 </context>
 <context>
+    <name>GoalSession</name>
+    <message>
+        <source>Save the goals before reading the goal file again?</source>
+        <translation>Die Ziele speichern, bevor die Zieldatei erneut gelesen wird?</translation>
+    </message>
+    <message>
+        <source> Elapsed : %1 </source>
+        <translation> Vergangen : %1 </translation>
+    </message>
+    <message>
+        <source> Remain : %1 </source>
+        <translation> Verbleibend : %1 </translation>
+    </message>
+    <message>
+        <source> Finish : %1 </source>
+        <translation> Ende : %1 </translation>
+    </message>
+    <message>
+        <source>Delete this goal?</source>
+        <translation>Dieses Ziel löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Ordalune Tracker Help</source>
+        <translation>Hilfe zu Ordalune Tracker</translation>
+    </message>
+</context>
+<context>
     <name>History</name>
     <message>
         <source>Add run</source>
@@ -275,6 +375,37 @@
     <message>
         <source>Change run</source>
         <translation>Sitzung ändern</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryExporter</name>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>JSON-Dateien (*.json)</translation>
+    </message>
+    <message>
+        <source>Export History</source>
+        <translation>Verlauf exportieren</translation>
+    </message>
+    <message>
+        <source>The history of time spent is held by another program just now, so nothing was exported. Try again in a moment.</source>
+        <translation>Der Verlauf der aufgewendeten Zeit wird gerade von einem anderen Programm gehalten, daher wurde nichts exportiert. Versuchen Sie es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>The history of time spent is not available in this copy of Ordalune, so nothing was exported.</source>
+        <translation>Der Verlauf der aufgewendeten Zeit ist in dieser Kopie von Ordalune nicht verfügbar, daher wurde nichts exportiert.</translation>
+    </message>
+    <message>
+        <source>The history was exported to %1.</source>
+        <translation>Der Verlauf wurde nach %1 exportiert.</translation>
+    </message>
+    <message>
+        <source>The history could not be written to %1: %2</source>
+        <translation>Der Verlauf konnte nicht nach %1 geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -408,6 +539,33 @@
     <message>
         <source>Budget</source>
         <translation>Budget</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControl</name>
+    <message>
+        <source>A Time&apos;s Up question is open: answer it first.</source>
+        <translation>Eine Frage zur abgelaufenen Zeit ist offen: Beantworten Sie sie zuerst.</translation>
+    </message>
+    <message>
+        <source>There is no goal named %1.</source>
+        <translation>Es gibt kein Ziel namens %1.</translation>
+    </message>
+    <message>
+        <source>%1 is done: it has no time left.</source>
+        <translation>%1 ist erledigt: Es bleibt keine Zeit mehr.</translation>
+    </message>
+    <message>
+        <source>A goal&apos;s name is 1 to %1 characters long.</source>
+        <translation>Der Name eines Ziels ist 1 bis %1 Zeichen lang.</translation>
+    </message>
+    <message>
+        <source>%1 is more than the largest Total, %2.</source>
+        <translation>%1 ist mehr als die größte Gesamtzeit, %2.</translation>
+    </message>
+    <message>
+        <source>%1 is no Total: give hours and minutes, e.g. 1:30.</source>
+        <translation>%1 ist keine Gesamtzeit: Geben Sie Stunden und Minuten an, z. B. 1:30.</translation>
     </message>
 </context>
 <context>
@@ -570,6 +728,113 @@
     <message>
         <source>The time for %1 has run out.</source>
         <translation>Die Zeit für %1 ist abgelaufen.</translation>
+    </message>
+    <message>
+        <source>Time&apos;s Up!</source>
+        <translation>Zeit abgelaufen!</translation>
+    </message>
+    <message>
+        <source>The time for this goal has run out.
+You can:</source>
+        <translation>Die Zeit für dieses Ziel ist abgelaufen.
+Sie können:</translation>
+    </message>
+    <message>
+        <source>&amp;Stop working and mark goal done.</source>
+        <translation>&amp;Aufhören und das Ziel als erledigt markieren.</translation>
+    </message>
+    <message>
+        <source>&amp;Continue working and add more time:</source>
+        <translation>&amp;Weiterarbeiten und Zeit hinzufügen:</translation>
+    </message>
+    <message>
+        <source>mins</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>%1: %2 left, done at %3</source>
+        <translation>%1: noch %2, fertig um %3</translation>
+    </message>
+    <message>
+        <source>No clock is running</source>
+        <translation>Keine Uhr läuft</translation>
+    </message>
+    <message>
+        <source>Stop %1</source>
+        <translation>%1 anhalten</translation>
+    </message>
+    <message>
+        <source>Show Ordalune Tracker</source>
+        <translation>Ordalune Tracker zeigen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>UserNameDialog</name>
+    <message>
+        <source>Set User Name</source>
+        <translation>Benutzernamen festlegen</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Benutzername:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPrompter</name>
+    <message>
+        <source>Time&apos;s Up!</source>
+        <translation>Zeit abgelaufen!</translation>
+    </message>
+    <message>
+        <source>Your time for %1 is up.</source>
+        <translation>Ihre Zeit für %1 ist abgelaufen.</translation>
+    </message>
+    <message>
+        <source>Mark done</source>
+        <translation>Als erledigt markieren</translation>
+    </message>
+    <message>
+        <source>15 more minutes</source>
+        <translation>15 Minuten mehr</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Welcome back</source>
+        <translation>Willkommen zurück</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Quit Anyway</source>
+        <translation>Trotzdem beenden</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Ordalune Tracker</source>
+        <translation>À propos d&apos;Ordalune Tracker</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>CMainFrame</name>
     <message>
         <source>Elapsed</source>
@@ -244,6 +259,61 @@
     </message>
 </context>
 <context>
+    <name>GoalDialog</name>
+    <message>
+        <source>Goal</source>
+        <translation>Objectif</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>&amp;Total time:</source>
+        <translation>Temps &amp;total :</translation>
+    </message>
+    <message>
+        <source>&amp;Remaining time:</source>
+        <translation>Temps &amp;restant :</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>chaque jour</translation>
+    </message>
+    <message>
+        <source>week</source>
+        <translation>chaque semaine</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>chaque mois</translation>
+    </message>
+    <message>
+        <source>Renew &amp;every:</source>
+        <translation>Renouv&amp;ellement :</translation>
+    </message>
+    <message>
+        <source>&amp;Carry over what is left or overrun</source>
+        <translation>Re&amp;porter le reste ou le dépassement</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The Remaining time must not exceed the Total time</source>
+        <translation>Le temps restant ne doit pas dépasser le temps total</translation>
+    </message>
+</context>
+<context>
     <name>GoalListBox</name>
     <message>
         <source>%1, %2 left, running, done at %3</source>
@@ -263,6 +333,36 @@
     </message>
 </context>
 <context>
+    <name>GoalSession</name>
+    <message>
+        <source>Save the goals before reading the goal file again?</source>
+        <translation>Enregistrer les objectifs avant de relire le fichier des objectifs ?</translation>
+    </message>
+    <message>
+        <source> Elapsed : %1 </source>
+        <translation> Écoulé : %1 </translation>
+    </message>
+    <message>
+        <source> Remain : %1 </source>
+        <translation> Restant : %1 </translation>
+    </message>
+    <message>
+        <source> Finish : %1 </source>
+        <translation> Fin : %1 </translation>
+    </message>
+    <message>
+        <source>Delete this goal?</source>
+        <translation>Supprimer cet objectif ?</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Ordalune Tracker Help</source>
+        <translation>Aide d&apos;Ordalune Tracker</translation>
+    </message>
+</context>
+<context>
     <name>History</name>
     <message>
         <source>Add run</source>
@@ -275,6 +375,37 @@
     <message>
         <source>Change run</source>
         <translation>Modifier une séance</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryExporter</name>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>Fichiers JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Export History</source>
+        <translation>Exporter l&apos;historique</translation>
+    </message>
+    <message>
+        <source>The history of time spent is held by another program just now, so nothing was exported. Try again in a moment.</source>
+        <translation>L&apos;historique du temps passé est tenu par un autre programme en ce moment, rien n&apos;a donc été exporté. Réessayez dans un instant.</translation>
+    </message>
+    <message>
+        <source>The history of time spent is not available in this copy of Ordalune, so nothing was exported.</source>
+        <translation>L&apos;historique du temps passé n&apos;est pas disponible dans cette copie d&apos;Ordalune, rien n&apos;a donc été exporté.</translation>
+    </message>
+    <message>
+        <source>The history was exported to %1.</source>
+        <translation>L&apos;historique a été exporté vers %1.</translation>
+    </message>
+    <message>
+        <source>The history could not be written to %1: %2</source>
+        <translation>L&apos;historique n&apos;a pas pu être écrit dans %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -408,6 +539,33 @@
     <message>
         <source>Budget</source>
         <translation>Budget</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControl</name>
+    <message>
+        <source>A Time&apos;s Up question is open: answer it first.</source>
+        <translation>Une question de fin de temps est ouverte : répondez-y d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>There is no goal named %1.</source>
+        <translation>Il n&apos;y a pas d&apos;objectif nommé %1.</translation>
+    </message>
+    <message>
+        <source>%1 is done: it has no time left.</source>
+        <translation>%1 est terminé : il ne reste plus de temps.</translation>
+    </message>
+    <message>
+        <source>A goal&apos;s name is 1 to %1 characters long.</source>
+        <translation>Le nom d&apos;un objectif compte de 1 à %1 caractères.</translation>
+    </message>
+    <message>
+        <source>%1 is more than the largest Total, %2.</source>
+        <translation>%1 dépasse le plus grand total, %2.</translation>
+    </message>
+    <message>
+        <source>%1 is no Total: give hours and minutes, e.g. 1:30.</source>
+        <translation>%1 n&apos;est pas un total : indiquez des heures et des minutes, par exemple 1:30.</translation>
     </message>
 </context>
 <context>
@@ -570,6 +728,113 @@
     <message>
         <source>The time for %1 has run out.</source>
         <translation>Le temps de %1 est écoulé.</translation>
+    </message>
+    <message>
+        <source>Time&apos;s Up!</source>
+        <translation>Temps écoulé !</translation>
+    </message>
+    <message>
+        <source>The time for this goal has run out.
+You can:</source>
+        <translation>Le temps de cet objectif est écoulé.
+Vous pouvez :</translation>
+    </message>
+    <message>
+        <source>&amp;Stop working and mark goal done.</source>
+        <translation>&amp;Arrêter de travailler et marquer l&apos;objectif terminé.</translation>
+    </message>
+    <message>
+        <source>&amp;Continue working and add more time:</source>
+        <translation>&amp;Continuer à travailler et ajouter du temps :</translation>
+    </message>
+    <message>
+        <source>mins</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>%1: %2 left, done at %3</source>
+        <translation>%1 : reste %2, fini à %3</translation>
+    </message>
+    <message>
+        <source>No clock is running</source>
+        <translation>Aucune horloge n&apos;est en marche</translation>
+    </message>
+    <message>
+        <source>Stop %1</source>
+        <translation>Arrêter %1</translation>
+    </message>
+    <message>
+        <source>Show Ordalune Tracker</source>
+        <translation>Afficher Ordalune Tracker</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>UserNameDialog</name>
+    <message>
+        <source>Set User Name</source>
+        <translation>Définir le nom d&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nom d&apos;&amp;utilisateur :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPrompter</name>
+    <message>
+        <source>Time&apos;s Up!</source>
+        <translation>Temps écoulé !</translation>
+    </message>
+    <message>
+        <source>Your time for %1 is up.</source>
+        <translation>Votre temps pour %1 est écoulé.</translation>
+    </message>
+    <message>
+        <source>Mark done</source>
+        <translation>Marquer terminé</translation>
+    </message>
+    <message>
+        <source>15 more minutes</source>
+        <translation>15 minutes de plus</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Welcome back</source>
+        <translation>Bon retour</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>Quit Anyway</source>
+        <translation>Quitter quand même</translation>
     </message>
 </context>
 </TS>

@@ -39,23 +39,23 @@ void TrayIcon::Refresh(const QList<RunningClock>& running) {
     QStringList lines{QStringLiteral("Ordalune Tracker")};
     QStringList stops;
     for (const RunningClock& line : running) {
-        lines << QStringLiteral("%1: %2 left, done at %3")
+        lines << tr("%1: %2 left, done at %3")
                      .arg(line.name, line.remaining,
                           QString::fromStdString(CTime(line.finish).Format("%#I:%M %p")));
         stops << QString::number(line.index) + QLatin1Char(' ') + line.name;
     }
     if (running.isEmpty())
-        lines << QStringLiteral("No clock is running");
+        lines << tr("No clock is running");
     const QString tip = lines.join(QLatin1Char('\n'));
     if (stops != m_stops || m_menu->isEmpty()) {
         m_stops = stops;
         m_menu->clear();
         for (const RunningClock& line : running)
-            m_menu->addAction(QStringLiteral("Stop %1").arg(line.name), this,
+            m_menu->addAction(tr("Stop %1").arg(line.name), this,
                               [this, index = line.index] { emit stopRequested(index); });
         m_menu->addSeparator();
-        m_menu->addAction(QStringLiteral("Show Ordalune Tracker"), this, &TrayIcon::showRequested);
-        m_menu->addAction(QStringLiteral("Exit"), this, &TrayIcon::quitRequested);
+        m_menu->addAction(tr("Show Ordalune Tracker"), this, &TrayIcon::showRequested);
+        m_menu->addAction(tr("Exit"), this, &TrayIcon::quitRequested);
     }
     if (tip != m_icon->toolTip()) // the same minute, a second off: nothing to tell the panel
         m_icon->setToolTip(tip);

@@ -93,8 +93,8 @@ bool GoalSession::ReadAgain() {
         Reload(); // nothing to lose, or nothing this copy could save
         return true;
     }
-    switch (m_prompter->AskYesNoCancel(
-        QStringLiteral("Ordalune"), QStringLiteral("Save the goals before reading the goal file again?"))) {
+    switch (m_prompter->AskYesNoCancel(QStringLiteral("Ordalune"),
+                                       tr("Save the goals before reading the goal file again?"))) {
     case Prompter::Reply::Yes:
         Save(true, [this](bool saved) { // a save that failed says so, and nothing is read
             if (saved)
@@ -153,12 +153,11 @@ void GoalSession::WriteReport() {
 void GoalSession::UpdateStatusPanes() {
     const GoalList::Totals totals = m_goals.GetTotals();
     const CTimeSpan remaining = totals.remaining;
-    const QString elapsed = QStringLiteral(" Elapsed : %1 ").arg(Text(totals.elapsed.FormatShort()));
-    const QString remain = QStringLiteral(" Remain : %1 ").arg(Text(remaining.FormatShort()));
+    const QString elapsed = tr(" Elapsed : %1 ").arg(Text(totals.elapsed.FormatShort()));
+    const QString remain = tr(" Remain : %1 ").arg(Text(remaining.FormatShort()));
     QString finish;
     if (remaining > CTimeSpan())
-        finish = QStringLiteral(" Finish : %1 ")
-                     .arg(Text((CTime::GetCurrentTime() + remaining).Format("%#I:%M %p")));
+        finish = tr(" Finish : %1 ").arg(Text((CTime::GetCurrentTime() + remaining).Format("%#I:%M %p")));
     emit statusTextsChanged(elapsed, remain, finish);
 }
 
@@ -234,7 +233,7 @@ void GoalSession::DeleteSelected() {
     if (!CanEditDelete() || m_quitting || m_prompter == nullptr)
         return;
     const int selection = m_goals.GetSelection();
-    if (!m_prompter->AskYesNo(Text(m_goals.GetAt(selection).GetName()), QStringLiteral("Delete this goal?")))
+    if (!m_prompter->AskYesNo(Text(m_goals.GetAt(selection).GetName()), tr("Delete this goal?")))
         return;
     m_runs.Deleted(m_goals.GetAt(selection)); // its history stays, under its last name
     m_goals.Remove(selection);

@@ -64,7 +64,7 @@ RemoteControl::Result RemoteControl::Refusal(bool clocks) const {
                     QStringLiteral("This copy of Ordalune shows the goals but does not own "
                                    "the goal file."));
     if (clocks && m_session.InTick())
-        return Fail(Failure::Busy, QStringLiteral("A Time's Up question is open: answer it first."));
+        return Fail(Failure::Busy, tr("A Time's Up question is open: answer it first."));
     return {};
 }
 
@@ -79,7 +79,7 @@ RemoteControl::Result RemoteControl::Find(const QString& name, int* index) const
             return {};
         }
     }
-    return Fail(Failure::NoSuchGoal, QStringLiteral("There is no goal named %1.").arg(Quoted(name)));
+    return Fail(Failure::NoSuchGoal, tr("There is no goal named %1.").arg(Quoted(name)));
 }
 
 RemoteControl::Result RemoteControl::Start(const QString& name) {
@@ -87,7 +87,7 @@ RemoteControl::Result RemoteControl::Start(const QString& name) {
     if (Result found = Find(name, &index); found.failure != Failure::None)
         return found;
     if (m_session.Goals().GetAt(index).GetRemaining() <= CTimeSpan())
-        return Fail(Failure::GoalDone, QStringLiteral("%1 is done: it has no time left.").arg(Quoted(name)));
+        return Fail(Failure::GoalDone, tr("%1 is done: it has no time left.").arg(Quoted(name)));
     m_session.StartGoal(index);
     return {};
 }
@@ -121,7 +121,7 @@ RemoteControl::Result RemoteControl::Add(const QString& name, const QString& tot
     const std::string clean = GoalName::Clean(name.toStdString()); // as the goal dialog has it
     if (clean.empty() || GoalName::Length(clean) > GoalName::kMaxLength)
         return Fail(Failure::BadName,
-                    QStringLiteral("A goal's name is 1 to %1 characters long.").arg(GoalName::kMaxLength));
+                    tr("A goal's name is 1 to %1 characters long.").arg(GoalName::kMaxLength));
     if (const std::string refusal = GoalName::Refusal(clean); !refusal.empty())
         return Fail(Failure::BadName, QString::fromStdString(refusal));
     CTimeSpan time;
@@ -129,11 +129,12 @@ RemoteControl::Result RemoteControl::Add(const QString& name, const QString& tot
     const bool read = total.size() <= kMaxTimeLength && ParseStrictSpan(total.toStdString(), &time, &tooLong);
     if (read && tooLong)
         return Fail(Failure::BadTime,
-                    QStringLiteral("%1 is more than the largest Total, %2.")
+                    tr("%1 is more than the largest Total, %2.")
                         .arg(Quoted(total), QString::fromStdString(kMaxStoredSpan.FormatShort())));
     if (!read || time <= CTimeSpan())
-        return Fail(Failure::BadTime, QStringLiteral("%1 is no Total: give hours and minutes, e.g. 1:30.")
-                                          .arg(Quoted(total.left(kMaxTimeLength))));
+        return Fail(
+            Failure::BadTime,
+            tr("%1 is no Total: give hours and minutes, e.g. 1:30.").arg(Quoted(total.left(kMaxTimeLength))));
     m_session.AddGoal(clean, time, time);
     return {};
 }

@@ -10,7 +10,7 @@
 #include <algorithm>
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Ordalune Tracker"));
+    setWindowTitle(tr("About Ordalune Tracker"));
     setObjectName(QStringLiteral("AboutDialog"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // 203 by 110 dialog units: a quarter of the average character width across, an eighth of the
@@ -42,7 +42,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(sharp(Artwork::Icon(qRound(32 * ratio))));
     auto* title = new QLabel(QStringLiteral("Ordalune Tracker"), this);
     title->setGeometry(at(73, 41, 58, 8));
-    auto* version = new QLabel(QStringLiteral("Version " ORDALUNE_VERSION), this);
+    auto* version = new QLabel(tr("Version %1").arg(QStringLiteral(ORDALUNE_VERSION)), this);
     version->setGeometry(at(85, 51, 34, 8));
     for (QLabel* line : {title, version}) {
         line->setAlignment(Qt::AlignCenter);
@@ -50,7 +50,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
         const int width = std::max(line->width(), line->fontMetrics().horizontalAdvance(line->text()) + 2);
         line->setGeometry(line->x() - (width - line->width()) / 2, line->y(), width, line->height());
     }
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setGeometry(at(146, 90, 50, 14));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &AboutDialog::accept);

@@ -24,7 +24,7 @@ QString ShortText(CTimeSpan span) { return QString::fromStdString(span.FormatSho
 } // namespace
 
 GoalDialog::GoalDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Goal"));
+    setWindowTitle(tr("Goal"));
     setObjectName(QStringLiteral("GoalDialog"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     m_editName = new NameEdit(this);
@@ -39,15 +39,14 @@ GoalDialog::GoalDialog(QWidget* parent) : QDialog(parent) {
 
     auto* form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight);
-    form->addRow(QStringLiteral("&Name:"), m_editName);
-    form->addRow(QStringLiteral("&Total time:"), m_editTotal);
-    form->addRow(QStringLiteral("&Remaining time:"), m_editRemaining);
+    form->addRow(tr("&Name:"), m_editName);
+    form->addRow(tr("&Total time:"), m_editTotal);
+    form->addRow(tr("&Remaining time:"), m_editRemaining);
     m_comboRenew = new QComboBox(this);
     m_comboRenew->setObjectName(QStringLiteral("renewEvery"));
-    m_comboRenew->addItems(
-        {QStringLiteral("never"), QStringLiteral("day"), QStringLiteral("week"), QStringLiteral("month")});
-    form->addRow(QStringLiteral("Renew &every:"), m_comboRenew);
-    m_checkCarryOver = new QCheckBox(QStringLiteral("&Carry over what is left or overrun"), this);
+    m_comboRenew->addItems({tr("never"), tr("day"), tr("week"), tr("month")});
+    form->addRow(tr("Renew &every:"), m_comboRenew);
+    m_checkCarryOver = new QCheckBox(tr("&Carry over what is left or overrun"), this);
     m_checkCarryOver->setObjectName(QStringLiteral("carryOver"));
     form->addRow(QString(), m_checkCarryOver);
     // Carrying over means something only for a budget that renews.
@@ -55,10 +54,10 @@ GoalDialog::GoalDialog(QWidget* parent) : QDialog(parent) {
             [this](int every) { m_checkCarryOver->setEnabled(every != 0); });
 
     auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &GoalDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &GoalDialog::reject);
@@ -134,7 +133,7 @@ void GoalDialog::accept() {
     }
     if (Seconds(m_strRemaining) > Seconds(m_strTotal)) {
         QMessageBox::warning(this, QStringLiteral("Ordalune"),
-                             QStringLiteral("The Remaining time must not exceed the Total time"));
+                             tr("The Remaining time must not exceed the Total time"));
         m_editName->setFocus(Qt::TabFocusReason);
         m_editName->selectAll();
         return;

@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Ordalune Tracker Help"));
+    setWindowTitle(tr("Ordalune Tracker Help"));
     setObjectName(QStringLiteral("HelpWindow"));
     setModal(false);
     m_browser = new QTextBrowser(this);

@@ -11,16 +11,10 @@
 #include <QSaveFile>
 #include <QStatusBar>
 
-namespace {
-
-QString Tr(const char* text) { return QCoreApplication::translate("HistoryExporter", text); }
-
-} // namespace
-
 void HistoryExporter::Run(HistoryAccess& history, QWidget* parent, QStatusBar* status) {
-    const QString csv = Tr("CSV files (*.csv)");
-    const QString json = Tr("JSON files (*.json)");
-    QFileDialog dialog(parent, Tr("Export History"), QStringLiteral("ordalune-history.csv"),
+    const QString csv = tr("CSV files (*.csv)");
+    const QString json = tr("JSON files (*.json)");
+    QFileDialog dialog(parent, tr("Export History"), QStringLiteral("ordalune-history.csv"),
                        csv + ";;" + json);
     dialog.setObjectName(QStringLiteral("exportDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -34,9 +28,9 @@ void HistoryExporter::Run(HistoryAccess& history, QWidget* parent, QStatusBar* s
         asJson ? HistoryExport::Format::Json : HistoryExport::Format::Csv,
         [window = QPointer(parent), bar = QPointer(status), path](const HistoryAccess::Exported& exported) {
             QString failure = exported.held
-                                  ? Tr("The history of time spent is held by another program just now, "
+                                  ? tr("The history of time spent is held by another program just now, "
                                        "so nothing was exported. Try again in a moment.")
-                                  : Tr("The history of time spent is not available in this copy of "
+                                  : tr("The history of time spent is not available in this copy of "
                                        "Ordalune, so nothing was exported.");
             if (const std::optional<std::string>& text = exported.text) {
                 QSaveFile file(path); // written aside and renamed: a failed export leaves no cut file
@@ -45,10 +39,10 @@ void HistoryExporter::Run(HistoryAccess& history, QWidget* parent, QStatusBar* s
                         static_cast<qint64>(text->size()) &&
                     file.commit()) {
                     if (bar)
-                        bar->showMessage(Tr("The history was exported to %1.").arg(path), 15000);
+                        bar->showMessage(tr("The history was exported to %1.").arg(path), 15000);
                     return;
                 }
-                failure = Tr("The history could not be written to %1: %2").arg(path, file.errorString());
+                failure = tr("The history could not be written to %1: %2").arg(path, file.errorString());
             }
             if (window)
                 QMessageBox::warning(window, QStringLiteral("Ordalune"), failure);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
+
 class HistoryAccess;
 class QStatusBar;
 class QWidget;
@@ -9,6 +11,8 @@ class QWidget;
 // gives the name its extension when it has none), and the status bar says where the history went,
 // or a message why it could not.
 class HistoryExporter final {
+    Q_DECLARE_TR_FUNCTIONS(HistoryExporter)
+
 public:
     static void Run(HistoryAccess& history, QWidget* parent, QStatusBar* status);
 };

@@ -18,17 +18,17 @@
 #include <QVBoxLayout>
 
 TimesUpDialog::TimesUpDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Time's Up!"));
+    setWindowTitle(tr("Time's Up!"));
     setObjectName(QStringLiteral("TimesUpDialog"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     m_name = new QLabel(this);
     m_name->setObjectName(QStringLiteral("goalName"));
     m_name->setTextFormat(Qt::PlainText);
-    auto* explanation = new QLabel(QStringLiteral("The time for this goal has run out.\nYou can:"), this);
-    m_stop = new QRadioButton(QStringLiteral("&Stop working and mark goal done."), this);
+    auto* explanation = new QLabel(tr("The time for this goal has run out.\nYou can:"), this);
+    m_stop = new QRadioButton(tr("&Stop working and mark goal done."), this);
     m_stop->setObjectName(QStringLiteral("stop"));
-    m_continue = new QRadioButton(QStringLiteral("&Continue working and add more time:"), this);
+    m_continue = new QRadioButton(tr("&Continue working and add more time:"), this);
     m_continue->setObjectName(QStringLiteral("continue"));
     auto* group = new QButtonGroup(this);
     group->addButton(m_stop);
@@ -62,10 +62,10 @@ TimesUpDialog::TimesUpDialog(QWidget* parent) : QDialog(parent) {
     minutesRow->addWidget(m_continue);
     minutesRow->addWidget(m_minutes);
     minutesRow->addLayout(arrows);
-    minutesRow->addWidget(new QLabel(QStringLiteral("mins"), this));
+    minutesRow->addWidget(new QLabel(tr("mins"), this));
     minutesRow->addStretch();
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    auto* ok = new QPushButton(tr("&OK"), this);
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TimesUpDialog::accept);

@@ -11,21 +11,20 @@
 #include <QVBoxLayout>
 
 UserNameDialog::UserNameDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Set User Name"));
+    setWindowTitle(tr("Set User Name"));
     setObjectName(QStringLiteral("UserNameDialog"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     m_edit = new NameEdit(this);
     m_edit->setObjectName(QStringLiteral("userName"));
     m_edit->setMinimumWidth(m_edit->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 32);
-    auto* label = new QLabel(QStringLiteral("&User name:"), this);
+    auto* label = new QLabel(tr("&User name:"), this);
     label->setBuddy(m_edit);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("cancel"));
+    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &UserNameDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &UserNameDialog::reject);
 

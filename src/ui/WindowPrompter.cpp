@@ -45,14 +45,12 @@ TimesUpHost::Answer WindowPrompter::AskTimesUp(const std::string& goalName) {
     // the dialog, and the taskbar's attention.
     std::unique_ptr<MirroredQuestion> mirrored;
     if (m_mirror != nullptr)
-        mirrored =
-            m_mirror->Mirror(QStringLiteral("Time's Up!"),
-                             QStringLiteral("Your time for %1 is up.").arg(Escaped(dialog.m_strGoalName)),
-                             {QStringLiteral("done"), QStringLiteral("Mark done"), QStringLiteral("more"),
-                              QStringLiteral("15 more minutes")},
-                             &dialog, [&dialog](const QString& key) {
-                                 dialog.Answer(key == QLatin1String("done") ? 0 : 1, QStringLiteral("15"));
-                             });
+        mirrored = m_mirror->Mirror(
+            tr("Time's Up!"), tr("Your time for %1 is up.").arg(Escaped(dialog.m_strGoalName)),
+            {QStringLiteral("done"), tr("Mark done"), QStringLiteral("more"), tr("15 more minutes")}, &dialog,
+            [&dialog](const QString& key) {
+                dialog.Answer(key == QLatin1String("done") ? 0 : 1, QStringLiteral("15"));
+            });
     dialog.exec();
     return {dialog.m_nChoice, dialog.m_strMinutes.toStdString()};
 }
@@ -65,7 +63,7 @@ bool WindowPrompter::AskOverrun(const std::string& goalName, const std::string& 
     if (m_mirror != nullptr)
         mirrored = m_mirror->Mirror(
             Text(goalName), Text(question),
-            {QStringLiteral("yes"), QStringLiteral("Yes"), QStringLiteral("no"), QStringLiteral("No")}, &box,
+            {QStringLiteral("yes"), tr("Yes"), QStringLiteral("no"), tr("No")}, &box,
             [&box](const QString& key) {
                 box.button(key == QLatin1String("yes") ? QMessageBox::Yes : QMessageBox::No)->click();
             });
@@ -118,12 +116,12 @@ bool WindowPrompter::AskAway(const QString& question) {
     m_awayQuestion = &box;
     std::unique_ptr<MirroredQuestion> mirrored;
     if (m_mirror != nullptr)
-        mirrored = m_mirror->Mirror(
-            QStringLiteral("Welcome back"), Escaped(question),
-            {QStringLiteral("yes"), QStringLiteral("Yes"), QStringLiteral("no"), QStringLiteral("No")}, &box,
-            [&box](const QString& key) {
-                box.done(key == QLatin1String("yes") ? QMessageBox::Yes : QMessageBox::No);
-            });
+        mirrored =
+            m_mirror->Mirror(tr("Welcome back"), Escaped(question),
+                             {QStringLiteral("yes"), tr("Yes"), QStringLiteral("no"), tr("No")}, &box,
+                             [&box](const QString& key) {
+                                 box.done(key == QLatin1String("yes") ? QMessageBox::Yes : QMessageBox::No);
+                             });
     const int answer = box.exec();
     m_awayQuestion = nullptr;
     return answer == QMessageBox::Yes;
@@ -138,8 +136,8 @@ Prompter::ExitChoice WindowPrompter::AskExitRetry(const UserMessage& failure, co
     QMessageBox box(QMessageBox::NoIcon, Text(failure.caption), Text(failure.text) + "\n\n" + detail,
                     QMessageBox::NoButton, m_owner);
     box.setObjectName(QStringLiteral("exitSaveFailed"));
-    QPushButton* retry = box.addButton(QStringLiteral("Retry"), QMessageBox::AcceptRole);
-    QPushButton* quit = box.addButton(QStringLiteral("Quit Anyway"), QMessageBox::DestructiveRole);
+    QPushButton* retry = box.addButton(tr("Retry"), QMessageBox::AcceptRole);
+    QPushButton* quit = box.addButton(tr("Quit Anyway"), QMessageBox::DestructiveRole);
     box.setEscapeButton(box.addButton(QMessageBox::Cancel));
     box.setDefaultButton(retry);
     box.exec();

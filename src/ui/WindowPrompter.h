@@ -3,6 +3,7 @@
 
 #include "session/Prompter.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 
@@ -12,6 +13,8 @@ class QuestionMirror;
 // the main window, which is brought to the front for time's up and handed back after it. Each
 // question is also mirrored outside the window where a mirror is set.
 class WindowPrompter final : public Prompter {
+    Q_DECLARE_TR_FUNCTIONS(WindowPrompter)
+
 public:
     // `window` is the main window; `owner` owns the questions.
     WindowPrompter(QWidget* window, QWidget* owner);
