@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Translations.h"
 
+#include "session/TimeOfDay.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -29,6 +31,7 @@ QString Translations::Install(QCoreApplication& app) {
         return {};
     }
     app.installTranslator(own);
+    TimeOfDay::UseLocale(QLocale::system());
     const QString language = own->language().section(u'_', 0, 0);
     // Standard buttons and Qt's own dialogs in the same language, where Qt's translations are
     // installed (they are recommended, not required).

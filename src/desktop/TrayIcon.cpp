@@ -2,6 +2,7 @@
 #include "desktop/TrayIcon.h"
 
 #include "model/CTime.h"
+#include "session/TimeOfDay.h"
 
 #include <QMenu>
 #include <QPainter>
@@ -40,8 +41,7 @@ void TrayIcon::Refresh(const QList<RunningClock>& running) {
     QStringList stops;
     for (const RunningClock& line : running) {
         lines << tr("%1: %2 left, done at %3")
-                     .arg(line.name, line.remaining,
-                          QString::fromStdString(CTime(line.finish).Format("%#I:%M %p")));
+                     .arg(line.name, line.remaining, TimeOfDay::Of(CTime(line.finish)));
         stops << QString::number(line.index) + QLatin1Char(' ') + line.name;
     }
     if (running.isEmpty())

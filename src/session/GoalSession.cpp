@@ -3,6 +3,7 @@
 
 #include "model/CTime.h"
 #include "session/Prompter.h"
+#include "session/TimeOfDay.h"
 #include "storage/ReportWriter.h"
 
 #include <QDir>
@@ -157,7 +158,7 @@ void GoalSession::UpdateStatusPanes() {
     const QString remain = tr(" Remain : %1 ").arg(Text(remaining.FormatShort()));
     QString finish;
     if (remaining > CTimeSpan())
-        finish = tr(" Finish : %1 ").arg(Text((CTime::GetCurrentTime() + remaining).Format("%#I:%M %p")));
+        finish = tr(" Finish : %1 ").arg(TimeOfDay::Of(CTime::GetCurrentTime() + remaining));
     emit statusTextsChanged(elapsed, remain, finish);
 }
 

@@ -4,6 +4,7 @@
 #include "model/CTime.h"
 #include "session/GoalSession.h"
 #include "session/Settings.h"
+#include "session/TimeOfDay.h"
 #include "ui/AboutDialog.h"
 #include "ui/Artwork.h"
 #include "ui/CGoalView.h"
@@ -305,7 +306,7 @@ void CMainFrame::UpdateClockPane() {
     const CTime now = CTime::GetCurrentTime();
     if (now.GetTime() / 60 == std::exchange(m_clockMinute, now.GetTime() / 60))
         return;
-    m_clock->SetText(QString::fromStdString(now.Format(" %#I:%M %p ")));
+    m_clock->SetText(u' ' + TimeOfDay::Of(now) + u' ');
 }
 
 void CMainFrame::BringToFront() {

@@ -3,6 +3,7 @@
 
 #include "model/CTime.h"
 #include "model/GoalList.h"
+#include "session/TimeOfDay.h"
 #include "ui/GoalListBox.h"
 
 #include <QAbstractScrollArea>
@@ -21,8 +22,7 @@ QString GoalItemAccessible::text(QAccessible::Text kind) const {
     const QString left = QString::fromStdString(goal.GetRemainingText());
     if (goal.IsRunning()) // the finish time moves with the minute the list shows
         return GoalListBox::tr("%1, %2 left, running, done at %3")
-            .arg(name, left,
-                 QString::fromStdString((CTime::GetCurrentTime() + goal.GetRemaining()).Format("%#I:%M %p")));
+            .arg(name, left, TimeOfDay::Of(CTime::GetCurrentTime() + goal.GetRemaining()));
     if (goal.IsDone())
         return GoalListBox::tr("%1, done").arg(name);
     return GoalListBox::tr("%1, %2 left").arg(name, left);

@@ -3,6 +3,7 @@
 
 #include "model/CTime.h"
 #include "model/Goal.h"
+#include "session/TimeOfDay.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -102,8 +103,7 @@ GoalPainter::GoalPainter()
     std::tm today{};
     (void)sample.GetLocalTm(today);
     const CTime halfPast(today.tm_year + 1900, today.tm_mon + 1, today.tm_mday, 12, 28, 0);
-    m_clockWidth =
-        QFontMetrics(m_clockFont).horizontalAdvance(QString::fromStdString(halfPast.Format("%#I:%M %p")));
+    m_clockWidth = QFontMetrics(m_clockFont).horizontalAdvance(TimeOfDay::Of(halfPast));
     m_wheelSize = m_lineHeight;
 }
 
@@ -211,7 +211,7 @@ int GoalPainter::GetBarFill(const Goal& goal, const QRect& item) const {
 }
 
 QString GoalPainter::GetFinishText(const Goal& goal) {
-    return QString::fromStdString((CTime::GetCurrentTime() + goal.GetRemaining()).Format("%#I:%M %p"));
+    return TimeOfDay::Of(CTime::GetCurrentTime() + goal.GetRemaining());
 }
 
 QRect GoalPainter::GetFinishRect(const Goal& goal, const QRect& item) const {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Translations.h"
+#include "session/TimeOfDay.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -18,6 +19,8 @@ private slots:
                  (QStringList{"&File", "&Datei", "&Fichier"}[index]));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), // Qt's own buttons
                  (QStringList{"Cancel", "Abbrechen", "Annuler"}[index]));
+        QCOMPARE(TimeOfDay::Of(CTime(2026, 12, 9, 21, 5, 0)),
+                 (QStringList{"9:05 PM", "21:05", "21:05"}[index]));
     }
 
     // A text added or changed in the sources and not translated shows as unfinished once

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/TimeOfDay.h"
+
+#include <QLocale>
+#include <QTime>
+
+#include <optional>
+
+namespace {
+
+std::optional<QLocale>& Chosen() {
+    static std::optional<QLocale> locale;
+    return locale;
+}
+
+} // namespace
+
+void TimeOfDay::UseLocale(const QLocale& locale) { Chosen() = locale; }
+
+QString TimeOfDay::Of(const CTime& time) {
+    std::tm local{};
+    if (!Chosen() || !time.GetLocalTm(local))
+        return QString::fromStdString(time.Format("%#I:%M %p"));
+    return Chosen()->toString(QTime(local.tm_hour, local.tm_min), QLocale::ShortFormat);
+}

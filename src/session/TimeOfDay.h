@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "model/CTime.h"
+
+#include <QString>
+
+class QLocale;
+
+// A time of day as the user reads it: "9:05 PM" in English, and in any language the program is
+// not translated into; as the locale writes it (24-hour in German and French) once a
+// translation is in use.
+class TimeOfDay final {
+public:
+    static void UseLocale(const QLocale& locale);
+    [[nodiscard]] static QString Of(const CTime& time);
+};
