@@ -252,6 +252,156 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>-m opens another window, and does not go with the options that begin with --</source>
+        <translation>-m öffnet ein weiteres Fenster und passt nicht zu den Optionen, die mit -- beginnen</translation>
+    </message>
+    <message>
+        <source>Ordalune Tracker: time for your goals.
+Without an option that begins with --, the window opens; &quot;-m&quot; opens another copy.
+The controls act on the running copy that owns the goal file in the current folder.</source>
+        <translation>Ordalune Tracker: Zeit für Ihre Ziele.
+Ohne eine Option, die mit -- beginnt, öffnet sich das Fenster; „-m“ öffnet eine weitere Kopie.
+Die Steuerbefehle wirken auf die laufende Kopie, der die Zieldatei im aktuellen Ordner gehört.</translation>
+    </message>
+    <message>
+        <source>Starts the clock of the goal NAME.</source>
+        <translation>Startet die Uhr des Ziels NAME.</translation>
+    </message>
+    <message>
+        <source>Stops the clock of the goal NAME.</source>
+        <translation>Hält die Uhr des Ziels NAME an.</translation>
+    </message>
+    <message>
+        <source>Starts the clock of the goal NAME, or stops it.</source>
+        <translation>Startet die Uhr des Ziels NAME oder hält sie an.</translation>
+    </message>
+    <message>
+        <source>Stops every clock.</source>
+        <translation>Hält alle Uhren an.</translation>
+    </message>
+    <message>
+        <source>Adds the goal NAME, with --total.</source>
+        <translation>Fügt das Ziel NAME hinzu, mit --total.</translation>
+    </message>
+    <message>
+        <source>The new goal&apos;s Total, e.g. 1:30.</source>
+        <translation>Die Gesamtzeit des neuen Ziels, z. B. 1:30.</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>zeit</translation>
+    </message>
+    <message>
+        <source>One line per running clock; exit status 1 if none runs.</source>
+        <translation>Eine Zeile je laufender Uhr; Rückgabewert 1, wenn keine läuft.</translation>
+    </message>
+    <message>
+        <source>With --status: every goal, as JSON.</source>
+        <translation>Mit --status: alle Ziele, als JSON.</translation>
+    </message>
+    <message>
+        <source>Writes the history of time spent as csv or json.</source>
+        <translation>Schreibt den Verlauf der aufgewendeten Zeit als csv oder json.</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>format</translation>
+    </message>
+    <message>
+        <source>With --export-history: from this day on.</source>
+        <translation>Mit --export-history: ab diesem Tag.</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD</source>
+        <translation>JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <source>With --export-history: up to this day.</source>
+        <translation>Mit --export-history: bis zu diesem Tag.</translation>
+    </message>
+    <message>
+        <source>Lists the goals&apos; names, one a line, for completion.</source>
+        <translation>Listet die Namen der Ziele auf, einen je Zeile, zur Vervollständigung.</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Zeigt diese Hilfe.</translation>
+    </message>
+    <message>
+        <source>Shows the program&apos;s version.</source>
+        <translation>Zeigt die Version des Programms.</translation>
+    </message>
+    <message>
+        <source>A goal&apos;s name; after -- if it begins with -.</source>
+        <translation>Der Name eines Ziels; nach --, wenn er mit - beginnt.</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 do not go together</source>
+        <translation>--%1 und --%2 passen nicht zusammen</translation>
+    </message>
+    <message>
+        <source>nothing to do; see --help</source>
+        <translation>nichts zu tun; siehe --help</translation>
+    </message>
+    <message>
+        <source>--%1 takes one goal name</source>
+        <translation>--%1 erwartet einen Zielnamen</translation>
+    </message>
+    <message>
+        <source>unexpected argument: </source>
+        <translation>unerwartetes Argument: </translation>
+    </message>
+    <message>
+        <source>--add takes --total, and only --add does</source>
+        <translation>--add erwartet --total, und nur --add tut das</translation>
+    </message>
+    <message>
+        <source>--json goes with --status</source>
+        <translation>--json gehört zu --status</translation>
+    </message>
+    <message>
+        <source>--from and --to go with --export-history</source>
+        <translation>--from und --to gehören zu --export-history</translation>
+    </message>
+</context>
+<context>
+    <name>ControlCommand</name>
+    <message>
+        <source>%1  %2 left, done at %3</source>
+        <translation>%1  noch %2, fertig um %3</translation>
+    </message>
+    <message>
+        <source>%1  %2 left, stopped</source>
+        <translation>%1  noch %2, angehalten</translation>
+    </message>
+    <message>
+        <source>there is no goal file (%1) in this folder</source>
+        <translation>in diesem Ordner gibt es keine Zieldatei (%1)</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>a goal&apos;s name is at most %1 characters long</source>
+        <translation>der Name eines Ziels ist höchstens %1 Zeichen lang</translation>
+    </message>
+    <message>
+        <source>no running copy of Ordalune owns the goal file in this folder</source>
+        <translation>keiner laufenden Kopie von Ordalune gehört die Zieldatei in diesem Ordner</translation>
+    </message>
+    <message>
+        <source>the running copy did not answer: </source>
+        <translation>die laufende Kopie hat nicht geantwortet: </translation>
+    </message>
+    <message>
+        <source>Every clock is stopped.</source>
+        <translation>Alle Uhren sind angehalten.</translation>
+    </message>
+</context>
+<context>
     <name>GoalApp</name>
     <message>
         <source>%1: budget nearly spent</source>
@@ -375,6 +525,29 @@
     <message>
         <source>Change run</source>
         <translation>Sitzung ändern</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>the export format is csv or json, not &quot;%1&quot;</source>
+        <translation>das Exportformat ist csv oder json, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--%1 takes a date as YYYY-MM-DD</source>
+        <translation>--%1 erwartet ein Datum als JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <source>--to %1 is before --from %2</source>
+        <translation>--to %1 liegt vor --from %2</translation>
+    </message>
+    <message>
+        <source>the history of time spent could not be read to its end: </source>
+        <translation>der Verlauf der aufgewendeten Zeit konnte nicht bis zum Ende gelesen werden: </translation>
+    </message>
+    <message>
+        <source>it stayed locked by another program</source>
+        <translation>er blieb von einem anderen Programm gesperrt</translation>
     </message>
 </context>
 <context>
@@ -721,6 +894,13 @@
     <message>
         <source>The history of time spent could not be changed: the correction was not saved.</source>
         <translation>Der Verlauf der aufgewendeten Zeit konnte nicht geändert werden: Die Korrektur wurde nicht gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>StandardOutput</name>
+    <message>
+        <source>the output could not be written: </source>
+        <translation>die Ausgabe konnte nicht geschrieben werden: </translation>
     </message>
 </context>
 <context>

@@ -252,6 +252,156 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>-m opens another window, and does not go with the options that begin with --</source>
+        <translation>-m ouvre une autre fenêtre et ne va pas avec les options qui commencent par --</translation>
+    </message>
+    <message>
+        <source>Ordalune Tracker: time for your goals.
+Without an option that begins with --, the window opens; &quot;-m&quot; opens another copy.
+The controls act on the running copy that owns the goal file in the current folder.</source>
+        <translation>Ordalune Tracker : du temps pour vos objectifs.
+Sans option commençant par --, la fenêtre s&apos;ouvre ; « -m » ouvre une autre copie.
+Les commandes agissent sur la copie en cours qui détient le fichier des objectifs du dossier courant.</translation>
+    </message>
+    <message>
+        <source>Starts the clock of the goal NAME.</source>
+        <translation>Démarre l&apos;horloge de l&apos;objectif NAME.</translation>
+    </message>
+    <message>
+        <source>Stops the clock of the goal NAME.</source>
+        <translation>Arrête l&apos;horloge de l&apos;objectif NAME.</translation>
+    </message>
+    <message>
+        <source>Starts the clock of the goal NAME, or stops it.</source>
+        <translation>Démarre l&apos;horloge de l&apos;objectif NAME, ou l&apos;arrête.</translation>
+    </message>
+    <message>
+        <source>Stops every clock.</source>
+        <translation>Arrête toutes les horloges.</translation>
+    </message>
+    <message>
+        <source>Adds the goal NAME, with --total.</source>
+        <translation>Ajoute l&apos;objectif NAME, avec --total.</translation>
+    </message>
+    <message>
+        <source>The new goal&apos;s Total, e.g. 1:30.</source>
+        <translation>Le total du nouvel objectif, par exemple 1:30.</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>durée</translation>
+    </message>
+    <message>
+        <source>One line per running clock; exit status 1 if none runs.</source>
+        <translation>Une ligne par horloge en marche ; code de sortie 1 si aucune n&apos;est en marche.</translation>
+    </message>
+    <message>
+        <source>With --status: every goal, as JSON.</source>
+        <translation>Avec --status : tous les objectifs, en JSON.</translation>
+    </message>
+    <message>
+        <source>Writes the history of time spent as csv or json.</source>
+        <translation>Écrit l&apos;historique du temps passé en csv ou en json.</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>format</translation>
+    </message>
+    <message>
+        <source>With --export-history: from this day on.</source>
+        <translation>Avec --export-history : à partir de ce jour.</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD</source>
+        <translation>AAAA-MM-JJ</translation>
+    </message>
+    <message>
+        <source>With --export-history: up to this day.</source>
+        <translation>Avec --export-history : jusqu&apos;à ce jour.</translation>
+    </message>
+    <message>
+        <source>Lists the goals&apos; names, one a line, for completion.</source>
+        <translation>Liste les noms des objectifs, un par ligne, pour la complétion.</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Affiche cette aide.</translation>
+    </message>
+    <message>
+        <source>Shows the program&apos;s version.</source>
+        <translation>Affiche la version du programme.</translation>
+    </message>
+    <message>
+        <source>A goal&apos;s name; after -- if it begins with -.</source>
+        <translation>Le nom d&apos;un objectif ; après -- s&apos;il commence par -.</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 do not go together</source>
+        <translation>--%1 et --%2 ne vont pas ensemble</translation>
+    </message>
+    <message>
+        <source>nothing to do; see --help</source>
+        <translation>rien à faire ; voir --help</translation>
+    </message>
+    <message>
+        <source>--%1 takes one goal name</source>
+        <translation>--%1 attend un nom d&apos;objectif</translation>
+    </message>
+    <message>
+        <source>unexpected argument: </source>
+        <translation>argument inattendu : </translation>
+    </message>
+    <message>
+        <source>--add takes --total, and only --add does</source>
+        <translation>--add attend --total, et seul --add le fait</translation>
+    </message>
+    <message>
+        <source>--json goes with --status</source>
+        <translation>--json va avec --status</translation>
+    </message>
+    <message>
+        <source>--from and --to go with --export-history</source>
+        <translation>--from et --to vont avec --export-history</translation>
+    </message>
+</context>
+<context>
+    <name>ControlCommand</name>
+    <message>
+        <source>%1  %2 left, done at %3</source>
+        <translation>%1  reste %2, fini à %3</translation>
+    </message>
+    <message>
+        <source>%1  %2 left, stopped</source>
+        <translation>%1  reste %2, arrêté</translation>
+    </message>
+    <message>
+        <source>there is no goal file (%1) in this folder</source>
+        <translation>il n&apos;y a pas de fichier des objectifs (%1) dans ce dossier</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 n&apos;a pas pu être lu : %2</translation>
+    </message>
+    <message>
+        <source>a goal&apos;s name is at most %1 characters long</source>
+        <translation>le nom d&apos;un objectif compte au plus %1 caractères</translation>
+    </message>
+    <message>
+        <source>no running copy of Ordalune owns the goal file in this folder</source>
+        <translation>aucune copie d&apos;Ordalune en cours ne détient le fichier des objectifs de ce dossier</translation>
+    </message>
+    <message>
+        <source>the running copy did not answer: </source>
+        <translation>la copie en cours n&apos;a pas répondu : </translation>
+    </message>
+    <message>
+        <source>Every clock is stopped.</source>
+        <translation>Toutes les horloges sont arrêtées.</translation>
+    </message>
+</context>
+<context>
     <name>GoalApp</name>
     <message>
         <source>%1: budget nearly spent</source>
@@ -375,6 +525,29 @@
     <message>
         <source>Change run</source>
         <translation>Modifier une séance</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>the export format is csv or json, not &quot;%1&quot;</source>
+        <translation>le format d&apos;exportation est csv ou json, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--%1 takes a date as YYYY-MM-DD</source>
+        <translation>--%1 attend une date sous la forme AAAA-MM-JJ</translation>
+    </message>
+    <message>
+        <source>--to %1 is before --from %2</source>
+        <translation>--to %1 est avant --from %2</translation>
+    </message>
+    <message>
+        <source>the history of time spent could not be read to its end: </source>
+        <translation>l&apos;historique du temps passé n&apos;a pas pu être lu jusqu&apos;au bout : </translation>
+    </message>
+    <message>
+        <source>it stayed locked by another program</source>
+        <translation>il est resté verrouillé par un autre programme</translation>
     </message>
 </context>
 <context>
@@ -721,6 +894,13 @@
     <message>
         <source>The history of time spent could not be changed: the correction was not saved.</source>
         <translation>L&apos;historique du temps passé n&apos;a pas pu être modifié : la correction n&apos;a pas été enregistrée.</translation>
+    </message>
+</context>
+<context>
+    <name>StandardOutput</name>
+    <message>
+        <source>the output could not be written: </source>
+        <translation>la sortie n&apos;a pas pu être écrite : </translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 
+#include "app/Translations.h"
+
 #include "app/StandardOutput.h"
 
 #include "app/ControlCommand.h"
@@ -18,11 +20,11 @@
 namespace {
 
 QCommandLineOption Flag(const char* name, const char* text) {
-    return {QString::fromLatin1(name), QString::fromLatin1(text)};
+    return {QString::fromLatin1(name), CommandLine::tr(text)};
 }
 
 QCommandLineOption Valued(const char* name, const char* text, const char* value) {
-    return {QString::fromLatin1(name), QString::fromLatin1(text), QString::fromLatin1(value)};
+    return {QString::fromLatin1(name), CommandLine::tr(text), CommandLine::tr(value)};
 }
 
 } // namespace
@@ -42,40 +44,44 @@ std::optional<int> CommandLine::Run(int argc, char* argv[]) {
     char name[] = "ordalune";
     arguments[0] = name;
     int count = argc;
-    const QCoreApplication app(count, arguments.data());
+    QCoreApplication app(count, arguments.data());
     QCoreApplication::setApplicationName(QStringLiteral("ordalune"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ORDALUNE_VERSION));
+    Translations::Install(app);
     if (another)
-        return StandardOutput::Refuse(
-            QStringLiteral("-m opens another window, and does not go with the options "
-                           "that begin with --"));
+        return StandardOutput::Refuse(tr("-m opens another window, and does not go with the options "
+                                         "that begin with --"));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Ordalune Tracker: time for your goals.\n"
-        "Without an option that begins with --, the window opens; \"-m\" opens another copy.\n"
-        "The controls act on the running copy that owns the goal file in the current folder."));
-    const QCommandLineOption start = Flag("start", "Starts the clock of the goal NAME.");
-    const QCommandLineOption stop = Flag("stop", "Stops the clock of the goal NAME.");
-    const QCommandLineOption toggle = Flag("toggle", "Starts the clock of the goal NAME, or stops it.");
-    const QCommandLineOption stopAll = Flag("stop-all", "Stops every clock.");
-    const QCommandLineOption add = Flag("add", "Adds the goal NAME, with --total.");
-    const QCommandLineOption total = Valued("total", "The new goal's Total, e.g. 1:30.", "time");
+    parser.setApplicationDescription(
+        tr("Ordalune Tracker: time for your goals.\n"
+           "Without an option that begins with --, the window opens; \"-m\" opens another copy.\n"
+           "The controls act on the running copy that owns the goal file in the current folder."));
+    const QCommandLineOption start = Flag("start", QT_TR_NOOP("Starts the clock of the goal NAME."));
+    const QCommandLineOption stop = Flag("stop", QT_TR_NOOP("Stops the clock of the goal NAME."));
+    const QCommandLineOption toggle =
+        Flag("toggle", QT_TR_NOOP("Starts the clock of the goal NAME, or stops it."));
+    const QCommandLineOption stopAll = Flag("stop-all", QT_TR_NOOP("Stops every clock."));
+    const QCommandLineOption add = Flag("add", QT_TR_NOOP("Adds the goal NAME, with --total."));
+    const QCommandLineOption total =
+        Valued("total", QT_TR_NOOP("The new goal's Total, e.g. 1:30."), QT_TR_NOOP("time"));
     const QCommandLineOption status =
-        Flag("status", "One line per running clock; exit status 1 if none runs.");
-    const QCommandLineOption json = Flag("json", "With --status: every goal, as JSON.");
+        Flag("status", QT_TR_NOOP("One line per running clock; exit status 1 if none runs."));
+    const QCommandLineOption json = Flag("json", QT_TR_NOOP("With --status: every goal, as JSON."));
     const QCommandLineOption exportHistory =
-        Valued("export-history", "Writes the history of time spent as csv or json.", "format");
-    const QCommandLineOption from = Valued("from", "With --export-history: from this day on.", "YYYY-MM-DD");
-    const QCommandLineOption to = Valued("to", "With --export-history: up to this day.", "YYYY-MM-DD");
+        Valued("export-history", QT_TR_NOOP("Writes the history of time spent as csv or json."),
+               QT_TR_NOOP("format"));
+    const QCommandLineOption from =
+        Valued("from", QT_TR_NOOP("With --export-history: from this day on."), QT_TR_NOOP("YYYY-MM-DD"));
+    const QCommandLineOption to =
+        Valued("to", QT_TR_NOOP("With --export-history: up to this day."), QT_TR_NOOP("YYYY-MM-DD"));
     const QCommandLineOption goalNames =
-        Flag("goal-names", "Lists the goals' names, one a line, for completion.");
+        Flag("goal-names", QT_TR_NOOP("Lists the goals' names, one a line, for completion."));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Shows this help."));
-    const QCommandLineOption version = Flag("version", "Shows the program's version.");
+                                  tr("Shows this help."));
+    const QCommandLineOption version = Flag("version", QT_TR_NOOP("Shows the program's version."));
     parser.addOptions({start, stop, toggle, stopAll, add, total, status, json, exportHistory, from, to,
                        goalNames, help, version});
-    parser.addPositionalArgument(QStringLiteral("NAME"),
-                                 QStringLiteral("A goal's name; after -- if it begins with -."));
+    parser.addPositionalArgument(QStringLiteral("NAME"), tr("A goal's name; after -- if it begins with -."));
     if (!parser.parse(QCoreApplication::arguments()))
         return StandardOutput::Refuse(parser.errorText());
     if (parser.isSet(help) || parser.isSet(version)) {
@@ -96,25 +102,24 @@ std::optional<int> CommandLine::Run(int argc, char* argv[]) {
         if (!parser.isSet(*option))
             continue;
         if (chosen != nullptr)
-            return StandardOutput::Refuse(QStringLiteral("--%1 and --%2 do not go together")
-                                              .arg(chosen->names().first(), option->names().first()));
+            return StandardOutput::Refuse(
+                tr("--%1 and --%2 do not go together").arg(chosen->names().first(), option->names().first()));
         chosen = option;
         request.action = action;
     }
     const QStringList names = parser.positionalArguments();
     const bool named = chosen == &start || chosen == &stop || chosen == &toggle || chosen == &add;
     if (chosen == nullptr)
-        return StandardOutput::Refuse(QStringLiteral("nothing to do; see --help"));
+        return StandardOutput::Refuse(tr("nothing to do; see --help"));
     if (names.size() != (named ? 1 : 0))
-        return StandardOutput::Refuse(
-            named ? QStringLiteral("--%1 takes one goal name").arg(chosen->names().first())
-                  : QStringLiteral("unexpected argument: ") + names.first());
+        return StandardOutput::Refuse(named ? tr("--%1 takes one goal name").arg(chosen->names().first())
+                                            : tr("unexpected argument: ") + names.first());
     if (parser.isSet(total) != (chosen == &add))
-        return StandardOutput::Refuse(QStringLiteral("--add takes --total, and only --add does"));
+        return StandardOutput::Refuse(tr("--add takes --total, and only --add does"));
     if (parser.isSet(json) && chosen != &status)
-        return StandardOutput::Refuse(QStringLiteral("--json goes with --status"));
+        return StandardOutput::Refuse(tr("--json goes with --status"));
     if ((parser.isSet(from) || parser.isSet(to)) && chosen != &exportHistory)
-        return StandardOutput::Refuse(QStringLiteral("--from and --to go with --export-history"));
+        return StandardOutput::Refuse(tr("--from and --to go with --export-history"));
     if (chosen == &exportHistory)
         return HistoryCommand::Run(parser.value(exportHistory), parser.value(from), parser.value(to));
     request.name = named ? names.first() : QString();

@@ -7,6 +7,7 @@
 #include "desktop/ControlClient.h"
 #include "model/CTime.h"
 #include "model/Goal.h"
+#include "session/TimeOfDay.h"
 #include "storage/CFileException.h"
 #include "storage/GoalFile.h"
 #include "storage/HistoryExport.h"
@@ -19,9 +20,12 @@ namespace {
 
 // "Write  0:58 left, done at 3:05 PM", or "…, stopped".
 std::string Line(const RemoteGoal& goal) {
-    std::string line = goal.name.toStdString() + "  " +
-                       CTimeSpan(static_cast<std::int32_t>(goal.remaining)).FormatShort() + " left";
-    return line + (goal.running ? ", done at " + CTime(goal.finish).Format("%#I:%M %p") : ", stopped");
+    const QString left =
+        QString::fromStdString(CTimeSpan(static_cast<std::int32_t>(goal.remaining)).FormatShort());
+    return (goal.running ? ControlCommand::tr("%1  %2 left, done at %3")
+                               .arg(goal.name, left, TimeOfDay::Of(CTime(goal.finish)))
+                         : ControlCommand::tr("%1  %2 left, stopped").arg(goal.name, left))
+        .toStdString();
 }
 
 std::string Json(const QList<RemoteGoal>& goals) {
@@ -68,10 +72,11 @@ std::optional<QList<RemoteGoal>> ReadFile(QString* error) {
             return std::nullopt;
         }
     } catch (const CFileException& e) {
-        *error = e.GetCause() == CFileException::Cause::FileNotFound
-                     ? QStringLiteral("there is no goal file (%1) in this folder").arg(GoalFile::kFileName)
-                     : QStringLiteral("%1 could not be read: %2")
-                           .arg(GoalFile::kFileName, QString::fromStdString(e.GetErrorText()));
+        *error =
+            e.GetCause() == CFileException::Cause::FileNotFound
+                ? ControlCommand::tr("there is no goal file (%1) in this folder").arg(GoalFile::kFileName)
+                : ControlCommand::tr("%1 could not be read: %2")
+                      .arg(GoalFile::kFileName, QString::fromStdString(e.GetErrorText()));
         return std::nullopt;
     }
     QList<RemoteGoal> goals;
@@ -87,7 +92,7 @@ std::optional<QList<RemoteGoal>> ReadFile(QString* error) {
 int ControlCommand::Run(const Request& request) {
     if (request.name.size() > Goal::kMaxNameLength)
         return StandardOutput::Refuse(
-            QStringLiteral("a goal's name is at most %1 characters long").arg(Goal::kMaxNameLength));
+            tr("a goal's name is at most %1 characters long").arg(Goal::kMaxNameLength));
     // A bus that does not answer within the second the window gives it counts as missing, and the
     // goals are read from the goal file; a command waits a second more before it gives up.
     const bool reading = request.action == Action::Status || request.action == Action::Names;
@@ -104,14 +109,14 @@ int ControlCommand::Run(const Request& request) {
                                                             : QVariantList{request.name});
         if (reply.outcome == ControlClient::Outcome::NoCopy)
             return StandardOutput::Refuse(
-                QStringLiteral("no running copy of Ordalune owns the goal file in this folder"));
+                tr("no running copy of Ordalune owns the goal file in this folder"));
         if (reply.outcome == ControlClient::Outcome::Failed)
             return StandardOutput::Refuse(reply.error);
     }
     ControlClient::Reply reply{ControlClient::Outcome::NoCopy, {}, {}};
     std::optional<QList<RemoteGoal>> goals = silent ? std::nullopt : client.List(&reply);
     if (!goals && (!reading || reply.outcome != ControlClient::Outcome::NoCopy))
-        return StandardOutput::Refuse(QStringLiteral("the running copy did not answer: ") + reply.error);
+        return StandardOutput::Refuse(tr("the running copy did not answer: ") + reply.error);
     if (!goals) { // no copy runs: the goal file as it is
         QString error;
         goals = ReadFile(&error);
@@ -127,7 +132,7 @@ int ControlCommand::Run(const Request& request) {
         return out.Finish(0);
     }
     if (request.action == Action::StopAll)
-        return Print("Every clock is stopped.");
+        return Print(tr("Every clock is stopped.").toStdString());
     // The goal addressed: the first of its name, or for Add the one just added.
     std::optional<RemoteGoal> addressed;
     for (const RemoteGoal& goal : *goals)

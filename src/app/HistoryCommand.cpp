@@ -40,8 +40,7 @@ std::optional<std::int64_t> LocalDay(const QString& text, int days) {
 int HistoryCommand::Run(const QString& named, const QString& from, const QString& to) {
     const QString format = named.toLower(); // CSV and Csv say the same
     if (format != QLatin1String("csv") && format != QLatin1String("json"))
-        return StandardOutput::Refuse(
-            QStringLiteral("the export format is csv or json, not \"%1\"").arg(named));
+        return StandardOutput::Refuse(tr("the export format is csv or json, not \"%1\"").arg(named));
     std::int64_t begin = std::numeric_limits<std::int64_t>::min();
     std::int64_t end = std::numeric_limits<std::int64_t>::max();
     for (const auto& [name, text, bound, days] :
@@ -50,12 +49,11 @@ int HistoryCommand::Run(const QString& named, const QString& from, const QString
             continue;
         const std::optional<std::int64_t> day = LocalDay(*text, days);
         if (!day)
-            return StandardOutput::Refuse(
-                QStringLiteral("--%1 takes a date as YYYY-MM-DD").arg(QLatin1String(name)));
+            return StandardOutput::Refuse(tr("--%1 takes a date as YYYY-MM-DD").arg(QLatin1String(name)));
         *bound = *day;
     }
     if (!from.isEmpty() && !to.isEmpty() && end <= begin)
-        return StandardOutput::Refuse(QStringLiteral("--to %1 is before --from %2").arg(to, from));
+        return StandardOutput::Refuse(tr("--to %1 is before --from %2").arg(to, from));
     Journal journal;
     if (!journal.OpenToRead())
         return StandardOutput::Refuse(QString::fromStdString(journal.LastError()));
@@ -68,10 +66,9 @@ int HistoryCommand::Run(const QString& named, const QString& from, const QString
         return out.Write(HistoryExport::Row(run, kind, std::exchange(first, false)));
     });
     if (!read && out.Write({})) // told before the end is written, so a cut history never looks whole
-        return StandardOutput::Refuse(
-            QStringLiteral("the history of time spent could not be read to its end: ") +
-            QString::fromStdString(journal.Busy() ? "it stayed locked by another program"
-                                                  : journal.LastError()));
+        return StandardOutput::Refuse(tr("the history of time spent could not be read to its end: ") +
+                                      (journal.Busy() ? tr("it stayed locked by another program")
+                                                      : QString::fromStdString(journal.LastError())));
     out.Write(HistoryExport::Tail(kind, !first));
     return out.Finish(0);
 }

@@ -19,8 +19,7 @@ int StandardOutput::Finish(int status) {
         m_error = errno != 0 ? errno : EIO;
     if (m_error == 0)
         return status;
-    return Refuse(QStringLiteral("the output could not be written: ") +
-                  QString::fromLocal8Bit(std::strerror(m_error)));
+    return Refuse(tr("the output could not be written: ") + QString::fromLocal8Bit(std::strerror(m_error)));
 }
 
 int StandardOutput::Refuse(QString reason) {

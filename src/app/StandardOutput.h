@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QString>
 
 #include <string_view>
@@ -9,6 +11,8 @@
 // taken for success. A reader that stops early (`| head`) ends the program quietly, as it ends
 // any other tool.
 class StandardOutput final {
+    Q_DECLARE_TR_FUNCTIONS(StandardOutput)
+
 public:
     StandardOutput();
 
