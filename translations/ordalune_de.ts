@@ -511,6 +511,11 @@ Die Steuerbefehle wirken auf die laufende Kopie, der die Zieldatei im aktuellen 
         <source>Ordalune Tracker Help</source>
         <translation>Hilfe zu Ordalune Tracker</translation>
     </message>
+    <message>
+        <source>help.html</source>
+        <comment>this language&apos;s help page</comment>
+        <translation>help_de.html</translation>
+    </message>
 </context>
 <context>
     <name>History</name>

@@ -511,6 +511,11 @@ Les commandes agissent sur la copie en cours qui détient le fichier des objecti
         <source>Ordalune Tracker Help</source>
         <translation>Aide d&apos;Ordalune Tracker</translation>
     </message>
+    <message>
+        <source>help.html</source>
+        <comment>this language&apos;s help page</comment>
+        <translation>help_fr.html</translation>
+    </message>
 </context>
 <context>
     <name>History</name>

@@ -10,7 +10,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     setModal(false);
     m_browser = new QTextBrowser(this);
     m_browser->setOpenExternalLinks(false);
-    m_browser->setSource(QUrl(QStringLiteral("qrc:/help/help.html")));
+    // The page in the language of the texts, chosen by the same translation.
+    m_browser->setSource(QUrl(QStringLiteral("qrc:/help/") + tr("help.html", "this language's help page")));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_browser);
