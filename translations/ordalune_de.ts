@@ -17,6 +17,25 @@
     </message>
 </context>
 <context>
+    <name>CGoalView</name>
+    <message>
+        <source>Add Goal</source>
+        <translation>Ziel hinzufügen</translation>
+    </message>
+    <message>
+        <source>Enter the title of your goal</source>
+        <translation>Geben Sie den Titel Ihres Ziels ein</translation>
+    </message>
+    <message>
+        <source>Hours:Mins</source>
+        <translation>Std:Min</translation>
+    </message>
+    <message>
+        <source>Edit Goal</source>
+        <translation>Ziel bearbeiten</translation>
+    </message>
+</context>
+<context>
     <name>CMainFrame</name>
     <message>
         <source>Elapsed</source>
@@ -250,6 +269,26 @@
         <source>The History window could not be loaded.</source>
         <translation>Das Verlaufsfenster konnte nicht geladen werden.</translation>
     </message>
+    <message>
+        <source>Elapsed : 88:88</source>
+        <comment>the pane at its widest</comment>
+        <translation>Vergangen : 88:88</translation>
+    </message>
+    <message>
+        <source> Remain : 88:88 </source>
+        <comment>the pane at its widest</comment>
+        <translation> Verbleibend : 88:88 </translation>
+    </message>
+    <message>
+        <source> Finish : 12:00 PM </source>
+        <comment>the pane at its widest</comment>
+        <translation> Ende : 00:00 </translation>
+    </message>
+    <message>
+        <source> 12:00 PM </source>
+        <comment>the pane at its widest</comment>
+        <translation> 00:00 </translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -464,6 +503,81 @@ Die Steuerbefehle wirken auf die laufende Kopie, der die Zieldatei im aktuellen 
     </message>
 </context>
 <context>
+    <name>GoalFile</name>
+    <message>
+        <source>Another running copy of Ordalune Tracker is using the goals in this folder.
+This copy shows them but will not save them.</source>
+        <translation>Eine andere laufende Kopie von Ordalune Tracker verwendet die Ziele in diesem Ordner.
+Diese Kopie zeigt sie, speichert sie aber nicht.</translation>
+    </message>
+    <message>
+        <source>The goals in this folder cannot be locked, so another running copy could save over them.
+This copy saves them only when you choose File &gt; Save.</source>
+        <translation>Die Ziele in diesem Ordner können nicht gesperrt werden, daher könnte eine andere laufende Kopie über sie speichern.
+Diese Kopie speichert sie nur, wenn Sie Datei &gt; Speichern wählen.</translation>
+    </message>
+    <message>
+        <source>%1 was missing, so the goals were read from its backup %2.</source>
+        <translation>%1 fehlte, daher wurden die Ziele aus seiner Sicherungskopie %2 gelesen.</translation>
+    </message>
+    <message>
+        <source>%1 points to %2 which does not exist.
+
+Nothing will be saved over it until it can be read; then choose File &gt; Open.</source>
+        <translation>%1 verweist auf %2, das nicht existiert.
+
+Nichts wird darüber gespeichert, bis es gelesen werden kann; wählen Sie dann Datei &gt; Öffnen.</translation>
+    </message>
+    <message>
+        <source>
+
+The file was kept as %1.</source>
+        <translation>
+
+Die Datei wurde als %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>
+
+The file could not be moved aside, so nothing will be saved over it.</source>
+        <translation>
+
+Die Datei konnte nicht beiseitegelegt werden, daher wird nichts darüber gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.
+
+Nothing will be saved over it until it can be read; then choose File &gt; Open.</source>
+        <translation>%1 konnte nicht gelesen werden: %2.
+
+Nichts wird darüber gespeichert, bis es gelesen werden kann; wählen Sie dann Datei &gt; Öffnen.</translation>
+    </message>
+    <message>
+        <source>Another running copy of Ordalune Tracker is using the goals in this folder, so this copy does not save them.</source>
+        <translation>Eine andere laufende Kopie von Ordalune Tracker verwendet die Ziele in diesem Ordner, daher speichert diese Kopie sie nicht.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read, so nothing is saved over it. Make it readable, then choose File &gt; Open.</source>
+        <translation>%1 konnte nicht gelesen werden, daher wird nichts darüber gespeichert. Machen Sie es lesbar und wählen Sie dann Datei &gt; Öffnen.</translation>
+    </message>
+    <message>
+        <source>%1 points to %2 which does not exist, so nothing is saved over it. Once it is back, choose File &gt; Open.</source>
+        <translation>%1 verweist auf %2, das nicht existiert, daher wird nichts darüber gespeichert. Sobald es wieder da ist, wählen Sie Datei &gt; Öffnen.</translation>
+    </message>
+    <message>
+        <source>No backup of your goals is being kept: %1 could not be written (%2).</source>
+        <translation>Von Ihren Zielen wird keine Sicherungskopie aufbewahrt: %1 konnte nicht geschrieben werden (%2).</translation>
+    </message>
+    <message>
+        <source>Your goals could not be saved.</source>
+        <translation>Ihre Ziele konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>  Use backup ordalune.bak</source>
+        <translation>  Verwenden Sie die Sicherungskopie ordalune.bak</translation>
+    </message>
+</context>
+<context>
     <name>GoalListBox</name>
     <message>
         <source>%1, %2 left, running, done at %3</source>
@@ -503,6 +617,10 @@ Die Steuerbefehle wirken auf die laufende Kopie, der die Zieldatei im aktuellen 
     <message>
         <source>Delete this goal?</source>
         <translation>Dieses Ziel löschen?</translation>
+    </message>
+    <message>
+        <source>Before suspending the PC, running goals were stopped</source>
+        <translation>Vor dem Ruhezustand des PCs wurden die laufenden Ziele angehalten</translation>
     </message>
 </context>
 <context>
@@ -720,6 +838,36 @@ Die Steuerbefehle wirken auf die laufende Kopie, der die Zieldatei im aktuellen 
     </message>
 </context>
 <context>
+    <name>Journal</name>
+    <message>
+        <source>Time spent is not recorded here: the history of time spent is kept only in a folder no one else can write to, and %1 can write to %2. Your goals are kept as always, and budgets do not renew. To keep a history, keep the goal file in a folder of your own.</source>
+        <translation>Die aufgewendete Zeit wird hier nicht aufgezeichnet: Der Verlauf der aufgewendeten Zeit wird nur in einem Ordner geführt, in den niemand sonst schreiben kann, und %1 kann in %2 schreiben. Ihre Ziele werden wie immer aufbewahrt, und Budgets erneuern sich nicht. Um einen Verlauf zu führen, legen Sie die Zieldatei in einen eigenen Ordner.</translation>
+    </message>
+    <message>
+        <source>The history of time spent, %1, is damaged and could not be set aside. Time spent is not recorded in this run.</source>
+        <translation>Der Verlauf der aufgewendeten Zeit, %1, ist beschädigt und konnte nicht beiseitegelegt werden. Die aufgewendete Zeit wird in diesem Lauf nicht aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>The history of time spent was damaged. It was renamed %1 and a new history, %2, was started. Budgets that renew must be set again; the renamed file still holds them.</source>
+        <translation>Der Verlauf der aufgewendeten Zeit war beschädigt. Er wurde in %1 umbenannt, und ein neuer Verlauf, %2, wurde begonnen. Sich erneuernde Budgets müssen neu festgelegt werden; die umbenannte Datei enthält sie noch.</translation>
+    </message>
+    <message>
+        <source>The history of time spent, %1, could not be opened: %2. Your goals are kept as always; time spent is not recorded in this run.</source>
+        <translation>Der Verlauf der aufgewendeten Zeit, %1, konnte nicht geöffnet werden: %2. Ihre Ziele werden wie immer aufbewahrt; die aufgewendete Zeit wird in diesem Lauf nicht aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>The history of time spent, %1, could not be written (%2). Your goals are kept as always; time spent is no longer recorded in this run.</source>
+        <translation>Der Verlauf der aufgewendeten Zeit, %1, konnte nicht geschrieben werden (%2). Ihre Ziele werden wie immer aufbewahrt; die aufgewendete Zeit wird in diesem Lauf nicht mehr aufgezeichnet.</translation>
+    </message>
+</context>
+<context>
+    <name>PowerMonitor</name>
+    <message>
+        <source>Stopping the running goal clocks</source>
+        <translation>Die laufenden Uhren der Ziele werden angehalten</translation>
+    </message>
+</context>
+<context>
     <name>RemoteControl</name>
     <message>
         <source>A Time&apos;s Up question is open: answer it first.</source>
@@ -744,6 +892,17 @@ Die Steuerbefehle wirken auf die laufende Kopie, der die Zieldatei im aktuellen 
     <message>
         <source>%1 is no Total: give hours and minutes, e.g. 1:30.</source>
         <translation>%1 ist keine Gesamtzeit: Geben Sie Stunden und Minuten an, z. B. 1:30.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportWriter</name>
+    <message>
+        <source>Your report could not be written.</source>
+        <translation>Ihr Bericht konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Report saved to ORDALUNE.REP</source>
+        <translation>Bericht in ORDALUNE.REP gespeichert</translation>
     </message>
 </context>
 <context>
@@ -962,6 +1121,21 @@ Sie können:</translation>
     <message>
         <source>Exit</source>
         <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>UserMessage</name>
+    <message>
+        <source>File Error</source>
+        <translation>Dateifehler</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Ordalune Warning</source>
+        <translation>Ordalune-Warnung</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,25 @@
     </message>
 </context>
 <context>
+    <name>CGoalView</name>
+    <message>
+        <source>Add Goal</source>
+        <translation>Ajouter un objectif</translation>
+    </message>
+    <message>
+        <source>Enter the title of your goal</source>
+        <translation>Saisissez le titre de votre objectif</translation>
+    </message>
+    <message>
+        <source>Hours:Mins</source>
+        <translation>Heures:Min</translation>
+    </message>
+    <message>
+        <source>Edit Goal</source>
+        <translation>Modifier l&apos;objectif</translation>
+    </message>
+</context>
+<context>
     <name>CMainFrame</name>
     <message>
         <source>Elapsed</source>
@@ -228,7 +247,7 @@
     </message>
     <message>
         <source>Think ahead!</source>
-        <translation>Voyez loin !</translation>
+        <translation>Anticipez !</translation>
     </message>
     <message>
         <source>Time spent so far on all goals.</source>
@@ -249,6 +268,26 @@
     <message>
         <source>The History window could not be loaded.</source>
         <translation>La fenêtre de l&apos;historique n&apos;a pas pu être chargée.</translation>
+    </message>
+    <message>
+        <source>Elapsed : 88:88</source>
+        <comment>the pane at its widest</comment>
+        <translation>Écoulé : 88:88</translation>
+    </message>
+    <message>
+        <source> Remain : 88:88 </source>
+        <comment>the pane at its widest</comment>
+        <translation> Restant : 88:88 </translation>
+    </message>
+    <message>
+        <source> Finish : 12:00 PM </source>
+        <comment>the pane at its widest</comment>
+        <translation> Fin : 00:00 </translation>
+    </message>
+    <message>
+        <source> 12:00 PM </source>
+        <comment>the pane at its widest</comment>
+        <translation> 00:00 </translation>
     </message>
 </context>
 <context>
@@ -464,6 +503,81 @@ Les commandes agissent sur la copie en cours qui détient le fichier des objecti
     </message>
 </context>
 <context>
+    <name>GoalFile</name>
+    <message>
+        <source>Another running copy of Ordalune Tracker is using the goals in this folder.
+This copy shows them but will not save them.</source>
+        <translation>Une autre copie d&apos;Ordalune Tracker en cours utilise les objectifs de ce dossier.
+Cette copie les affiche mais ne les enregistrera pas.</translation>
+    </message>
+    <message>
+        <source>The goals in this folder cannot be locked, so another running copy could save over them.
+This copy saves them only when you choose File &gt; Save.</source>
+        <translation>Les objectifs de ce dossier ne peuvent pas être verrouillés : une autre copie en cours pourrait les écraser.
+Cette copie ne les enregistre que lorsque vous choisissez Fichier &gt; Enregistrer.</translation>
+    </message>
+    <message>
+        <source>%1 was missing, so the goals were read from its backup %2.</source>
+        <translation>%1 manquait : les objectifs ont été lus depuis sa copie de secours %2.</translation>
+    </message>
+    <message>
+        <source>%1 points to %2 which does not exist.
+
+Nothing will be saved over it until it can be read; then choose File &gt; Open.</source>
+        <translation>%1 pointe vers %2, qui n&apos;existe pas.
+
+Rien ne sera enregistré par-dessus tant qu&apos;il ne pourra pas être lu ; choisissez alors Fichier &gt; Ouvrir.</translation>
+    </message>
+    <message>
+        <source>
+
+The file was kept as %1.</source>
+        <translation>
+
+Le fichier a été conservé sous le nom %1.</translation>
+    </message>
+    <message>
+        <source>
+
+The file could not be moved aside, so nothing will be saved over it.</source>
+        <translation>
+
+Le fichier n&apos;a pas pu être mis de côté : rien ne sera enregistré par-dessus.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.
+
+Nothing will be saved over it until it can be read; then choose File &gt; Open.</source>
+        <translation>%1 n&apos;a pas pu être lu : %2.
+
+Rien ne sera enregistré par-dessus tant qu&apos;il ne pourra pas être lu ; choisissez alors Fichier &gt; Ouvrir.</translation>
+    </message>
+    <message>
+        <source>Another running copy of Ordalune Tracker is using the goals in this folder, so this copy does not save them.</source>
+        <translation>Une autre copie d&apos;Ordalune Tracker en cours utilise les objectifs de ce dossier : cette copie ne les enregistre donc pas.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read, so nothing is saved over it. Make it readable, then choose File &gt; Open.</source>
+        <translation>%1 n&apos;a pas pu être lu : rien n&apos;est enregistré par-dessus. Rendez-le lisible, puis choisissez Fichier &gt; Ouvrir.</translation>
+    </message>
+    <message>
+        <source>%1 points to %2 which does not exist, so nothing is saved over it. Once it is back, choose File &gt; Open.</source>
+        <translation>%1 pointe vers %2, qui n&apos;existe pas : rien n&apos;est enregistré par-dessus. Une fois qu&apos;il est revenu, choisissez Fichier &gt; Ouvrir.</translation>
+    </message>
+    <message>
+        <source>No backup of your goals is being kept: %1 could not be written (%2).</source>
+        <translation>Aucune copie de secours de vos objectifs n&apos;est conservée : %1 n&apos;a pas pu être écrit (%2).</translation>
+    </message>
+    <message>
+        <source>Your goals could not be saved.</source>
+        <translation>Vos objectifs n&apos;ont pas pu être enregistrés.</translation>
+    </message>
+    <message>
+        <source>  Use backup ordalune.bak</source>
+        <translation>  Utilisez la copie de secours ordalune.bak</translation>
+    </message>
+</context>
+<context>
     <name>GoalListBox</name>
     <message>
         <source>%1, %2 left, running, done at %3</source>
@@ -503,6 +617,10 @@ Les commandes agissent sur la copie en cours qui détient le fichier des objecti
     <message>
         <source>Delete this goal?</source>
         <translation>Supprimer cet objectif ?</translation>
+    </message>
+    <message>
+        <source>Before suspending the PC, running goals were stopped</source>
+        <translation>Avant la mise en veille du PC, les objectifs en cours ont été arrêtés</translation>
     </message>
 </context>
 <context>
@@ -720,6 +838,36 @@ Les commandes agissent sur la copie en cours qui détient le fichier des objecti
     </message>
 </context>
 <context>
+    <name>Journal</name>
+    <message>
+        <source>Time spent is not recorded here: the history of time spent is kept only in a folder no one else can write to, and %1 can write to %2. Your goals are kept as always, and budgets do not renew. To keep a history, keep the goal file in a folder of your own.</source>
+        <translation>Le temps passé n&apos;est pas enregistré ici : l&apos;historique du temps passé n&apos;est tenu que dans un dossier où personne d&apos;autre ne peut écrire, et %1 peut écrire dans %2. Vos objectifs sont conservés comme toujours, et les budgets ne se renouvellent pas. Pour tenir un historique, gardez le fichier des objectifs dans un dossier à vous.</translation>
+    </message>
+    <message>
+        <source>The history of time spent, %1, is damaged and could not be set aside. Time spent is not recorded in this run.</source>
+        <translation>L&apos;historique du temps passé, %1, est endommagé et n&apos;a pas pu être mis de côté. Le temps passé n&apos;est pas enregistré pendant cette exécution.</translation>
+    </message>
+    <message>
+        <source>The history of time spent was damaged. It was renamed %1 and a new history, %2, was started. Budgets that renew must be set again; the renamed file still holds them.</source>
+        <translation>L&apos;historique du temps passé était endommagé. Il a été renommé %1 et un nouvel historique, %2, a été commencé. Les budgets renouvelables doivent être définis de nouveau ; le fichier renommé les contient toujours.</translation>
+    </message>
+    <message>
+        <source>The history of time spent, %1, could not be opened: %2. Your goals are kept as always; time spent is not recorded in this run.</source>
+        <translation>L&apos;historique du temps passé, %1, n&apos;a pas pu être ouvert : %2. Vos objectifs sont conservés comme toujours ; le temps passé n&apos;est pas enregistré pendant cette exécution.</translation>
+    </message>
+    <message>
+        <source>The history of time spent, %1, could not be written (%2). Your goals are kept as always; time spent is no longer recorded in this run.</source>
+        <translation>L&apos;historique du temps passé, %1, n&apos;a pas pu être écrit (%2). Vos objectifs sont conservés comme toujours ; le temps passé n&apos;est plus enregistré pendant cette exécution.</translation>
+    </message>
+</context>
+<context>
+    <name>PowerMonitor</name>
+    <message>
+        <source>Stopping the running goal clocks</source>
+        <translation>Arrêt des horloges des objectifs en cours</translation>
+    </message>
+</context>
+<context>
     <name>RemoteControl</name>
     <message>
         <source>A Time&apos;s Up question is open: answer it first.</source>
@@ -744,6 +892,17 @@ Les commandes agissent sur la copie en cours qui détient le fichier des objecti
     <message>
         <source>%1 is no Total: give hours and minutes, e.g. 1:30.</source>
         <translation>%1 n&apos;est pas un total : indiquez des heures et des minutes, par exemple 1:30.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportWriter</name>
+    <message>
+        <source>Your report could not be written.</source>
+        <translation>Votre rapport n&apos;a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>Report saved to ORDALUNE.REP</source>
+        <translation>Rapport enregistré dans ORDALUNE.REP</translation>
     </message>
 </context>
 <context>
@@ -962,6 +1121,21 @@ Vous pouvez :</translation>
     <message>
         <source>Exit</source>
         <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>UserMessage</name>
+    <message>
+        <source>File Error</source>
+        <translation>Erreur de fichier</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Ordalune Warning</source>
+        <translation>Avertissement d&apos;Ordalune</translation>
     </message>
 </context>
 <context>

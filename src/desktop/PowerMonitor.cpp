@@ -27,7 +27,7 @@ void PowerMonitor::TakeInhibitor() {
         return;
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kManager, QStringLiteral("Inhibit"));
     call << QStringLiteral("sleep") << QStringLiteral("Ordalune Tracker")
-         << QStringLiteral("Stopping the running goal clocks") << QStringLiteral("delay");
+         << tr("Stopping the running goal clocks") << QStringLiteral("delay");
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* done) {
         const QDBusPendingReply<QDBusUnixFileDescriptor> reply = *done;

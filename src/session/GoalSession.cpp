@@ -139,9 +139,10 @@ void GoalSession::OnSaved(const GoalFile::SaveResult& result) {
     m_saveMessageOpen = true;
     for (UserMessage message : result.messages) {
         if (result.status == GoalFile::SaveResult::Status::Failed) // where, and the system's words
-            message.text += "\n\n" +
-                            QDir::current().absoluteFilePath(Text(Path(GoalFile::kFileName))).toStdString() +
-                            ": " + result.detail;
+            message.Append({{"",
+                             "\n\n%1: %2",
+                             {QDir::current().absoluteFilePath(Text(Path(GoalFile::kFileName))).toStdString(),
+                              result.detail}}});
         Show(message);
     }
     m_saveMessageOpen = false;
@@ -356,8 +357,10 @@ void GoalSession::OnSuspend(const std::function<void()>& saved) {
     if (m_prompter == nullptr || m_quitting)
         return;
     m_prompter->ShowWindow();
-    Show({"Before suspending the PC, running goals were stopped", "Ordalune Warning",
-          UserMessage::Icon::None});
+    Show(UserMessage::Of(
+        {{"GoalSession",
+          ORDALUNE_TRANSLATE("GoalSession", "Before suspending the PC, running goals were stopped")}},
+        ORDALUNE_TRANSLATE("UserMessage", "Ordalune Warning")));
 }
 
 bool GoalSession::Close() {

@@ -24,11 +24,6 @@ constexpr int kVersion = GoalFileText::kVersion;
 const char* const kNoVersion = "Invalid ORDALUNE.CDF :  No version line found... ignoring rest of file";
 const char* const kBadVersion = "Incompatible ORDALUNE.CDF : incorrect version ... ignoring rest of file";
 const char* const kNoUser = "Invalid ORDALUNE.CDF:  No user line found ... ignoring rest of file";
-const char* const kSaveFailed = "Your goals could not be saved.";
-const char* const kUseBackup = "  Use backup ordalune.bak"; // as the file is named on disk
-const char* const kNotOwner = "Another running copy of Ordalune Tracker is using the goals in this folder";
-const char* const kUntilReadable =
-    "Nothing will be saved over it until it can be read; then choose File > Open.";
 
 bool Exists(const std::string& path) {
     struct stat info {};
@@ -119,7 +114,9 @@ void SyncDirectory(const std::string& directory) {
     }
 }
 
-UserMessage Warning(std::string text) { return {std::move(text), {}, UserMessage::Icon::Warning}; }
+UserMessage Warning(std::vector<UserMessage::Part> parts) {
+    return UserMessage::Of(std::move(parts), {}, UserMessage::Icon::Warning);
+}
 
 } // namespace
 
@@ -138,39 +135,53 @@ GoalFile::LoadResult GoalFile::LoadGoals(GoalList& list, std::string& userName) 
     m_readOnly = lock == FileLock::Result::HeldElsewhere;
     m_unlocked = lock == FileLock::Result::Unsupported;
     if (m_readOnly)
-        result.messages.push_back(
-            Warning(std::string(kNotOwner) + ".\nThis copy shows them but will not save them."));
+        result.messages.push_back(Warning(
+            {{"GoalFile", ORDALUNE_TRANSLATE(
+                              "GoalFile", "Another running copy of Ordalune Tracker is using the goals in "
+                                          "this folder.\nThis copy shows them but will not save them.")}}));
     if (m_unlocked)
-        result.messages.push_back(
-            Warning("The goals in this folder cannot be locked, so another running copy could save over "
-                    "them.\nThis copy saves them only when you choose File > Save."));
+        result.messages.push_back(Warning(
+            {{"GoalFile",
+              ORDALUNE_TRANSLATE("GoalFile", "The goals in this folder cannot be locked, so another running "
+                                             "copy could save over them.\nThis copy saves them only when "
+                                             "you choose File > Save.")}}));
 
     std::string path = Path(kFileName);
     if (!Exists(path) && Exists(Path(kBackupName))) {
         path = Path(kBackupName);
-        result.messages.push_back({std::string(kFileName) +
-                                       " was missing, so the goals were read from its backup " + kBackupName +
-                                       ".",
-                                   {},
-                                   UserMessage::Icon::Information});
+        result.messages.push_back(UserMessage::Of(
+            {{"GoalFile",
+              ORDALUNE_TRANSLATE("GoalFile", "%1 was missing, so the goals were read from its backup %2."),
+              {kFileName, kBackupName}}},
+            {}, UserMessage::Icon::Information));
     }
 
     if (const std::string target = MissingTarget(path); !target.empty()) {
         // Never read as empty and saved over: the link stays until its target is back.
         m_unreadable = true;
-        result.messages.push_back(Warning(path.substr(path.rfind('/') + 1) + " points to " + target +
-                                          " which does not exist.\n\n" + kUntilReadable));
+        result.messages.push_back(Warning(
+            {{"GoalFile",
+              ORDALUNE_TRANSLATE("GoalFile", "%1 points to %2 which does not exist.\n\nNothing will be saved "
+                                             "over it until it can be read; then choose File > Open."),
+              {path.substr(path.rfind('/') + 1), target}}}));
     } else {
         try {
-            if (std::string refusal = ReadGoals(path, list, userName); !refusal.empty()) {
+            if (const std::string refusal = ReadGoals(path, list, userName); !refusal.empty()) {
+                UserMessage told = Warning({{"", "%1", {refusal}}});
                 if (!m_readOnly) {
                     m_refusedPath = path;
-                    refusal += KeepRefusedFile()
-                                   ? "\n\nThe file was kept as " + m_keptAs + "."
-                                   : "\n\nThe file could not be moved aside, so nothing will be "
-                                     "saved over it.";
+                    told.Append(
+                        {KeepRefusedFile()
+                             ? UserMessage::Part{"GoalFile",
+                                                 ORDALUNE_TRANSLATE("GoalFile",
+                                                                    "\n\nThe file was kept as %1."),
+                                                 {m_keptAs}}
+                             : UserMessage::Part{
+                                   "GoalFile",
+                                   ORDALUNE_TRANSLATE("GoalFile", "\n\nThe file could not be moved aside, so "
+                                                                  "nothing will be saved over it.")}});
                 }
-                result.messages.push_back(Warning(std::move(refusal)));
+                result.messages.push_back(std::move(told));
             }
         } catch (const CFileException& e) {
             // A file that is there but cannot be read (or fails part way) is never saved over: what
@@ -179,7 +190,11 @@ GoalFile::LoadResult GoalFile::LoadGoals(GoalList& list, std::string& userName) 
                 m_unreadable = true;
                 const std::string name = path.substr(path.rfind('/') + 1);
                 result.messages.push_back(
-                    Warning(name + " could not be read: " + e.GetErrorText() + ".\n\n" + kUntilReadable));
+                    Warning({{"GoalFile",
+                              ORDALUNE_TRANSLATE("GoalFile",
+                                                 "%1 could not be read: %2.\n\nNothing will be saved over it "
+                                                 "until it can be read; then choose File > Open."),
+                              {name, e.GetErrorText()}}}));
             }
         }
     }
@@ -246,27 +261,36 @@ GoalFile::SaveResult GoalFile::SaveGoals(const GoalList& list, const std::string
 
 GoalFile::SaveResult GoalFile::SaveText(std::string text, bool asked) {
     SaveResult result;
-    const auto holdBack = [&](SaveResult::Status status, const std::string& why) {
+    const auto holdBack = [&](SaveResult::Status status, UserMessage::Part why) {
         result.status = status;
         if (asked)
-            result.messages.push_back(Warning(why));
+            result.messages.push_back(Warning({std::move(why)}));
         return result;
     };
     if (m_readOnly || m_lock.TryLock() == FileLock::Result::HeldElsewhere) {
         m_readOnly = true;
-        return holdBack(SaveResult::Status::NotOwner,
-                        std::string(kNotOwner) + ", so this copy does not save them.");
+        return holdBack(
+            SaveResult::Status::NotOwner,
+            {"GoalFile",
+             ORDALUNE_TRANSLATE("GoalFile", "Another running copy of Ordalune Tracker is using the goals in "
+                                            "this folder, so this copy does not save them.")});
     }
     if (m_unreadable)
-        return holdBack(SaveResult::Status::HeldBack,
-                        std::string(kFileName) + " could not be read, so nothing is saved over it. Make "
-                                                 "it readable, then choose File > Open.");
+        return holdBack(
+            SaveResult::Status::HeldBack,
+            {"GoalFile",
+             ORDALUNE_TRANSLATE("GoalFile",
+                                "%1 could not be read, so nothing is saved over it. Make it readable, "
+                                "then choose File > Open."),
+             {kFileName}});
     if (const std::string target = MissingTarget(Path(kFileName)); !target.empty()) {
         m_unreadable = true; // gone since it was read: read it again once it is back
         return holdBack(SaveResult::Status::HeldBack,
-                        std::string(kFileName) + " points to " + target +
-                            " which does not exist, so nothing is saved over it. Once it is back, choose "
-                            "File > Open.");
+                        {"GoalFile",
+                         ORDALUNE_TRANSLATE(
+                             "GoalFile", "%1 points to %2 which does not exist, so nothing is saved over it. "
+                                         "Once it is back, choose File > Open."),
+                         {kFileName, target}});
     }
     if (m_unlocked && !m_lock.IsHeld() && !asked) {
         result.status = SaveResult::Status::HeldBack;
@@ -290,16 +314,23 @@ GoalFile::SaveResult GoalFile::SaveText(std::string text, bool asked) {
         file.Close();
         if (const std::string why = ReplaceGoalFile(temp, goal); !why.empty() && !m_backupWarned) {
             m_backupWarned = true; // once, not at every minute's save
-            result.messages.push_back(Warning(std::string("No backup of your goals is being kept: ") +
-                                              kBackupName + " could not be written (" + why + ")."));
+            result.messages.push_back(Warning(
+                {{"GoalFile",
+                  ORDALUNE_TRANSLATE("GoalFile",
+                                     "No backup of your goals is being kept: %1 could not be written (%2)."),
+                  {kBackupName, why}}}));
         }
         m_written = Written::Of(goal, std::move(text));
     } catch (const CFileException& e) {
         unlink(temp.c_str());
         result.status = SaveResult::Status::Failed;
         result.detail = e.GetErrorText();
-        result.messages.push_back({std::string(kSaveFailed) + (HasBackup() ? kUseBackup : ""), "File Error",
-                                   UserMessage::Icon::None});
+        std::vector<UserMessage::Part> told{
+            {"GoalFile", ORDALUNE_TRANSLATE("GoalFile", "Your goals could not be saved.")}};
+        if (HasBackup()) // the backup as its file is named on disk
+            told.push_back({"GoalFile", ORDALUNE_TRANSLATE("GoalFile", "  Use backup ordalune.bak")});
+        result.messages.push_back(
+            UserMessage::Of(std::move(told), ORDALUNE_TRANSLATE("UserMessage", "File Error")));
     }
     return result;
 }

@@ -58,7 +58,9 @@ std::string Text(sqlite3_stmt* statement, int column) {
     return text == nullptr ? std::string() : std::string(reinterpret_cast<const char*>(text));
 }
 
-UserMessage Warning(std::string text) { return {std::move(text), "", UserMessage::Icon::Warning}; }
+UserMessage Warning(const char* text, std::vector<std::string> args) {
+    return UserMessage::Of({{"Journal", text, std::move(args)}}, {}, UserMessage::Icon::Warning);
+}
 
 } // namespace
 
@@ -128,11 +130,12 @@ Journal::OpenResult Journal::Open(std::int64_t now) {
     const std::string path = Path();
     if (const std::string others = JournalTrust::OthersCanWrite(Folder()); !others.empty()) {
         result.messages.push_back(Warning(
-            "Time spent is not recorded here: the history of time spent is kept only in a folder no one "
-            "else can write to, and " +
-            others + " can write to " + Folder() +
-            ". Your goals are kept as always, and budgets do not renew. To keep a history, keep the goal "
-            "file in a folder of your own."));
+            ORDALUNE_TRANSLATE("Journal", "Time spent is not recorded here: the history of time spent is "
+                                          "kept only in a folder no one else can write to, and %1 can "
+                                          "write to %2. Your goals are kept as always, and budgets do "
+                                          "not renew. To keep a history, keep the goal file in a "
+                                          "folder of your own."),
+            {others, Folder()}));
         return result;
     }
     JournalTrust::Create(path, Folder());
@@ -140,15 +143,17 @@ Journal::OpenResult Journal::Open(std::int64_t now) {
     if (opened == Opened::Damaged) {
         const std::string aside = JournalTrust::SetAside(path, m_directory, now);
         if (aside.empty()) {
-            result.messages.push_back(Warning("The history of time spent, " + path +
-                                              ", is damaged and could not be set aside. Time spent is not "
-                                              "recorded in this run."));
+            result.messages.push_back(Warning(
+                ORDALUNE_TRANSLATE("Journal", "The history of time spent, %1, is damaged and could not be "
+                                              "set aside. Time spent is not recorded in this run."),
+                {path}));
             return result;
         }
-        result.messages.push_back(Warning("The history of time spent was damaged. It was renamed " + aside +
-                                          " and a new history, " + std::string(kFileName) +
-                                          ", was started. Budgets that renew must be set again; the renamed "
-                                          "file still holds them."));
+        result.messages.push_back(Warning(
+            ORDALUNE_TRANSLATE("Journal", "The history of time spent was damaged. It was renamed %1 and a "
+                                          "new history, %2, was started. Budgets that renew must be set "
+                                          "again; the renamed file still holds them."),
+            {aside, kFileName}));
         JournalTrust::Create(path, Folder());
         opened = OpenChecked(true);
     }
@@ -158,10 +163,11 @@ Journal::OpenResult Journal::Open(std::int64_t now) {
         if (m_db != nullptr && m_error.empty())
             m_error = Sql().errmsg(m_db);
         Close();
-        result.messages.push_back(Warning("The history of time spent, " + path +
-                                          ", could not be opened: " + m_error +
-                                          ". Your goals are kept as always; time spent is not recorded in "
-                                          "this run."));
+        result.messages.push_back(Warning(
+            ORDALUNE_TRANSLATE("Journal", "The history of time spent, %1, could not be opened: %2. Your "
+                                          "goals are kept as always; time spent is not recorded in this "
+                                          "run."),
+            {path, m_error}));
         return result;
     }
     m_failureTold = false;
@@ -241,9 +247,11 @@ std::vector<UserMessage> Journal::TakeFailure() {
     if (!m_failurePending)
         return {};
     m_failurePending = false;
-    return {{"The history of time spent, " + Path() + ", could not be written (" + m_error +
-                 "). Your goals are kept as always; time spent is no longer recorded in this run.",
-             "", UserMessage::Icon::Warning}};
+    return {Warning(
+        ORDALUNE_TRANSLATE("Journal",
+                           "The history of time spent, %1, could not be written (%2). Your goals are kept as "
+                           "always; time spent is no longer recorded in this run."),
+        {Path(), m_error})};
 }
 
 std::vector<std::int64_t> Journal::MatchGoals(const std::vector<std::string>& names) {

@@ -53,6 +53,10 @@ UserMessage ReportWriter::Write(const GoalList& list, CTime now, const std::stri
         ok = std::fclose(file) == 0 && ok;
     }
     if (!ok)
-        return {"Your report could not be written.", "File Error", UserMessage::Icon::None};
-    return {"Report saved to ORDALUNE.REP", "Done", UserMessage::Icon::None};
+        return UserMessage::Of(
+            {{"ReportWriter", ORDALUNE_TRANSLATE("ReportWriter", "Your report could not be written.")}},
+            ORDALUNE_TRANSLATE("UserMessage", "File Error"));
+    return UserMessage::Of(
+        {{"ReportWriter", ORDALUNE_TRANSLATE("ReportWriter", "Report saved to ORDALUNE.REP")}},
+        ORDALUNE_TRANSLATE("UserMessage", "Done"));
 }

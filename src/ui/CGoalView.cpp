@@ -89,9 +89,9 @@ bool CGoalView::eventFilter(QObject* watched, QEvent* event) {
 
 void CGoalView::OnGoalAdd() {
     GoalDialog dialog(this);
-    dialog.SetCaption(QStringLiteral("Add Goal"));
-    dialog.m_strName = QStringLiteral("Enter the title of your goal");
-    dialog.m_strTotal = QStringLiteral("Hours:Mins");
+    dialog.SetCaption(tr("Add Goal"));
+    dialog.m_strName = tr("Enter the title of your goal");
+    dialog.m_strTotal = tr("Hours:Mins");
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_session.AddGoal(dialog.m_strName.toStdString(), ParseTimeSpan(dialog.m_strTotal.toStdString()),
@@ -107,7 +107,7 @@ void CGoalView::OnGoalEdit() {
         return;
     const Goal& goal = *m_session.Goals().GetSelectedGoal();
     GoalDialog dialog(this);
-    dialog.SetCaption(QStringLiteral("Edit Goal"));
+    dialog.SetCaption(tr("Edit Goal"));
     dialog.m_strName = Text(goal.GetName());
     dialog.m_strTotal = Text(goal.GetTotal().Format("%H:%M"));
     dialog.m_strRemaining = Text(goal.GetRemaining().Format("%H:%M"));

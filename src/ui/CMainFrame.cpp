@@ -255,10 +255,11 @@ void CMainFrame::createStatusBar() {
     // Where the status bar draws a prompt, so the text holds still as prompts come and go.
     m_idle->setContentsMargins(4, 0, 0, 2);
     bar->addWidget(m_idle, 1); // hidden while a menu prompt shows
-    m_elapsed = new StatusPane(QStringLiteral("Elapsed : 88:88"), this);
-    m_remain = new StatusPane(QStringLiteral(" Remain : 88:88 "), this);
-    m_finish = new StatusPane(QStringLiteral(" Finish : 12:00 PM "), this);
-    m_clock = new StatusPane(QStringLiteral(" 12:00 PM "), this);
+    // Each pane as wide as its widest text.
+    m_elapsed = new StatusPane(tr("Elapsed : 88:88", "the pane at its widest"), this);
+    m_remain = new StatusPane(tr(" Remain : 88:88 ", "the pane at its widest"), this);
+    m_finish = new StatusPane(tr(" Finish : 12:00 PM ", "the pane at its widest"), this);
+    m_clock = new StatusPane(tr(" 12:00 PM ", "the pane at its widest"), this);
     m_elapsed->setWhatsThis(tr("Time spent so far on all goals."));
     m_remain->setWhatsThis(tr("Time still to spend on all goals."));
     m_finish->setWhatsThis(tr("When you would be done with every goal, working without a break."));

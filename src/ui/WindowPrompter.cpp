@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/WindowPrompter.h"
 
+#include "session/MessageText.h"
 #include "session/QuestionMirror.h"
 #include "ui/TimesUpDialog.h"
 
@@ -93,8 +94,7 @@ void WindowPrompter::ShowMessage(const UserMessage& message) {
     const QMessageBox::Icon icon = message.icon == UserMessage::Icon::Warning       ? QMessageBox::Warning
                                    : message.icon == UserMessage::Icon::Information ? QMessageBox::Information
                                                                                     : QMessageBox::NoIcon;
-    const QString caption = message.caption.empty() ? QStringLiteral("Ordalune") : Text(message.caption);
-    QMessageBox box(icon, caption, Text(message.text), QMessageBox::Ok, m_owner);
+    QMessageBox box(icon, MessageText::Caption(message), MessageText::Of(message), QMessageBox::Ok, m_owner);
     box.exec();
 }
 
@@ -133,8 +133,8 @@ void WindowPrompter::WithdrawAwayQuestion() {
 }
 
 Prompter::ExitChoice WindowPrompter::AskExitRetry(const UserMessage& failure, const QString& detail) {
-    QMessageBox box(QMessageBox::NoIcon, Text(failure.caption), Text(failure.text) + "\n\n" + detail,
-                    QMessageBox::NoButton, m_owner);
+    QMessageBox box(QMessageBox::NoIcon, MessageText::Caption(failure),
+                    MessageText::Of(failure) + "\n\n" + detail, QMessageBox::NoButton, m_owner);
     box.setObjectName(QStringLiteral("exitSaveFailed"));
     QPushButton* retry = box.addButton(tr("Retry"), QMessageBox::AcceptRole);
     QPushButton* quit = box.addButton(tr("Quit Anyway"), QMessageBox::DestructiveRole);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Translations.h"
+#include "model/GoalList.h"
+#include "session/MessageText.h"
 #include "session/TimeOfDay.h"
+#include "storage/ReportWriter.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -14,16 +17,30 @@ private slots:
     void installsTheUsersLanguage() {
         const QString expected = qEnvironmentVariable("ORDALUNE_EXPECT_LANGUAGE");
         QCOMPARE(Translations::Install(*qApp), expected);
-        // A menu, one of Qt's own buttons, a time of day and the help page, which must be there.
+        // A menu, one of Qt's own buttons, a time of day, the help page (which must be there), a
+        // message from storage with its caption, and arguments that hold markers of their own.
         const QString page =
             ":/help/" + QCoreApplication::translate("HelpWindow", "help.html", "this language's help page");
+        const UserMessage failed = ReportWriter::Write(GoalList(), CTime(0), "/nonexistent/ORDALUNE.REP");
+        const UserMessage marked = UserMessage::Of({{"", "%1 and %2", {"%2", "b"}}});
         const QStringList shown{QCoreApplication::translate("CMainFrame", "&File"),
                                 QCoreApplication::translate("QPlatformTheme", "Cancel"),
-                                TimeOfDay::Of(CTime(2026, 12, 9, 21, 5, 0)), QFile::exists(page) ? page : ""};
-        QCOMPARE(shown, (QMap<QString, QStringList>{
-                            {"", {"&File", "Cancel", "9:05 PM", ":/help/help.html"}},
-                            {"de", {"&Datei", "Abbrechen", "21:05", ":/help/help_de.html"}},
-                            {"fr", {"&Fichier", "Annuler", "21:05", ":/help/help_fr.html"}}}[expected]));
+                                TimeOfDay::Of(CTime(2026, 12, 9, 21, 5, 0)),
+                                QFile::exists(page) ? page : "",
+                                MessageText::Caption(failed) + ": " + MessageText::Of(failed),
+                                MessageText::Of(marked) + "|" + QString::fromStdString(marked.text)};
+        QCOMPARE(shown,
+                 (QMap<QString, QStringList>{
+                     {"",
+                      {"&File", "Cancel", "9:05 PM", ":/help/help.html",
+                       "File Error: Your report could not be written.", "%2 and b|%2 and b"}},
+                     {"de",
+                      {"&Datei", "Abbrechen", "21:05", ":/help/help_de.html",
+                       "Dateifehler: Ihr Bericht konnte nicht geschrieben werden.", "%2 and b|%2 and b"}},
+                     {"fr",
+                      {"&Fichier", "Annuler", "21:05", ":/help/help_fr.html",
+                       "Erreur de fichier: Votre rapport n'a pas pu être écrit.",
+                       "%2 and b|%2 and b"}}}[expected]));
     }
 
     // A text added or changed in the sources and not translated shows as unfinished once
@@ -33,8 +50,15 @@ private slots:
         for (const QString language : {"de", "fr"}) {
             const QString ts = dir.filePath("ordalune_" + language + ".ts");
             QVERIFY(QFile::copy(ORDALUNE_TRANSLATIONS "/ordalune_" + language + ".ts", ts));
-            const QStringList arguments{
-                "-silent", "-no-obsolete", "-locations", "none", ORDALUNE_SOURCES, "-ts", ts};
+            const QStringList arguments{"-silent",
+                                        "-no-obsolete",
+                                        "-locations",
+                                        "none",
+                                        "-tr-function-alias",
+                                        "QT_TRANSLATE_NOOP+=ORDALUNE_TRANSLATE",
+                                        ORDALUNE_SOURCES,
+                                        "-ts",
+                                        ts};
             QCOMPARE(QProcess::execute(ORDALUNE_LUPDATE, arguments), 0);
             QFile file(ts);
             QVERIFY(file.open(QIODevice::ReadOnly));
