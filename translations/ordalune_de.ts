@@ -17,6 +17,13 @@
     </message>
 </context>
 <context>
+    <name>AwaySpan</name>
+    <message>
+        <source>You were away %1 (%2 to %3). Restart the clocks of %4?</source>
+        <translation>Sie waren %1 weg (%2 bis %3). Die Uhren von %4 wieder starten?</translation>
+    </message>
+</context>
+<context>
     <name>CGoalView</name>
     <message>
         <source>Add Goal</source>

@@ -17,6 +17,13 @@
     </message>
 </context>
 <context>
+    <name>AwaySpan</name>
+    <message>
+        <source>You were away %1 (%2 to %3). Restart the clocks of %4?</source>
+        <translation>Vous étiez absent %1 (de %2 à %3). Redémarrer les horloges de %4 ?</translation>
+    </message>
+</context>
+<context>
     <name>CGoalView</name>
     <message>
         <source>Add Goal</source>

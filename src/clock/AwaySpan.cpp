@@ -34,12 +34,14 @@ void AwaySpan::Remember(const GoalList& goals, const std::vector<int>& stopped, 
     }
 }
 
-std::string AwaySpan::Question(CTime back) const {
+UserMessage AwaySpan::Question(CTime back, const std::function<std::string(CTime)>& clock) const {
     std::string names;
     for (const Stopped& stopped : m_stopped)
         names += (names.empty() ? "" : ", ") + stopped.name;
-    return "You were away " + (back - m_from).FormatShort() + " (" + m_from.Format("%#I:%M") + " to " +
-           back.Format("%#I:%M") + "). Restart the clocks of " + names + "?";
+    return UserMessage::Of(
+        {{"AwaySpan",
+          ORDALUNE_TRANSLATE("AwaySpan", "You were away %1 (%2 to %3). Restart the clocks of %4?"),
+          {(back - m_from).FormatShort(), clock(m_from), clock(back), names}}});
 }
 
 int AwaySpan::Restart(GoalList& goals) {

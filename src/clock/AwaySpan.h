@@ -3,7 +3,9 @@
 
 #include "model/CTime.h"
 #include "model/GoalList.h"
+#include "storage/UserMessage.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,8 +22,9 @@ public:
     // Remembers goals already stopped at `from` (before the computer sleeps) for the question.
     void Remember(const GoalList& goals, const std::vector<int>& stopped, CTime from);
     [[nodiscard]] bool IsWaiting() const { return !m_stopped.empty(); }
-    // "You were away 0:25 (10:05 to 10:30). Restart the clocks of Write, Read?"
-    [[nodiscard]] std::string Question(CTime back) const;
+    // "You were away 0:25 (10:05 to 10:30). Restart the clocks of Write, Read?", the times of day
+    // as `clock` writes them.
+    [[nodiscard]] UserMessage Question(CTime back, const std::function<std::string(CTime)>& clock) const;
     // Restarts the stopped goals still listed, unchanged since, with time left; then forgets
     // the span. Returns how many it restarted.
     int Restart(GoalList& goals);

@@ -2,6 +2,7 @@
 #include "session/GoalSession.h"
 
 #include "model/CTime.h"
+#include "session/MessageText.h"
 #include "session/Prompter.h"
 #include "session/TimeOfDay.h"
 #include "storage/ReportWriter.h"
@@ -325,7 +326,8 @@ void GoalSession::OnBack() {
     if (!m_away.IsWaiting() || m_askingAway || m_quitting || m_prompter == nullptr)
         return;
     m_askingAway = true;
-    const bool yes = m_prompter->AskAway(Text(m_away.Question(CTime::GetCurrentTime())));
+    const bool yes = m_prompter->AskAway(MessageText::Of(m_away.Question(
+        CTime::GetCurrentTime(), [](CTime time) { return TimeOfDay::Short(time).toStdString(); })));
     m_askingAway = false;
     if (std::exchange(m_awaySuperseded, false))
         return; // asked again on the next return, for the whole span

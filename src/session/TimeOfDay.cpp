@@ -17,9 +17,17 @@ std::optional<QLocale>& Chosen() {
 
 void TimeOfDay::UseLocale(const QLocale& locale) { Chosen() = locale; }
 
-QString TimeOfDay::Of(const CTime& time) {
+namespace {
+
+QString Written(const CTime& time, const char* english) {
     std::tm local{};
     if (!Chosen() || !time.GetLocalTm(local))
-        return QString::fromStdString(time.Format("%#I:%M %p"));
+        return QString::fromStdString(time.Format(english));
     return Chosen()->toString(QTime(local.tm_hour, local.tm_min), QLocale::ShortFormat);
 }
+
+} // namespace
+
+QString TimeOfDay::Of(const CTime& time) { return Written(time, "%#I:%M %p"); }
+
+QString TimeOfDay::Short(const CTime& time) { return Written(time, "%#I:%M"); }

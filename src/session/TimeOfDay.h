@@ -14,4 +14,6 @@ class TimeOfDay final {
 public:
     static void UseLocale(const QLocale& locale);
     [[nodiscard]] static QString Of(const CTime& time);
+    // Without AM or PM, where the words around it tell the time of day: "9:05" in English.
+    [[nodiscard]] static QString Short(const CTime& time);
 };

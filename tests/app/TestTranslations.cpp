@@ -25,20 +25,21 @@ private slots:
         const UserMessage marked = UserMessage::Of({{"", "%1 and %2", {"%2", "b"}}});
         const QStringList shown{QCoreApplication::translate("CMainFrame", "&File"),
                                 QCoreApplication::translate("QPlatformTheme", "Cancel"),
-                                TimeOfDay::Of(CTime(2026, 12, 9, 21, 5, 0)),
+                                TimeOfDay::Of(CTime(2026, 12, 9, 21, 5, 0)) + " " +
+                                    TimeOfDay::Short(CTime(2026, 12, 9, 9, 5, 0)),
                                 QFile::exists(page) ? page : "",
                                 MessageText::Caption(failed) + ": " + MessageText::Of(failed),
                                 MessageText::Of(marked) + "|" + QString::fromStdString(marked.text)};
         QCOMPARE(shown,
                  (QMap<QString, QStringList>{
                      {"",
-                      {"&File", "Cancel", "9:05 PM", ":/help/help.html",
+                      {"&File", "Cancel", "9:05 PM 9:05", ":/help/help.html",
                        "File Error: Your report could not be written.", "%2 and b|%2 and b"}},
                      {"de",
-                      {"&Datei", "Abbrechen", "21:05", ":/help/help_de.html",
+                      {"&Datei", "Abbrechen", "21:05 09:05", ":/help/help_de.html",
                        "Dateifehler: Ihr Bericht konnte nicht geschrieben werden.", "%2 and b|%2 and b"}},
                      {"fr",
-                      {"&Fichier", "Annuler", "21:05", ":/help/help_fr.html",
+                      {"&Fichier", "Annuler", "21:05 09:05", ":/help/help_fr.html",
                        "Erreur de fichier: Votre rapport n'a pas pu être écrit.",
                        "%2 and b|%2 and b"}}}[expected]));
     }
