@@ -583,6 +583,18 @@ Nichts wird darüber gespeichert, bis es gelesen werden kann; wählen Sie dann D
         <source>  Use backup ordalune.bak</source>
         <translation>  Verwenden Sie die Sicherungskopie ordalune.bak</translation>
     </message>
+    <message>
+        <source>Invalid ORDALUNE.CDF :  No version line found... ignoring rest of file</source>
+        <translation>Ungültige ORDALUNE.CDF: Keine Versionszeile gefunden … der Rest der Datei wird übergangen</translation>
+    </message>
+    <message>
+        <source>Incompatible ORDALUNE.CDF : incorrect version ... ignoring rest of file</source>
+        <translation>Inkompatible ORDALUNE.CDF: falsche Version … der Rest der Datei wird übergangen</translation>
+    </message>
+    <message>
+        <source>Invalid ORDALUNE.CDF:  No user line found ... ignoring rest of file</source>
+        <translation>Ungültige ORDALUNE.CDF: Keine Benutzerzeile gefunden … der Rest der Datei wird übergangen</translation>
+    </message>
 </context>
 <context>
     <name>GoalListBox</name>
@@ -601,6 +613,17 @@ Nichts wird darüber gespeichert, bis es gelesen werden kann; wählen Sie dann D
     <message>
         <source>Goals</source>
         <translation>Ziele</translation>
+    </message>
+</context>
+<context>
+    <name>GoalName</name>
+    <message>
+        <source>A goal&apos;s name is at most %1 characters long.</source>
+        <translation>Der Name eines Ziels ist höchstens %1 Zeichen lang.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is what the list shows when it holds no goal: choose another name.</source>
+        <translation>„%1“ zeigt die Liste, wenn sie kein Ziel enthält: Wählen Sie einen anderen Namen.</translation>
     </message>
 </context>
 <context>
@@ -847,10 +870,6 @@ Nichts wird darüber gespeichert, bis es gelesen werden kann; wählen Sie dann D
 <context>
     <name>Journal</name>
     <message>
-        <source>Time spent is not recorded here: the history of time spent is kept only in a folder no one else can write to, and %1 can write to %2. Your goals are kept as always, and budgets do not renew. To keep a history, keep the goal file in a folder of your own.</source>
-        <translation>Die aufgewendete Zeit wird hier nicht aufgezeichnet: Der Verlauf der aufgewendeten Zeit wird nur in einem Ordner geführt, in den niemand sonst schreiben kann, und %1 kann in %2 schreiben. Ihre Ziele werden wie immer aufbewahrt, und Budgets erneuern sich nicht. Um einen Verlauf zu führen, legen Sie die Zieldatei in einen eigenen Ordner.</translation>
-    </message>
-    <message>
         <source>The history of time spent, %1, is damaged and could not be set aside. Time spent is not recorded in this run.</source>
         <translation>Der Verlauf der aufgewendeten Zeit, %1, ist beschädigt und konnte nicht beiseitegelegt werden. Die aufgewendete Zeit wird in diesem Lauf nicht aufgezeichnet.</translation>
     </message>
@@ -865,6 +884,34 @@ Nichts wird darüber gespeichert, bis es gelesen werden kann; wählen Sie dann D
     <message>
         <source>The history of time spent, %1, could not be written (%2). Your goals are kept as always; time spent is no longer recorded in this run.</source>
         <translation>Der Verlauf der aufgewendeten Zeit, %1, konnte nicht geschrieben werden (%2). Ihre Ziele werden wie immer aufbewahrt; die aufgewendete Zeit wird in diesem Lauf nicht mehr aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>Time spent is not recorded here: the history of time spent is kept only in a folder no one else can write to, and </source>
+        <extracomment>Goes on with who can write there (&quot;everyone&quot;, &quot;the group staff&quot;), then &quot; can write to %1...&quot;</extracomment>
+        <translation>Die aufgewendete Zeit wird hier nicht aufgezeichnet: Der Verlauf der aufgewendeten Zeit wird nur in einem Ordner geführt, in den niemand sonst schreiben kann, und </translation>
+    </message>
+    <message>
+        <source> can write to %1. Your goals are kept as always, and budgets do not renew. To keep a history, keep the goal file in a folder of your own.</source>
+        <translation> kann in %1 schreiben. Ihre Ziele werden wie immer aufbewahrt, und Budgets erneuern sich nicht. Um einen Verlauf zu führen, bewahren Sie die Zieldatei in einem eigenen Ordner auf.</translation>
+    </message>
+</context>
+<context>
+    <name>JournalTrust</name>
+    <message>
+        <source>everyone</source>
+        <translation>jeder</translation>
+    </message>
+    <message>
+        <source>the group %1</source>
+        <translation>die Gruppe %1</translation>
+    </message>
+    <message>
+        <source>the user %1</source>
+        <translation>der Benutzer %1</translation>
+    </message>
+    <message>
+        <source>an access control list</source>
+        <translation>eine Zugriffssteuerungsliste</translation>
     </message>
 </context>
 <context>
@@ -899,6 +946,50 @@ Nichts wird darüber gespeichert, bis es gelesen werden kann; wählen Sie dann D
     <message>
         <source>%1 is no Total: give hours and minutes, e.g. 1:30.</source>
         <translation>%1 ist keine Gesamtzeit: Geben Sie Stunden und Minuten an, z. B. 1:30.</translation>
+    </message>
+</context>
+<context>
+    <name>RenewalKeeper</name>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>Renews daily — today %1 of %2 spent</source>
+        <translation>Erneuert sich täglich — heute %1 von %2 verbraucht</translation>
+    </message>
+    <message>
+        <source>Renews every %1 — this week %2 of %3 spent</source>
+        <comment>%1 is a day of the week</comment>
+        <translation>Erneuert sich jeden %1 — diese Woche %2 von %3 verbraucht</translation>
+    </message>
+    <message>
+        <source>Renews on the 1st — this month %1 of %2 spent</source>
+        <translation>Erneuert sich am 1. — diesen Monat %1 von %2 verbraucht</translation>
     </message>
 </context>
 <context>
@@ -1143,6 +1234,30 @@ Sie können:</translation>
     <message>
         <source>Ordalune Warning</source>
         <translation>Ordalune-Warnung</translation>
+    </message>
+    <message>
+        <source>file not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>access denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>disk full</source>
+        <translation>Datenträger voll</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>a line is longer than 64 KiB</source>
+        <translation>eine Zeile ist länger als 64 KiB</translation>
+    </message>
+    <message>
+        <source>file error</source>
+        <translation>Dateifehler</translation>
     </message>
 </context>
 <context>

@@ -583,6 +583,18 @@ Rien ne sera enregistré par-dessus tant qu&apos;il ne pourra pas être lu ; cho
         <source>  Use backup ordalune.bak</source>
         <translation>  Utilisez la copie de secours ordalune.bak</translation>
     </message>
+    <message>
+        <source>Invalid ORDALUNE.CDF :  No version line found... ignoring rest of file</source>
+        <translation>ORDALUNE.CDF non valide : aucune ligne de version trouvée… le reste du fichier est ignoré</translation>
+    </message>
+    <message>
+        <source>Incompatible ORDALUNE.CDF : incorrect version ... ignoring rest of file</source>
+        <translation>ORDALUNE.CDF incompatible : version incorrecte… le reste du fichier est ignoré</translation>
+    </message>
+    <message>
+        <source>Invalid ORDALUNE.CDF:  No user line found ... ignoring rest of file</source>
+        <translation>ORDALUNE.CDF non valide : aucune ligne d&apos;utilisateur trouvée… le reste du fichier est ignoré</translation>
+    </message>
 </context>
 <context>
     <name>GoalListBox</name>
@@ -601,6 +613,17 @@ Rien ne sera enregistré par-dessus tant qu&apos;il ne pourra pas être lu ; cho
     <message>
         <source>Goals</source>
         <translation>Objectifs</translation>
+    </message>
+</context>
+<context>
+    <name>GoalName</name>
+    <message>
+        <source>A goal&apos;s name is at most %1 characters long.</source>
+        <translation>Le nom d&apos;un objectif compte au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is what the list shows when it holds no goal: choose another name.</source>
+        <translation>« %1 » est ce qu&apos;affiche la liste quand elle ne contient aucun objectif : choisissez un autre nom.</translation>
     </message>
 </context>
 <context>
@@ -847,10 +870,6 @@ Rien ne sera enregistré par-dessus tant qu&apos;il ne pourra pas être lu ; cho
 <context>
     <name>Journal</name>
     <message>
-        <source>Time spent is not recorded here: the history of time spent is kept only in a folder no one else can write to, and %1 can write to %2. Your goals are kept as always, and budgets do not renew. To keep a history, keep the goal file in a folder of your own.</source>
-        <translation>Le temps passé n&apos;est pas enregistré ici : l&apos;historique du temps passé n&apos;est tenu que dans un dossier où personne d&apos;autre ne peut écrire, et %1 peut écrire dans %2. Vos objectifs sont conservés comme toujours, et les budgets ne se renouvellent pas. Pour tenir un historique, gardez le fichier des objectifs dans un dossier à vous.</translation>
-    </message>
-    <message>
         <source>The history of time spent, %1, is damaged and could not be set aside. Time spent is not recorded in this run.</source>
         <translation>L&apos;historique du temps passé, %1, est endommagé et n&apos;a pas pu être mis de côté. Le temps passé n&apos;est pas enregistré pendant cette exécution.</translation>
     </message>
@@ -865,6 +884,34 @@ Rien ne sera enregistré par-dessus tant qu&apos;il ne pourra pas être lu ; cho
     <message>
         <source>The history of time spent, %1, could not be written (%2). Your goals are kept as always; time spent is no longer recorded in this run.</source>
         <translation>L&apos;historique du temps passé, %1, n&apos;a pas pu être écrit (%2). Vos objectifs sont conservés comme toujours ; le temps passé n&apos;est plus enregistré pendant cette exécution.</translation>
+    </message>
+    <message>
+        <source>Time spent is not recorded here: the history of time spent is kept only in a folder no one else can write to, and </source>
+        <extracomment>Goes on with who can write there (&quot;everyone&quot;, &quot;the group staff&quot;), then &quot; can write to %1...&quot;</extracomment>
+        <translation>Le temps passé n&apos;est pas enregistré ici : l&apos;historique du temps passé n&apos;est tenu que dans un dossier où personne d&apos;autre ne peut écrire, et </translation>
+    </message>
+    <message>
+        <source> can write to %1. Your goals are kept as always, and budgets do not renew. To keep a history, keep the goal file in a folder of your own.</source>
+        <translation> peut écrire dans %1. Vos objectifs sont conservés comme toujours, et les budgets ne se renouvellent pas. Pour tenir un historique, placez le fichier des objectifs dans un dossier à vous.</translation>
+    </message>
+</context>
+<context>
+    <name>JournalTrust</name>
+    <message>
+        <source>everyone</source>
+        <translation>tout le monde</translation>
+    </message>
+    <message>
+        <source>the group %1</source>
+        <translation>le groupe %1</translation>
+    </message>
+    <message>
+        <source>the user %1</source>
+        <translation>l&apos;utilisateur %1</translation>
+    </message>
+    <message>
+        <source>an access control list</source>
+        <translation>une liste de contrôle d&apos;accès</translation>
     </message>
 </context>
 <context>
@@ -899,6 +946,50 @@ Rien ne sera enregistré par-dessus tant qu&apos;il ne pourra pas être lu ; cho
     <message>
         <source>%1 is no Total: give hours and minutes, e.g. 1:30.</source>
         <translation>%1 n&apos;est pas un total : indiquez des heures et des minutes, par exemple 1:30.</translation>
+    </message>
+</context>
+<context>
+    <name>RenewalKeeper</name>
+    <message>
+        <source>Sunday</source>
+        <translation>dimanche</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>lundi</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>mardi</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>mercredi</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>jeudi</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>vendredi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>samedi</translation>
+    </message>
+    <message>
+        <source>Renews daily — today %1 of %2 spent</source>
+        <translation>Se renouvelle chaque jour — aujourd&apos;hui %1 sur %2 utilisées</translation>
+    </message>
+    <message>
+        <source>Renews every %1 — this week %2 of %3 spent</source>
+        <comment>%1 is a day of the week</comment>
+        <translation>Se renouvelle chaque %1 — cette semaine %2 sur %3 utilisées</translation>
+    </message>
+    <message>
+        <source>Renews on the 1st — this month %1 of %2 spent</source>
+        <translation>Se renouvelle le 1er — ce mois-ci %1 sur %2 utilisées</translation>
     </message>
 </context>
 <context>
@@ -1143,6 +1234,30 @@ Vous pouvez :</translation>
     <message>
         <source>Ordalune Warning</source>
         <translation>Avertissement d&apos;Ordalune</translation>
+    </message>
+    <message>
+        <source>file not found</source>
+        <translation>fichier introuvable</translation>
+    </message>
+    <message>
+        <source>access denied</source>
+        <translation>accès refusé</translation>
+    </message>
+    <message>
+        <source>disk full</source>
+        <translation>disque plein</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>a line is longer than 64 KiB</source>
+        <translation>une ligne dépasse 64 Kio</translation>
+    </message>
+    <message>
+        <source>file error</source>
+        <translation>erreur de fichier</translation>
     </message>
 </context>
 <context>

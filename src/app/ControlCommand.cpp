@@ -66,9 +66,9 @@ std::optional<QList<RemoteGoal>> ReadFile(QString* error) {
     GoalList list;
     std::string userName;
     try {
-        if (const std::string refusal = GoalFile::ReadGoals(GoalFile::kFileName, list, userName);
-            !refusal.empty()) {
-            *error = QString::fromStdString(refusal);
+        if (const char* refusal = GoalFile::ReadGoals(GoalFile::kFileName, list, userName);
+            refusal != nullptr) {
+            *error = QCoreApplication::translate("GoalFile", refusal);
             return std::nullopt;
         }
     } catch (const CFileException& e) {
@@ -76,7 +76,10 @@ std::optional<QList<RemoteGoal>> ReadFile(QString* error) {
             e.GetCause() == CFileException::Cause::FileNotFound
                 ? ControlCommand::tr("there is no goal file (%1) in this folder").arg(GoalFile::kFileName)
                 : ControlCommand::tr("%1 could not be read: %2")
-                      .arg(GoalFile::kFileName, QString::fromStdString(e.GetErrorText()));
+                      .arg(GoalFile::kFileName,
+                           e.ErrorTextIsOurs()
+                               ? QCoreApplication::translate("UserMessage", e.GetErrorText().c_str())
+                               : QString::fromStdString(e.GetErrorText()));
         return std::nullopt;
     }
     QList<RemoteGoal> goals;

@@ -2,6 +2,7 @@
 #include "model/GoalName.h"
 
 #include "model/GoalList.h"
+#include "model/TranslationMark.h"
 
 std::string GoalName::Clean(std::string_view name) {
     std::string clean;
@@ -38,11 +39,14 @@ int GoalName::Length(std::string_view name) {
     return units;
 }
 
-std::string GoalName::Refusal(std::string_view cleaned) {
+GoalName::Refused GoalName::Refusal(std::string_view cleaned) {
+    // Marked as the storage's messages are, for the window to translate
     if (Length(cleaned) > kMaxLength)
-        return "A goal's name is at most " + std::to_string(kMaxLength) + " characters long.";
+        return {ORDALUNE_TRANSLATE("GoalName", "A goal's name is at most %1 characters long."),
+                std::to_string(kMaxLength)};
     if (cleaned == GoalList::kPlaceholderName)
-        return "\"" + std::string(GoalList::kPlaceholderName) +
-               "\" is what the list shows when it holds no goal: choose another name.";
+        return {ORDALUNE_TRANSLATE(
+                    "GoalName", "\"%1\" is what the list shows when it holds no goal: choose another name."),
+                std::string(GoalList::kPlaceholderName)};
     return {};
 }

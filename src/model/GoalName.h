@@ -19,7 +19,11 @@ public:
     // both ends go, as the goal file would drop them.
     [[nodiscard]] static std::string Clean(std::string_view name);
     [[nodiscard]] static int Length(std::string_view name);
-    // Why a cleaned name cannot be a goal's; empty when it can. An empty name is allowed here;
+    // Why a cleaned name cannot be a goal's; no text when it can. An empty name is allowed here;
     // whoever needs a name to find a goal by refuses it.
-    [[nodiscard]] static std::string Refusal(std::string_view cleaned);
+    struct Refused {
+        const char* text = nullptr; // English, marked in context "GoalName", its %1 standing for `arg`
+        std::string arg;
+    };
+    [[nodiscard]] static Refused Refusal(std::string_view cleaned);
 };

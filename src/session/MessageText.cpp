@@ -6,12 +6,14 @@
 namespace {
 
 // %1 to %9 in one pass, as the English is made, so an argument holding "%2" stays as it is.
-QString Filled(const QString& text, const std::vector<std::string>& args) {
+QString Filled(const QString& text, const UserMessage::Part& part) {
     QString out;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const int index = text[i] == u'%' && i + 1 < text.size() ? text[i + 1].digitValue() - 1 : -1;
-        if (index >= 0 && index < static_cast<int>(args.size())) {
-            out += QString::fromStdString(args[static_cast<std::size_t>(index)]);
+        if (index >= 0 && index < static_cast<int>(part.args.size())) {
+            const std::string& arg = part.args[static_cast<std::size_t>(index)];
+            out += (part.marked >> index & 1U) != 0 ? QCoreApplication::translate("UserMessage", arg.c_str())
+                                                    : QString::fromStdString(arg);
             ++i;
         } else {
             out += text[i];
@@ -27,7 +29,7 @@ QString MessageText::Of(const UserMessage& message) {
         return QString::fromStdString(message.text);
     QString text;
     for (const UserMessage::Part& part : message.parts)
-        text += Filled(QCoreApplication::translate(part.context, part.text), part.args);
+        text += Filled(QCoreApplication::translate(part.context, part.text), part);
     return text;
 }
 

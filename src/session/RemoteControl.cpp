@@ -6,6 +6,8 @@
 #include "model/ParseHoursMinutes.h"
 #include "session/GoalSession.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 RemoteControl::Result Fail(RemoteControl::Failure failure, const QString& message) {
@@ -122,8 +124,10 @@ RemoteControl::Result RemoteControl::Add(const QString& name, const QString& tot
     if (clean.empty() || GoalName::Length(clean) > GoalName::kMaxLength)
         return Fail(Failure::BadName,
                     tr("A goal's name is 1 to %1 characters long.").arg(GoalName::kMaxLength));
-    if (const std::string refusal = GoalName::Refusal(clean); !refusal.empty())
-        return Fail(Failure::BadName, QString::fromStdString(refusal));
+    if (const GoalName::Refused refusal = GoalName::Refusal(clean); refusal.text != nullptr)
+        return Fail(
+            Failure::BadName,
+            QCoreApplication::translate("GoalName", refusal.text).arg(QString::fromStdString(refusal.arg)));
     CTimeSpan time;
     bool tooLong = false;
     const bool read = total.size() <= kMaxTimeLength && ParseStrictSpan(total.toStdString(), &time, &tooLong);

@@ -118,8 +118,7 @@ void RenewalKeeper::Warn() {
                 std::int64_t{spent.GetTotalSeconds()} * 5 >=
                     std::int64_t{plan.allowance.GetTotalSeconds()} * 4) {
                 plan.warnedFor = plan.period;
-                emit nearlySpent(QString::fromStdString(goal.GetName()),
-                                 QString::fromStdString(Prompt(goal)));
+                emit nearlySpent(QString::fromStdString(goal.GetName()), Prompt(goal));
             }
         }
     }
@@ -172,20 +171,23 @@ const RenewalKeeper::Plan* RenewalKeeper::Of(const Goal& goal) const {
     return known == m_plans.end() ? nullptr : &known->second;
 }
 
-std::string RenewalKeeper::Prompt(const Goal& goal) const {
+QString RenewalKeeper::Prompt(const Goal& goal) const {
     const Plan* plan = Of(goal);
     if (plan == nullptr)
         return {};
-    static const char* const kDays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                        "Thursday", "Friday", "Saturday"};
-    const std::string spent = Spent(goal).FormatShort() + " of " + plan->allowance.FormatShort() + " spent";
+    static const char* const kDays[] = {
+        QT_TR_NOOP("Sunday"),   QT_TR_NOOP("Monday"), QT_TR_NOOP("Tuesday"), QT_TR_NOOP("Wednesday"),
+        QT_TR_NOOP("Thursday"), QT_TR_NOOP("Friday"), QT_TR_NOOP("Saturday")};
+    const QString spent = QString::fromStdString(Spent(goal).FormatShort());
+    const QString allowance = QString::fromStdString(plan->allowance.FormatShort());
     switch (plan->setting.every) {
     case Renewal::Every::Day:
-        return "Renews daily \u2014 today " + spent;
+        return tr("Renews daily — today %1 of %2 spent").arg(spent, allowance);
     case Renewal::Every::Week:
-        return std::string("Renews every ") + kDays[m_firstWeekday % 7] + " \u2014 this week " + spent;
+        return tr("Renews every %1 — this week %2 of %3 spent", "%1 is a day of the week")
+            .arg(tr(kDays[m_firstWeekday % 7]), spent, allowance);
     case Renewal::Every::Month:
-        return "Renews on the 1st \u2014 this month " + spent;
+        return tr("Renews on the 1st — this month %1 of %2 spent").arg(spent, allowance);
     case Renewal::Every::Never:
         break;
     }

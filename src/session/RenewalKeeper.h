@@ -55,7 +55,7 @@ public:
         return plan != nullptr ? std::optional(plan->setting) : std::nullopt;
     }
     // "Renews every Monday — this week 3:10 of 5:00 spent"; empty for a goal that does not renew.
-    [[nodiscard]] std::string Prompt(const Goal& goal) const;
+    [[nodiscard]] QString Prompt(const Goal& goal) const;
     // The time a renewing goal has spent in its period: the journal's, corrections included, as
     // the History window counts it, with what its running clock counted since the journal last
     // heard. Until the journal has answered, what the clock took off the allowance.

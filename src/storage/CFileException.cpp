@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/CFileException.h"
 
+#include "storage/UserMessage.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -10,19 +12,19 @@ namespace {
 const char* CauseText(CFileException::Cause cause) {
     switch (cause) {
     case CFileException::Cause::FileNotFound:
-        return "file not found";
+        return ORDALUNE_TRANSLATE("UserMessage", "file not found");
     case CFileException::Cause::AccessDenied:
-        return "access denied";
+        return ORDALUNE_TRANSLATE("UserMessage", "access denied");
     case CFileException::Cause::DiskFull:
-        return "disk full";
+        return ORDALUNE_TRANSLATE("UserMessage", "disk full");
     case CFileException::Cause::NotAFile:
-        return "it is not a regular file";
+        return ORDALUNE_TRANSLATE("UserMessage", "it is not a regular file");
     case CFileException::Cause::LineTooLong:
-        return "a line is longer than 64 KiB";
+        return ORDALUNE_TRANSLATE("UserMessage", "a line is longer than 64 KiB");
     case CFileException::Cause::Generic:
         break;
     }
-    return "file error";
+    return ORDALUNE_TRANSLATE("UserMessage", "file error");
 }
 
 std::string Describe(CFileException::Cause cause, const std::string& fileName, int osError) {
@@ -58,6 +60,11 @@ CFileException CFileException::FromErrno(int error, std::string fileName, Cause 
 }
 
 std::string CFileException::GetErrorText() const {
-    const bool ours = m_cause == Cause::NotAFile || m_cause == Cause::LineTooLong;
-    return m_osError != 0 ? std::string(std::strerror(m_osError)) : ours ? CauseText(m_cause) : what();
+    return m_osError != 0      ? std::string(std::strerror(m_osError))
+           : ErrorTextIsOurs() ? CauseText(m_cause)
+                               : what();
+}
+
+bool CFileException::ErrorTextIsOurs() const {
+    return m_osError == 0 && (m_cause == Cause::NotAFile || m_cause == Cause::LineTooLong);
 }

@@ -18,6 +18,8 @@ public:
     [[nodiscard]] Cause GetCause() const { return m_cause; }
     // The system's text for the error ("No space left on device"), or a plain one.
     [[nodiscard]] std::string GetErrorText() const;
+    // Whether that text is this program's own, marked for translation, rather than the system's.
+    [[nodiscard]] bool ErrorTextIsOurs() const;
 
 private:
     Cause m_cause;

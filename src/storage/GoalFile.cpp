@@ -21,9 +21,12 @@ constexpr std::string_view kVersionKey = GoalFileText::kVersionKey;
 constexpr std::string_view kUserKey = GoalFileText::kUserKey;
 constexpr int kVersion = GoalFileText::kVersion;
 
-const char* const kNoVersion = "Invalid ORDALUNE.CDF :  No version line found... ignoring rest of file";
-const char* const kBadVersion = "Incompatible ORDALUNE.CDF : incorrect version ... ignoring rest of file";
-const char* const kNoUser = "Invalid ORDALUNE.CDF:  No user line found ... ignoring rest of file";
+const char* const kNoVersion =
+    ORDALUNE_TRANSLATE("GoalFile", "Invalid ORDALUNE.CDF :  No version line found... ignoring rest of file");
+const char* const kBadVersion =
+    ORDALUNE_TRANSLATE("GoalFile", "Incompatible ORDALUNE.CDF : incorrect version ... ignoring rest of file");
+const char* const kNoUser =
+    ORDALUNE_TRANSLATE("GoalFile", "Invalid ORDALUNE.CDF:  No user line found ... ignoring rest of file");
 
 bool Exists(const std::string& path) {
     struct stat info {};
@@ -166,8 +169,8 @@ GoalFile::LoadResult GoalFile::LoadGoals(GoalList& list, std::string& userName) 
               {path.substr(path.rfind('/') + 1), target}}}));
     } else {
         try {
-            if (const std::string refusal = ReadGoals(path, list, userName); !refusal.empty()) {
-                UserMessage told = Warning({{"", "%1", {refusal}}});
+            if (const char* refusal = ReadGoals(path, list, userName); refusal != nullptr) {
+                UserMessage told = Warning({{"GoalFile", refusal}});
                 if (!m_readOnly) {
                     m_refusedPath = path;
                     told.Append(
@@ -194,7 +197,8 @@ GoalFile::LoadResult GoalFile::LoadGoals(GoalList& list, std::string& userName) 
                               ORDALUNE_TRANSLATE("GoalFile",
                                                  "%1 could not be read: %2.\n\nNothing will be saved over it "
                                                  "until it can be read; then choose File > Open."),
-                              {name, e.GetErrorText()}}}));
+                              {name, e.GetErrorText()},
+                              e.ErrorTextIsOurs() ? 2U : 0U}}));
             }
         }
     }
@@ -208,7 +212,7 @@ GoalFile::LoadResult GoalFile::LoadGoals(GoalList& list, std::string& userName) 
     return result;
 }
 
-std::string GoalFile::ReadGoals(const std::string& path, GoalList& list, std::string& userName) {
+const char* GoalFile::ReadGoals(const std::string& path, GoalList& list, std::string& userName) {
     CdfFile file(path, CdfFile::Mode::Read);
 
     file.ReadLine();

@@ -52,8 +52,9 @@ public:
     [[nodiscard]] std::string Path(const std::string& name) const;
 
     // Reads one file into the list, and nothing else: no lock, no backup, nothing moved. Returns
-    // the refusal when the file is not a goal file; throws CFileException when it cannot be read.
-    static std::string ReadGoals(const std::string& path, GoalList& list, std::string& userName);
+    // the refusal (an English text marked in context "GoalFile") when the file is not a goal file,
+    // else null; throws CFileException when it cannot be read.
+    static const char* ReadGoals(const std::string& path, GoalList& list, std::string& userName);
 
 private:
     // Puts a refused file where no save reaches it; false when it could not be moved.

@@ -128,14 +128,20 @@ Journal::OpenResult Journal::Open(std::int64_t now) {
     OpenResult result;
     Close();
     const std::string path = Path();
-    if (const std::string others = JournalTrust::OthersCanWrite(Folder()); !others.empty()) {
-        result.messages.push_back(Warning(
-            ORDALUNE_TRANSLATE("Journal", "Time spent is not recorded here: the history of time spent is "
-                                          "kept only in a folder no one else can write to, and %1 can "
-                                          "write to %2. Your goals are kept as always, and budgets do "
-                                          "not renew. To keep a history, keep the goal file in a "
-                                          "folder of your own."),
-            {others, Folder()}));
+    if (std::optional<UserMessage::Part> others = JournalTrust::OthersCanWrite(Folder())) {
+        // Who can write is its own part, the sentence's subject, put between the two
+        result.messages.push_back(UserMessage::Of(
+            //: Goes on with who can write there ("everyone", "the group staff"), then " can write to %1..."
+            {{"Journal", ORDALUNE_TRANSLATE("Journal", "Time spent is not recorded here: the history of time "
+                                                       "spent is kept only in a folder no one else can write "
+                                                       "to, and ")},
+             std::move(*others),
+             {"Journal",
+              ORDALUNE_TRANSLATE("Journal", " can write to %1. Your goals are kept as always, and budgets do "
+                                            "not renew. To keep a history, keep the goal file in a folder of "
+                                            "your own."),
+              {Folder()}}},
+            {}, UserMessage::Icon::Warning));
         return result;
     }
     JournalTrust::Create(path, Folder());
@@ -182,9 +188,9 @@ bool Journal::OpenToRead() {
         m_error = SqliteLibrary::LoadError(); // the same words as the window gives
         return false;
     }
-    if (const std::string others = JournalTrust::OthersCanWrite(Folder()); !others.empty()) {
+    if (const std::optional<UserMessage::Part> others = JournalTrust::OthersCanWrite(Folder())) {
         m_error = "the history of time spent is kept only in a folder no one else can write to, and " +
-                  others + " can write to " + Folder();
+                  others->English() + " can write to " + Folder();
         return false;
     }
     switch (OpenChecked(false)) {

@@ -142,17 +142,22 @@ std::string JournalTrust::SetAside(const std::string& path, const std::string& d
     return {};
 }
 
-std::string JournalTrust::OthersCanWrite(const std::string& folder) {
+std::optional<UserMessage::Part> JournalTrust::OthersCanWrite(const std::string& folder) {
     struct stat info {};
     if (stat(folder.c_str(), &info) != 0)
         return {};
     if ((info.st_mode & S_IWOTH) != 0)
-        return "everyone";
+        return UserMessage::Part{"JournalTrust", ORDALUNE_TRANSLATE("JournalTrust", "everyone")};
     if ((info.st_mode & S_IWGRP) != 0 && !OwnGroup(info.st_gid))
-        return "the group " + GroupName(info.st_gid);
+        return UserMessage::Part{
+            "JournalTrust", ORDALUNE_TRANSLATE("JournalTrust", "the group %1"), {GroupName(info.st_gid)}};
     if ((info.st_mode & S_IWUSR) != 0 && info.st_uid != geteuid() && info.st_uid != 0)
-        return "the user " + UserName(info.st_uid);
-    return AclLetsOthersWrite(folder) ? "an access control list" : std::string();
+        return UserMessage::Part{
+            "JournalTrust", ORDALUNE_TRANSLATE("JournalTrust", "the user %1"), {UserName(info.st_uid)}};
+    if (AclLetsOthersWrite(folder))
+        return UserMessage::Part{"JournalTrust",
+                                 ORDALUNE_TRANSLATE("JournalTrust", "an access control list")};
+    return {};
 }
 
 JournalTrust::Checked JournalTrust::Open(const std::string& path) {

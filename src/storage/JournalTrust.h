@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "storage/UserMessage.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // Whether the journal of time spent may be trusted. What it holds sets goals' times (a renewal not
@@ -13,7 +16,7 @@ public:
     // Who besides the user can create files in `folder` ("everyone", "the group staff", "the user
     // pat", "an access control list"); empty when no one can. The system's administrator counts
     // for no one, as they can do anything anyway.
-    [[nodiscard]] static std::string OthersCanWrite(const std::string& folder);
+    [[nodiscard]] static std::optional<UserMessage::Part> OthersCanWrite(const std::string& folder);
 
     // The journal at `path`, opened without following a link or waiting on a FIFO and checked. A
     // file of the user's own that others can read is made readable by the user alone.

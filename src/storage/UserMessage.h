@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "model/TranslationMark.h"
+
 #include <string>
 #include <utility>
 #include <vector>
-
-// Marks an English text for translation where it is written, in code that knows nothing of Qt:
-// the window translates it in `context` (lupdate reads the mark as QT_TRANSLATE_NOOP).
-#define ORDALUNE_TRANSLATE(context, text) text
 
 // Something the user must be told. Storage decides the words; the window shows them, in the
 // user's language where the message's parts carry its templates.
@@ -16,12 +14,13 @@ struct UserMessage {
     // A run of the words: an English template marked with ORDALUNE_TRANSLATE, and the texts its
     // %1, %2... stand for.
     struct Part {
-        Part(const char* context, const char* text, std::vector<std::string> args = {})
-            : context(context), text(text), args(std::move(args)) {}
+        Part(const char* context, const char* text, std::vector<std::string> args = {}, unsigned marked = 0)
+            : context(context), text(text), args(std::move(args)), marked(marked) {}
 
         const char* context;
         const char* text;
         std::vector<std::string> args;
+        unsigned marked; // bit i set: args[i] is itself an English text marked in context "UserMessage"
 
         [[nodiscard]] std::string English() const;
     };

@@ -293,8 +293,8 @@ void CMainFrame::SetStatusTexts(const QString& elapsed, const QString& remain, c
 QString CMainFrame::IdleText() const {
     // A renewing goal, selected, says how its period goes.
     const Goal* goal = m_session.Goals().GetSelectedGoal();
-    const std::string prompt = goal != nullptr ? m_session.Renewals().Prompt(*goal) : std::string();
-    return prompt.empty() ? tr("Think ahead!") : QString::fromStdString(prompt);
+    const QString prompt = goal != nullptr ? m_session.Renewals().Prompt(*goal) : QString();
+    return prompt.isEmpty() ? tr("Think ahead!") : prompt;
 }
 
 void CMainFrame::SetDocumentTitle(const QString& title) {

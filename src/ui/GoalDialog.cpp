@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFocusEvent>
 #include <QFormLayout>
@@ -125,8 +126,11 @@ void GoalDialog::accept() {
         OnKillFocusRemaining();
     UpdateData(true);
     m_strName = QString::fromStdString(GoalName::Clean(m_strName.toStdString())); // as it will be kept
-    if (const std::string refusal = GoalName::Refusal(m_strName.toStdString()); !refusal.empty()) {
-        QMessageBox::warning(this, QStringLiteral("Ordalune"), QString::fromStdString(refusal));
+    if (const GoalName::Refused refusal = GoalName::Refusal(m_strName.toStdString());
+        refusal.text != nullptr) {
+        QMessageBox::warning(
+            this, QStringLiteral("Ordalune"),
+            QCoreApplication::translate("GoalName", refusal.text).arg(QString::fromStdString(refusal.arg)));
         m_editName->setFocus(Qt::TabFocusReason);
         m_editName->selectAll();
         return;

@@ -294,8 +294,8 @@ private slots:
         m_clock->Set(CTime(2027, 1, 1, 8, 0, 0).GetTime());
         QCOMPARE(reopen(), 1);
         QCOMPARE(Describe(), "Weekly 14:57/14:57, Day 0:30/0:30, Monthly 1:00/0:58");
-        QCOMPARE(QString::fromStdString(m_session->Renewals().Prompt(Goals().GetAt(0)) + " | " +
-                                        m_session->Renewals().Prompt(Goals().GetAt(2))),
+        QCOMPARE(m_session->Renewals().Prompt(Goals().GetAt(0)) + " | " +
+                     m_session->Renewals().Prompt(Goals().GetAt(2)),
                  "Renews every Monday \u2014 this week 0:00 of 14:57 spent | Renews on the 1st \u2014 this "
                  "month 0:02 of 1:00 spent");
         QCOMPARE(reopen(), 0); // the closing save held the renewals: not applied again
@@ -492,7 +492,7 @@ private slots:
         Settle();
         Tick(1);
         QCOMPARE(Describe() + Log(), "Thesis 5:00/3:30, Gym 2:00/1:00, Read, slowly 1:00/0:45");
-        QCOMPARE(QString::fromStdString(m_session->Renewals().Prompt(Goals().GetAt(1))),
+        QCOMPARE(m_session->Renewals().Prompt(Goals().GetAt(1)),
                  "Renews every Monday \u2014 this week 1:00 of 2:00 spent");
         m_session->StartGoal(0);
         Tick(60);
@@ -611,9 +611,7 @@ private slots:
                                      CTime::GetCurrentTime());
         m_session->StartGoal(0);
         Tick(600);
-        const auto prompt = [&] {
-            return QString::fromStdString(m_session->Renewals().Prompt(Goals().GetAt(0)));
-        };
+        const auto prompt = [&] { return m_session->Renewals().Prompt(Goals().GetAt(0)); };
         QTRY_COMPARE(prompt(), "Renews every Monday \u2014 this week 0:10 of 5:00 spent");
         const std::int64_t now = m_clock->Now();
         bool added = false;
