@@ -33,6 +33,7 @@ QString Translations::Install(QCoreApplication& app) {
     app.installTranslator(own);
     TimeOfDay::UseLocale(QLocale::system());
     const QString language = own->language().section(u'_', 0, 0);
+    app.setProperty("ordaluneLanguage", language); // for the History module's dates
     // Standard buttons and Qt's own dialogs in the same language, where Qt's translations are
     // installed (they are recommended, not required).
     auto* qt = new QTranslator(&app);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/InstantText.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 
@@ -19,7 +20,12 @@ QDateTime ThisCentury(QDateTime when, const QString& format) {
 } // namespace
 
 QString InstantText::Show(qint64 instant) {
-    return QDateTime::fromSecsSinceEpoch(instant).toString(QString::fromLatin1(kIso));
+    const QDateTime when = QDateTime::fromSecsSinceEpoch(instant);
+    // The application names the language it translates into; only then does the locale write it.
+    if (QCoreApplication::instance() != nullptr &&
+        !QCoreApplication::instance()->property("ordaluneLanguage").toString().isEmpty())
+        return QLocale::system().toString(when, QLocale::ShortFormat);
+    return when.toString(QString::fromLatin1(kIso));
 }
 
 std::optional<qint64> InstantText::Read(const QString& typed, qint64 replaced) {

@@ -8,6 +8,7 @@
 // A run's start or end as the runs' table shows it and as a user may type it: ISO 8601
 // ("2026-12-07 14:00"), the system locale's short date and time ("12/7/26 2:00 PM"), or a time
 // alone, which falls on the day of the value it replaces. A two-digit year is of this century.
+// Shown in ISO form, or in the locale's short form once the program is translated.
 class InstantText final {
 public:
     [[nodiscard]] static QString Show(qint64 instant);
