@@ -2,26 +2,80 @@
 #include "app/Translations.h"
 #include "history/InstantText.h"
 #include "model/GoalList.h"
+#include "session/GoalSession.h"
 #include "session/MessageText.h"
+#include "session/Settings.h"
 #include "session/TimeOfDay.h"
 #include "storage/GoalFile.h"
 #include "storage/Journal.h"
 #include "storage/ReportWriter.h"
+#include "ui/AboutDialog.h"
+#include "ui/CMainFrame.h"
+#include "ui/GoalDialog.h"
+#include "ui/GoalPainter.h"
+#include "ui/ProgramStyle.h"
+#include "ui/TimesUpDialog.h"
+#include "ui/UserNameDialog.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include <sys/stat.h>
+
+namespace {
+
+// The texts of `window` cut by their room: a label, button or check box narrower than its text (or
+// a wrapped label too short for its lines), a menu the menu bar could not show in full.
+QStringList Cut(QWidget* window) {
+    QStringList cut;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(window))
+            continue;
+        auto* label = qobject_cast<QLabel*>(widget);
+        auto* button = qobject_cast<QAbstractButton*>(widget);
+        const QString text = label != nullptr    ? label->text()
+                             : button != nullptr ? button->text()
+                                                 : QString();
+        if (text.isEmpty() || qobject_cast<QToolButton*>(widget) != nullptr)
+            continue; // a tool button shows its icon
+        const bool fits = label != nullptr && label->wordWrap()
+                              ? label->heightForWidth(label->width()) <= label->height()
+                              : widget->width() >= widget->minimumSizeHint().width();
+        if (!fits)
+            cut << text;
+    }
+    if (auto* frame = qobject_cast<QMainWindow*>(window))
+        for (QAction* menu : frame->menuBar()->actions())
+            if (!frame->menuBar()->rect().contains(frame->menuBar()->actionGeometry(menu)))
+                cut << menu->text();
+    return cut;
+}
+
+} // namespace
 
 // Run once for each environment ctest gives it, with the language it should choose.
 class TestTranslations : public QObject {
     Q_OBJECT
+
+    QString m_language;
 private slots:
+    void initTestCase() {
+        m_language = Translations::Install(*qApp); // before any window, as the program does
+        QApplication::setStyle(new ProgramStyle);
+        GoalPainter::RegisterFontSubstitutes();
+    }
+
     void installsTheUsersLanguage() {
         const QString expected = qEnvironmentVariable("ORDALUNE_EXPECT_LANGUAGE");
-        QCOMPARE(Translations::Install(*qApp), expected);
+        QCOMPARE(m_language, expected);
         // A menu, one of Qt's own buttons, a time of day, the help page (which must be there), a
         // message from storage with its caption, and arguments that hold markers of their own.
         const QString page =
@@ -66,6 +120,36 @@ private slots:
                   "Erreur de fichier: Votre rapport n'a pas pu être écrit.", "%2 and b|%2 and b",
                   "09/12/2026 21:05", "Ordalune.cdf n'a pas pu être lu : ce n'est pas un fichier ordinaire.",
                   "et tout le monde peut écrire dans "}}}[expected]));
+    }
+
+    // The windows at the size they open at, and the dialogs, show every word.
+    void everyTextFits() {
+        QTemporaryDir dir;
+        Settings settings(dir.filePath("choices.conf"));
+        QFile goals(dir.filePath(GoalFile::kFileName));
+        QVERIFY(goals.open(QIODevice::WriteOnly));
+        goals.write("File Version : 1\r\nUser : Pat\r\nWrite,01:00,00:30\r\n");
+        goals.close();
+        GoalSession session(dir.path().toStdString());
+        session.Timer().stop();
+        CMainFrame frame(session, settings);
+        session.LoadNow();
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        GoalDialog goal(&frame);
+        goal.SetCaption(QCoreApplication::translate("CGoalView", "Edit Goal"));
+        TimesUpDialog timesUp(&frame);
+        timesUp.m_strGoalName = QStringLiteral("Write");
+        UserNameDialog user(&frame);
+        AboutDialog about(&frame);
+        for (QWidget* window : std::initializer_list<QWidget*>{&frame, &goal, &timesUp, &user, &about}) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            const QStringList cut = Cut(window);
+            QVERIFY2(cut.isEmpty(), qPrintable(window->windowTitle() + ": " + cut.join(" | ")));
+            window->hide();
+        }
+        session.SetQuitting();
     }
 
     // A text added or changed in the sources and not translated shows as unfinished once

@@ -178,6 +178,31 @@ private slots:
         QVERIFY(QFile::remove(m_dir->filePath("Ordalune.cdf")));
         QCOMPARE(Run({"--status"}), "2 ordalune: There is no goal file (Ordalune.cdf) in this folder.\n");
     }
+    // Started in German or French, the program answers in it with times of day in 24-hour form,
+    // and tells a refused goal file in it.
+    void inTheUsersLanguage() {
+        for (const QString language : {"de_DE.UTF-8", "fr_FR.UTF-8"}) {
+            for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+                m_environment.remove(QString::fromLatin1(name));
+            m_environment.insert(QStringLiteral("LANG"), language);
+            QProcess* window = Start();
+            QTRY_VERIFY_WITH_TIMEOUT(Listening(), 20000);
+            const QString started = Run({"--start", "Essay"});
+            const bool german = language.startsWith("de");
+            QVERIFY2(QRegularExpression(german ? "^0 Essay  noch 1:[23]\\d, fertig um \\d\\d:\\d\\d\n$"
+                                               : "^0 Essay  reste 1:[23]\\d, fini à \\d\\d:\\d\\d\n$")
+                         .match(started)
+                         .hasMatch(),
+                     qPrintable(started));
+            window->terminate();
+            QVERIFY(window->waitForFinished(15000));
+            const QByteArray goals = Goals();
+            QVERIFY(WriteBytes(m_dir->filePath("Ordalune.cdf"), "Essay,02:00,01:30\r\n"));
+            QCOMPARE(Run({"--status"}).left(40), german ? "2 ordalune: Ungültige ORDALUNE.CDF: Kein"
+                                                        : "2 ordalune: ORDALUNE.CDF non valide : au");
+            QVERIFY(WriteBytes(m_dir->filePath("Ordalune.cdf"), goals));
+        }
+    }
     // A save that fails as a signal ends the program names the file and the reason on standard
     // error, and the program ends with status 1.
     void failedSaveOnASignal() {
