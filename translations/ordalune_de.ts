@@ -878,10 +878,6 @@ Nichts wird darüber gespeichert, bis es gelesen werden kann; wählen Sie dann D
         <translation>Der Verlauf der aufgewendeten Zeit war beschädigt. Er wurde in %1 umbenannt, und ein neuer Verlauf, %2, wurde begonnen. Sich erneuernde Budgets müssen neu festgelegt werden; die umbenannte Datei enthält sie noch.</translation>
     </message>
     <message>
-        <source>The history of time spent, %1, could not be opened: %2. Your goals are kept as always; time spent is not recorded in this run.</source>
-        <translation>Der Verlauf der aufgewendeten Zeit, %1, konnte nicht geöffnet werden: %2. Ihre Ziele werden wie immer aufbewahrt; die aufgewendete Zeit wird in diesem Lauf nicht aufgezeichnet.</translation>
-    </message>
-    <message>
         <source>The history of time spent, %1, could not be written (%2). Your goals are kept as always; time spent is no longer recorded in this run.</source>
         <translation>Der Verlauf der aufgewendeten Zeit, %1, konnte nicht geschrieben werden (%2). Ihre Ziele werden wie immer aufbewahrt; die aufgewendete Zeit wird in diesem Lauf nicht mehr aufgezeichnet.</translation>
     </message>
@@ -893,6 +889,42 @@ Nichts wird darüber gespeichert, bis es gelesen werden kann; wählen Sie dann D
     <message>
         <source> can write to %1. Your goals are kept as always, and budgets do not renew. To keep a history, keep the goal file in a folder of your own.</source>
         <translation> kann in %1 schreiben. Ihre Ziele werden wie immer aufbewahrt, und Budgets erneuern sich nicht. Um einen Verlauf zu führen, bewahren Sie die Zieldatei in einem eigenen Ordner auf.</translation>
+    </message>
+    <message>
+        <source>The history of time spent, %1, could not be opened: </source>
+        <translation>Der Verlauf der aufgewendeten Zeit, %1, konnte nicht geöffnet werden: </translation>
+    </message>
+    <message>
+        <source>. Your goals are kept as always; time spent is not recorded in this run.</source>
+        <translation>. Ihre Ziele werden wie immer aufbewahrt; die aufgewendete Zeit wird in diesem Lauf nicht aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>the history of time spent is kept only in a folder no one else can write to, and </source>
+        <translation>der Verlauf der aufgewendeten Zeit wird nur in einem Ordner geführt, in den niemand sonst schreiben kann, und </translation>
+    </message>
+    <message>
+        <source> can write to %1</source>
+        <translation> kann in %1 schreiben</translation>
+    </message>
+    <message>
+        <source>no history of time spent here (%1)</source>
+        <translation>hier gibt es keinen Verlauf der aufgewendeten Zeit (%1)</translation>
+    </message>
+    <message>
+        <source>the history of time spent was left half-written by a program that was stopped; start Ordalune in this folder once to put it right, then export again</source>
+        <translation>der Verlauf der aufgewendeten Zeit wurde von einem angehaltenen Programm halb geschrieben zurückgelassen; starten Sie Ordalune einmal in diesem Ordner, um ihn in Ordnung zu bringen, und exportieren Sie dann erneut</translation>
+    </message>
+    <message>
+        <source>the history of time spent is damaged (%1)</source>
+        <translation>der Verlauf der aufgewendeten Zeit ist beschädigt (%1)</translation>
+    </message>
+    <message>
+        <source>the history of time spent, %1, could not be read: </source>
+        <translation>der Verlauf der aufgewendeten Zeit, %1, konnte nicht gelesen werden: </translation>
+    </message>
+    <message>
+        <source>the history of time spent is of an unknown kind (%1)</source>
+        <translation>der Verlauf der aufgewendeten Zeit ist von unbekannter Art (%1)</translation>
     </message>
 </context>
 <context>
@@ -912,6 +944,34 @@ Nichts wird darüber gespeichert, bis es gelesen werden kann; wählen Sie dann D
     <message>
         <source>an access control list</source>
         <translation>eine Zugriffssteuerungsliste</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>the file beside it, %1, is not a regular file</source>
+        <translation>die Datei daneben, %1, ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it belongs to the user %1</source>
+        <translation>sie gehört dem Benutzer %1</translation>
+    </message>
+    <message>
+        <source>the file beside it, %1, belongs to the user %2</source>
+        <translation>die Datei daneben, %1, gehört dem Benutzer %2</translation>
+    </message>
+    <message>
+        <source>others can write to it</source>
+        <translation>andere können in sie schreiben</translation>
+    </message>
+    <message>
+        <source>the file beside it, %1, can be written by others</source>
+        <translation>die Datei daneben, %1, kann von anderen geschrieben werden</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, which is never followed</source>
+        <translation>es ist ein symbolischer Link, dem nie gefolgt wird</translation>
     </message>
 </context>
 <context>

@@ -878,10 +878,6 @@ Rien ne sera enregistré par-dessus tant qu&apos;il ne pourra pas être lu ; cho
         <translation>L&apos;historique du temps passé était endommagé. Il a été renommé %1 et un nouvel historique, %2, a été commencé. Les budgets renouvelables doivent être définis de nouveau ; le fichier renommé les contient toujours.</translation>
     </message>
     <message>
-        <source>The history of time spent, %1, could not be opened: %2. Your goals are kept as always; time spent is not recorded in this run.</source>
-        <translation>L&apos;historique du temps passé, %1, n&apos;a pas pu être ouvert : %2. Vos objectifs sont conservés comme toujours ; le temps passé n&apos;est pas enregistré pendant cette exécution.</translation>
-    </message>
-    <message>
         <source>The history of time spent, %1, could not be written (%2). Your goals are kept as always; time spent is no longer recorded in this run.</source>
         <translation>L&apos;historique du temps passé, %1, n&apos;a pas pu être écrit (%2). Vos objectifs sont conservés comme toujours ; le temps passé n&apos;est plus enregistré pendant cette exécution.</translation>
     </message>
@@ -893,6 +889,42 @@ Rien ne sera enregistré par-dessus tant qu&apos;il ne pourra pas être lu ; cho
     <message>
         <source> can write to %1. Your goals are kept as always, and budgets do not renew. To keep a history, keep the goal file in a folder of your own.</source>
         <translation> peut écrire dans %1. Vos objectifs sont conservés comme toujours, et les budgets ne se renouvellent pas. Pour tenir un historique, placez le fichier des objectifs dans un dossier à vous.</translation>
+    </message>
+    <message>
+        <source>The history of time spent, %1, could not be opened: </source>
+        <translation>L&apos;historique du temps passé, %1, n&apos;a pas pu être ouvert : </translation>
+    </message>
+    <message>
+        <source>. Your goals are kept as always; time spent is not recorded in this run.</source>
+        <translation>. Vos objectifs sont conservés comme toujours ; le temps passé n&apos;est pas enregistré pendant cette exécution.</translation>
+    </message>
+    <message>
+        <source>the history of time spent is kept only in a folder no one else can write to, and </source>
+        <translation>l&apos;historique du temps passé n&apos;est tenu que dans un dossier où personne d&apos;autre ne peut écrire, et </translation>
+    </message>
+    <message>
+        <source> can write to %1</source>
+        <translation> peut écrire dans %1</translation>
+    </message>
+    <message>
+        <source>no history of time spent here (%1)</source>
+        <translation>pas d&apos;historique du temps passé ici (%1)</translation>
+    </message>
+    <message>
+        <source>the history of time spent was left half-written by a program that was stopped; start Ordalune in this folder once to put it right, then export again</source>
+        <translation>l&apos;historique du temps passé a été laissé à moitié écrit par un programme arrêté ; lancez Ordalune une fois dans ce dossier pour le remettre en ordre, puis exportez de nouveau</translation>
+    </message>
+    <message>
+        <source>the history of time spent is damaged (%1)</source>
+        <translation>l&apos;historique du temps passé est endommagé (%1)</translation>
+    </message>
+    <message>
+        <source>the history of time spent, %1, could not be read: </source>
+        <translation>l&apos;historique du temps passé, %1, n&apos;a pas pu être lu : </translation>
+    </message>
+    <message>
+        <source>the history of time spent is of an unknown kind (%1)</source>
+        <translation>l&apos;historique du temps passé est d&apos;un type inconnu (%1)</translation>
     </message>
 </context>
 <context>
@@ -912,6 +944,34 @@ Rien ne sera enregistré par-dessus tant qu&apos;il ne pourra pas être lu ; cho
     <message>
         <source>an access control list</source>
         <translation>une liste de contrôle d&apos;accès</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the file beside it, %1, is not a regular file</source>
+        <translation>le fichier à côté, %1, n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it belongs to the user %1</source>
+        <translation>il appartient à l&apos;utilisateur %1</translation>
+    </message>
+    <message>
+        <source>the file beside it, %1, belongs to the user %2</source>
+        <translation>le fichier à côté, %1, appartient à l&apos;utilisateur %2</translation>
+    </message>
+    <message>
+        <source>others can write to it</source>
+        <translation>d&apos;autres peuvent y écrire</translation>
+    </message>
+    <message>
+        <source>the file beside it, %1, can be written by others</source>
+        <translation>le fichier à côté, %1, peut être écrit par d&apos;autres</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, which is never followed</source>
+        <translation>c&apos;est un lien symbolique, qui n&apos;est jamais suivi</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #include "app/HistoryCommand.h"
 
 #include "app/StandardOutput.h"
+#include "session/MessageText.h"
 
 #include "storage/HistoryExport.h"
 #include "storage/Journal.h"
@@ -56,7 +57,7 @@ int HistoryCommand::Run(const QString& named, const QString& from, const QString
         return StandardOutput::Refuse(tr("--to %1 is before --from %2").arg(to, from));
     Journal journal;
     if (!journal.OpenToRead())
-        return StandardOutput::Refuse(QString::fromStdString(journal.LastError()));
+        return StandardOutput::Refuse(MessageText::Of(journal.LastErrorMessage()));
     const auto kind =
         format == QLatin1String("csv") ? HistoryExport::Format::Csv : HistoryExport::Format::Json;
     StandardOutput out;
@@ -68,7 +69,7 @@ int HistoryCommand::Run(const QString& named, const QString& from, const QString
     if (!read && out.Write({})) // told before the end is written, so a cut history never looks whole
         return StandardOutput::Refuse(tr("the history of time spent could not be read to its end: ") +
                                       (journal.Busy() ? tr("it stayed locked by another program")
-                                                      : QString::fromStdString(journal.LastError())));
+                                                      : MessageText::Of(journal.LastErrorMessage())));
     out.Write(HistoryExport::Tail(kind, !first));
     return out.Finish(0);
 }

@@ -84,7 +84,9 @@ std::string Journal::Folder() const { return m_directory.empty() ? std::string("
 Journal::Opened Journal::OpenChecked(bool writable) {
     const std::string path = Path();
     const JournalTrust::Checked file = JournalTrust::Open(path);
-    m_error = file.refusal;
+    m_error.clear();
+    if (file.refusal)
+        Say({*file.refusal});
     if (file.fd < 0)
         return file.missing ? Opened::Missing : Opened::Refused;
     const auto refuse = [&](std::string reason, Opened how = Opened::Refused) {
@@ -93,8 +95,11 @@ Journal::Opened Journal::OpenChecked(bool writable) {
         m_error = std::move(reason);
         return how;
     };
-    if (std::string rollback = JournalTrust::CheckRollback(path); !rollback.empty())
-        return refuse(std::move(rollback));
+    if (std::optional<UserMessage::Part> rollback = JournalTrust::CheckRollback(path)) {
+        refuse({});
+        Say({std::move(*rollback)});
+        return Opened::Refused;
+    }
     if (SqliteLibrary::Get() == nullptr)
         return refuse(SqliteLibrary::LoadError()); // the same words in the window and the export
     const int flags = (writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY) | SQLITE_OPEN_NOFOLLOW;
@@ -169,11 +174,16 @@ Journal::OpenResult Journal::Open(std::int64_t now) {
         if (m_db != nullptr && m_error.empty())
             m_error = Sql().errmsg(m_db);
         Close();
-        result.messages.push_back(Warning(
-            ORDALUNE_TRANSLATE("Journal", "The history of time spent, %1, could not be opened: %2. Your "
-                                          "goals are kept as always; time spent is not recorded in this "
-                                          "run."),
-            {path, m_error}));
+        std::vector<UserMessage::Part> told{
+            {"Journal",
+             ORDALUNE_TRANSLATE("Journal", "The history of time spent, %1, could not be opened: "),
+             {path}}};
+        for (UserMessage::Part& part : Reason())
+            told.push_back(std::move(part));
+        told.push_back(
+            {"Journal", ORDALUNE_TRANSLATE("Journal", ". Your goals are kept as always; time spent "
+                                                      "is not recorded in this run.")});
+        result.messages.push_back(UserMessage::Of(std::move(told), {}, UserMessage::Icon::Warning));
         return result;
     }
     m_failureTold = false;
@@ -189,25 +199,37 @@ bool Journal::OpenToRead() {
         return false;
     }
     if (const std::optional<UserMessage::Part> others = JournalTrust::OthersCanWrite(Folder())) {
-        m_error = "the history of time spent is kept only in a folder no one else can write to, and " +
-                  others->English() + " can write to " + Folder();
+        Say({{"Journal",
+              ORDALUNE_TRANSLATE("Journal", "the history of time spent is kept only in a folder no "
+                                            "one else can write to, and ")},
+             std::move(*others),
+             {"Journal", ORDALUNE_TRANSLATE("Journal", " can write to %1"), {Folder()}}});
         return false;
     }
     switch (OpenChecked(false)) {
     case Opened::Sound:
         break;
     case Opened::Missing:
-        m_error = "no history of time spent here (" + path + ")";
+        Say({{"Journal", ORDALUNE_TRANSLATE("Journal", "no history of time spent here (%1)"), {path}}});
         return false;
     case Opened::Interrupted:
-        m_error = "the history of time spent was left half-written by a program that was stopped; start "
-                  "Ordalune in this folder once to put it right, then export again";
+        Say({{"Journal",
+              ORDALUNE_TRANSLATE("Journal", "the history of time spent was left half-written by a "
+                                            "program that was stopped; start Ordalune in this folder "
+                                            "once to put it right, then export again")}});
         return false;
     case Opened::Damaged:
-        m_error = "the history of time spent is damaged (" + path + ")";
+        Say({{"Journal",
+              ORDALUNE_TRANSLATE("Journal", "the history of time spent is damaged (%1)"),
+              {path}}});
         return false;
     case Opened::Refused:
-        m_error = "the history of time spent, " + path + ", could not be read: " + m_error;
+        std::vector<UserMessage::Part> reason = Reason();
+        reason.insert(reason.begin(),
+                      {"Journal",
+                       ORDALUNE_TRANSLATE("Journal", "the history of time spent, %1, could not be read: "),
+                       {path}});
+        Say(std::move(reason));
         return false;
     }
     Statement version = Prepare(m_db, "PRAGMA user_version");
@@ -216,11 +238,25 @@ bool Journal::OpenToRead() {
                        Sql().column_int(version.get(), 0) <= JournalSchema::kVersion;
     version.reset();
     if (!known) {
-        m_error = "the history of time spent is of an unknown kind (" + path + ")";
+        Say({{"Journal",
+              ORDALUNE_TRANSLATE("Journal", "the history of time spent is of an unknown kind (%1)"),
+              {path}}});
         Close();
         return false;
     }
     return true;
+}
+
+void Journal::Say(std::vector<UserMessage::Part> reason) {
+    m_error = UserMessage::Of(reason).text;
+    m_reason = std::move(reason);
+}
+
+std::vector<UserMessage::Part> Journal::Reason() const {
+    // Words set since without their parts (SQLite's own) are told as they are.
+    if (UserMessage::Of(m_reason).text == m_error)
+        return m_reason;
+    return {{"", "%1", {m_error}}};
 }
 
 bool Journal::Exec(const char* sql) { return Sql().exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }

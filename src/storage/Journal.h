@@ -43,6 +43,8 @@ public:
     [[nodiscard]] bool OpenToRead();
     [[nodiscard]] bool IsOpen() const { return m_db != nullptr; }
     [[nodiscard]] const std::string& LastError() const { return m_error; }
+    // The same in parts, for the user's language.
+    [[nodiscard]] UserMessage LastErrorMessage() const { return UserMessage::Of(Reason()); }
     // Whether the last write found the journal locked by another program. Nothing is shut for it:
     // the caller keeps the work and tries again.
     [[nodiscard]] bool Busy() const { return m_busy; }
@@ -95,12 +97,15 @@ private:
     bool Exec(const char* sql);
     bool NextRow(sqlite3_stmt* statement);
     bool Failed(const char* what);
+    void Say(std::vector<UserMessage::Part> reason);
+    [[nodiscard]] std::vector<UserMessage::Part> Reason() const;
     void Close();
 
     std::string m_directory; // ends with '/' unless empty
     sqlite3* m_db = nullptr;
-    sqlite3_stmt* m_update = nullptr; // the minute's update of a run, kept prepared
-    std::string m_error;
+    sqlite3_stmt* m_update = nullptr;        // the minute's update of a run, kept prepared
+    std::string m_error;                     // in English
+    std::vector<UserMessage::Part> m_reason; // m_error in parts, while the two agree
     bool m_failureTold = false;
     bool m_failurePending = false;
     bool m_busy = false;

@@ -81,14 +81,30 @@ bool Trusted(const struct stat& info) {
     return S_ISREG(info.st_mode) && info.st_uid == geteuid() && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
-// Why a file is not trusted, said of "it" or of the file beside it.
-std::string Untrusted(const struct stat& info, const std::string& subject) {
-    const bool it = subject == "it";
+// Why a file is not trusted: the journal itself, or (named) the file beside it.
+UserMessage::Part Untrusted(const struct stat& info, const std::string& beside = {}) {
+    const bool it = beside.empty();
     if (!S_ISREG(info.st_mode))
-        return subject + " is not a regular file";
+        return it ? UserMessage::Part{"JournalTrust",
+                                      ORDALUNE_TRANSLATE("JournalTrust", "it is not a regular file")}
+                  : UserMessage::Part{
+                        "JournalTrust",
+                        ORDALUNE_TRANSLATE("JournalTrust", "the file beside it, %1, is not a regular file"),
+                        {beside}};
     if (info.st_uid != geteuid())
-        return subject + (it ? " belongs to the user " : ", belongs to the user ") + UserName(info.st_uid);
-    return it ? "others can write to it" : subject + ", can be written by others";
+        return it ? UserMessage::Part{"JournalTrust",
+                                      ORDALUNE_TRANSLATE("JournalTrust", "it belongs to the user %1"),
+                                      {UserName(info.st_uid)}}
+                  : UserMessage::Part{
+                        "JournalTrust",
+                        ORDALUNE_TRANSLATE("JournalTrust", "the file beside it, %1, belongs to the user %2"),
+                        {beside, UserName(info.st_uid)}};
+    return it ? UserMessage::Part{"JournalTrust",
+                                  ORDALUNE_TRANSLATE("JournalTrust", "others can write to it")}
+              : UserMessage::Part{
+                    "JournalTrust",
+                    ORDALUNE_TRANSLATE("JournalTrust", "the file beside it, %1, can be written by others"),
+                    {beside}};
 }
 
 // The name a damaged journal is given when it is set aside, after the local time; the `n`th of
@@ -167,14 +183,20 @@ JournalTrust::Checked JournalTrust::Open(const std::string& path) {
     if (checked.fd < 0) {
         checked.missing = errno == ENOENT;
         if (!checked.missing)
-            checked.refusal = errno == EISDIR  ? "it is not a regular file"
-                              : errno == ELOOP ? "it is a symbolic link, which is never followed"
-                                               : std::strerror(errno);
+            checked.refusal =
+                errno == EISDIR
+                    ? UserMessage::Part{"JournalTrust",
+                                        ORDALUNE_TRANSLATE("JournalTrust", "it is not a regular file")}
+                : errno == ELOOP
+                    ? UserMessage::Part{"JournalTrust",
+                                        ORDALUNE_TRANSLATE("JournalTrust",
+                                                           "it is a symbolic link, which is never followed")}
+                    : UserMessage::Part{"", "%1", {std::strerror(errno)}};
         return checked;
     }
     struct stat info {};
     if (fstat(checked.fd, &info) != 0 || !Trusted(info)) {
-        checked.refusal = Untrusted(info, "it");
+        checked.refusal = Untrusted(info);
         close(checked.fd);
         checked.fd = -1;
         return checked;
@@ -184,16 +206,17 @@ JournalTrust::Checked JournalTrust::Open(const std::string& path) {
     return checked;
 }
 
-std::string JournalTrust::CheckRollback(const std::string& path) {
+std::optional<UserMessage::Part> JournalTrust::CheckRollback(const std::string& path) {
     struct stat info {};
     const std::string rollback = path + "-journal";
     if (lstat(rollback.c_str(), &info) != 0)
-        return errno == ENOENT ? std::string() : rollback + ": " + std::strerror(errno);
+        return errno == ENOENT
+                   ? std::nullopt
+                   : std::optional(UserMessage::Part{"", "%1: %2", {rollback, std::strerror(errno)}});
     const std::size_t slash = rollback.rfind('/');
-    return Trusted(info)
-               ? std::string()
-               : Untrusted(info, "the file beside it, " +
-                                     (slash == std::string::npos ? rollback : rollback.substr(slash + 1)));
+    if (Trusted(info))
+        return std::nullopt;
+    return Untrusted(info, slash == std::string::npos ? rollback : rollback.substr(slash + 1));
 }
 
 bool JournalTrust::StillNames(int fd, const std::string& path) {

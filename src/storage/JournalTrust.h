@@ -23,12 +23,12 @@ public:
     struct Checked {
         int fd = -1; // open while the caller needs it; -1 when missing or refused
         bool missing = false;
-        std::string refusal; // why it is not used, in the user's words
+        std::optional<UserMessage::Part> refusal; // why it is not used, in the user's words
     };
     [[nodiscard]] static Checked Open(const std::string& path);
     // Why SQLite's rollback file beside the journal cannot be trusted; empty when it can, or when
     // there is none.
-    [[nodiscard]] static std::string CheckRollback(const std::string& path);
+    [[nodiscard]] static std::optional<UserMessage::Part> CheckRollback(const std::string& path);
     // Whether `path` still names the file open as `fd`: nothing was swapped in meanwhile.
     [[nodiscard]] static bool StillNames(int fd, const std::string& path);
 

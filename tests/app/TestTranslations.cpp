@@ -9,6 +9,7 @@
 #include "storage/GoalFile.h"
 #include "storage/Journal.h"
 #include "storage/ReportWriter.h"
+#include "support/Fixtures.h"
 #include "ui/AboutDialog.h"
 #include "ui/CMainFrame.h"
 #include "ui/GoalDialog.h"
@@ -40,17 +41,12 @@ QStringList Cut(QWidget* window) {
         if (!widget->isVisibleTo(window))
             continue;
         auto* label = qobject_cast<QLabel*>(widget);
-        auto* button = qobject_cast<QAbstractButton*>(widget);
-        const QString text = label != nullptr    ? label->text()
-                             : button != nullptr ? button->text()
-                                                 : QString();
-        if (text.isEmpty() || qobject_cast<QToolButton*>(widget) != nullptr)
-            continue; // a tool button shows its icon
-        const bool fits = label != nullptr && label->wordWrap()
-                              ? label->heightForWidth(label->width()) <= label->height()
-                              : widget->width() >= widget->minimumSizeHint().width();
-        if (!fits)
-            cut << text;
+        auto* button = qobject_cast<QAbstractButton*>(widget); // not a tool button, which shows its icon
+        if (label != nullptr && label->wordWrap()
+                ? label->heightForWidth(label->width()) > label->height()
+                : (label != nullptr || (button && !qobject_cast<QToolButton*>(button))) &&
+                      widget->width() < widget->minimumSizeHint().width())
+            cut << (label != nullptr ? label->text() : button->text());
     }
     if (auto* frame = qobject_cast<QMainWindow*>(window))
         for (QAction* menu : frame->menuBar()->actions())
@@ -92,7 +88,6 @@ private slots:
         const std::vector<UserMessage> told{
             GoalFile(dir.path().toStdString()).LoadGoals(list, user).messages.at(0),
             Journal(dir.path().toStdString()).Open(0).messages.at(0)};
-        const auto first = [&told](std::size_t i) { return MessageText::Of(told.at(i)).section('\n', 0, 0); };
         const QStringList shown{
             QCoreApplication::translate("CMainFrame", "&File"),
             QCoreApplication::translate("QPlatformTheme", "Cancel"),
@@ -101,7 +96,7 @@ private slots:
             MessageText::Caption(failed) + ": " + MessageText::Of(failed),
             MessageText::Of(marked) + "|" + QString::fromStdString(marked.text),
             InstantText::Show(run) + (InstantText::Read(InstantText::Show(run), 0) == run ? "" : " unread"),
-            first(0),
+            MessageText::Of(told.at(0)).section('\n', 0, 0),
             MessageText::Of(told.at(1)).section(dir.path(), 0, 0).section(", ", -1)};
         QCOMPARE(
             shown,
@@ -126,10 +121,8 @@ private slots:
     void everyTextFits() {
         QTemporaryDir dir;
         Settings settings(dir.filePath("choices.conf"));
-        QFile goals(dir.filePath(GoalFile::kFileName));
-        QVERIFY(goals.open(QIODevice::WriteOnly));
-        goals.write("File Version : 1\r\nUser : Pat\r\nWrite,01:00,00:30\r\n");
-        goals.close();
+        QVERIFY(WriteBytes(dir.filePath(GoalFile::kFileName),
+                           "File Version : 1\r\nUser : Pat\r\nW,1:00,0:30\r\n"));
         GoalSession session(dir.path().toStdString());
         session.Timer().stop();
         CMainFrame frame(session, settings);
@@ -139,7 +132,6 @@ private slots:
         GoalDialog goal(&frame);
         goal.SetCaption(QCoreApplication::translate("CGoalView", "Edit Goal"));
         TimesUpDialog timesUp(&frame);
-        timesUp.m_strGoalName = QStringLiteral("Write");
         UserNameDialog user(&frame);
         AboutDialog about(&frame);
         for (QWidget* window : std::initializer_list<QWidget*>{&frame, &goal, &timesUp, &user, &about}) {

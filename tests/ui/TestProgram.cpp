@@ -198,8 +198,11 @@ private slots:
             QVERIFY(window->waitForFinished(15000));
             const QByteArray goals = Goals();
             QVERIFY(WriteBytes(m_dir->filePath("Ordalune.cdf"), "Essay,02:00,01:30\r\n"));
-            QCOMPARE(Run({"--status"}).left(40), german ? "2 ordalune: Ungültige ORDALUNE.CDF: Kein"
-                                                        : "2 ordalune: ORDALUNE.CDF non valide : au");
+            QFile::remove(m_dir->filePath(Journal::kFileName)); // where the window made it
+            QCOMPARE(
+                Run({"--status"}).left(40) + "|" + Run({"--export-history", "csv"}).left(40),
+                german ? "2 ordalune: Ungültige ORDALUNE.CDF: Kein|2 ordalune: Hier gibt es keinen Verlauf "
+                       : "2 ordalune: ORDALUNE.CDF non valide : au|2 ordalune: Pas d'historique du temps pa");
             QVERIFY(WriteBytes(m_dir->filePath("Ordalune.cdf"), goals));
         }
     }
