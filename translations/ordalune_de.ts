@@ -878,10 +878,6 @@ Nichts wird darüber gespeichert, bis es gelesen werden kann; wählen Sie dann D
         <translation>Der Verlauf der aufgewendeten Zeit war beschädigt. Er wurde in %1 umbenannt, und ein neuer Verlauf, %2, wurde begonnen. Sich erneuernde Budgets müssen neu festgelegt werden; die umbenannte Datei enthält sie noch.</translation>
     </message>
     <message>
-        <source>The history of time spent, %1, could not be written (%2). Your goals are kept as always; time spent is no longer recorded in this run.</source>
-        <translation>Der Verlauf der aufgewendeten Zeit, %1, konnte nicht geschrieben werden (%2). Ihre Ziele werden wie immer aufbewahrt; die aufgewendete Zeit wird in diesem Lauf nicht mehr aufgezeichnet.</translation>
-    </message>
-    <message>
         <source>Time spent is not recorded here: the history of time spent is kept only in a folder no one else can write to, and </source>
         <extracomment>Goes on with who can write there (&quot;everyone&quot;, &quot;the group staff&quot;), then &quot; can write to %1...&quot;</extracomment>
         <translation>Die aufgewendete Zeit wird hier nicht aufgezeichnet: Der Verlauf der aufgewendeten Zeit wird nur in einem Ordner geführt, in den niemand sonst schreiben kann, und </translation>
@@ -925,6 +921,42 @@ Nichts wird darüber gespeichert, bis es gelesen werden kann; wählen Sie dann D
     <message>
         <source>the history of time spent is of an unknown kind (%1)</source>
         <translation>der Verlauf der aufgewendeten Zeit ist von unbekannter Art (%1)</translation>
+    </message>
+    <message>
+        <source>The history of time spent, %1, could not be written (</source>
+        <translation>Der Verlauf der aufgewendeten Zeit, %1, konnte nicht geschrieben werden (</translation>
+    </message>
+    <message>
+        <source>). Your goals are kept as always; time spent is no longer recorded in this run.</source>
+        <translation>). Ihre Ziele werden wie immer aufbewahrt; die aufgewendete Zeit wird in diesem Lauf nicht mehr aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>the goals could not be recorded</source>
+        <translation>die Ziele konnten nicht aufgezeichnet werden</translation>
+    </message>
+    <message>
+        <source>a goal could not be added</source>
+        <translation>ein Ziel konnte nicht hinzugefügt werden</translation>
+    </message>
+    <message>
+        <source>a rename failed</source>
+        <translation>eine Umbenennung ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>a deletion failed</source>
+        <translation>ein Löschen ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>a run could not be recorded</source>
+        <translation>eine Sitzung konnte nicht aufgezeichnet werden</translation>
+    </message>
+    <message>
+        <source>a run could not be brought up to date</source>
+        <translation>eine Sitzung konnte nicht auf den neuesten Stand gebracht werden</translation>
+    </message>
+    <message>
+        <source>a renewal could not be recorded</source>
+        <translation>eine Erneuerung konnte nicht aufgezeichnet werden</translation>
     </message>
 </context>
 <context>
@@ -1318,6 +1350,18 @@ Sie können:</translation>
     <message>
         <source>file error</source>
         <translation>Dateifehler</translation>
+    </message>
+    <message>
+        <source>it could not be copied</source>
+        <translation>sie konnte nicht kopiert werden</translation>
+    </message>
+    <message>
+        <source>it was replaced as it was opened</source>
+        <translation>sie wurde beim Öffnen ersetzt</translation>
+    </message>
+    <message>
+        <source>it was written by a later version of the program</source>
+        <translation>sie wurde von einer neueren Version des Programms geschrieben</translation>
     </message>
 </context>
 <context>

@@ -878,10 +878,6 @@ Rien ne sera enregistré par-dessus tant qu&apos;il ne pourra pas être lu ; cho
         <translation>L&apos;historique du temps passé était endommagé. Il a été renommé %1 et un nouvel historique, %2, a été commencé. Les budgets renouvelables doivent être définis de nouveau ; le fichier renommé les contient toujours.</translation>
     </message>
     <message>
-        <source>The history of time spent, %1, could not be written (%2). Your goals are kept as always; time spent is no longer recorded in this run.</source>
-        <translation>L&apos;historique du temps passé, %1, n&apos;a pas pu être écrit (%2). Vos objectifs sont conservés comme toujours ; le temps passé n&apos;est plus enregistré pendant cette exécution.</translation>
-    </message>
-    <message>
         <source>Time spent is not recorded here: the history of time spent is kept only in a folder no one else can write to, and </source>
         <extracomment>Goes on with who can write there (&quot;everyone&quot;, &quot;the group staff&quot;), then &quot; can write to %1...&quot;</extracomment>
         <translation>Le temps passé n&apos;est pas enregistré ici : l&apos;historique du temps passé n&apos;est tenu que dans un dossier où personne d&apos;autre ne peut écrire, et </translation>
@@ -925,6 +921,42 @@ Rien ne sera enregistré par-dessus tant qu&apos;il ne pourra pas être lu ; cho
     <message>
         <source>the history of time spent is of an unknown kind (%1)</source>
         <translation>l&apos;historique du temps passé est d&apos;un type inconnu (%1)</translation>
+    </message>
+    <message>
+        <source>The history of time spent, %1, could not be written (</source>
+        <translation>L&apos;historique du temps passé, %1, n&apos;a pas pu être écrit (</translation>
+    </message>
+    <message>
+        <source>). Your goals are kept as always; time spent is no longer recorded in this run.</source>
+        <translation>). Vos objectifs sont conservés comme toujours ; le temps passé n&apos;est plus enregistré pendant cette exécution.</translation>
+    </message>
+    <message>
+        <source>the goals could not be recorded</source>
+        <translation>les objectifs n&apos;ont pas pu être enregistrés</translation>
+    </message>
+    <message>
+        <source>a goal could not be added</source>
+        <translation>un objectif n&apos;a pas pu être ajouté</translation>
+    </message>
+    <message>
+        <source>a rename failed</source>
+        <translation>un renommage a échoué</translation>
+    </message>
+    <message>
+        <source>a deletion failed</source>
+        <translation>une suppression a échoué</translation>
+    </message>
+    <message>
+        <source>a run could not be recorded</source>
+        <translation>une séance n&apos;a pas pu être enregistrée</translation>
+    </message>
+    <message>
+        <source>a run could not be brought up to date</source>
+        <translation>une séance n&apos;a pas pu être mise à jour</translation>
+    </message>
+    <message>
+        <source>a renewal could not be recorded</source>
+        <translation>un renouvellement n&apos;a pas pu être enregistré</translation>
     </message>
 </context>
 <context>
@@ -1318,6 +1350,18 @@ Vous pouvez :</translation>
     <message>
         <source>file error</source>
         <translation>erreur de fichier</translation>
+    </message>
+    <message>
+        <source>it could not be copied</source>
+        <translation>il n&apos;a pas pu être copié</translation>
+    </message>
+    <message>
+        <source>it was replaced as it was opened</source>
+        <translation>il a été remplacé pendant son ouverture</translation>
+    </message>
+    <message>
+        <source>it was written by a later version of the program</source>
+        <translation>il a été écrit par une version plus récente du programme</translation>
     </message>
 </context>
 <context>

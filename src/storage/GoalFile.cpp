@@ -99,7 +99,7 @@ std::string BackUp(const std::string& goal, const std::string& backup) {
         if (!noLinks)
             return std::strerror(errno);
         if (!CopyFile(goal, temp))
-            return "it could not be copied";
+            return ORDALUNE_TRANSLATE("UserMessage", "it could not be copied");
     }
     if (rename(temp.c_str(), backup.c_str()) != 0) {
         const std::string reason = std::strerror(errno);
@@ -322,7 +322,8 @@ GoalFile::SaveResult GoalFile::SaveText(std::string text, bool asked) {
                 {{"GoalFile",
                   ORDALUNE_TRANSLATE("GoalFile",
                                      "No backup of your goals is being kept: %1 could not be written (%2)."),
-                  {kBackupName, why}}}));
+                  {kBackupName, why},
+                  2U}})); // the system's words, or marked words of ours
         }
         m_written = Written::Of(goal, std::move(text));
     } catch (const CFileException& e) {

@@ -118,7 +118,7 @@ Journal::Opened Journal::OpenChecked(bool writable) {
         return Opened::Sound;
     }
     if (sound)
-        return refuse("it was replaced as it was opened");
+        return refuse(ORDALUNE_TRANSLATE("UserMessage", "it was replaced as it was opened"));
     // Left half-written by a writer that was stopped: the next writer puts it right, nothing lost.
     if (code == SQLITE_READONLY_ROLLBACK)
         return refuse(reason, Opened::Interrupted);
@@ -253,10 +253,11 @@ void Journal::Say(std::vector<UserMessage::Part> reason) {
 }
 
 std::vector<UserMessage::Part> Journal::Reason() const {
-    // Words set since without their parts (SQLite's own) are told as they are.
+    // Words set since without their parts are told as they are (SQLite's own), or translated
+    // where they are marked ones of ours in context "UserMessage".
     if (UserMessage::Of(m_reason).text == m_error)
         return m_reason;
-    return {{"", "%1", {m_error}}};
+    return {{"", "%1", {m_error}, 1U}};
 }
 
 bool Journal::Exec(const char* sql) { return Sql().exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
@@ -264,7 +265,7 @@ bool Journal::Exec(const char* sql) { return Sql().exec(m_db, sql, nullptr, null
 bool Journal::Failed(const char* what) {
     const int code = m_db != nullptr ? Sql().extended_errcode(m_db) & 0xff : 0;
     if (m_db != nullptr)
-        m_error = std::string(what) + ": " + Sql().errmsg(m_db);
+        Say({{"Journal", what}, {"", ": %1", {Sql().errmsg(m_db)}}});
     if (m_db != nullptr && Sql().get_autocommit(m_db) == 0)
         Exec("ROLLBACK"); // nothing of it stays
     if (code == SQLITE_BUSY || code == SQLITE_LOCKED) {
@@ -289,11 +290,16 @@ std::vector<UserMessage> Journal::TakeFailure() {
     if (!m_failurePending)
         return {};
     m_failurePending = false;
-    return {Warning(
-        ORDALUNE_TRANSLATE("Journal",
-                           "The history of time spent, %1, could not be written (%2). Your goals are kept as "
-                           "always; time spent is no longer recorded in this run."),
-        {Path(), m_error})};
+    std::vector<UserMessage::Part> told{
+        {"Journal",
+         ORDALUNE_TRANSLATE("Journal", "The history of time spent, %1, could not be written ("),
+         {Path()}}};
+    for (UserMessage::Part& part : Reason())
+        told.push_back(std::move(part));
+    told.push_back(
+        {"Journal", ORDALUNE_TRANSLATE("Journal", "). Your goals are kept as always; time spent is no "
+                                                  "longer recorded in this run.")});
+    return {UserMessage::Of(std::move(told), {}, UserMessage::Icon::Warning)};
 }
 
 std::vector<std::int64_t> Journal::MatchGoals(const std::vector<std::string>& names) {
@@ -307,7 +313,7 @@ std::vector<std::int64_t> Journal::MatchGoals(const std::vector<std::string>& na
         return {}; // not all known: asked again, rather than given new identities
     std::vector<std::int64_t> ids;
     if (!Exec("BEGIN")) {
-        Failed("the goals could not be recorded");
+        Failed(ORDALUNE_TRANSLATE("Journal", "the goals could not be recorded"));
         return {};
     }
     Statement insert = Prepare(m_db, "INSERT INTO goals(name) VALUES(?)");
@@ -319,14 +325,14 @@ std::vector<std::int64_t> Journal::MatchGoals(const std::vector<std::string>& na
         }
         if (!insert || !Run(insert.get(), name.c_str())) {
             insert.reset();
-            Failed("a goal could not be added");
+            Failed(ORDALUNE_TRANSLATE("Journal", "a goal could not be added"));
             return {};
         }
         ids.push_back(Sql().last_insert_rowid(m_db));
     }
     insert.reset();
     if (!Exec("COMMIT")) {
-        Failed("the goals could not be recorded");
+        Failed(ORDALUNE_TRANSLATE("Journal", "the goals could not be recorded"));
         return {};
     }
     return ids;
@@ -336,7 +342,7 @@ std::int64_t Journal::NewGoal(const std::string& name) {
     if (m_db == nullptr)
         return 0;
     if (!Run(m_db, "INSERT INTO goals(name) VALUES(?)", name.c_str())) {
-        Failed("a goal could not be added");
+        Failed(ORDALUNE_TRANSLATE("Journal", "a goal could not be added"));
         return 0;
     }
     return Sql().last_insert_rowid(m_db);
@@ -344,12 +350,12 @@ std::int64_t Journal::NewGoal(const std::string& name) {
 
 bool Journal::Rename(std::int64_t goal, const std::string& name) {
     return m_db != nullptr && (Run(m_db, "UPDATE goals SET name = ? WHERE id = ?", name.c_str(), goal) ||
-                               Failed("a rename failed"));
+                               Failed(ORDALUNE_TRANSLATE("Journal", "a rename failed")));
 }
 
 bool Journal::MarkDeleted(std::int64_t goal) {
-    return m_db != nullptr &&
-           (Run(m_db, "UPDATE goals SET deleted = 1 WHERE id = ?", goal) || Failed("a deletion failed"));
+    return m_db != nullptr && (Run(m_db, "UPDATE goals SET deleted = 1 WHERE id = ?", goal) ||
+                               Failed(ORDALUNE_TRANSLATE("Journal", "a deletion failed")));
 }
 
 bool Journal::Write(const char* sql, const std::vector<std::int64_t>& values) {
@@ -395,7 +401,7 @@ std::int64_t Journal::Begin(std::int64_t goal, std::int64_t start) {
         return 0;
     if (!Run(m_db, "INSERT INTO intervals(goal, start, end, seconds, ended_by) VALUES(?, ?, ?, 0, 'running')",
              goal, start, start)) {
-        Failed("a run could not be recorded");
+        Failed(ORDALUNE_TRANSLATE("Journal", "a run could not be recorded"));
         return 0;
     }
     return Sql().last_insert_rowid(m_db);
@@ -407,8 +413,9 @@ bool Journal::Update(std::int64_t interval, std::int64_t end, std::int64_t secon
     if (m_db != nullptr && m_update == nullptr)
         Sql().prepare_v2(m_db, "UPDATE intervals SET end = ?, seconds = ?, ended_by = ? WHERE id = ?", -1,
                          &m_update, nullptr);
-    return m_db != nullptr && ((m_update != nullptr && Run(m_update, end, seconds, name.c_str(), interval)) ||
-                               Failed("a run could not be brought up to date"));
+    return m_db != nullptr &&
+           ((m_update != nullptr && Run(m_update, end, seconds, name.c_str(), interval)) ||
+            Failed(ORDALUNE_TRANSLATE("Journal", "a run could not be brought up to date")));
 }
 
 std::int64_t Journal::Add(const Interval& interval) {

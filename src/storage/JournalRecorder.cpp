@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/JournalRecorder.h"
 
+#include "model/TranslationMark.h"
+
 #include <ctime>
 #include <thread>
 
@@ -131,7 +133,7 @@ void JournalRecorder::SetRenewal(std::uint64_t goal, const RenewalRow& row) {
                                              {known->second, row.every, row.carryOver, row.budget,
                                               row.allowance, row.period});
             },
-            "a renewal could not be recorded");
+            ORDALUNE_TRANSLATE("Journal", "a renewal could not be recorded"));
     });
 }
 
@@ -152,7 +154,7 @@ void JournalRecorder::Renewed(std::uint64_t goal, const RenewalRow& row, std::in
                     record = m_journal.LastId();
                     return true;
                 },
-                "a renewal could not be recorded");
+                ORDALUNE_TRANSLATE("Journal", "a renewal could not be recorded"));
         if (!m_journal.Busy() && done)
             done(record);
     });
@@ -162,7 +164,7 @@ void JournalRecorder::RenewalSaved(std::int64_t record) {
     Do([this, record] {
         m_journal.Together(
             [&] { return m_journal.Write("UPDATE renewals SET saved = 1 WHERE id = ?", {record}); },
-            "a renewal could not be recorded");
+            ORDALUNE_TRANSLATE("Journal", "a renewal could not be recorded"));
     });
 }
 

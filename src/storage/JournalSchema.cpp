@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/JournalSchema.h"
 
+#include "model/TranslationMark.h"
+
 #include "storage/SqliteLibrary.h"
 
 namespace {
@@ -60,7 +62,7 @@ bool JournalSchema::Migrate(sqlite3* db, std::string& error) {
     if (current < 0)
         return false; // the caller gives the connection's own message
     if (current > kVersion) {
-        error = "it was written by a later version of the program";
+        error = ORDALUNE_TRANSLATE("UserMessage", "it was written by a later version of the program");
         return false;
     }
     for (int step = current; step < kVersion; ++step) {
