@@ -151,15 +151,10 @@ private slots:
         for (const QString language : {"de", "fr"}) {
             const QString ts = dir.filePath("ordalune_" + language + ".ts");
             QVERIFY(QFile::copy(ORDALUNE_TRANSLATIONS "/ordalune_" + language + ".ts", ts));
-            const QStringList arguments{"-silent",
-                                        "-no-obsolete",
-                                        "-locations",
-                                        "none",
-                                        "-tr-function-alias",
-                                        "QT_TRANSLATE_NOOP+=ORDALUNE_TRANSLATE",
-                                        ORDALUNE_SOURCES,
-                                        "-ts",
-                                        ts};
+            const QStringList arguments = QString("-silent -no-obsolete -locations none -tr-function-alias "
+                                                  "QT_TRANSLATE_NOOP+=ORDALUNE_TRANSLATE")
+                                              .split(' ')
+                                          << ORDALUNE_SOURCES << "-ts" << ts;
             QCOMPARE(QProcess::execute(ORDALUNE_LUPDATE, arguments), 0);
             QFile file(ts);
             QVERIFY(file.open(QIODevice::ReadOnly));
