@@ -174,16 +174,12 @@ Journal::OpenResult Journal::Open(std::int64_t now) {
         if (m_db != nullptr && m_error.empty())
             m_error = Sql().errmsg(m_db);
         Close();
-        std::vector<UserMessage::Part> told{
-            {"Journal",
-             ORDALUNE_TRANSLATE("Journal", "The history of time spent, %1, could not be opened: "),
-             {path}}};
-        for (UserMessage::Part& part : Reason())
-            told.push_back(std::move(part));
-        told.push_back(
-            {"Journal", ORDALUNE_TRANSLATE("Journal", ". Your goals are kept as always; time spent "
-                                                      "is not recorded in this run.")});
-        result.messages.push_back(UserMessage::Of(std::move(told), {}, UserMessage::Icon::Warning));
+        result.messages.push_back(
+            Told({"Journal",
+                  ORDALUNE_TRANSLATE("Journal", "The history of time spent, %1, could not be opened: "),
+                  {path}},
+                 {"Journal", ORDALUNE_TRANSLATE("Journal", ". Your goals are kept as always; time spent "
+                                                           "is not recorded in this run.")}));
         return result;
     }
     m_failureTold = false;
@@ -252,6 +248,13 @@ void Journal::Say(std::vector<UserMessage::Part> reason) {
     m_reason = std::move(reason);
 }
 
+UserMessage Journal::Told(UserMessage::Part before, UserMessage::Part after) const {
+    std::vector<UserMessage::Part> told = Reason();
+    told.insert(told.begin(), std::move(before));
+    told.push_back(std::move(after));
+    return UserMessage::Of(std::move(told), {}, UserMessage::Icon::Warning);
+}
+
 std::vector<UserMessage::Part> Journal::Reason() const {
     // Words set since without their parts are told as they are (SQLite's own), or translated
     // where they are marked ones of ours in context "UserMessage".
@@ -290,16 +293,12 @@ std::vector<UserMessage> Journal::TakeFailure() {
     if (!m_failurePending)
         return {};
     m_failurePending = false;
-    std::vector<UserMessage::Part> told{
-        {"Journal",
-         ORDALUNE_TRANSLATE("Journal", "The history of time spent, %1, could not be written ("),
-         {Path()}}};
-    for (UserMessage::Part& part : Reason())
-        told.push_back(std::move(part));
-    told.push_back(
-        {"Journal", ORDALUNE_TRANSLATE("Journal", "). Your goals are kept as always; time spent is no "
-                                                  "longer recorded in this run.")});
-    return {UserMessage::Of(std::move(told), {}, UserMessage::Icon::Warning)};
+    return {
+        Told({"Journal",
+              ORDALUNE_TRANSLATE("Journal", "The history of time spent, %1, could not be written ("),
+              {Path()}},
+             {"Journal", ORDALUNE_TRANSLATE("Journal", "). Your goals are kept as always; time spent is no "
+                                                       "longer recorded in this run.")})};
 }
 
 std::vector<std::int64_t> Journal::MatchGoals(const std::vector<std::string>& names) {

@@ -99,6 +99,8 @@ private:
     bool Failed(const char* what);
     void Say(std::vector<UserMessage::Part> reason);
     [[nodiscard]] std::vector<UserMessage::Part> Reason() const;
+    // A warning that puts the reason between two parts of its sentence.
+    [[nodiscard]] UserMessage Told(UserMessage::Part before, UserMessage::Part after) const;
     void Close();
 
     std::string m_directory; // ends with '/' unless empty
