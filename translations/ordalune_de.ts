@@ -652,6 +652,18 @@ Nichts wird darüber gespeichert, bis es gelesen werden kann; wählen Sie dann D
         <source>Before suspending the PC, running goals were stopped</source>
         <translation>Vor dem Ruhezustand des PCs wurden die laufenden Ziele angehalten</translation>
     </message>
+    <message>
+        <source>The goals could not be saved to %1: %2.</source>
+        <translation>Die Ziele konnten nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>The history of time spent was locked, so this run was not recorded: %1, %2.</source>
+        <translation>Der Verlauf der aufgewendeten Zeit war gesperrt, daher wurde diese Sitzung nicht aufgezeichnet: %1, %2.</translation>
+    </message>
+    <message>
+        <source>a goal</source>
+        <translation>ein Ziel</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -827,6 +839,41 @@ Nichts wird darüber gespeichert, bis es gelesen werden kann; wählen Sie dann D
     <message>
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>MMMM yyyy</source>
+        <comment>date pattern: a month</comment>
+        <translation>MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>dddd d MMMM yyyy</source>
+        <comment>date pattern: a day</comment>
+        <translation>dddd, d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>date pattern: a range&apos;s last day</comment>
+        <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>date pattern: a range&apos;s first day</comment>
+        <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>date pattern: a range&apos;s first day, in the last day&apos;s year</comment>
+        <translation>d. MMMM</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <comment>date pattern: a range&apos;s first day, in the last day&apos;s month</comment>
+        <translation>d.</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <comment>a range of days: its first, its last</comment>
+        <translation>%1 – %2</translation>
     </message>
 </context>
 <context>
@@ -1255,6 +1302,14 @@ Nichts wird darüber gespeichert, bis es gelesen werden kann; wählen Sie dann D
     <message>
         <source>the output could not be written: </source>
         <translation>die Ausgabe konnte nicht geschrieben werden: </translation>
+    </message>
+</context>
+<context>
+    <name>TimeOfDay</name>
+    <message>
+        <source>%1 %2 to %3</source>
+        <comment>a run: its day, its start, its end</comment>
+        <translation>%1 von %2 bis %3</translation>
     </message>
 </context>
 <context>

@@ -652,6 +652,18 @@ Rien ne sera enregistré par-dessus tant qu&apos;il ne pourra pas être lu ; cho
         <source>Before suspending the PC, running goals were stopped</source>
         <translation>Avant la mise en veille du PC, les objectifs en cours ont été arrêtés</translation>
     </message>
+    <message>
+        <source>The goals could not be saved to %1: %2.</source>
+        <translation>Les objectifs n&apos;ont pas pu être enregistrés dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The history of time spent was locked, so this run was not recorded: %1, %2.</source>
+        <translation>L&apos;historique du temps passé était verrouillé, cette séance n&apos;a donc pas été enregistrée : %1, %2.</translation>
+    </message>
+    <message>
+        <source>a goal</source>
+        <translation>un objectif</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -827,6 +839,41 @@ Rien ne sera enregistré par-dessus tant qu&apos;il ne pourra pas être lu ; cho
     <message>
         <source>%1 of %2</source>
         <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>MMMM yyyy</source>
+        <comment>date pattern: a month</comment>
+        <translation>MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>dddd d MMMM yyyy</source>
+        <comment>date pattern: a day</comment>
+        <translation>dddd d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>date pattern: a range&apos;s last day</comment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>date pattern: a range&apos;s first day</comment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>date pattern: a range&apos;s first day, in the last day&apos;s year</comment>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <comment>date pattern: a range&apos;s first day, in the last day&apos;s month</comment>
+        <translation>d</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <comment>a range of days: its first, its last</comment>
+        <translation>%1 – %2</translation>
     </message>
 </context>
 <context>
@@ -1255,6 +1302,14 @@ Rien ne sera enregistré par-dessus tant qu&apos;il ne pourra pas être lu ; cho
     <message>
         <source>the output could not be written: </source>
         <translation>la sortie n&apos;a pas pu être écrite : </translation>
+    </message>
+</context>
+<context>
+    <name>TimeOfDay</name>
+    <message>
+        <source>%1 %2 to %3</source>
+        <comment>a run: its day, its start, its end</comment>
+        <translation>le %1 de %2 à %3</translation>
     </message>
 </context>
 <context>

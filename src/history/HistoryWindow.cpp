@@ -197,14 +197,18 @@ QString HistoryWindow::Title(const HistoryPeriod& period) {
     const QLocale locale;
     const QDate first = Day(period.From());
     const QDate last = Day(period.To() - 1);
+    // The patterns are the translation's, as the order of day and month is the language's.
     if (period.GetSpan() == HistoryPeriod::Span::Month)
-        return locale.toString(first, QStringLiteral("MMMM yyyy"));
+        return locale.toString(first, tr("MMMM yyyy", "date pattern: a month"));
     if (first == last)
-        return locale.toString(first, QStringLiteral("dddd d MMMM yyyy"));
-    const QString from = first.year() != last.year() ? locale.toString(first, QStringLiteral("d MMMM yyyy"))
-                         : first.month() != last.month() ? locale.toString(first, QStringLiteral("d MMMM"))
-                                                         : QString::number(first.day());
-    return from + QStringLiteral(" \u2013 ") + locale.toString(last, QStringLiteral("d MMMM yyyy"));
+        return locale.toString(first, tr("dddd d MMMM yyyy", "date pattern: a day"));
+    const QString to = locale.toString(last, tr("d MMMM yyyy", "date pattern: a range's last day"));
+    const QString from = locale.toString(
+        first, first.year() != last.year() ? tr("d MMMM yyyy", "date pattern: a range's first day")
+               : first.month() != last.month()
+                   ? tr("d MMMM", "date pattern: a range's first day, in the last day's year")
+                   : tr("d", "date pattern: a range's first day, in the last day's month"));
+    return tr("%1 \u2013 %2", "a range of days: its first, its last").arg(from, to);
 }
 
 void HistoryWindow::Refresh() {

@@ -377,8 +377,9 @@ bool GoalSession::Close() {
             break;
         if (m_quitting || m_prompter == nullptr) {
             const QString path = QDir::current().absoluteFilePath(Text(Path(GoalFile::kFileName)));
-            std::fprintf(stderr, "ordalune: The goals could not be saved to %s: %s.\n", qPrintable(path),
-                         result.detail.c_str());
+            std::fprintf(
+                stderr, "ordalune: %s\n",
+                qPrintable(tr("The goals could not be saved to %1: %2.").arg(path, Text(result.detail))));
             m_exitSaveFailed = true;
             break;
         }
@@ -394,10 +395,12 @@ bool GoalSession::Close() {
     }
     m_runs.EndAll(m_goals, Interval::End::Closed);
     // Written before the program ends; a journal held locked elsewhere is waited for a moment.
-    for (const std::string& run : m_store.FinishJournal(std::chrono::seconds(3)))
-        std::fprintf(stderr,
-                     "ordalune: The history of time spent was locked, so this run was not recorded: %s.\n",
-                     run.c_str());
+    for (const JournalRecorder::LostRun& run : m_store.FinishJournal(std::chrono::seconds(3)))
+        std::fprintf(
+            stderr, "ordalune: %s\n",
+            qPrintable(tr("The history of time spent was locked, so this run was not recorded: %1, %2.")
+                           .arg(run.goal.empty() ? tr("a goal") : Text(run.goal),
+                                TimeOfDay::Span(CTime(run.start), CTime(run.end)))));
     m_closed = true;
     return true;
 }

@@ -16,4 +16,7 @@ public:
     [[nodiscard]] static QString Of(const CTime& time);
     // Without AM or PM, where the words around it tell the time of day: "9:05" in English.
     [[nodiscard]] static QString Short(const CTime& time);
+    // A run from its start to its end, as messages name it: "2026-12-09 21:05 to 22:00" in
+    // English; with the locale's short date and times once translated.
+    [[nodiscard]] static QString Span(const CTime& start, const CTime& end);
 };

@@ -99,7 +99,7 @@ void GoalStore::StartJournal() {
     m_changed.notify_all();
 }
 
-std::vector<std::string> GoalStore::FinishJournal(std::chrono::milliseconds wait) {
+std::vector<JournalRecorder::LostRun> GoalStore::FinishJournal(std::chrono::milliseconds wait) {
     {
         // Ended before the journal started: nothing was recorded, and a finish held until a later
         // start would end that journal's runs.
@@ -108,14 +108,15 @@ std::vector<std::string> GoalStore::FinishJournal(std::chrono::milliseconds wait
             return {};
     }
     // Shared with the job: when this copy keeps no journal, the job is dropped unrun.
-    auto lost = std::make_shared<std::promise<std::vector<std::string>>>();
+    auto lost = std::make_shared<std::promise<std::vector<JournalRecorder::LostRun>>>();
     auto result = lost->get_future();
     Record([lost, until = std::chrono::steady_clock::now() + wait](JournalRecorder& journal) {
         lost->set_value(journal.Finish(until));
     });
     Flush(); // told, also when this copy keeps no journal
-    return result.wait_for(std::chrono::seconds(0)) == std::future_status::ready ? result.get()
-                                                                                 : std::vector<std::string>();
+    return result.wait_for(std::chrono::seconds(0)) == std::future_status::ready
+               ? result.get()
+               : std::vector<JournalRecorder::LostRun>();
 }
 
 void GoalStore::SetJournalTold(std::function<void(std::vector<UserMessage>)> told) {

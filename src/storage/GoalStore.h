@@ -60,7 +60,7 @@ public:
     void SetJournalTold(std::function<void(std::vector<UserMessage>)> told);
     // At exit: every journal write asked for is tried until `wait` has passed; what could not be
     // written comes back, a line for each run not recorded.
-    [[nodiscard]] std::vector<std::string> FinishJournal(std::chrono::milliseconds wait);
+    [[nodiscard]] std::vector<JournalRecorder::LostRun> FinishJournal(std::chrono::milliseconds wait);
 
     // False while another running copy holds these goals; as of the last job done.
     [[nodiscard]] bool OwnsGoals() const { return m_owns.load(); }

@@ -3,7 +3,6 @@
 
 #include "model/TranslationMark.h"
 
-#include <ctime>
 #include <thread>
 
 std::vector<UserMessage> JournalRecorder::Open(std::int64_t now) {
@@ -13,7 +12,7 @@ std::vector<UserMessage> JournalRecorder::Open(std::int64_t now) {
     return m_journal.Open(now).messages;
 }
 
-void JournalRecorder::Do(std::function<void()> write, std::string run) {
+void JournalRecorder::Do(std::function<void()> write, std::optional<LostRun> run) {
     m_waiting.push_back({std::move(write), std::move(run)});
     if (!m_retrying) // a step that asks for more work has it done after itself
         Retry();
@@ -33,29 +32,16 @@ void JournalRecorder::Retry() {
     m_retrying = false;
 }
 
-std::vector<std::string> JournalRecorder::Finish(std::chrono::steady_clock::time_point deadline) {
+std::vector<JournalRecorder::LostRun>
+JournalRecorder::Finish(std::chrono::steady_clock::time_point deadline) {
     for (Retry(); Waiting() && std::chrono::steady_clock::now() < deadline; Retry())
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    std::vector<std::string> lost;
+    std::vector<LostRun> lost;
     for (const Step& step : m_waiting)
-        if (!step.run.empty())
-            lost.push_back(step.run);
+        if (step.run)
+            lost.push_back(*step.run);
     m_waiting.clear();
     return lost;
-}
-
-std::string JournalRecorder::Describe(std::uint64_t goal, std::int64_t start, std::int64_t end) const {
-    const auto local = [](std::int64_t instant, const char* format) {
-        const auto time = static_cast<std::time_t>(instant);
-        std::tm tm{};
-        localtime_r(&time, &tm);
-        char text[32];
-        std::strftime(text, sizeof text, format, &tm);
-        return std::string(text);
-    };
-    const auto name = m_names.find(goal);
-    return (name != m_names.end() ? name->second : std::string("a goal")) + ", " +
-           local(start, "%Y-%m-%d %H:%M") + " to " + local(end, "%H:%M");
 }
 
 void JournalRecorder::Loaded(const std::vector<std::pair<std::uint64_t, std::string>>& goals) {
@@ -117,7 +103,10 @@ void JournalRecorder::Updated(std::uint64_t goal, std::int64_t end, std::int64_t
                 how != Interval::End::Running)
                 m_runs.erase(run);
         },
-        how == Interval::End::Running ? std::string() : Describe(goal, end - seconds, end));
+        how == Interval::End::Running
+            ? std::nullopt
+            : std::optional<LostRun>(
+                  LostRun{m_names.contains(goal) ? m_names.at(goal) : "", end - seconds, end}));
 }
 
 void JournalRecorder::SetRenewal(std::uint64_t goal, const RenewalRow& row) {

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -59,9 +60,15 @@ public:
     // Whether work waits for the journal's lock, and another try at it.
     [[nodiscard]] bool Waiting() const { return !m_waiting.empty(); }
     void Retry();
-    // Tries until `deadline`; then what still waits is dropped, and the runs it held are told
-    // back, one line each ("Essay, 2026-12-08 10:00 to 10:30").
-    [[nodiscard]] std::vector<std::string> Finish(std::chrono::steady_clock::time_point deadline);
+    // A run that could not be recorded: its goal's name (empty when not known), start and end.
+    struct LostRun {
+        std::string goal;
+        std::int64_t start = 0;
+        std::int64_t end = 0;
+        bool operator==(const LostRun&) const = default;
+    };
+    // Tries until `deadline`; then what still waits is dropped, and the runs it held are told back.
+    [[nodiscard]] std::vector<LostRun> Finish(std::chrono::steady_clock::time_point deadline);
 
     // A failure to write, told once.
     [[nodiscard]] std::vector<UserMessage> TakeFailure() { return m_journal.TakeFailure(); }
@@ -70,10 +77,9 @@ public:
 private:
     struct Step {
         std::function<void()> write; // all or nothing: a transaction, or one statement
-        std::string run;             // for the user, the run this step ends
+        std::optional<LostRun> run;  // for the user, the run this step ends
     };
-    void Do(std::function<void()> write, std::string run = {});
-    [[nodiscard]] std::string Describe(std::uint64_t goal, std::int64_t start, std::int64_t end) const;
+    void Do(std::function<void()> write, std::optional<LostRun> run = std::nullopt);
     [[nodiscard]] Renewals ReadNow();
 
     Journal m_journal;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Translations.h"
+#include "history/HistoryWindow.h"
 #include "history/InstantText.h"
 #include "model/GoalList.h"
 #include "session/GoalSession.h"
@@ -92,6 +93,9 @@ private slots:
             QCoreApplication::translate("CMainFrame", "&File"),
             QCoreApplication::translate("QPlatformTheme", "Cancel"),
             TimeOfDay::Of(CTime(2026, 12, 9, 21, 5, 0)) + " " + TimeOfDay::Short(CTime(2026, 12, 9, 9, 5, 0)),
+            TimeOfDay::Span(CTime(2026, 12, 9, 21, 5, 0), CTime(2026, 12, 9, 22, 0, 0)),
+            HistoryWindow::Title(HistoryPeriod::Containing(CTime(2026, 12, 9, 12, 0, 0).GetTime(),
+                                                           HistoryPeriod::Span::Week, 1)),
             QFile::exists(page) ? page : "",
             MessageText::Caption(failed) + ": " + MessageText::Of(failed),
             MessageText::Of(marked) + "|" + QString::fromStdString(marked.text),
@@ -102,16 +106,19 @@ private slots:
             shown,
             (QMap<QString, QStringList>{
                 {"",
-                 {"&File", "Cancel", "9:05 PM 9:05", ":/help/help.html",
-                  "File Error: Your report could not be written.", "%2 and b|%2 and b", "2026-12-09 21:05",
-                  "Ordalune.cdf could not be read: it is not a regular file.", "and everyone can write to "}},
+                 {"&File", "Cancel", "9:05 PM 9:05", "2026-12-09 21:05 to 22:00", "7 \u2013 13 December 2026",
+                  ":/help/help.html", "File Error: Your report could not be written.", "%2 and b|%2 and b",
+                  "2026-12-09 21:05", "Ordalune.cdf could not be read: it is not a regular file.",
+                  "and everyone can write to "}},
                 {"de",
-                 {"&Datei", "Abbrechen", "21:05 09:05", ":/help/help_de.html",
+                 {"&Datei", "Abbrechen", "21:05 09:05", "09.12.26 von 21:05 bis 22:00",
+                  "7. \u2013 13. Dezember 2026", ":/help/help_de.html",
                   "Dateifehler: Ihr Bericht konnte nicht geschrieben werden.", "%2 and b|%2 and b",
                   "09.12.26 21:05", "Ordalune.cdf konnte nicht gelesen werden: es ist keine reguläre Datei.",
                   "und jeder kann in "}},
                 {"fr",
-                 {"&Fichier", "Annuler", "21:05 09:05", ":/help/help_fr.html",
+                 {"&Fichier", "Annuler", "21:05 09:05", "le 09/12/2026 de 21:05 à 22:00",
+                  "7 \u2013 13 décembre 2026", ":/help/help_fr.html",
                   "Erreur de fichier: Votre rapport n'a pas pu être écrit.", "%2 and b|%2 and b",
                   "09/12/2026 21:05", "Ordalune.cdf n'a pas pu être lu : ce n'est pas un fichier ordinaire.",
                   "et tout le monde peut écrire dans "}}}[expected]));
@@ -134,7 +141,9 @@ private slots:
         TimesUpDialog timesUp(&frame);
         UserNameDialog user(&frame);
         AboutDialog about(&frame);
-        for (QWidget* window : std::initializer_list<QWidget*>{&frame, &goal, &timesUp, &user, &about}) {
+        HistoryWindow history(session.History(), 1, &frame);
+        for (QWidget* window :
+             std::initializer_list<QWidget*>{&frame, &goal, &timesUp, &user, &about, &history}) {
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window));
             const QStringList cut = Cut(window);

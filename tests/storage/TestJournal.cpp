@@ -238,8 +238,8 @@ private slots:
         recorder.Updated(3, kNoon + 360, 60, Interval::End::Closed);
         const auto lost = recorder.Finish(std::chrono::steady_clock::now() + std::chrono::milliseconds(300));
         release();
-        QCOMPARE(lost, (std::vector<std::string>{"Essay, 2026-12-07 13:00 to 13:10",
-                                                 "Run, 2026-12-07 13:05 to 13:06"}));
+        QVERIFY(lost == (std::vector<JournalRecorder::LostRun>{{"Essay", kNoon, kNoon + 600},
+                                                               {"Run", kNoon + 300, kNoon + 360}}));
         QVERIFY(!recorder.Waiting());
         sqlite3_close(db);
     }
