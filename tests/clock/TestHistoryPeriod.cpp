@@ -15,12 +15,10 @@ namespace {
 
 // "2026-12-07+7": the first day and the number of days.
 QString Describe(const HistoryPeriod& period) {
-    const std::int64_t from = period.From();
-    char day[16];
-    const auto time = static_cast<std::time_t>(from);
+    const auto from = static_cast<std::time_t>(period.From());
     std::tm local{};
-    localtime_r(&time, &local);
-    std::strftime(day, sizeof day, "%Y-%m-%d", &local);
+    char day[16];
+    std::strftime(day, sizeof day, "%Y-%m-%d", localtime_r(&from, &local));
     return QStringLiteral("%1+%2").arg(day).arg(period.Days().size() - 1);
 }
 

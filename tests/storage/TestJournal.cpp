@@ -132,8 +132,7 @@ private slots:
                  SQLITE_OK);
         QVERIFY(Reopen() != nullptr);
         QCOMPARE(scalar("PRAGMA user_version") * 10 +
-                     scalar("SELECT count(*) FROM sqlite_master WHERE name = "
-                            "'intervals_by_end'"),
+                     scalar("SELECT count(*) FROM sqlite_master WHERE name = 'intervals_by_end'"),
                  41);
         QCOMPARE(scalar("SELECT count(*) FROM goals") + scalar("SELECT count(*) FROM renewal"), 1);
         QCOMPARE(sqlite3_exec(db, "PRAGMA user_version = 9", nullptr, nullptr, nullptr), SQLITE_OK);

@@ -2,7 +2,6 @@
 #include "desktop/AwayMonitor.h"
 #include "desktop/ControlService.h"
 #include "desktop/DesktopMirror.h"
-#include "desktop/DesktopServices.h"
 #include "desktop/Notifier.h"
 #include "desktop/PowerMonitor.h"
 #include "desktop/TrayIcon.h"

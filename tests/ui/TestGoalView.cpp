@@ -390,9 +390,6 @@ private slots:
         // screen and the list scrolls.
         QTRY_VERIFY(area.contains(m_frame->frameGeometry()));
         QCOMPARE(m_frame->frameGeometry().height(), area.height());
-        m_frame->move(area.left(), area.bottom() - 100); // low on the screen: brought up as it is fitted
-        m_frame->FitFrameToList();
-        QTRY_VERIFY(area.contains(m_frame->frameGeometry()));
         QCOMPARE(Enabled(), "11000");
         m_view->ListBox()->SetSelection(1);
         QCOMPARE(Enabled(), "11101");
@@ -488,9 +485,8 @@ private slots:
         // The History window's F1 opens it at the section on the window.
         QCOMPARE(help->Browser()->verticalScrollBar()->value(), 0);
         m_frame->ShowHelpAt(QStringLiteral("history"));
-        const QRect shown = help->Browser()->cursorRect(help->Browser()->cursorForPosition(QPoint(10, 10)));
         QVERIFY(help->Browser()->verticalScrollBar()->value() > 0);
-        const QString line = help->Browser()->cursorForPosition(shown.center()).block().text();
+        const QString line = help->Browser()->cursorForPosition(QPoint(10, 10)).block().text();
         QVERIFY(line.startsWith("Where the time went"));
     }
 };
