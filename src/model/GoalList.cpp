@@ -2,6 +2,7 @@
 #include "model/GoalList.h"
 
 #include <algorithm>
+#include <cstdint>
 
 int GoalList::Append(std::unique_ptr<Goal> goal) {
     m_goals.push_back(std::move(goal));
@@ -49,12 +50,14 @@ bool GoalList::AddPlaceholderIfEmpty() {
 }
 
 GoalList::Totals GoalList::GetTotals() const {
-    Totals sums;
+    // Plain seconds, which cannot overflow here, held to a span's range once rather than at each goal.
+    std::int64_t elapsed = 0;
+    std::int64_t remaining = 0;
     for (const auto& goal : m_goals) {
-        sums.elapsed += goal->GetElapsed();
-        sums.remaining += goal->GetRemaining();
+        elapsed += goal->GetElapsed().GetTotalSeconds();
+        remaining += goal->GetRemaining().GetTotalSeconds();
     }
-    return sums;
+    return {CTimeSpan(elapsed), CTimeSpan(remaining)};
 }
 
 CTimeSpan GoalList::GetMaxTotal() const {
