@@ -59,7 +59,7 @@ public:
     void StartJournal();
     void SetJournalTold(std::function<void(std::vector<UserMessage>)> told);
     // At exit: every journal write asked for is tried until `wait` has passed; what could not be
-    // written comes back, a line for each run not recorded.
+    // written comes back: each run not recorded.
     [[nodiscard]] std::vector<JournalRecorder::LostRun> FinishJournal(std::chrono::milliseconds wait);
 
     // False while another running copy holds these goals; as of the last job done.
