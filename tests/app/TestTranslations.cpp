@@ -145,8 +145,7 @@ private slots:
              std::initializer_list<QWidget*>{&frame, &goal, &timesUp, &user, &about, &history}) {
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window));
-            const QStringList cut = Cut(window);
-            QVERIFY2(cut.isEmpty(), qPrintable(window->windowTitle() + ": " + cut.join(" | ")));
+            QCOMPARE(Cut(window), QStringList()); // a failure names the first text cut
             window->hide();
         }
         session.SetQuitting();

@@ -179,7 +179,7 @@ private slots:
         QCOMPARE(Run({"--status"}), "2 ordalune: There is no goal file (Ordalune.cdf) in this folder.\n");
     }
     // Started in German or French, the program answers in it with times of day in 24-hour form,
-    // and tells a refused goal file in it.
+    // and tells a refused goal file in it; what programs read stays as it is.
     void inTheUsersLanguage() {
         for (const QString language : {"de_DE.UTF-8", "fr_FR.UTF-8"}) {
             for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
@@ -191,8 +191,9 @@ private slots:
             const bool german = language.startsWith("de");
             QVERIFY2(QRegularExpression(german ? "^0 Essay  noch 1:[23]\\d, fertig um \\d\\d:\\d\\d\n$"
                                                : "^0 Essay  reste 1:[23]\\d, fini à \\d\\d:\\d\\d\n$")
-                         .match(started)
-                         .hasMatch(),
+                             .match(started)
+                             .hasMatch() &&
+                         Run({"--status", "--json"}).contains("\"running\":true,\"finish\":\"20"),
                      qPrintable(started));
             window->terminate();
             QVERIFY(window->waitForFinished(15000));
