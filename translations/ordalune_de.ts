@@ -1309,7 +1309,7 @@ Nichts wird darüber gespeichert, bis es gelesen werden kann; wählen Sie dann D
     <message>
         <source>%1 %2 to %3</source>
         <comment>a run: its day, its start, its end</comment>
-        <translation>%1 von %2 bis %3</translation>
+        <translation>am %1 von %2 bis %3</translation>
     </message>
 </context>
 <context>

@@ -110,7 +110,7 @@ private slots:
                   "2026-12-09 21:05", "Ordalune.cdf could not be read: it is not a regular file.",
                   "and everyone can write to "}},
                 {"de",
-                 {"&Datei", "Abbrechen", "21:05 09:05", "09.12.26 von 21:05 bis 22:00",
+                 {"&Datei", "Abbrechen", "21:05 09:05", "am 09.12.26 von 21:05 bis 22:00",
                   "7. \u2013 13. Dezember 2026", ":/help/help_de.html",
                   "Dateifehler: Ihr Bericht konnte nicht geschrieben werden.", "%2 and b|%2 and b",
                   "09.12.26 21:05", "Ordalune.cdf konnte nicht gelesen werden: es ist keine reguläre Datei.",
