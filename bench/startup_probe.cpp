@@ -15,6 +15,8 @@
 #include "ui/CMainFrame.h"
 #include "ui/GoalListBox.h"
 
+#include "BenchMappings.h"
+
 #include <valgrind/callgrind.h>
 
 #include <QElapsedTimer>
@@ -40,6 +42,7 @@ protected:
             // Report once this paint is done, with the window's size.
             const QSize size = static_cast<QWidget*>(m_target)->window()->size();
             QTimer::singleShot(0, [size] {
+                CopyMappings();
                 std::printf("painted %dx%d\n", size.width(), size.height());
                 std::fflush(stdout);
                 QCoreApplication::exit(0);
