@@ -66,7 +66,6 @@ private slots:
         QTRY_VERIFY(list->hasFocus());
         QAccessibleInterface* described = QAccessible::queryAccessibleInterface(list);
         QCOMPARE(described->role(), QAccessible::List);
-        QCOMPARE(described->childCount(), 3);
         QStringList names;
         for (int i = 0; i < described->childCount(); ++i)
             names << described->child(i)->text(QAccessible::Name);
@@ -92,12 +91,13 @@ private slots:
         // Its action starts or stops the clock, as a double-click or Return does.
         QSignalSpy toggled(list, &GoalListBox::toggleRequested);
         QAccessibleActionInterface* action = described->child(0)->actionInterface();
-        QCOMPARE(action->actionNames(), QStringList{QAccessibleActionInterface::toggleAction()});
-        action->doAction(QAccessibleActionInterface::toggleAction());
+        const QString toggle = QAccessibleActionInterface::toggleAction();
+        QCOMPARE(action->actionNames(), QStringList{toggle});
+        QCOMPARE(action->keyBindingsForAction(toggle), QStringList{"Return"}); // as a reader tells it
+        action->doAction(toggle);
         QCOMPARE(list->Goals().GetSelection(), 0);
         QTest::keyClick(list, Qt::Key_Return, Qt::ControlModifier);
-        QCOMPARE(toggled.count(), 2);
-        QVERIFY(!toggled.at(0).at(0).toBool() && toggled.at(1).at(0).toBool());
+        QVERIFY(toggled.count() == 2 && !toggled.at(0).at(0).toBool() && toggled.at(1).at(0).toBool());
         list->resize(list->width(), list->GetItemRect(1).bottom()); // the last goal out of view
         const QAccessible::State last = described->child(2)->state();
         QVERIFY(last.invisible && last.offscreen && !described->child(1)->state().invisible);
