@@ -167,7 +167,8 @@ std::optional<UserMessage::Part> JournalTrust::OthersCanWrite(const std::string&
     if ((info.st_mode & S_IWGRP) != 0 && !OwnGroup(info.st_gid))
         return UserMessage::Part{
             "JournalTrust", ORDALUNE_TRANSLATE("JournalTrust", "the group %1"), {GroupName(info.st_gid)}};
-    if ((info.st_mode & S_IWUSR) != 0 && info.st_uid != geteuid() && info.st_uid != 0)
+    // Whatever its mode says, a folder's owner can give themselves the right to write at will.
+    if (info.st_uid != geteuid() && info.st_uid != 0)
         return UserMessage::Part{
             "JournalTrust", ORDALUNE_TRANSLATE("JournalTrust", "the user %1"), {UserName(info.st_uid)}};
     if (AclLetsOthersWrite(folder))

@@ -244,9 +244,9 @@ private slots:
     }
 
     // A journal someone else could have written is never used: in a folder others can create
-    // files in, or owned by another user, or writable by others, or with a rollback file of
-    // another's beside it. The user's own journal is made readable by the user alone. Needs the
-    // system's administrator, to plant files as another user.
+    // files in or that another user owns, or itself another user's or writable by others, or with
+    // a rollback file of another's beside it. The user's own journal is made readable by the user
+    // alone. Needs the system's administrator, to plant files as another user.
     void othersCannotPlant() {
         if (geteuid() != 0)
             QSKIP("planting another user's files needs root");
@@ -264,6 +264,9 @@ private slots:
         QVERIFY(chmod(folder.constData(), 0770) == 0 && chown(folder.constData(), 0, 65534) == 0);
         QVERIFY(refused("the group nogroup can write to"));
         QVERIFY(chown(folder.constData(), 0, 0) == 0 && Reopen() != nullptr); // the user's own group
+        QVERIFY(chmod(folder.constData(), 0500) == 0 && chown(folder.constData(), 65534, 0) == 0 &&
+                refused("the user nobody can write to")); // its owner can make it writable at will
+        QVERIFY(chown(folder.constData(), 0, 0) == 0 && chmod(folder.constData(), 0770) == 0);
         // An access list that lets another user write: the list as the kernel keeps it, a version
         // word and then entries of tag, permissions and id.
         const auto setAcl = [&folder](std::initializer_list<std::array<std::uint32_t, 3>> entries) {
