@@ -60,8 +60,7 @@ private slots:
         auto journal = Reopen();
         QVERIFY(journal && m_said.isEmpty());
         const std::vector<std::int64_t> ids = journal->MatchGoals({"Gym", "Essay", "Gym"});
-        QCOMPARE(ids.size(), 3u);
-        QVERIFY(ids[0] != ids[2]);
+        QVERIFY(ids.size() == 3u && ids[0] != ids[2]);
         const std::int64_t first = journal->Begin(ids[0], kNoon);
         QVERIFY(journal->Update(first, kNoon + 600, 540, Interval::End::Stopped));
         const std::int64_t open = journal->Begin(ids[2], kNoon + 1200);

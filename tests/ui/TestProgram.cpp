@@ -109,8 +109,7 @@ private slots:
         AlertSound::Play(); // loads the module from beside the program, as the program does
         QVERIFY(AlertSound::IsLoaded());
         QProcess* second = Start();
-        QVERIFY(second->waitForFinished(15000));
-        QCOMPARE(second->exitCode(), 0);
+        QVERIFY(second->waitForFinished(15000) && second->exitCode() == 0);
         QCOMPARE(first->state(), QProcess::Running);
         QProcess* third = Start({QStringLiteral("-m")});
         QVERIFY(!third->waitForFinished(2500));
