@@ -42,6 +42,7 @@ protected:
             m_reported = true;
             QTimer::singleShot(0, [] {
                 if (qApp->property("firstPaintEnds").toBool()) {
+                    CALLGRIND_DUMP_STATS_AT("first paint");
                     CopyMappings();
                     std::printf("painted\n");
                     std::fflush(stdout);

@@ -42,6 +42,7 @@ protected:
             // Report once this paint is done, with the window's size.
             const QSize size = static_cast<QWidget*>(m_target)->window()->size();
             QTimer::singleShot(0, [size] {
+                CALLGRIND_DUMP_STATS_AT("first paint"); // what exit does is not start-up
                 CopyMappings();
                 std::printf("painted %dx%d\n", size.width(), size.height());
                 std::fflush(stdout);
