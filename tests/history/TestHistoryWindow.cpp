@@ -189,7 +189,8 @@ private slots:
         runs->selectRow(1);
         runs->selectionModel()->select(runs->model()->index(2, 0),
                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        QTest::keyClick(runs, Qt::Key_Delete);
+        runs->selectionModel()->setCurrentIndex(runs->model()->index(3, 0), QItemSelectionModel::NoUpdate);
+        QTest::keyClick(runs, Qt::Key_Delete); // the selected rows, not the current one beside them
         QTRY_COMPARE(runs->rowCount(), 2);
         QCOMPARE(window.findChild<QLabel*>("problem")->text(),
                  "2 runs were deleted: Undo (Ctrl+Z) brings them back.");
@@ -373,8 +374,7 @@ private slots:
             QTest::keySequence(&window, key);
             QTRY_VERIFY(!window.isVisible());
         }
-        QCOMPARE(help.count(), 2);
-        QCOMPARE(help.first().first().toString(), "history");
+        QVERIFY(help.count() == 2 && help.first().first().toString() == "history");
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QTRY_VERIFY(window.isActiveWindow());

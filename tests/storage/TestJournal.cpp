@@ -4,6 +4,7 @@
 #include "storage/JournalRecorder.h"
 #include "support/Fixtures.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -104,6 +105,7 @@ private slots:
     // A damaged journal is set aside under a dated name and a new one started, and the user is
     // told both names; a later version's journal or a planted link is left alone and not written.
     void damagedOrForeign() {
+        const qsizetype descriptors = QDir("/proc/self/fd").count();
         QVERIFY(WriteBytes(Path(Journal::kFileName), QByteArray(4096, 'x')));
         auto journal = Reopen();
         QVERIFY(journal != nullptr);
@@ -114,6 +116,7 @@ private slots:
         QCOMPARE(ReadBytes(Path("ordalune-history.damaged-20261207-130000.sqlite")), QByteArray(4096, 'x'));
         QVERIFY(journal->MatchGoals({"Gym"}).size() == 1);
         journal.reset();
+        QCOMPARE(QDir("/proc/self/fd").count(), descriptors); // the folder's too, synced after the rename
         sqlite3* db = nullptr;
         QCOMPARE(sqlite3_open(Path(Journal::kFileName).toUtf8().constData(), &db), SQLITE_OK);
         const auto scalar = [db](const char* sql) {
