@@ -43,15 +43,15 @@ private slots:
         TestClock::Uninstall();
     }
     // Open, running and done goals, names in other scripts and with accented capitals, a Remaining
-    // time of 999 hours, items as wide as the list, the focus frame with nothing selected,
-    // then the selection frame, and the wheel's every turn, against a reference picture. Both
-    // frames leave the screen with what they show.
+    // time of 499 hours and its bar half filled, items as wide as the list, the focus frame with
+    // nothing selected, then the selection frame, and the wheel's every turn, against a reference
+    // picture. Both frames leave the screen with what they show.
     void drawing() {
         m_goals.Append(std::make_unique<Goal>("Caf\xc3\xa9 e\xcc\x81t\xc3\xa9", Minutes(200), Minutes(5)));
         // Accents above capitals stay whole; every hour digit is shown.
         m_goals.Append(std::make_unique<Goal>("\xc3\x89tude \xc3\x91"
                                               "and\xc3\xba gy",
-                                              Minutes(60'000), Minutes(59'999)));
+                                              Minutes(60'000), Minutes(29'999)));
         m_goals.GetAt(1).ToggleRunning();
         QVERIFY(m_list->UpdateLayout() && !m_list->UpdateLayout());
         m_view->resize(m_list->GetIdealSize() + QSize(40, 0)); // items span a wider list
