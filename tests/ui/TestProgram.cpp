@@ -264,7 +264,7 @@ private slots:
         });
         QVERIFY(app->InitInstance(m_dir->path().toStdString()));
         QTRY_VERIFY(!app->MainFrame()->isVisible());
-        QVERIFY(Goals().contains("Essay,02:00,01:30"));
+        QVERIFY(Goals().contains("Essay,02:00,01:30") && !GoalApp::windowIcon().isNull()); // and its icon
         QTRY_VERIFY(app->Tray() != nullptr); // the tray shows a clock as it starts
         app->MainFrame()->Action("goalStart")->trigger();
         QSystemTrayIcon* panel =
