@@ -7,6 +7,7 @@
 #include "model/CTime.h"
 #include "session/HistoryAccess.h"
 #include "support/Fixtures.h"
+#include "support/Reference.h"
 #include "support/TestClock.h"
 
 #include <QAccessible>
@@ -127,16 +128,13 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QTRY_COMPARE(refreshed.count(), 1);
+        QCoreApplication::processEvents(); // the chart laid out
+        MatchesReference(window.grab().toImage(), "history.png");
         QCOMPARE(Rows(window.Hours()), // the goal list's order; totals from seconds, not from the cells
                  "Spanish: 0:30 0:31 0:01     | 1:02, 1:00, 0:30 of 1:00, 0:31 of 1:00, 0:01 of 1:00, "
                  "0:00 of 1:00, 0:00 of 1:00, 0:00 of 1:00, 0:00 of 1:00\nEssay: 1:30       | 1:30, 10:00, \n"
                  "Total: 2:00 0:31 0:01     | 2:32, , ");
-        QVERIFY(window.Hours()->Totals()->item(0, 0)->font().bold() &&
-                window.Hours()->Days()->item(2, 0)->font().bold());
-        QCOMPARE(window.findChild<QLabel*>("title")->text(), "7 \u2013 13 December 2026");
         const auto* bars = qobject_cast<QStackedBarSeries*>(window.Chart()->chart()->series().at(0));
-        QCOMPARE(bars->barSets().size() * 10 + bars->barSets()[0]->count(),
-                 27); // a colour a goal, a bar a day
         QAccessibleInterface* chart =
             QAccessible::queryAccessibleInterface(window.Chart()); // a reader's words
         QCOMPARE(chart->text(QAccessible::Name), "Chart of the hours spent each day");
@@ -144,16 +142,9 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
         QCOMPARE(bars->barSets()[0]->label() + QString::number(bars->barSets()[0]->at(1), 'f', 3),
                  "Spanish0.511");
-        QCOMPARE(bars->barSets()[0]->color(), HoursChart::Colour(0)); // first in the list, first colour
-        // Times from 0:00 in even steps of whole minutes, half hours or hours, up to the tallest day.
-        const QStringList times = window.Chart()->TimeLabels();
         const auto minutes = [](const QString& time) {
             return time.section(':', 0, 0).toInt() * 60 + time.section(':', 1).toInt();
         };
-        QVERIFY(times.size() >= 3 && times.first() == "0:00" && minutes(times.last()) >= 120 &&
-                minutes(times.last()) < 120 + minutes(times[1])); // the first step at or past 2:00
-        for (int i = 1; i < times.size(); ++i)
-            QCOMPARE(minutes(times[i]) - minutes(times[i - 1]), minutes(times[1]));
         QTableWidget* runs = window.Runs()->Table();
         QStringList lengths;
         for (int row = 0; row < runs->rowCount(); ++row)
