@@ -66,6 +66,7 @@ class TestGoalSession : public QObject {
     std::shared_ptr<TestClock> m_clock;
     ScriptedPrompter m_user;
     std::unique_ptr<GoalSession> m_session;
+    qsizetype m_open = 0;
 
 private slots:
     void initTestCase() {
@@ -76,12 +77,14 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         m_clock = TestClock::Install(CTime(2026, 12, 6, 9, 59, 30).GetTime());
         m_user = ScriptedPrompter();
+        m_open = Descriptors();
     }
     void cleanup() {
         if (m_session)
             m_session->SetQuitting();
         m_session.reset();
         TestClock::Uninstall();
+        QCOMPARE(Descriptors(), m_open); // the goal file's, the lock's and the history's closed
     }
 
     // Panes every 15 ticks, the goal file every 60 even with nothing running; nothing after the

@@ -23,8 +23,11 @@ class TestCdfFile : public QObject {
         return m_dir.filePath(QString::fromLatin1(name)).toStdString();
     }
     QTemporaryDir m_dir;
+    qsizetype m_open = 0;
 
 private slots:
+    void init() { m_open = Descriptors(); }
+    void cleanup() { QCOMPARE(Descriptors(), m_open); }
     void fieldsRoundTrip_data() {
         QTest::addColumn<Fields>("fields");
         QTest::addColumn<QByteArray>("line");

@@ -5,6 +5,7 @@
 #include "storage/UserMessage.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QStringList>
 
@@ -22,6 +23,9 @@ inline bool WriteBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
+
+// The process's open descriptors, so a test can see that it left none open.
+inline qsizetype Descriptors() { return QDir(QStringLiteral("/proc/self/fd")).count(); }
 
 // What the user is told, the texts joined by '|'.
 inline QString Texts(const std::vector<UserMessage>& messages) {
