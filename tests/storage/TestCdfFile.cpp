@@ -52,6 +52,7 @@ private slots:
         QFETCH(Fields, fields);
         QFETCH(QByteArray, line);
         QFETCH(Fields, readBack);
+        const InputClosed input; // each file opened as descriptor 0
         {
             std::remove(Path("rt.cdf").c_str()); // a new file is made, never one that exists
             CdfFile file(Path("rt.cdf"), CdfFile::Mode::Write);

@@ -10,6 +10,8 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <fcntl.h>
+#include <unistd.h>
 
 // Small helpers the tests share.
 inline CTimeSpan Minutes(int minutes) { return CTimeSpan(std::int64_t{minutes} * 60); }
@@ -26,6 +28,16 @@ inline bool WriteBytes(const QString& path, const QByteArray& bytes) {
 
 // The process's open descriptors, so a test can see that it left none open.
 inline qsizetype Descriptors() { return QDir(QStringLiteral("/proc/self/fd")).count(); }
+
+// Standard input closed, as a program started without one has it: the next file opened gets
+// descriptor 0, a file like any other. Given back once free (a library may have parked a file there).
+struct InputClosed {
+    InputClosed() { close(0); }
+    ~InputClosed() {
+        if (fcntl(0, F_GETFD) < 0)
+            open("/dev/null", O_RDONLY);
+    }
+};
 
 // What the user is told, the texts joined by '|'.
 inline QString Texts(const std::vector<UserMessage>& messages) {
