@@ -383,8 +383,7 @@ private slots:
         // Wider and longer than the screen: from the first show the window, title bar included, fits the
         // screen and the list scrolls.
         QTRY_VERIFY(area.contains(m_frame->frameGeometry()));
-        QCOMPARE(m_frame->frameGeometry().height(), area.height());
-        QCOMPARE(Enabled(), "11000");
+        QVERIFY(m_frame->frameGeometry().height() == area.height() && Enabled() == "11000");
         m_view->ListBox()->SetSelection(1);
         QCOMPARE(Enabled(), "11101");
         m_frame->Action("goalStart")->trigger();
