@@ -270,6 +270,8 @@ private slots:
         session.LoadNow();
         RemoteControl control(session);
         const QDBusConnection bus = QDBusConnection::connectToBus(m_address, QStringLiteral("program"));
+        const ControlService unnamed(control, bus, QString()); // a folder with no name on the bus: no service
+        QVERIFY(bus.objectRegisteredAt(ControlService::kPath) == nullptr);
         ControlService service(control, bus, ControlService::BusName(dir.path().toStdString()));
         const QDBusMessage introspect =
             QDBusConnection("stand-ins")
