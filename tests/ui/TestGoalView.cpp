@@ -258,6 +258,7 @@ private slots:
         Key(Qt::Key_N);
         QTRY_COMPARE(titles.size(), 2);
         QVERIFY(m_frame->ToolBar()->isVisible());
+        MatchesReference(m_frame->ToolBar()->grab().toImage(), "toolbar.png"); // its icons, at their size
         QCOMPARE(
             Items(m_frame->ToolBar()->actions()),
             "&New Ctrl+N|&Open... Ctrl+O|&Save Ctrl+S|-|Cut -|Copy -|Paste -|-|Print -|&About Ordalune... |"
