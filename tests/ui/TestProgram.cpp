@@ -73,7 +73,9 @@ private slots:
         QCOMPARE(allowed, "011000");
         // Another user who holds the name that once marked a running copy takes nothing over.
         sockaddr_un address{AF_UNIX, {}};
-        const QByteArray name = SingleInstance::ServerName().toUtf8();
+        const QByteArray name = SingleInstance::ServerName().toUtf8(); // the display's name made safe
+        QCOMPARE(name, "ordalune-" + QByteArray::number(geteuid()) + "-_ordalune-test-" +
+                           QByteArray::number(QCoreApplication::applicationPid()));
         std::memcpy(address.sun_path + 1, name.constData(), static_cast<std::size_t>(name.size()));
         const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
         const pid_t squatter = fork();
