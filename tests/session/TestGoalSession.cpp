@@ -96,13 +96,14 @@ private slots:
             ticking.Timer().setInterval(1);
             QVERIFY(QSignalSpy(&ticking, &GoalSession::timerFired).wait());
         }
-        Open("Essay,02:00,01:30\r\n");
+        Open("Essay,02:00,00:00\r\n");
         QSignalSpy panes(m_session.get(), &GoalSession::statusTextsChanged);
         for (int tick = 1; tick <= 120; ++tick) {
             Tick(1);
             m_session->Flush();
             QVERIFY(panes.count() == tick / 15 && QFile::exists(Path("ordalune.bak")) == (tick >= 60));
         }
+        QCOMPARE(panes.last().at(2).toString(), ""); // nothing left: no finish time
         QVERIFY(m_session->Close() && m_session->Close());
         Tick(60);
         QCOMPARE(m_session->TickCount(), 120u);
