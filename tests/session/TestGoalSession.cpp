@@ -44,6 +44,9 @@ class TestGoalSession : public QObject {
     }
     void TickAndSettle(int seconds) { Tick(seconds), Settle(); }
     void Select(int index) { Goals().SetSelection(index); }
+    void Renew(int goal, Renewal::Every every, bool carryOver = false) { // as its dialog sets it
+        m_session->Renewals().Choose(Goals().GetAt(goal), every, carryOver, false, CTime::GetCurrentTime());
+    }
     QString Log() { return m_user.log.join('|'); }
     // The journal's runs that overlap [from, to], as "Essay 90+60 stopped", starts counted from `from`.
     QString Runs(std::int64_t from, std::int64_t to) {
@@ -269,11 +272,9 @@ private slots:
         Open("Weekly,5:00,5:00\r\nDaily,0:30,0:30\r\nMonthly,1:00,0:01\r\n");
         const std::pair<Renewal::Every, bool> choices[] = {
             {Renewal::Every::Week, true}, {Renewal::Every::Day, false}, {Renewal::Every::Month, true}};
-        m_session->Renewals().Choose(Goals().GetAt(2), Renewal::Every::Week, true, false,
-                                     CTime::GetCurrentTime());
+        Renew(2, Renewal::Every::Week, true);
         for (int i = 0; i < 3; ++i) // the last changed from a week to a month
-            m_session->Renewals().Choose(Goals().GetAt(i), choices[i].first, choices[i].second, false,
-                                         CTime::GetCurrentTime());
+            Renew(i, choices[i].first, choices[i].second);
         m_clock->Set(CTime(2026, 12, 6, 23, 58, 0).GetTime()); // a Sunday
         m_user.timesUp = {{1, "30"}};                          // Monthly: 30 minutes more, past its allowance
         for (const int i : {0, 1, 2})
@@ -318,8 +319,7 @@ private slots:
         } zone;
         m_clock->Set(CTime(2027, 3, 28, 1, 0, 0).GetTime());
         Open("Run,1:00,0:13\r\n");
-        m_session->Renewals().Choose(Goals().GetAt(0), Renewal::Every::Day, false, false,
-                                     CTime::GetCurrentTime());
+        Renew(0, Renewal::Every::Day);
         QSignalSpy warned(&m_session->Renewals(), &RenewalKeeper::nearlySpent); // at 80%, once a day
         m_clock->Set(CTime(2027, 3, 28, 23, 58, 0).GetTime());
         m_session->StartGoal(0);
@@ -330,8 +330,7 @@ private slots:
         QCOMPARE(warned.first().at(1).toString(), "Renews daily \u2014 today 0:48 of 1:00 spent");
         // A time's-up question open at midnight holds the renewal; what it grants stays in its day.
         Open("Out,0:30,0:01\r\n");
-        m_session->Renewals().Choose(Goals().GetAt(0), Renewal::Every::Day, false, false,
-                                     CTime::GetCurrentTime());
+        Renew(0, Renewal::Every::Day);
         m_clock->Set(CTime(2027, 3, 29, 23, 58, 30).GetTime());
         m_session->StartGoal(0);
         m_user.timesUp = {{1, "5"}};
@@ -524,8 +523,7 @@ private slots:
         }
         m_user.during = {};
         QCOMPARE(Runs(start, start + 3600), "Out 0+60 done, Over 105+185 done");
-        m_session->Renewals().Choose(Goals().GetAt(3), Renewal::Every::Day, false, false,
-                                     CTime::GetCurrentTime());
+        Renew(3, Renewal::Every::Day);
         const std::int64_t begun = m_clock->Now();
         for (const int goal : {2, 3})
             m_session->StartGoal(goal);
@@ -599,8 +597,7 @@ private slots:
     // included, with what its running clock counted since; Remaining stays what the clock counted.
     void spentFromTheJournal() {
         Open("Weekly,5:00,5:00\r\n");
-        m_session->Renewals().Choose(Goals().GetAt(0), Renewal::Every::Week, false, false,
-                                     CTime::GetCurrentTime());
+        Renew(0, Renewal::Every::Week);
         m_session->StartGoal(0);
         Tick(600);
         const auto prompt = [&] { return m_session->Renewals().Prompt(Goals().GetAt(0)); };
@@ -621,6 +618,12 @@ private slots:
         m_session->StartSelected();
         Tick(60);
         QTRY_COMPARE(prompt(), "Renews every Monday \u2014 this week 0:42 of 5:00 spent");
+        // Made daily, then renewed: never the period before's time, even before the journal is read.
+        Renew(0, Renewal::Every::Day);
+        QCOMPARE(prompt(), "Renews daily \u2014 today 0:12 of 5:00 spent");
+        Settle(), m_session->StopSelected(); // read, then stopped
+        m_clock->Set(CTime(2026, 12, 6, 23, 59, 59).GetTime()), Tick(2);
+        QCOMPARE(prompt(), "Renews daily \u2014 today 0:00 of 5:00 spent");
     }
 
     // A renewal whose own save failed is kept by the journal: a start after a crash puts it back and
@@ -629,8 +632,7 @@ private slots:
     void renewalSavedLater() {
         Open("Daily,0:30,0:10\r\n");
         m_clock->Set(CTime(2026, 12, 7, 23, 59, 30).GetTime());
-        m_session->Renewals().Choose(Goals().GetAt(0), Renewal::Every::Day, false, false,
-                                     CTime::GetCurrentTime());
+        Renew(0, Renewal::Every::Day);
         QVERIFY(QDir(m_dir->path()).mkdir("Ordalune.cdf.new")); // in the way of the renewal's save
         TickAndSettle(60);
         QVERIFY(QDir(m_dir->path()).rmdir("Ordalune.cdf.new"));
