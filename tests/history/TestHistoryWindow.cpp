@@ -357,6 +357,8 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(&window));
             QTRY_VERIFY(refreshed.count() > 0); // laid out, and active again
             QTRY_VERIFY(window.isActiveWindow());
+            QTest::keyClick(&window, Qt::Key_Escape, Qt::ShiftModifier); // not Esc alone: it stays
+            QVERIFY(window.isVisible());
             QTest::keyClick(&window, Qt::Key_F1);
             QTest::keySequence(&window, key);
             QTRY_VERIFY(!window.isVisible());
