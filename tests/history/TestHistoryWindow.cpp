@@ -383,6 +383,8 @@ private slots:
         QTRY_COMPARE(window.Period().GetSpan(), HistoryPeriod::Span::Range);
         QCOMPARE(window.findChild<QComboBox*>("span")->currentText(), "Range");
         QCOMPARE(window.findChild<QLabel*>("title")->text(), "10 \u2013 12 December 2026");
+        journal.access.Changed(); // a run recorded meanwhile: read again
+        QVERIFY(refreshed.wait());
     }
 
     // A correction that breaks a rule is refused, saying why, with the cell left open to mend it:
