@@ -32,9 +32,9 @@ inline qsizetype Descriptors() { return QDir(QStringLiteral("/proc/self/fd")).co
 // Standard input closed, as a program started without one has it: the next file opened gets
 // descriptor 0, a file like any other. Given back once free (a library may have parked a file there).
 struct InputClosed {
-    InputClosed() { close(0); }
+    bool wasOpen = close(0) == 0;
     ~InputClosed() {
-        if (fcntl(0, F_GETFD) < 0)
+        if (wasOpen && fcntl(0, F_GETFD) < 0)
             open("/dev/null", O_RDONLY);
     }
 };
