@@ -125,12 +125,12 @@ private slots:
     void windowsTextReadAsUtf8() {
         // clang-format off
         const std::pair<QByteArray, QString> rows[] = {
-            {"plain", "plain"}, {"\x80", "€"}, {"Caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80", "Café € 😀"},
-            {"Ren\xe9 \x80 \x96 \x81 \x89\x9b\x98", "René € – \u0081 ‰›˜"},
-            {"\xf0\x90\x80\x80", "\U00010000"}, {"a\xc3", "aÃ"}, {"\xe0\x80\x80", "à€€"},
-            {"\xe0\x9f\xbf", "àŸ¿"}, {"\xed\xa0\x80", "í\u00a0€"}, {"\xed\xbf\xbf", "í¿¿"},
-            {"\xed\x9f\xbf", "\ud7ff"}, {"\xef\xbc\x81", "\uff01"}, {"\xf4\x90\x80\x80", "ô\u0090€€"},
-            {"\xc3(", "Ã("}, {"\xf4\x8f\xbf\xbf", "\U0010FFFF"}};
+            {"Ren\xe9 \x80 \x96 \x81 \x89\x9b\x98", "René € – \u0081 ‰›˜"}, {"\xf0\x90\x80\x80", "\U00010000"},
+            {"Caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80", "Café € 😀"}, {"\xf4\x8f\xbf\xbf", "\U0010FFFF"},
+            {"\xf4\x90\x80\x80", "ô\u0090€€"}, {"\xf0\x8f\xbf\xbf", "ð\u008f¿¿"}, {"\xed\xa0\x80", "í\u00a0€"},
+            {"\xe0\xa0\x80", "\u0800"}, {"\xee\x80\x80", "\ue000"}, {"\xed\x9f\xbf", "\ud7ff"}, {"\x80", "€"},
+            {"\xef\xbc\x81", "\uff01"}, {"\xe0\x80\x80", "à€€"}, {"\xe0\x9f\xbf", "àŸ¿"}, {"plain", "plain"},
+            {"\xed\xbf\xbf", "í¿¿"}, {"a\xc3", "aÃ"}, {"\xc3(", "Ã("}};
         // clang-format on
         for (const auto& [bytes, text] : rows) {
             const std::string utf8 = ToUtf8(bytes.toStdString());
