@@ -172,7 +172,7 @@ private slots:
     }
 
     // Ended all together, the runs are gone: ended once, not again, and a clock still running
-    // afterwards begins a new run.
+    // afterwards begins a new run, which a split at its very start leaves whole.
     void runsEndedAll() {
         ScriptedHost host;
         GoalList goals;
@@ -187,7 +187,8 @@ private slots:
         QVERIFY(!ended[0].began && ended[0].seconds == 30 && ended[0].how == Interval::End::Closed);
         QVERIFY(runs.EndAll(goals, Interval::End::Closed).empty() && runs.Checkpoint(goals).empty());
         const auto again = runs.Sync(goals, CTime::GetCurrentTime(), Interval::End::Stopped);
-        QVERIFY(again.size() == 1 && again[0].began);
+        QVERIFY(again.size() == 1 && again[0].began &&
+                runs.Split(goals.GetAt(0), CTime(again[0].start)).empty());
     }
 };
 
