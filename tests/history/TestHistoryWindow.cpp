@@ -125,8 +125,7 @@ private slots:
         });
         HistoryWindow window(journal.access, 1);
         QSignalSpy refreshed(&window, &HistoryWindow::refreshed);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(ShownActive(&window));
         QTRY_COMPARE(refreshed.count(), 1);
         QCoreApplication::processEvents(); // the chart laid out
         MatchesReference(window.grab().toImage(), "history.png");
@@ -353,8 +352,7 @@ private slots:
         QSignalSpy help(&window, &HistoryWindow::helpRequested);
         QSignalSpy refreshed(&window, &HistoryWindow::refreshed);
         for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
-            window.show();
-            QVERIFY(QTest::qWaitForWindowActive(&window));
+            QVERIFY(ShownActive(&window));
             QTRY_VERIFY(refreshed.count() > 0); // laid out, and active again
             QTRY_VERIFY(window.isActiveWindow());
             QTest::keyClick(&window, Qt::Key_Escape, Qt::ShiftModifier); // not Esc alone: it stays
@@ -364,8 +362,7 @@ private slots:
             QTRY_VERIFY(!window.isVisible());
         }
         QVERIFY(help.count() == 2 && help.first().first().toString() == "history");
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(ShownActive(&window));
         QTRY_VERIFY(window.isActiveWindow());
 
         QTest::keyClick(&window, Qt::Key_N, Qt::AltModifier); // a button's key clicks it a moment later
@@ -398,8 +395,7 @@ private slots:
                                       {0, m_monday + 11 * 3600, m_monday + 11 * 3600 + 1800}});
         HistoryWindow window(journal.access, 1);
         QSignalSpy refreshed(&window, &HistoryWindow::refreshed);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(ShownActive(&window));
         QTRY_COMPARE(refreshed.count(), 1);
         QTableWidget* runs = window.Runs()->Table();
         const auto* problem = window.findChild<QLabel*>("problem");

@@ -20,6 +20,9 @@ protected:
     }
 };
 
+// Shows `window` and waits until it is active: only then does it take the keys and draw its focus.
+inline bool ShownActive(QWidget* window) { return window->show(), QTest::qWaitForWindowActive(window); }
+
 // Compares a drawing with its reference picture in tests/data; after a change made on purpose,
 // ORDALUNE_UPDATE_ARTWORK=1 writes the reference anew and skips the test, which then has checked
 // nothing. Antialiasing may round a little differently on another processor; a moved edge or a

@@ -119,12 +119,7 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         m_clock = TestClock::Install(CTime(2026, 12, 6, 9, 59, 30).GetTime());
     }
-    void cleanup() {
-        CloseDialogs();
-        Close();
-        m_guard.reset();
-        TestClock::Uninstall();
-    }
+    void cleanup() { CloseDialogs(), Close(), m_guard.reset(), TestClock::Uninstall(); }
 
     // Title, menus with their keys, panes, the first selection, and a frame that fits the list;
     // Open reads the goals again in place.
