@@ -133,7 +133,8 @@ private slots:
     }
 
     // A tick counts exactly the goals whose clocks run, whatever the list went through since the
-    // last: clocks started and stopped, goals added running, goals removed before a running one.
+    // last: clocks started and stopped, goals added running, goals removed before a running one. The
+    // selection stays on its goal, and is gone with it.
     void ticksWhatRuns() {
         ScriptedHost host;
         const auto& clock = host.clock;
@@ -163,10 +164,12 @@ private slots:
         clock->Advance(10);
         (void)TickGoals(goals, host);
         QCOMPARE(remaining(), (QList<qint64>{3570, 3600, 3590, 3580}));
-        (void)goals.Remove(1);
+        goals.SetSelection(2);
+        (void)goals.Remove(1); // the selection follows its goal, and goes with it
         clock->Advance(10);
         (void)TickGoals(goals, host);
         QCOMPARE(remaining(), (QList<qint64>{3560, 3590, 3570}));
+        QVERIFY(goals.GetSelection() == 1 && goals.Remove(1) && goals.GetSelection() < 0);
         goals.Clear();
         QVERIFY(goals.GetRunning().empty());
     }

@@ -73,11 +73,9 @@ class TestGoalSession : public QObject {
     qsizetype m_open = 0;
 
 private slots:
-    void initTestCase() {
-        qputenv("TZ", "UTC0"), tzset();
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); // weeks start on Monday
-    }
+    void initTestCase() { qputenv("TZ", "UTC0"), tzset(); }
     void init() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); // weeks start on Monday
         m_dir = std::make_unique<QTemporaryDir>();
         m_clock = TestClock::Install(CTime(2026, 12, 6, 9, 59, 30).GetTime());
         m_user = ScriptedPrompter();
@@ -259,7 +257,8 @@ private slots:
 
     // Budgets that renew at the start of each day, week or month: a clock running across midnight
     // is split there, carry-over both ways, the goal file saved at once, renewed once however long
-    // the program was closed, never twice, and from the journal's record after a crash.
+    // the program was closed, never twice, and from the journal's record after a crash. Chosen again
+    // without a Total typed, a budget stays what it was. A week may start on Saturday.
     void renewal() {
         const auto reopen = [&] {
             m_session->Close();
@@ -311,6 +310,9 @@ private slots:
         Open(before, "");
         Settle();
         QCOMPARE(Tick(1), "Weekly 14:57/14:57, Day 0:30/0:30, Monthly 1:00/0:58");
+        Renew(0, Renewal::Every::Week); // no more carry-over, and no Total typed: the budget stays
+        m_clock->Set(CTime(2027, 1, 4, 0, 0, 30).GetTime());
+        QCOMPARE(Tick(1), "Weekly 5:00/5:00, Day 0:30/0:30, Monthly 1:00/0:58");
         // On the night the clocks go forward a day has 23 hours: the next starts at local midnight.
         const struct Zone {
             Zone() { qputenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3"), tzset(); }
@@ -340,6 +342,10 @@ private slots:
         QCOMPARE(Tick(60), "Out 0:35/0:05 running");
         m_user.during = {};
         QCOMPARE(Tick(1), "Out 0:30/0:29 running");
+        QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt)); // weeks start on Saturday
+        Open("Sat,1:00,1:00\r\n");
+        Renew(0, Renewal::Every::Week);
+        QVERIFY(m_session->Renewals().Prompt(Goals().GetAt(0)).startsWith("Renews every Saturday"));
     }
 
     // Add replaces the placeholder; Edit marks a goal with no time left done; Finish Early stops the

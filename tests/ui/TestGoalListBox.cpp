@@ -37,15 +37,12 @@ private slots:
         m_spy = std::make_unique<PaintSpy>(m_list->viewport());
         Settle();
     }
-    void cleanup() {
-        m_spy.reset();
-        m_view.reset();
-        TestClock::Uninstall();
-    }
+    void cleanup() { m_spy.reset(), m_view.reset(), TestClock::Uninstall(); }
     // Open, running and done goals, names in other scripts and with accented capitals, a Remaining
     // time of 499 hours and its bar half filled, items as wide as the list, the focus frame with
-    // nothing selected, then the selection frame, and the wheel's every turn, against a reference
-    // picture. Both frames leave the screen with what they show.
+    // nothing selected, then the selection frame, the wheel's every turn and a bar one pixel square,
+    // against a reference picture. Both frames leave the screen with what they show. A character
+    // just past the table of Latin advances is measured like any other.
     void drawing() {
         m_goals.Append(std::make_unique<Goal>("Caf\xc3\xa9 e\xcc\x81t\xc3\xa9", Minutes(200), Minutes(5)));
         // Accents above capitals stay whole; every hour digit is shown.
@@ -75,7 +72,9 @@ private slots:
         ClockWheel wheel;
         for (int turn = 0; turn < 13; ++turn, wheel.Advance())
             painter.drawImage(turn * 24, 2 * focused.height(), Painter().WheelImage(wheel, QSize(24, 22)));
+        GoalPainter::DrawBar(painter, ProgressBar(), QRect(0, sheet.height() - 5, 1, 5), false);
         painter.end();
+        QVERIFY(Painter().GetNameWidth(Goal("\xc9\x90", Minutes(1), Minutes(1))) > 0); // U+0250
         MatchesReference(sheet, "goallist.png");
     }
     // A tick repaints the wheel, the bar when its fill moves, the Remaining text once a minute and the
