@@ -61,10 +61,7 @@ class TestGoalSession : public QObject {
         return runs.join(", ");
     }
     // The results of every save so far, told.
-    void Settle() {
-        m_session->Flush();
-        QCoreApplication::processEvents();
-    }
+    void Settle() { m_session->Flush(), QCoreApplication::processEvents(); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::shared_ptr<TestClock> m_clock;

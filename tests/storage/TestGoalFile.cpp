@@ -101,11 +101,7 @@ class TestGoalFile : public QObject {
     qsizetype m_open = 0;
 
 private slots:
-    void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        TestClock::Install();
-        m_open = Descriptors();
-    }
+    void init() { m_dir = std::make_unique<QTemporaryDir>(), TestClock::Install(), m_open = Descriptors(); }
     void cleanup() {
         QCOMPARE(Descriptors(), m_open); // whatever failed, none was left open
         Chmod(m_dir->path(), 0700);

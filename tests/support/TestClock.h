@@ -16,10 +16,7 @@ public:
     [[nodiscard]] std::int64_t Now() const override { return m_now; }
     [[nodiscard]] std::int64_t Passing() const override { return m_passing; }
     void Set(std::int64_t seconds) { m_now = seconds; }
-    void Advance(std::int64_t seconds) {
-        m_now += seconds;
-        m_passing += seconds;
-    }
+    void Advance(std::int64_t seconds) { m_now += seconds, m_passing += seconds; }
 
     static std::shared_ptr<TestClock> Install(std::int64_t start = 1'700'000'000) {
         auto clock = std::make_shared<TestClock>(start);

@@ -190,10 +190,7 @@ private slots:
     }
 
 private:
-    void Settle() {
-        QCoreApplication::processEvents();
-        m_spy->painted = QRegion();
-    }
+    void Settle() { QCoreApplication::processEvents(), m_spy->painted = QRegion(); }
     QImage Grab() { return m_list->viewport()->grab().toImage(); }
     void DoubleClick(int index, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         const QPoint at = m_list->GetItemRect(index).center();

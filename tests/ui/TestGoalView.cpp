@@ -234,14 +234,17 @@ private slots:
         QVERIFY(unseen.height() == m_frame->height() && !unseen.Action("goalStop")->isEnabled());
     }
 
-    // A minimised window comes up, active, for the time's-up question and goes back after it.
+    // A minimised, maximised or full-screen window comes up, active and as a plain window, for the
+    // time's-up question and goes back as it was after it.
     void comesUpForTheQuestion() {
         Open("Out,00:30,00:01\r\n");
-        m_frame->setWindowState(Qt::WindowMinimized);
-        m_view->Asker().BringToFront();
-        QTRY_VERIFY(m_frame->isActiveWindow() && !(m_frame->windowState() & Qt::WindowMinimized));
-        m_view->Asker().HandBack();
-        QCOMPARE(m_frame->windowState(), Qt::WindowMinimized);
+        for (const Qt::WindowState state : {Qt::WindowMinimized, Qt::WindowMaximized, Qt::WindowFullScreen}) {
+            m_frame->setWindowState(state);
+            m_view->Asker().BringToFront();
+            QTRY_VERIFY(m_frame->isActiveWindow() && !(m_frame->windowState() & state));
+            m_view->Asker().HandBack();
+            QCOMPARE(m_frame->windowState(), state);
+        }
     }
 
     // New reads the goals again and shows or hides the toolbar, whose unused tools stay disabled;
