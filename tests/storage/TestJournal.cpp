@@ -340,8 +340,10 @@ private slots:
     }
 
     // The export lists runs with their current names, quoted where CSV needs it, escaped for
-    // JSON, instants with the local offset; reading for it never changes the journal.
+    // JSON, instants with the local offset; reading for it never changes the journal. JSON escapes
+    // every control character and passes the rest, UTF-8 too, as it is.
     void exportFormats() {
+        QCOMPARE(HistoryExport::JsonString("\x01\x1f \\\x7f\xc3\xa9"), "\"\\u0001\\u001f \\\\\x7f\xc3\xa9\"");
         auto journal = Reopen();
         const std::int64_t id = journal->MatchGoals({"Essay, \"final\"\nparts"}).front();
         const std::int64_t run = journal->Begin(id, kNoon - 3 * 3600);

@@ -299,6 +299,8 @@ private slots:
         QCOMPARE(Pane(0), "Renews every Monday \u2014 this week 0:00 of 1:30 spent");
         WithDialog(Qt::Key_E, [&](QWidget* dialog) {
             auto* every = qobject_cast<QComboBox*>(dialog->findChild<QWidget*>("renewEvery"));
+            every->setFocus(); // laid out as drawn before, with no caret to blink
+            MatchesReference(dialog->grab().toImage(), "goaldialog.png");
             seen = every->currentText() + " " +
                    QString::number(dialog->findChild<QCheckBox*>("carryOver")->isChecked());
             QTest::keyClick(every, Qt::Key_Home);
