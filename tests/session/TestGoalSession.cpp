@@ -234,15 +234,17 @@ private slots:
         QCOMPARE(said(fresh.Add("No Goals", "1")),
                  "4 \"No Goals\" is what the list shows when it holds no goal: choose another name.");
         QString totals; // what cannot be meant is refused, what can is read as the dialog reads it
-        for (const char* total :
-             {"1:-30", "-1:90", "+1", "1:30x", "600000:00", "\t\n\v 1:90 \f\r", "1.5", ":45", "596523:14"})
+        for (const QString& total :
+             QStringList{"1:-30", "-1:90", "+1", "1:30x", "600000:00", "\t\n\v 1:90 \f\r", "1.5", ":45",
+                         "596523:14", QString(31, ' ') + "1", QString(32, ' ') + "1"})
             totals += QString::number(static_cast<int>(fresh.Add(total, total).failure));
-        QCOMPARE(totals, "333330000");
+        QCOMPARE(totals, "33333000003"); // 32 characters at most
         QCOMPARE(said(fresh.Add("x", "600000:00")),
                  "3 \"600000:00\" is more than the largest Total, 596523:14.");
         QCOMPARE(said(fresh.Add("Tab\tName\u2028\u0080x\u009f\u00a0\u2026\x7f~\x1f ", "1.5")), "0 ");
-        QCOMPARE(Describe(), "1:90 2:30/2:30, 1.5 1:30/1:30, :45 0:45/0:45, 596523:14 596523:14/596523:14, "
-                             "Tab Name  x \u00a0\u2026 ~ 1:30/1:30"); // controls and line breaks made spaces
+        QCOMPARE(Describe(),
+                 "1:90 2:30/2:30, 1.5 1:30/1:30, :45 0:45/0:45, 596523:14 596523:14/596523:14, "
+                 "1 1:00/1:00, Tab Name  x \u00a0\u2026 ~ 1:30/1:30"); // controls, line breaks: spaces
         // A copy that does not own the goal file changes nothing.
         GoalSession second(m_dir->path().toStdString());
         second.SetPrompter(&m_user);
