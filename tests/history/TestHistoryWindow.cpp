@@ -202,6 +202,7 @@ private slots:
                 steps << step;
         }
         QCOMPARE(steps.join(' '), "1 2 5 10 15 30 60 120 180 240 360 480 720 1440 2880 7200 14400");
+        QCOMPARE(window.Chart()->chart()->series().constFirst()->attachedAxes().size(), 2); // bars to scale
         QStringList palette; // told apart by most eyes; the last, a grey, is "Other"
         for (int goal = -1; goal <= GoalColours::kColours; ++goal)
             palette << HoursChart::Colour(goal).name();
