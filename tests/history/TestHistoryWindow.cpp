@@ -24,6 +24,7 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSplitter>
 #include <QStackedBarSeries>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -108,7 +109,7 @@ private slots:
     // bold; a goal's Total and its budget period by period; a bar a day, a colour a goal; runs
     // with their length and how they ended in words. A correction is undone and done again; a
     // forgotten run is added, opened for typing and taken back; runs are deleted with the Delete
-    // key, saying how to undo it.
+    // key, saying how to undo it. No part of the window can be dragged out of sight.
     void hoursAndRuns() {
         TestClock::Install(m_monday + 2 * 86400 + 43200); // Wednesday noon
         Journaled journal({"Essay", "Spanish"},
@@ -208,6 +209,9 @@ private slots:
             palette << HoursChart::Colour(goal).name();
         QCOMPARE(palette.join(' '), "#4e79a7 #4e79a7 #f28e2b #e15759 #76b7b2 #59a14f #edc948 #b07aa1 #ff9da7 "
                                     "#9c755f #17becf #bcbd22 #9d9d9d #9d9d9d");
+        auto* splitter = window.findChild<QSplitter*>(); // dragged as far as it goes, no part is gone
+        splitter->setSizes({0, 0, 10000});
+        QVERIFY(!splitter->sizes().contains(0));
     }
 
     // At a real size: on a 1280 by 800 screen (as test_history_1280 runs it), a week of 30 goals,
