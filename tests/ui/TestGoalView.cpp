@@ -234,8 +234,8 @@ private slots:
         QVERIFY(unseen.height() == m_frame->height() && !unseen.Action("goalStop")->isEnabled());
     }
 
-    // A minimised, maximised or full-screen window comes up, active and as a plain window, for the
-    // time's-up question and goes back as it was after it.
+    // A minimised, maximised or full-screen window comes up, active, for the time's-up question and
+    // goes back as it was after it.
     void comesUpForTheQuestion() {
         Open("Out,00:30,00:01\r\n");
         for (const Qt::WindowState state : {Qt::WindowMinimized, Qt::WindowMaximized, Qt::WindowFullScreen}) {
